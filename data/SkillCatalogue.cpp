@@ -1,0 +1,100 @@
+#include "data/SkillCatalogue.h"
+
+#include "data/XmlSource.h"
+#include "platform/LenientNumber.h"
+
+namespace zeku {
+namespace {
+
+// The text content of a node as the DOM defines it: all descendant text, in order.
+void appendTextContent(const pugi::xml_node& node, std::string& out)
+{
+    for (pugi::xml_node child : node.children()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            out += child.value();
+        else if (child.type() == pugi::node_element)
+            appendTextContent(child, out);
+    }
+}
+
+} // namespace
+
+LoadResult SkillCatalogue::load(const std::filesystem::path& file)
+{
+    m_trees.clear();
+    pugi::xml_document doc;
+    if (LoadResult r = loadXmlFile(file, doc); !r)
+        return r;
+    for (pugi::xml_node data : doc.child("Skill").children("Data")) {
+        pugi::xml_attribute id = data.attribute("ID");
+        if (!id)
+            continue;
+        SkillTree tree;
+        tree.id = parseLenientUInt16(xmlText(id.value()));
+        pugi::xml_attribute name = data.attribute("Name");
+        if (!name)
+            continue;
+        tree.name = xmlText(name.value());
+        for (pugi::xml_node child : data.children()) {
+            if (child.type() != pugi::node_element)
+                continue;
+            pugi::xml_attribute point = child.attribute("Point");
+            if (!point)
+                continue;
+            std::string text;
+            appendTextContent(child, text);
+            tree.activations.push_back(
+                SkillActivation{tree.id, parseLenientInt16(xmlText(point.value())), xmlText(text.c_str())});
+        }
+        m_trees.push_back(std::move(tree));
+    }
+    return LoadResult::success();
+}
+
+const SkillTree* SkillCatalogue::findTree(uint16_t id) const
+{
+    for (const SkillTree& tree : m_trees)
+        if (tree.id == id)
+            return &tree;
+    return nullptr;
+}
+
+const std::string* SkillCatalogue::treeName(uint16_t id) const
+{
+    const SkillTree* tree = findTree(id);
+    return tree ? &tree->name : nullptr;
+}
+
+const SkillActivation* SkillCatalogue::findActivatedSkill(const SkillTree& tree, int16_t total)
+{
+    const SkillActivation* best = nullptr;
+    for (const SkillActivation& a : tree.activations) {
+        const int16_t t = a.threshold;
+        const bool qualifies = (total > 0 && t > 0 && t <= total) || (total < 0 && t < 0 && t >= total);
+        if (!qualifies)
+            continue;
+        if (!best || (total > 0 && t > best->threshold) || (total < 0 && t < best->threshold))
+            best = &a;
+    }
+    return best;
+}
+
+std::string SkillCatalogue::activatedSkillName(uint16_t id, int16_t total) const
+{
+    const SkillTree* tree = findTree(id);
+    if (!tree)
+        return {};
+    const SkillActivation* a = findActivatedSkill(*tree, total);
+    return a ? a->name : std::string();
+}
+
+int SkillCatalogue::countActivatedSkills(const TreeTotals& totals) const
+{
+    int count = 0;
+    for (const auto& [id, total] : totals)
+        if (!activatedSkillName(id, total).empty())
+            ++count;
+    return count;
+}
+
+} // namespace zeku

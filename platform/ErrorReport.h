@@ -1,0 +1,26 @@
+#pragma once
+// How the core tells the user that a file could not be written or read.
+//
+// The core never shows a window: it hands the file name and the cause to the
+// installed reporter. The GUI installs one that shows a message box on the UI
+// thread; the command-line tools keep the default, which writes to stderr.
+
+#include <string>
+
+namespace zeku {
+
+class ErrorReporter {
+public:
+    virtual ~ErrorReporter() = default;
+    // `fileName` is the path as the program knows it; `cause` a sentence in UTF-8.
+    virtual void reportFileError(const std::string& fileName, const std::string& cause) = 0;
+};
+
+// The reporter in force; never null.
+ErrorReporter& errorReporter();
+
+// Installs `reporter` (nullptr restores the stderr default). Not thread-safe:
+// install before workers start.
+void setErrorReporter(ErrorReporter* reporter);
+
+} // namespace zeku

@@ -1,0 +1,157 @@
+#include "platform/TextFile.h"
+
+#include "platform/ErrorReport.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+#include <unistd.h>
+
+namespace zeku {
+
+TextLineReader::TextLineReader(const std::filesystem::path& path)
+    : m_file(std::fopen(path.c_str(), "rb"))
+{
+}
+
+TextLineReader::~TextLineReader()
+{
+    if (m_file)
+        std::fclose(m_file);
+}
+
+bool TextLineReader::next(std::string& line)
+{
+    line.clear();
+    if (!m_file)
+        return false;
+    bool any = false;
+    int c;
+    while ((c = std::getc(m_file)) != EOF) {
+        any = true;
+        if (c == '\n')
+            break;
+        line.push_back(static_cast<char>(c));
+    }
+    if (!any)
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+SafeTextWriter::SafeTextWriter(std::filesystem::path target) : m_target(std::move(target))
+{
+    // A name unique to this process and call, so concurrent writers never share it.
+    static std::atomic<unsigned> counter{0};
+    m_temp = m_target;
+    m_temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    m_file = std::fopen(m_temp.c_str(), "wb");
+    if (!m_file)
+        fail(std::strerror(errno));
+}
+
+SafeTextWriter::~SafeTextWriter()
+{
+    if (m_file) {
+        std::fclose(m_file);
+        std::error_code ec;
+        std::filesystem::remove(m_temp, ec);
+    }
+}
+
+void SafeTextWriter::fail(const std::string& cause)
+{
+    if (!m_failed)
+        errorReporter().reportFileError(m_target.string(), cause);
+    m_failed = true;
+}
+
+void SafeTextWriter::write(std::string_view text)
+{
+    if (!m_file || m_failed)
+        return;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t nl = text.find('\n', start);
+        std::size_t end = nl == std::string_view::npos ? text.size() : nl;
+        if (end > start && std::fwrite(text.data() + start, 1, end - start, m_file) != end - start)
+            return fail(std::strerror(errno));
+        if (nl == std::string_view::npos)
+            break;
+        if (std::fwrite("\r\n", 1, 2, m_file) != 2)
+            return fail(std::strerror(errno));
+        start = nl + 1;
+    }
+}
+
+void SafeTextWriter::writef(const char* format, ...)
+{
+    char stackBuffer[1024];
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    int length = std::vsnprintf(stackBuffer, sizeof stackBuffer, format, args);
+    va_end(args);
+    if (length < 0) {
+        va_end(copy);
+        return fail("text formatting failed");
+    }
+    if (static_cast<std::size_t>(length) < sizeof stackBuffer) {
+        va_end(copy);
+        return write(std::string_view(stackBuffer, static_cast<std::size_t>(length)));
+    }
+    std::string big(static_cast<std::size_t>(length) + 1, '\0');
+    std::vsnprintf(big.data(), big.size(), format, copy);
+    va_end(copy);
+    big.pop_back();
+    write(big);
+}
+
+bool SafeTextWriter::commit()
+{
+    if (!m_file)
+        return false;
+    bool ok = !m_failed;
+    if (ok && std::fflush(m_file) != 0) {
+        fail(std::strerror(errno));
+        ok = false;
+    }
+    if (ok && ::fsync(::fileno(m_file)) != 0) {
+        fail(std::strerror(errno));
+        ok = false;
+    }
+    if (std::fclose(m_file) != 0 && ok) {
+        fail(std::strerror(errno));
+        ok = false;
+    }
+    m_file = nullptr;
+    std::error_code ec;
+    if (ok) {
+        std::filesystem::rename(m_temp, m_target, ec);
+        if (ec) {
+            fail(ec.message());
+            ok = false;
+        }
+    }
+    if (!ok)
+        std::filesystem::remove(m_temp, ec);
+    return ok;
+}
+
+bool ensureFolder(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    if (folder.empty() || std::filesystem::is_directory(folder, ec))
+        return true;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        errorReporter().reportFileError(folder.string(), ec.message());
+        return false;
+    }
+    return true;
+}
+
+} // namespace zeku

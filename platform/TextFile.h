@@ -1,0 +1,64 @@
+#pragma once
+// Text files on disk as the user files keep them: CP932 bytes, CR LF line ends.
+//
+// Reading accepts CR LF and LF. Writing goes to a temporary file in the same
+// folder, which replaces the real file only after everything was written and
+// flushed, so a failed write (unwritable folder, full disk) never leaves a
+// damaged file behind: the previous one stays as it was.
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zeku {
+
+// Reads a text file line by line; line ends (LF, CR LF) are removed.
+class TextLineReader {
+public:
+    explicit TextLineReader(const std::filesystem::path& path);
+    ~TextLineReader();
+    TextLineReader(const TextLineReader&) = delete;
+    TextLineReader& operator=(const TextLineReader&) = delete;
+
+    bool isOpen() const { return m_file != nullptr; }
+    // Next line into `line`; false at the end of the file.
+    bool next(std::string& line);
+
+private:
+    std::FILE* m_file = nullptr;
+};
+
+// Writes a text file through a temporary file. Every "\n" written becomes CR LF.
+// Failures are reported once through the error reporter, with the target's name.
+class SafeTextWriter {
+public:
+    explicit SafeTextWriter(std::filesystem::path target);
+    ~SafeTextWriter(); // discards the temporary file unless commit() succeeded
+    SafeTextWriter(const SafeTextWriter&) = delete;
+    SafeTextWriter& operator=(const SafeTextWriter&) = delete;
+
+    // False when the temporary file could not be created (already reported).
+    bool isOpen() const { return m_file != nullptr; }
+
+    void write(std::string_view text);
+    // printf-style convenience; the result goes through write().
+    void writef(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    // Flushes, closes and renames over the target. True when the target now holds
+    // exactly what was written; false (reported, target untouched) otherwise.
+    bool commit();
+
+private:
+    void fail(const std::string& cause);
+
+    std::filesystem::path m_target;
+    std::filesystem::path m_temp;
+    std::FILE* m_file = nullptr;
+    bool m_failed = false;
+};
+
+// Creates `folder` with all missing parents. False (reported) on failure.
+bool ensureFolder(const std::filesystem::path& folder);
+
+} // namespace zeku

@@ -1,0 +1,60 @@
+#pragma once
+// What one search looks for. The main window fills it, the worker gets a deep
+// copy, and the history files store it.
+
+#include "search/EquipSet.h"
+#include "userfiles/ItemSets.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace zeku {
+
+// Signed rarity filter: 0 any, -n at most n, n (1..10) exactly n, 100+n at least n.
+using RarityFilterCode = int16_t;
+
+// True when a piece of rarity `rarity` passes `code`.
+constexpr bool rarityPasses(RarityFilterCode code, uint16_t rarity)
+{
+    if (code == 0)
+        return true;
+    if (code < 0)
+        return -static_cast<int>(code) >= rarity;
+    if (code <= 10)
+        return code == rarity;
+    return code % 10 <= rarity;
+}
+
+constexpr uint32_t kDefaultMaxResults = 10000;
+
+struct SearchCondition {
+    uint16_t sex = 0; // 1 male, 2 female; 0 only when reset
+    uint16_t job = 0; // 1 blade user, 2 gunner; 0 only when reset
+    RarityFilterCode rarity = 0;
+    uint16_t minDefence = 0; // 0: no limit
+    bool useJewels = false;
+    bool useExcludedItems = false;
+    bool useExcludedSkills = false;
+    bool requireSParts = false;
+    uint32_t maxResults = kDefaultMaxResults;
+    std::vector<SkillPoint> wanted; // (tree id, required threshold), never empty when searching
+    EquipSet fixed;
+    ExclusionSet excludedItems;      // filled only when useExcludedItems
+    ExcludedSkillList excludedSkills; // filled only when useExcludedSkills
+    SPartSet sParts;                 // filled only when requireSParts
+
+    SearchCondition() = default;
+    SearchCondition(const SearchCondition& other) { copyFrom(other); }
+    SearchCondition& operator=(const SearchCondition& other)
+    {
+        if (this != &other)
+            copyFrom(other);
+        return *this;
+    }
+
+    void reset();
+    // Resets, then copies every field; the fixed set is rebuilt so its totals are recomputed.
+    void copyFrom(const SearchCondition& source);
+};
+
+} // namespace zeku

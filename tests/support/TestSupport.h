@@ -1,0 +1,39 @@
+#pragma once
+// Small helpers shared by the core tests.
+
+#include "platform/Cp932.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zeku::test {
+
+// A CP932 string from a UTF-8 literal: tests write Japanese text readably.
+inline std::string sj(std::string_view utf8)
+{
+    return utf8ToCp932Lossy(utf8);
+}
+
+// A fresh, empty folder removed again when the object goes away.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Whole-file helpers (binary, no line-end translation).
+std::string readFileBytes(const std::filesystem::path& file);
+void writeFileBytes(const std::filesystem::path& file, std::string_view bytes);
+
+// The source tree's root, for the committed sample data and golden files.
+std::filesystem::path sourceDir();
+
+} // namespace zeku::test
