@@ -11,6 +11,10 @@ public:
     {
         std::fprintf(stderr, "%s: %s\n", fileName.c_str(), cause.c_str());
     }
+    void reportErrorMessage(const std::string& message) override
+    {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    }
 };
 
 StderrReporter g_stderrReporter;

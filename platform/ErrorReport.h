@@ -14,6 +14,9 @@ public:
     virtual ~ErrorReporter() = default;
     // `fileName` is the path as the program knows it; `cause` a sentence in UTF-8.
     virtual void reportFileError(const std::string& fileName, const std::string& cause) = 0;
+    // A modal error message (UTF-8), such as the list of items a load could not
+    // find. The caller waits until the user has dismissed it.
+    virtual void reportErrorMessage(const std::string& message) = 0;
 };
 
 // The reporter in force; never null.

@@ -37,3 +37,26 @@ void writeFileBytes(const std::filesystem::path& file, std::string_view bytes);
 std::filesystem::path sourceDir();
 
 } // namespace zeku::test
+
+#include "platform/ErrorReport.h"
+
+#include <vector>
+
+namespace zeku::test {
+
+// Records every report and installs itself for its lifetime.
+class RecordingErrorReporter final : public ErrorReporter {
+public:
+    RecordingErrorReporter() { setErrorReporter(this); }
+    ~RecordingErrorReporter() override { setErrorReporter(nullptr); }
+    void reportFileError(const std::string& fileName, const std::string& cause) override
+    {
+        fileErrors.push_back(fileName + ": " + cause);
+    }
+    void reportErrorMessage(const std::string& message) override { messages.push_back(message); }
+
+    std::vector<std::string> fileErrors; // "file: cause"
+    std::vector<std::string> messages;
+};
+
+} // namespace zeku::test
