@@ -23,7 +23,8 @@ public:
     // new block cannot be allocated.
     EquipSet* takeRecord();
     // Appends a taken and filled record to the results (worker only).
-    void append(EquipSet* record) { m_results.push_back(record); }
+    // Throws std::bad_alloc when the array cannot grow.
+    void append(EquipSet* record);
 
     int32_t count() const { return static_cast<int32_t>(m_results.size()); }
     const EquipSet& get(int32_t index) const { return *m_results[static_cast<std::size_t>(index)]; }
