@@ -1,0 +1,277 @@
+#include "search/CombinationSearch.h"
+
+#include "search/CandidatePreparation.h"
+#include "search/JewelFitting.h"
+#include "search/ProgressCounter.h"
+
+#include <algorithm>
+#include <new>
+
+namespace zeku {
+namespace {
+
+// Thrown to abandon the search on cancel or at the result limit; the outcome
+// is set before it is thrown.
+struct SearchAbort {};
+
+// The combination under test and the walk over all combinations.
+//
+// Part entries hold a group index or -1 (empty). The working totals, the
+// holders' jewels and the deficits live in WorkingSet/JewelFitter as dense
+// arrays sized once, so testing a combination allocates nothing.
+class CombinationWalker {
+public:
+    CombinationWalker(SearchCondition& condition, const SearchRun& run, PreparedSearch& prep)
+        : m_condition(condition), m_run(run), m_prep(prep), m_work(condition, prep),
+          m_progress(run, prep.total), m_fitter(m_work, prep)
+    {
+        for (int part = kPartCount - 1; part >= 0; --part) {
+            uint64_t groups = prep.partGroups[part].size();
+            uint64_t pieces = 0;
+            for (int32_t g : prep.partGroups[part])
+                pieces += prep.groups[static_cast<std::size_t>(g)].pieces.size();
+            m_suffixGroups[part] = m_suffixGroups[part + 1] * (groups + 1);
+            m_suffixPieces[part] = m_suffixPieces[part + 1] * (pieces + 1);
+            m_partHasCandidates[part] = groups > 0;
+        }
+        m_fitter.setPartsWithCandidates(m_partHasCandidates);
+        if (condition.requireSParts)
+            buildSPartLookup();
+    }
+
+    SearchOutcome outcome() const { return m_outcome; }
+
+    // The fixed pieces alone are the first combination; then every choice of
+    // one group or nothing per part, the head varying slowest.
+    void run()
+    {
+        // Step 1: fixed set, one progress step, a test without minimality.
+        m_progress.countSteps(1, 1);
+        if (testCombination()) {
+            expandAndStore();
+            m_progress.postHitCount(*m_run.store);
+        }
+        if (m_condition.useJewels)
+            m_work.resetPlacedJewels();
+        // Step 2: the enumeration.
+        visit(0, 1);
+    }
+
+private:
+    void checkCancel()
+    {
+        if (m_run.cancel && m_run.cancel->load(std::memory_order_relaxed) != 0) {
+            m_outcome = OutcomeCancelled;
+            throw SearchAbort{};
+        }
+    }
+
+    bool testCombination()
+    {
+        if (!m_condition.useJewels)
+            return m_work.wantedSkillsMet();
+        return m_fitter.fit();
+    }
+
+    // Visit(part): try each group of the part in order, then leave it empty.
+    void visit(int part, uint64_t rawPrefix)
+    {
+        const std::vector<int32_t>& groups = m_prep.partGroups[part];
+        for (int32_t g : groups) {
+            checkCancel();
+            m_work.setPart(part, g);
+            const uint64_t pieces = m_prep.groups[static_cast<std::size_t>(g)].pieces.size();
+            const uint64_t rawHere = rawPrefix * pieces;
+            m_progress.countSteps(1, rawHere);
+            if (!testCombination()) {
+                if (m_condition.useJewels)
+                    m_work.resetPlacedJewels();
+                if (part < kPartCount - 1)
+                    visit(part + 1, rawHere);
+                continue;
+            }
+            // A passing combination is never extended: count its supersets.
+            if (part < kPartCount - 1)
+                m_progress.countSteps(m_suffixGroups[part + 1] - 1, rawHere * (m_suffixPieces[part + 1] - 1));
+            if (isMinimal()) {
+                const int32_t before = m_run.store->count();
+                expandAndStore();
+                if (m_run.store->count() > before)
+                    m_progress.postHitCount(*m_run.store);
+            }
+            if (m_condition.useJewels)
+                m_work.resetPlacedJewels();
+        }
+        if (!m_work.partIsFixed(part))
+            m_work.setPart(part, -1);
+        if (part < kPartCount - 1)
+            visit(part + 1, rawPrefix);
+    }
+
+    // No unfixed group may be superfluous: without it the wish must fail.
+    bool isMinimal()
+    {
+        for (int part = 0; part < kPartCount; ++part) {
+            if (m_work.entry(part) < 0 || m_work.partIsFixed(part))
+                continue;
+            m_work.removeContribution(part);
+            const bool stillPasses = m_work.wantedSkillsMet();
+            m_work.addContribution(part);
+            if (stillPasses)
+                return false;
+        }
+        return true;
+    }
+
+    // Expands the groups into concrete pieces and stores every accepted set.
+    // An abandoned expansion still tells the owner how many results there are.
+    void expandAndStore()
+    {
+        try {
+            m_template.clear();
+            m_template.setWeapon(m_condition.fixed.weapon());
+            m_work.holderJewels(kWeaponHolder, m_jewelBuffer);
+            m_template.addWeaponJewels(m_jewelBuffer);
+            expandPart(0);
+        } catch (const SearchAbort&) {
+            m_progress.postHitCount(*m_run.store);
+            throw;
+        }
+    }
+
+    void expandPart(int part)
+    {
+        if (part == kPartCount) {
+            acceptConcreteSet();
+            return;
+        }
+        const int32_t g = m_work.entry(part);
+        if (g < 0) {
+            expandPart(part + 1);
+            return;
+        }
+        std::vector<const Jewel*> jewels;
+        m_work.holderJewels(part, jewels);
+        for (const EquipItem* piece : m_prep.groups[static_cast<std::size_t>(g)].pieces) {
+            checkCancel();
+            m_template.setPiece(part, piece);
+            m_template.addPieceJewels(part, jewels);
+            expandPart(part + 1);
+        }
+        m_template.setPiece(part, nullptr);
+    }
+
+    void acceptConcreteSet()
+    {
+        if (m_template.totalDefence() < m_condition.minDefence)
+            return;
+        if (m_condition.useExcludedSkills && activatesExcludedSkill())
+            return;
+        if (m_condition.requireSParts && !wearsSPart())
+            return;
+        SearchResultStore& store = *m_run.store;
+        if (static_cast<uint32_t>(store.count()) >= m_condition.maxResults) {
+            m_outcome = OutcomeLimitReached;
+            throw SearchAbort{};
+        }
+        EquipSet* record = store.takeRecord();
+        record->copyFrom(m_template);
+        store.append(record);
+    }
+
+    bool activatesExcludedSkill() const
+    {
+        const TreeTotals& totals = m_template.totals().values();
+        for (const SkillActivation& excluded : m_condition.excludedSkills.entries()) {
+            auto it = totals.find(excluded.treeId);
+            if (it != totals.end() && thresholdMet(excluded.threshold, it->second))
+                return true;
+        }
+        return false;
+    }
+
+    void buildSPartLookup()
+    {
+        for (int part = 0; part < kPartCount; ++part)
+            for (const EquipItem& piece : m_run.master->equip(part).items())
+                if (m_condition.sParts.contains(piece))
+                    m_sPartPieces.push_back(&piece);
+        for (int part = 0; part < kPartCount; ++part)
+            if (const EquipItem* fixedPiece = m_condition.fixed.piece(part))
+                if (m_condition.sParts.contains(*fixedPiece))
+                    m_sPartPieces.push_back(fixedPiece);
+        std::sort(m_sPartPieces.begin(), m_sPartPieces.end());
+    }
+
+    bool wearsSPart() const
+    {
+        for (int part = 0; part < kPartCount; ++part) {
+            const EquipItem* piece = m_template.piece(part);
+            if (piece && std::binary_search(m_sPartPieces.begin(), m_sPartPieces.end(), piece))
+                return true;
+        }
+        return false;
+    }
+
+    SearchCondition& m_condition;
+    const SearchRun& m_run;
+    PreparedSearch& m_prep;
+    WorkingSet m_work;
+    ProgressCounter m_progress;
+    JewelFitter m_fitter;
+    SearchOutcome m_outcome = OutcomeRunning;
+
+    uint64_t m_suffixGroups[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
+    uint64_t m_suffixPieces[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
+    bool m_partHasCandidates[kPartCount] = {};
+
+    EquipSet m_template;
+    std::vector<const Jewel*> m_jewelBuffer;
+    std::vector<const EquipItem*> m_sPartPieces;
+};
+
+} // namespace
+
+FindNotice finalNoticeFor(SearchOutcome outcome)
+{
+    switch (outcome) {
+    case OutcomeCancelled:
+        return FindCancelled;
+    case OutcomeLimitReached:
+        return FindLimitReached;
+    case OutcomeOutOfMemory:
+        return FindOutOfMemory;
+    default:
+        return FindFinished;
+    }
+}
+
+SearchOutcome runCombinationSearch(SearchCondition& condition, const SearchRun& run)
+{
+    SearchOutcome outcome = OutcomeRunning;
+    try {
+        PreparedSearch prep;
+        prepareArmour(condition, *run.master, prep);
+        if (run.progress) {
+            run.progress->total.store(prep.total, std::memory_order_relaxed);
+            run.progress->rawTotal.store(prep.rawTotal, std::memory_order_relaxed);
+        }
+        if (condition.useJewels)
+            prepareJewels(condition, *run.master, prep);
+        if (run.notices)
+            run.notices->post(Notice{NoticeKind::Search, FindStarted, 0});
+
+        CombinationWalker walker(condition, run, prep);
+        try {
+            walker.run();
+            outcome = OutcomeCompleted;
+        } catch (const SearchAbort&) {
+            outcome = walker.outcome();
+        }
+    } catch (const std::bad_alloc&) {
+        outcome = OutcomeOutOfMemory;
+    }
+    return outcome;
+}
+
+} // namespace zeku
