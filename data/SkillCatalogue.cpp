@@ -7,13 +7,21 @@ namespace zeku {
 namespace {
 
 // The text content of a node as the DOM defines it: all descendant text, in order.
+// The walk uses no recursion: element nesting in a data file has no depth limit,
+// and a deep enough file would otherwise overflow the stack.
 void appendTextContent(const pugi::xml_node& node, std::string& out)
 {
-    for (pugi::xml_node child : node.children()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            out += child.value();
-        else if (child.type() == pugi::node_element)
-            appendTextContent(child, out);
+    pugi::xml_node current = node.first_child();
+    while (current) {
+        if (current.type() == pugi::node_pcdata || current.type() == pugi::node_cdata)
+            out += current.value();
+        if (current.type() == pugi::node_element && current.first_child()) {
+            current = current.first_child();
+            continue;
+        }
+        while (current != node && !current.next_sibling())
+            current = current.parent();
+        current = current == node ? pugi::xml_node() : current.next_sibling();
     }
 }
 
