@@ -1,0 +1,246 @@
+#include "userfiles/Favorites.h"
+
+#include "platform/Clock.h"
+#include "platform/Cp932.h"
+#include "platform/ErrorReport.h"
+#include "platform/LenientNumber.h"
+#include "platform/TextFile.h"
+#include "userfiles/FavoriteIndex.h"
+#include "userfiles/ItemNumberTable.h"
+#include "userfiles/LineParser.h"
+#include "userfiles/StoredPath.h"
+
+#include <array>
+#include <new>
+
+namespace zeku {
+namespace {
+
+constexpr std::array<const char*, kPartCount> kPartKeys = {"Head", "Body", "Arm", "Waist", "Leg"};
+
+// "," and each jewel name, in placing order.
+std::string jewelFields(const JewelSlots& slots)
+{
+    std::string text;
+    for (const Jewel* jewel : slots.jewels)
+        text += "," + jewel->name;
+    return text;
+}
+
+// "(男)" for sex 1, "(女)" for sex 2, nothing otherwise.
+std::string sexMark(uint16_t sex)
+{
+    if (sex == kSexMale)
+        return utf8ToCp932Lossy("(男)");
+    if (sex == kSexFemale)
+        return utf8ToCp932Lossy("(女)");
+    return {};
+}
+
+FavoriteSet buildFavorite(uint16_t sex, uint16_t job, const EquipSet& set, const std::string& title,
+                          const std::string& comment)
+{
+    FavoriteSet favorite;
+    favorite.sex = sex;
+    favorite.job = job;
+    favorite.title = title.empty() ? defaultFavoriteTitle(job, sex) : title;
+    favorite.comment = comment;
+    favorite.equipment = set;
+    return favorite;
+}
+
+// Reads one "Weapon" line: the weapon-slot item, then its jewels.
+void readWeapon(const MasterData& master, const std::vector<std::string>& fields, FavoriteSet& favorite)
+{
+    if (fields.empty())
+        return;
+    const WeaponSlotItem* weapon = findWeaponSlotItem(master, fields[0]);
+    if (!weapon) {
+        favorite.missingNames.push_back(fields[0]);
+        return;
+    }
+    favorite.equipment.setWeapon(weapon);
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        if (const Jewel* jewel = findJewelByName(master, fields[i]))
+            favorite.equipment.addWeaponJewels({jewel});
+        else
+            favorite.missingNames.push_back(fields[i]);
+    }
+}
+
+// Reads one part line: "name,sex[,jewel...]".
+void readPiece(const MasterData& master, int part, const std::vector<std::string>& fields, FavoriteSet& favorite)
+{
+    if (fields.size() < 2)
+        return;
+    const uint16_t sex = parseLenientUInt16(fields[1]);
+    const EquipItem* piece = findPieceByName(master, part, fields[0], sex);
+    if (!piece) {
+        favorite.missingNames.push_back(fields[0] + sexMark(sex));
+        return;
+    }
+    favorite.equipment.setPiece(part, piece);
+    for (std::size_t i = 2; i < fields.size(); ++i) {
+        if (const Jewel* jewel = findJewelByName(master, fields[i]))
+            favorite.equipment.addPieceJewels(part, {jewel});
+        else
+            favorite.missingNames.push_back(fields[i]);
+    }
+}
+
+// Creates the favourites folder and a new file "<stamp>_<title>.dat" holding `text`.
+std::optional<NewUserFile> writeFavoriteFile(const UserFolder& folder, const std::string& stamp,
+                                             const FavoriteSet& favorite)
+{
+    if (!ensureFolder(folder.favoriteFolder()))
+        return std::nullopt;
+    return writeNewUserFile(folder, kStoredFavoriteFolder, stamp + "_" + safeFileTitle(favorite.title),
+                            [&](SafeTextWriter& writer) { writer.write(favoriteFileText(favorite)); });
+}
+
+} // namespace
+
+std::string defaultFavoriteTitle(uint16_t job, uint16_t sex)
+{
+    std::string title;
+    if (job == kJobBlade)
+        title = utf8ToCp932Lossy("剣士装備");
+    else if (job == kJobGunner)
+        title = utf8ToCp932Lossy("ガンナー装備");
+    return title + sexMark(sex);
+}
+
+uint16_t pieceSexOf(const EquipSet& set)
+{
+    for (int part = 0; part < kPartCount; ++part)
+        if (const EquipItem* piece = set.piece(part); piece && piece->sex != 0)
+            return piece->sex;
+    return 0;
+}
+
+uint16_t pieceJobOf(const EquipSet& set)
+{
+    for (int part = 0; part < kPartCount; ++part)
+        if (const EquipItem* piece = set.piece(part); piece && piece->job != 0)
+            return piece->job;
+    return 0;
+}
+
+std::string favoriteFileText(const FavoriteSet& favorite)
+{
+    const EquipSet& set = favorite.equipment;
+    std::string text = std::string("Version=") + kVersionText + "\n\n";
+    text += "Sex=" + std::to_string(favorite.sex) + "\n";
+    text += "Job=" + std::to_string(favorite.job) + "\n";
+    text += "Weapon=";
+    if (set.weapon())
+        text += set.weapon()->name + jewelFields(set.weaponSlots());
+    text += "\n";
+    for (int part = 0; part < kPartCount; ++part) {
+        text += kPartKeys[part];
+        text += "=";
+        if (const EquipItem* piece = set.piece(part))
+            text += piece->name + "," + std::to_string(piece->sex) + jewelFields(set.pieceSlots(part));
+        text += "\n";
+    }
+    return text;
+}
+
+bool saveNewFavorite(const UserFolder& folder, uint16_t sex, uint16_t job, const EquipSet& set,
+                     const std::string& title, const std::string& comment)
+{
+    try {
+        const FavoriteSet favorite = buildFavorite(sex, job, set, title, comment);
+        const auto file = writeFavoriteFile(folder, formatTimeStamp(localClock().now(), true), favorite);
+        if (!file)
+            return false;
+        FavoriteIndex index(folder);
+        if (!index.loadForUpdate())
+            return false;
+        index.append(favorite.title, favorite.comment, file->stored, pieceSexOf(set), pieceJobOf(set));
+        return index.save();
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory();
+        return false;
+    }
+}
+
+bool overwriteFavorite(const UserFolder& folder, int position, uint16_t sex, uint16_t job, const EquipSet& set,
+                       const std::string& title, const std::string& comment)
+{
+    try {
+        FavoriteIndex index(folder);
+        if (!index.loadForUpdate() || !index.contains(position))
+            return false;
+        const std::string oldPath = *index.path(position);
+        const FavoriteSet favorite = buildFavorite(sex, job, set, title, comment);
+        const auto file = writeFavoriteFile(folder, formatTimeStamp(localClock().now(), false), favorite);
+        if (!file)
+            return false;
+        index.replaceEntry(position, favorite.title, favorite.comment, file->stored, pieceSexOf(set),
+                           pieceJobOf(set));
+        if (!index.save())
+            return false;
+        // The new file always has a name of its own, but never delete what was just written.
+        if (nativePath(folder, oldPath) != file->native)
+            removeStoredFile(folder, oldPath);
+        return true;
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory();
+        return false;
+    }
+}
+
+std::unique_ptr<FavoriteSet> loadFavorite(const UserFolder& folder, const MasterData& master, int position)
+try {
+    FavoriteIndex index(folder);
+    if (!index.load() || !index.contains(position))
+        return nullptr;
+    TextLineReader reader(nativePath(folder, *index.path(position)));
+    if (!reader.isOpen())
+        return nullptr;
+    auto favorite = std::make_unique<FavoriteSet>();
+    favorite->title = *index.title(position);
+    favorite->comment = *index.comment(position);
+    std::string line;
+    ParsedLine parsed;
+    while (reader.next(line)) {
+        if (!parseUserFileLine(line, parsed) || parsed.key == "Version")
+            continue;
+        const std::string value = parsed.fields.empty() ? std::string() : parsed.fields[0];
+        if (parsed.key == "Sex") {
+            favorite->sex = parseLenientUInt16(value);
+        } else if (parsed.key == "Job") {
+            favorite->job = parseLenientUInt16(value);
+        } else if (parsed.key == "Weapon") {
+            readWeapon(master, parsed.fields, *favorite);
+        } else {
+            for (int part = 0; part < kPartCount; ++part)
+                if (parsed.key == kPartKeys[part])
+                    readPiece(master, part, parsed.fields, *favorite);
+        }
+    }
+    favorite->missing = !favorite->missingNames.empty();
+    return favorite;
+} catch (const std::bad_alloc&) {
+    reportOutOfMemory();
+    return nullptr;
+}
+
+std::string missingItemsMessage(const FavoriteSet& favorite)
+{
+    if (favorite.missingNames.empty())
+        return {};
+    std::string message = "以下のアイテム情報が見つからない為\nお気に入りデータを復元できませんでした。\n\n";
+    for (const std::string& name : favorite.missingNames)
+        message += cp932ToUtf8(name) + "\r\n";
+    return message;
+}
+
+void reportMissingItems(const FavoriteSet& favorite)
+{
+    if (!favorite.missingNames.empty())
+        errorReporter().reportErrorMessage(missingItemsMessage(favorite));
+}
+
+} // namespace zeku

@@ -1,0 +1,169 @@
+#include "userfiles/ItemNumberTable.h"
+
+#include "platform/LenientNumber.h"
+
+#include <stdexcept>
+
+namespace zeku {
+
+const WeaponSlotItem* findWeaponSlotItem(const MasterData& master, const std::string& name)
+{
+    for (const WeaponSlotItem& item : master.weaponSlots().items())
+        if (item.name == name)
+            return &item;
+    return nullptr;
+}
+
+const Jewel* findJewelByName(const MasterData& master, const std::string& name)
+{
+    for (const Jewel& jewel : master.jewels().items())
+        if (jewel.name == name)
+            return &jewel;
+    return nullptr;
+}
+
+const EquipItem* findPieceByName(const MasterData& master, int part, const std::string& name, uint16_t sex)
+{
+    for (const EquipItem& piece : master.equip(part).items())
+        if (piece.name == name && (sex == 0 || piece.sex == sex))
+            return &piece;
+    return nullptr;
+}
+
+template <typename T>
+uint16_t ItemNumberTable::numberOf(Kind<T>& kind, const T* record)
+{
+    auto it = kind.byRecord.find(record);
+    if (it != kind.byRecord.end())
+        return it->second;
+    if (m_next > 0xFFFF)
+        throw std::length_error("item numbers exhausted");
+    const auto number = static_cast<uint16_t>(m_next++);
+    kind.byRecord.emplace(record, number);
+    kind.byNumber.emplace(number, record);
+    return number;
+}
+
+template <typename T>
+void ItemNumberTable::enter(Kind<T>& kind, uint16_t number, const T* record)
+{
+    if (kind.byNumber.emplace(number, record).second)
+        kind.byRecord.emplace(record, number);
+    if (number >= m_next)
+        m_next = static_cast<uint32_t>(number) + 1;
+}
+
+std::size_t ItemNumberTable::size() const
+{
+    std::size_t total = m_weapons.byNumber.size() + m_jewels.byNumber.size();
+    for (const auto& kind : m_pieces)
+        total += kind.byNumber.size();
+    return total;
+}
+
+void ItemNumberTable::clear()
+{
+    m_weapons = {};
+    for (auto& kind : m_pieces)
+        kind = {};
+    m_jewels = {};
+    m_next = 1;
+}
+
+NumberedCombination NumberedCombination::fromSet(const EquipSet& set, ItemNumberTable& table)
+{
+    NumberedCombination combination;
+    if (set.weapon()) {
+        NumberedEntry& entry = combination.entries[0];
+        entry.item = table.numberWeapon(set.weapon());
+        for (const Jewel* jewel : set.weaponSlots().jewels)
+            entry.jewels.push_back(table.numberJewel(jewel));
+    }
+    for (int part = 0; part < kPartCount; ++part) {
+        const EquipItem* piece = set.piece(part);
+        if (!piece)
+            continue;
+        NumberedEntry& entry = combination.entries[static_cast<std::size_t>(part) + 1];
+        entry.item = table.numberPiece(part, piece);
+        for (const Jewel* jewel : set.pieceSlots(part).jewels)
+            entry.jewels.push_back(table.numberJewel(jewel));
+    }
+    return combination;
+}
+
+std::string NumberedCombination::notation() const
+{
+    std::string text;
+    for (const NumberedEntry& entry : entries) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(entry.item);
+        text += ',';
+        text += std::to_string(entry.jewels.size());
+        for (uint16_t jewel : entry.jewels) {
+            text += ',';
+            text += std::to_string(jewel);
+        }
+    }
+    return text;
+}
+
+NumberedCombination NumberedCombination::fromFields(const std::vector<std::string>& fields)
+{
+    NumberedCombination combination;
+    std::size_t pos = 0;
+    std::size_t group = 0;
+    while (fields.size() - pos >= 2) {
+        uint16_t item = parseLenientUInt16(fields[pos]);
+        int32_t count = parseLenientInt(fields[pos + 1]);
+        pos += 2;
+        std::size_t jewelCount = count > 0 ? static_cast<std::size_t>(count) : 0;
+        if (fields.size() - pos < jewelCount)
+            break;
+        if (group < combination.entries.size()) {
+            NumberedEntry& entry = combination.entries[group];
+            entry.item = item;
+            for (std::size_t i = 0; i < jewelCount; ++i)
+                entry.jewels.push_back(parseLenientUInt16(fields[pos + i]));
+        }
+        pos += jewelCount;
+        ++group;
+    }
+    return combination;
+}
+
+bool NumberedCombination::resolve(const ItemNumberTable& table, EquipSet& target) const
+{
+    target.clear();
+    const NumberedEntry& weaponEntry = entries[0];
+    if (weaponEntry.item != 0) {
+        const WeaponSlotItem* weapon = table.weapon(weaponEntry.item);
+        if (!weapon)
+            return false;
+        target.setWeapon(weapon);
+        for (uint16_t number : weaponEntry.jewels) {
+            const Jewel* jewel = table.jewel(number);
+            if (!jewel)
+                return false;
+            target.addWeaponJewels({jewel});
+        }
+    }
+    for (int part = 0; part < kPartCount; ++part) {
+        const NumberedEntry& entry = entries[static_cast<std::size_t>(part) + 1];
+        if (entry.item == 0)
+            continue;
+        const EquipItem* piece = table.piece(part, entry.item);
+        if (!piece)
+            return false;
+        target.setPiece(part, piece);
+        for (uint16_t number : entry.jewels) {
+            const Jewel* jewel = table.jewel(number);
+            if (!jewel)
+                return false;
+            target.addPieceJewels(part, {jewel});
+        }
+    }
+    return true;
+}
+
+} // namespace zeku

@@ -1,0 +1,107 @@
+#pragma once
+// The item dictionary of one stored search, and the combination written in it.
+//
+// A history file names every item once, in its [DataBase] section, under a
+// number; combinations then refer to items by number. Seven kinds share one
+// counter: 0 weapon-slot items, 1 to 5 the armour parts head to leg (part + 1),
+// 6 jewels. Numbers start at 1, are handed out in order of first use and are
+// unique across the table; 0 means "no item".
+
+#include "data/MasterData.h"
+#include "search/EquipSet.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace zeku {
+
+constexpr int kWeaponKind = 0;
+constexpr int kJewelKind = 6;
+constexpr int kItemKindCount = 7;
+
+// Catalogue look-ups by exact name, as the stored files need them.
+const WeaponSlotItem* findWeaponSlotItem(const MasterData& master, const std::string& name);
+const Jewel* findJewelByName(const MasterData& master, const std::string& name);
+// The first piece of `part` named `name` whose sex value equals `sex`; a stored
+// sex of 0 accepts any piece of that name.
+const EquipItem* findPieceByName(const MasterData& master, int part, const std::string& name, uint16_t sex);
+
+class ItemNumberTable {
+public:
+    // Number of `record` in its kind, assigned from the counter on first use.
+    // Throws std::length_error when the 16-bit numbers run out.
+    uint16_t numberWeapon(const WeaponSlotItem* record) { return numberOf(m_weapons, record); }
+    uint16_t numberPiece(int part, const EquipItem* record) { return numberOf(m_pieces[part], record); }
+    uint16_t numberJewel(const Jewel* record) { return numberOf(m_jewels, record); }
+
+    // Enters `record` under `number` as read from a file; a number already
+    // present keeps its first record. The counter moves past `number`.
+    void enterWeapon(uint16_t number, const WeaponSlotItem* record) { enter(m_weapons, number, record); }
+    void enterPiece(int part, uint16_t number, const EquipItem* record) { enter(m_pieces[part], number, record); }
+    void enterJewel(uint16_t number, const Jewel* record) { enter(m_jewels, number, record); }
+
+    // Records by number; nullptr when the table does not hold the number.
+    const WeaponSlotItem* weapon(uint16_t number) const { return find(m_weapons, number); }
+    const EquipItem* piece(int part, uint16_t number) const { return find(m_pieces[part], number); }
+    const Jewel* jewel(uint16_t number) const { return find(m_jewels, number); }
+
+    // Entries of a kind in number order.
+    const std::map<uint16_t, const WeaponSlotItem*>& weapons() const { return m_weapons.byNumber; }
+    const std::map<uint16_t, const EquipItem*>& pieces(int part) const { return m_pieces[part].byNumber; }
+    const std::map<uint16_t, const Jewel*>& jewels() const { return m_jewels.byNumber; }
+
+    // Entries of all seven kinds together.
+    std::size_t size() const;
+    void clear();
+
+private:
+    template <typename T>
+    struct Kind {
+        std::map<uint16_t, const T*> byNumber;
+        std::unordered_map<const T*, uint16_t> byRecord;
+    };
+
+    template <typename T>
+    uint16_t numberOf(Kind<T>& kind, const T* record);
+    template <typename T>
+    void enter(Kind<T>& kind, uint16_t number, const T* record);
+    template <typename T>
+    static const T* find(const Kind<T>& kind, uint16_t number)
+    {
+        auto it = kind.byNumber.find(number);
+        return it == kind.byNumber.end() ? nullptr : it->second;
+    }
+
+    Kind<WeaponSlotItem> m_weapons;
+    std::array<Kind<EquipItem>, kPartCount> m_pieces;
+    Kind<Jewel> m_jewels;
+    uint32_t m_next = 1;
+};
+
+// One holder of a combination in numbers: item (0 when empty) and its jewels.
+struct NumberedEntry {
+    uint16_t item = 0;
+    std::vector<uint16_t> jewels;
+};
+
+// A combination in item numbers: weapon, then head, body, arm, waist, leg.
+struct NumberedCombination {
+    std::array<NumberedEntry, 1 + kPartCount> entries;
+
+    // Numbers `set` into `table`: weapon, its jewels, then each piece and its jewels.
+    static NumberedCombination fromSet(const EquipSet& set, ItemNumberTable& table);
+    // The combination notation: "item,count[,jewel...]" for the six entries, joined by ",".
+    std::string notation() const;
+    // Reads the notation from parsed fields; groups beyond the sixth are ignored,
+    // a group whose jewels run past the end stops the reading.
+    static NumberedCombination fromFields(const std::vector<std::string>& fields);
+    // Rebuilds `target` from the numbers; false at the first number the table
+    // does not hold (what was set before stays set).
+    bool resolve(const ItemNumberTable& table, EquipSet& target) const;
+};
+
+} // namespace zeku

@@ -1,0 +1,139 @@
+#include "userfiles/SavedFileIndex.h"
+
+#include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
+#include "userfiles/StoredPath.h"
+
+#include <cstdio>
+
+namespace zeku {
+
+SavedFileIndex::SavedFileIndex(UserFolder userFolder, std::filesystem::path nativeFolder, std::string storedFolder)
+    : m_userFolder(std::move(userFolder)), m_nativeFolder(std::move(nativeFolder)),
+      m_storedFolder(std::move(storedFolder))
+{
+}
+
+SavedFileIndex SavedFileIndex::forHistory(const UserFolder& userFolder)
+{
+    return SavedFileIndex(userFolder, userFolder.historyFolder(), kStoredHistoryFolder);
+}
+
+SavedFileIndex::~SavedFileIndex() = default;
+
+bool SavedFileIndex::removeEntry(int position)
+{
+    if (!contains(position))
+        return false;
+    m_titles.erase(m_titles.begin() + position);
+    m_comments.erase(m_comments.begin() + position);
+    m_paths.erase(m_paths.begin() + position);
+    return true;
+}
+
+bool SavedFileIndex::isConsistent() const
+{
+    return m_titles.size() == m_comments.size() && m_titles.size() == m_paths.size();
+}
+
+void SavedFileIndex::clear()
+{
+    m_titles.clear();
+    m_comments.clear();
+    m_paths.clear();
+}
+
+void SavedFileIndex::addFromLine(const std::string& key, const std::vector<std::string>& fields)
+{
+    if (fields.empty())
+        return;
+    appendTexts(key, fields.size() >= 2 ? fields[1] : std::string(), fields[0]);
+}
+
+void SavedFileIndex::writeEntries(SafeTextWriter& writer) const
+{
+    for (std::size_t i = 0; i < m_titles.size(); ++i) {
+        std::string line = m_titles[i] + "=" + m_paths[i];
+        if (!m_comments[i].empty())
+            line += "," + m_comments[i];
+        writer.write(line + "\n");
+    }
+}
+
+bool SavedFileIndex::insertCopy(int from, int to)
+{
+    if (!contains(from) || to < 0 || to > count())
+        return false;
+    insertCopyAt(m_titles, from, to);
+    insertCopyAt(m_comments, from, to);
+    insertCopyAt(m_paths, from, to);
+    return true;
+}
+
+bool SavedFileIndex::load()
+{
+    clear();
+    const std::filesystem::path file = indexFile();
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        // A missing index is an empty one; it is created when the folder exists.
+        if (std::FILE* created = std::fopen(file.c_str(), "ab"))
+            std::fclose(created);
+    }
+    TextLineReader reader(file);
+    if (!reader.isOpen())
+        return false;
+    std::string line;
+    ParsedLine parsed;
+    while (reader.next(line)) {
+        if (!parseUserFileLine(line, parsed) || parsed.key == "Version" || parsed.fields.empty())
+            continue;
+        addFromLine(parsed.key, parsed.fields);
+    }
+    return true;
+}
+
+bool SavedFileIndex::loadForUpdate()
+{
+    if (load())
+        return true;
+    errorReporter().reportFileError(indexFile().string(), "the index cannot be read");
+    return false;
+}
+
+bool SavedFileIndex::save() const
+{
+    SafeTextWriter writer(indexFile());
+    if (!writer.isOpen())
+        return false;
+    writer.writef("Version=%s\n\n", kVersionText);
+    writeEntries(writer);
+    return writer.commit();
+}
+
+int SavedFileIndex::append(const std::string& title, const std::string& comment, const std::string& path)
+{
+    appendTexts(title, comment, path);
+    return count();
+}
+
+bool SavedFileIndex::replaceEntry(int position, const std::string& title, const std::string& comment,
+                                  const std::string& path)
+{
+    if (!contains(position))
+        return false;
+    const auto i = static_cast<std::size_t>(position);
+    m_titles[i] = title;
+    m_comments[i] = comment;
+    m_paths[i] = path;
+    return true;
+}
+
+void SavedFileIndex::appendTexts(const std::string& title, const std::string& comment, const std::string& path)
+{
+    m_titles.push_back(title);
+    m_comments.push_back(comment);
+    m_paths.push_back(path);
+}
+
+} // namespace zeku

@@ -1,0 +1,96 @@
+#pragma once
+// The index file "index.dat" of a folder of saved files (stored searches or
+// favourites): one entry per saved file with title, comment and stored path, in
+// the order the user sees them. Positions are 0-based and follow the file.
+//
+// The base class serves the history folder; FavoriteIndex adds per-entry sex
+// and job values and overrides the virtual operations to keep them in step.
+
+#include "userfiles/LineParser.h"
+#include "userfiles/UserFolder.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zeku {
+
+class SafeTextWriter;
+
+class SavedFileIndex {
+public:
+    // `nativeFolder` holds index.dat; `storedFolder` is its stored form with a
+    // trailing backslash ("user\SearchHistory\").
+    SavedFileIndex(UserFolder userFolder, std::filesystem::path nativeFolder, std::string storedFolder);
+    // The index of the history folder.
+    static SavedFileIndex forHistory(const UserFolder& userFolder);
+    virtual ~SavedFileIndex();
+
+    // Removes the entry at `position` from every parallel list; false when there is none.
+    virtual bool removeEntry(int position);
+    // True when all parallel lists have the same length.
+    virtual bool isConsistent() const;
+    // Empties all lists.
+    virtual void clear();
+    // Appends one entry from a parsed index line ("title=path[,comment]").
+    virtual void addFromLine(const std::string& key, const std::vector<std::string>& fields);
+    // Writes one line per entry.
+    virtual void writeEntries(SafeTextWriter& writer) const;
+    // Inserts a copy of entry `from` before position `to` (0..count); false when
+    // either position is out of range.
+    virtual bool insertCopy(int from, int to);
+
+    // Clears, then reads index.dat, creating an empty one when there is none (the
+    // folder must exist). False, silently, when it cannot be opened.
+    bool load();
+    // load() before a change that will be saved: a failure is reported, since
+    // saving after it would drop the entries that could not be read.
+    bool loadForUpdate();
+    // Rewrites index.dat through a temporary file; failures are reported.
+    bool save() const;
+
+    // Appends an entry; returns the new number of entries.
+    virtual int append(const std::string& title, const std::string& comment, const std::string& path);
+    // Replaces the texts of the entry at `position` in place; false when there is none.
+    bool replaceEntry(int position, const std::string& title, const std::string& comment, const std::string& path);
+
+    int count() const { return static_cast<int>(m_titles.size()); }
+    bool contains(int position) const { return position >= 0 && position < count(); }
+    // Accessors by position; nullptr when the position is out of range.
+    const std::string* title(int position) const { return at(m_titles, position); }
+    const std::string* comment(int position) const { return at(m_comments, position); }
+    const std::string* path(int position) const { return at(m_paths, position); }
+
+    const UserFolder& userFolder() const { return m_userFolder; }
+    const std::filesystem::path& nativeFolder() const { return m_nativeFolder; }
+    const std::string& storedFolder() const { return m_storedFolder; }
+    std::filesystem::path indexFile() const { return m_nativeFolder / "index.dat"; }
+
+protected:
+    // Appends the three texts without touching derived lists.
+    void appendTexts(const std::string& title, const std::string& comment, const std::string& path);
+
+private:
+    static const std::string* at(const std::vector<std::string>& list, int position)
+    {
+        return position >= 0 && position < static_cast<int>(list.size()) ? &list[static_cast<std::size_t>(position)]
+                                                                          : nullptr;
+    }
+
+    UserFolder m_userFolder;
+    std::filesystem::path m_nativeFolder;
+    std::string m_storedFolder;
+    std::vector<std::string> m_titles;
+    std::vector<std::string> m_comments;
+    std::vector<std::string> m_paths;
+};
+
+// Inserts a copy of list[from] before list[to]; both positions already checked.
+template <typename T>
+void insertCopyAt(std::vector<T>& list, int from, int to)
+{
+    T copy = list[static_cast<std::size_t>(from)];
+    list.insert(list.begin() + to, std::move(copy));
+}
+
+} // namespace zeku

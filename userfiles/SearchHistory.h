@@ -1,0 +1,46 @@
+#pragma once
+// Search-history files: a finished search with its condition, standing lists
+// and every combination, one file per entry in "user\SearchHistory\", listed by
+// the folder's index.
+//
+// A save writes the history file first (a new file, never replacing one) and
+// only then the index; a failure leaves the index as it was.
+
+#include "data/MasterData.h"
+#include "search/SearchCondition.h"
+#include "search/SearchResultStore.h"
+#include "userfiles/StoredSearch.h"
+#include "userfiles/UserFolder.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace zeku {
+
+class SafeTextWriter;
+
+// Gives the next line of a text (line end removed); false at the end.
+using NextLine = std::function<bool(std::string&)>;
+
+// Writes the history file of `condition` and `results` (version header through [Records]).
+void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results);
+
+// Saves a new history entry and appends it to the index. True when both the
+// file and the index were written; failures are reported.
+bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
+                       const std::string& title, const std::string& comment);
+
+// Reads the lines of a history file into `out`. False at the first malformed
+// section; names the master data lacks are collected in out.missingItems.
+bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out);
+
+// The file's version number from its "Version=" value: "0.047" gives 47.
+int historyVersionNumber(std::string_view value);
+
+// Reads the entry at `position` of the history index; nullptr when the index or
+// the entry is missing, the file cannot be opened (reported) or is malformed.
+std::unique_ptr<StoredSearch> loadSearchHistory(const UserFolder& folder, const MasterData& master, int position);
+
+} // namespace zeku

@@ -1,0 +1,326 @@
+#include "userfiles/SearchHistory.h"
+
+#include "platform/ErrorReport.h"
+#include "platform/LenientNumber.h"
+#include "platform/TextFile.h"
+#include "userfiles/LineParser.h"
+#include "userfiles/SavedFileIndex.h"
+#include "userfiles/StoredPath.h"
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+namespace zeku {
+namespace {
+
+// Version numbers at which the [Condition] section grew: files up to 0.042 end
+// it after ExclusiveSkill, files before 0.040 right after FixParts.
+constexpr int kLastVersionEndingAtExclusiveSkill = 42;
+constexpr int kFirstVersionWithMaxDisp = 40;
+
+// Reads the sections of one history file. Each section reader takes the lines it
+// needs from the current position and says whether they were well formed.
+class HistoryReader {
+public:
+    HistoryReader(const NextLine& nextLine, const MasterData& master, StoredSearch& out)
+        : m_nextLine(nextLine), m_master(master), m_out(out)
+    {
+    }
+
+    bool run();
+
+private:
+    enum class Count { Read, Missing, Bad };
+
+    // The next line, parsed; false at the end of the file or when it is no
+    // data line, has no field or (with `keyRequired`) an empty key.
+    bool nextEntry(bool keyRequired, bool* ended = nullptr);
+    // The "Count=" line that opens a section.
+    Count readCount(int32_t& count);
+
+    bool readDataBase();
+    bool readCondition();
+    bool readPieceList(bool withJewels);
+    bool readExcludedSkills();
+    bool readRecords();
+
+    // Enters one [DataBase] item; names not found go to the missing items.
+    void enterItem(const std::string& key, const std::string& name);
+
+    const NextLine& m_nextLine;
+    const MasterData& m_master;
+    StoredSearch& m_out;
+    int m_version = 0;
+    std::string m_line;
+    ParsedLine m_parsed;
+};
+
+// Kind, sex digit and number of a key "<kind><sex><number...>".
+struct ItemKeyParts {
+    int kind = -1;
+    uint16_t sex = 0;
+    uint16_t number = 0;
+};
+
+ItemKeyParts splitItemKey(const std::string& key)
+{
+    ItemKeyParts parts;
+    if (key.empty())
+        return parts;
+    const char kind = key[0];
+    parts.kind = kind >= '0' && kind <= '9' ? kind - '0' : -1;
+    if (key.size() >= 2)
+        parts.sex = parseLenientUInt16(key.substr(1, 1));
+    if (key.size() >= 3)
+        parts.number = parseLenientUInt16(key.substr(2));
+    return parts;
+}
+
+bool HistoryReader::nextEntry(bool keyRequired, bool* ended)
+{
+    if (ended)
+        *ended = false;
+    if (!m_nextLine(m_line)) {
+        if (ended)
+            *ended = true;
+        return false;
+    }
+    if (!parseUserFileLine(m_line, m_parsed) || m_parsed.fields.empty())
+        return false;
+    return !keyRequired || !m_parsed.key.empty();
+}
+
+HistoryReader::Count HistoryReader::readCount(int32_t& count)
+{
+    bool ended = false;
+    count = 0;
+    if (!nextEntry(false, &ended))
+        return ended ? Count::Missing : Count::Bad;
+    if (m_parsed.key != "Count")
+        return Count::Bad;
+    count = parseLenientInt(m_parsed.fields[0]);
+    return Count::Read;
+}
+
+void HistoryReader::enterItem(const std::string& key, const std::string& name)
+{
+    const ItemKeyParts parts = splitItemKey(key);
+    if (parts.kind < 0 || parts.kind >= kItemKindCount)
+        return;
+    ItemNumberTable& table = m_out.items;
+    if (parts.kind == kWeaponKind) {
+        if (const WeaponSlotItem* weapon = findWeaponSlotItem(m_master, name))
+            return table.enterWeapon(parts.number, weapon);
+    } else if (parts.kind == kJewelKind) {
+        if (const Jewel* jewel = findJewelByName(m_master, name))
+            return table.enterJewel(parts.number, jewel);
+    } else {
+        const int part = parts.kind - 1;
+        if (const EquipItem* piece = findPieceByName(m_master, part, name, parts.sex))
+            return table.enterPiece(part, parts.number, piece);
+    }
+    m_out.missingItems.push_back(name);
+}
+
+bool HistoryReader::readDataBase()
+{
+    int32_t count = 0;
+    if (readCount(count) != Count::Read)
+        return false;
+    for (int32_t i = 0; i < count; ++i) {
+        if (!nextEntry(true))
+            return false;
+        enterItem(m_parsed.key, m_parsed.fields[0]);
+    }
+    return true;
+}
+
+bool HistoryReader::readCondition()
+{
+    SearchCondition& condition = m_out.condition;
+    for (;;) {
+        if (!nextEntry(false))
+            return false;
+        const std::string& key = m_parsed.key;
+        const std::vector<std::string>& fields = m_parsed.fields;
+        const std::string& value = fields[0];
+        if (key == "Sex") {
+            condition.sex = parseLenientUInt16(value);
+        } else if (key == "Job") {
+            condition.job = parseLenientUInt16(value);
+        } else if (key == "Rare") {
+            condition.rarity = parseLenientInt16(value);
+        } else if (key == "Def") {
+            condition.minDefence = parseLenientUInt16(value);
+        } else if (key == "MaxDisp") {
+            condition.maxResults = static_cast<uint32_t>(parseLenientInt(value));
+        } else if (key == "Jewel") {
+            condition.useJewels = parseLenientInt(value) != 0;
+        } else if (key == "ExclusiveItem") {
+            condition.useExcludedItems = parseLenientInt(value) != 0;
+        } else if (key == "ExclusiveSkill") {
+            condition.useExcludedSkills = parseLenientInt(value) != 0;
+            if (m_version <= kLastVersionEndingAtExclusiveSkill)
+                return true;
+        } else if (key == "SParts") {
+            condition.requireSParts = parseLenientInt(value) != 0;
+            return true;
+        } else if (key == "Skill") {
+            if (fields.size() % 2 != 0)
+                return false;
+            for (std::size_t i = 0; i < fields.size(); i += 2)
+                condition.wanted.push_back(SkillPoint{parseLenientUInt16(fields[i]), parseLenientInt16(fields[i + 1])});
+        } else if (key == "FixParts") {
+            m_out.fixed = NumberedCombination::fromFields(fields);
+            // Fixed pieces are restored as far as they resolve; a gap is not an error.
+            m_out.fixed.resolve(m_out.items, condition.fixed);
+            if (m_version < kFirstVersionWithMaxDisp)
+                return true;
+        } else {
+            return false;
+        }
+    }
+}
+
+bool HistoryReader::readPieceList(bool withJewels)
+{
+    int32_t count = 0;
+    switch (readCount(count)) {
+    case Count::Missing:
+        return true;
+    case Count::Bad:
+        return false;
+    case Count::Read:
+        break;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        bool ended = false;
+        if (!nextEntry(true, &ended)) {
+            if (ended)
+                break;
+            continue;
+        }
+        const ItemKeyParts parts = splitItemKey(m_parsed.key);
+        const std::string& name = m_parsed.fields[0];
+        if (parts.kind >= 1 && parts.kind <= kPartCount) {
+            if (const EquipItem* piece = findPieceByName(m_master, parts.kind - 1, name, parts.sex)) {
+                if (withJewels)
+                    m_out.condition.excludedItems.add(*piece);
+                else
+                    m_out.condition.sParts.add(*piece);
+            }
+        } else if (withJewels && parts.kind == kJewelKind) {
+            if (const Jewel* jewel = findJewelByName(m_master, name))
+                m_out.condition.excludedItems.add(*jewel);
+        }
+    }
+    return true;
+}
+
+bool HistoryReader::readExcludedSkills()
+{
+    int32_t count = 0;
+    switch (readCount(count)) {
+    case Count::Missing:
+        return true;
+    case Count::Bad:
+        return false;
+    case Count::Read:
+        break;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        bool ended = false;
+        if (!nextEntry(false, &ended)) {
+            if (ended)
+                break;
+            continue;
+        }
+        if (m_parsed.fields.size() >= 2)
+            m_out.condition.excludedSkills.add(parseLenientUInt16(m_parsed.fields[0]),
+                                               parseLenientInt16(m_parsed.fields[1]));
+    }
+    return true;
+}
+
+bool HistoryReader::readRecords()
+{
+    int32_t count = 0;
+    if (readCount(count) != Count::Read || count <= 0)
+        return false;
+    for (int32_t i = 0; i < count; ++i) {
+        if (!nextEntry(false))
+            return false;
+        m_out.combinations.push_back(NumberedCombination::fromFields(m_parsed.fields));
+    }
+    return true;
+}
+
+bool HistoryReader::run()
+{
+    std::string line;
+    ParsedLine parsed;
+    while (m_nextLine(line)) {
+        if (!parseUserFileLine(line, parsed))
+            continue;
+        bool ok = true;
+        if (parsed.key == "Version")
+            m_version = historyVersionNumber(parsed.fields.empty() ? std::string() : parsed.fields[0]);
+        else if (line == "[DataBase]")
+            ok = readDataBase();
+        else if (line == "[Condition]")
+            ok = readCondition();
+        else if (line == "[ExclusiveItem]")
+            ok = readPieceList(true);
+        else if (line == "[ExclusiveSkill]")
+            ok = readExcludedSkills();
+        else if (line == "[SParts]")
+            ok = readPieceList(false);
+        else if (line == "[Records]")
+            ok = readRecords();
+        if (!ok)
+            return false;
+    }
+    m_out.combinationCount = static_cast<uint32_t>(m_out.combinations.size());
+    return true;
+}
+
+} // namespace
+
+int historyVersionNumber(std::string_view value)
+{
+    const std::size_t dot = value.find('.');
+    if (dot == std::string_view::npos)
+        return 0;
+    const int64_t number = int64_t{parseLenientInt(value.substr(0, dot))} * 1000 + parseLenientInt(value.substr(dot + 1));
+    return static_cast<int>(number);
+}
+
+bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out)
+{
+    return HistoryReader(nextLine, master, out).run();
+}
+
+std::unique_ptr<StoredSearch> loadSearchHistory(const UserFolder& folder, const MasterData& master, int position)
+try {
+    SavedFileIndex index = SavedFileIndex::forHistory(folder);
+    if (!index.load() || !index.contains(position))
+        return nullptr;
+    const std::filesystem::path file = nativePath(folder, *index.path(position));
+    TextLineReader reader(file);
+    if (!reader.isOpen()) {
+        errorReporter().reportFileError(file.string(), std::strerror(errno));
+        return nullptr;
+    }
+    auto search = std::make_unique<StoredSearch>();
+    search->title = *index.title(position);
+    search->comment = *index.comment(position);
+    if (!readSearchHistory([&reader](std::string& line) { return reader.next(line); }, master, *search))
+        return nullptr;
+    return search;
+} catch (const std::bad_alloc&) {
+    reportOutOfMemory();
+    return nullptr;
+}
+
+} // namespace zeku

@@ -1,0 +1,130 @@
+#include "userfiles/SearchHistory.h"
+
+#include "platform/Clock.h"
+#include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
+#include "userfiles/SavedFileIndex.h"
+#include "userfiles/StoredPath.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace zeku {
+namespace {
+
+// Map entries sorted by key bytes, so that a saved file does not depend on the
+// hash order of the map.
+template <typename Map>
+std::vector<typename Map::const_pointer> sortedEntries(const Map& map)
+{
+    std::vector<typename Map::const_pointer> entries;
+    entries.reserve(map.size());
+    for (const auto& entry : map)
+        entries.push_back(&entry);
+    std::sort(entries.begin(), entries.end(), [](auto a, auto b) { return a->first < b->first; });
+    return entries;
+}
+
+void writeDataBase(SafeTextWriter& writer, const ItemNumberTable& table)
+{
+    writer.write("[DataBase]\n");
+    writer.writef("Count=%zu\n", table.size());
+    for (const auto& [number, weapon] : table.weapons())
+        writer.writef("0%d%d=%s\n", 0, number, weapon->name.c_str());
+    for (int part = 0; part < kPartCount; ++part)
+        for (const auto& [number, piece] : table.pieces(part))
+            writer.writef("%d%d%d=%s\n", part + 1, piece->sex, number, piece->name.c_str());
+    for (const auto& [number, jewel] : table.jewels())
+        writer.writef("6%d%d=%s\n", 0, number, jewel->name.c_str());
+}
+
+void writeCondition(SafeTextWriter& writer, const SearchCondition& condition, const NumberedCombination& fixed)
+{
+    writer.write("[Condition]\n");
+    writer.writef("Sex=%u\nJob=%u\nRare=%d\nDef=%u\n", condition.sex, condition.job, condition.rarity,
+                  condition.minDefence);
+    for (const SkillPoint& skill : condition.wanted)
+        writer.writef("Skill=%u,%d\n", skill.treeId, skill.points);
+    writer.write("FixParts=" + fixed.notation() + "\n");
+    writer.writef("MaxDisp=%u\nJewel=%d\nExclusiveItem=%d\nExclusiveSkill=%d\nSParts=%d\n", condition.maxResults,
+                  condition.useJewels ? 1 : 0, condition.useExcludedItems ? 1 : 0,
+                  condition.useExcludedSkills ? 1 : 0, condition.requireSParts ? 1 : 0);
+}
+
+// The piece lines of [ExclusiveItem] and [SParts]: "<kind><sex>=<name>".
+void writePieces(SafeTextWriter& writer, const SPartSet& set)
+{
+    for (int part = 0; part < kPartCount; ++part)
+        for (const auto* entry : sortedEntries(set.pieces(static_cast<PartKind>(part))))
+            writer.writef("%d%d=%s\n", part + 1, entry->second->sex, entry->second->name.c_str());
+}
+
+void writeStandingLists(SafeTextWriter& writer, const SearchCondition& condition)
+{
+    writer.write("[ExclusiveItem]\n");
+    writer.writef("Count=%zu\n", condition.excludedItems.total());
+    writePieces(writer, condition.excludedItems);
+    for (const auto* entry : sortedEntries(condition.excludedItems.jewels()))
+        writer.write("60=" + entry->first + "\n");
+
+    writer.write("[ExclusiveSkill]\n");
+    writer.writef("Count=%zu\n", condition.excludedSkills.total());
+    for (const SkillActivation& skill : condition.excludedSkills.entries())
+        writer.writef("%u,%d\n", skill.treeId, skill.threshold);
+
+    writer.write("[SParts]\n");
+    writer.writef("Count=%zu\n", condition.sParts.total());
+    writePieces(writer, condition.sParts);
+}
+
+} // namespace
+
+void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results)
+{
+    // Number everything first: [DataBase] comes before the sections that use the numbers.
+    ItemNumberTable table;
+    const NumberedCombination fixed = NumberedCombination::fromSet(condition.fixed, table);
+    for (const EquipSet* result : results.results())
+        NumberedCombination::fromSet(*result, table);
+
+    writer.writef("Version=%s\n", kVersionText);
+    writeDataBase(writer, table);
+    writeCondition(writer, condition, fixed);
+    writeStandingLists(writer, condition);
+    writer.write("[Records]\n");
+    writer.writef("Count=%d\n", results.count());
+    for (const EquipSet* result : results.results())
+        writer.write(NumberedCombination::fromSet(*result, table).notation() + "\n");
+}
+
+bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
+                       const std::string& title, const std::string& comment)
+{
+    try {
+        const std::string stamp = formatTimeStamp(localClock().now(), true);
+        if (!ensureFolder(folder.historyFolder()))
+            return false;
+        const auto file = writeNewUserFile(folder, kStoredHistoryFolder, stamp + "_" + safeFileTitle(title),
+                                           [&](SafeTextWriter& writer) {
+                                               writeSearchHistory(writer, condition, results);
+                                           });
+        if (!file)
+            return false;
+        SavedFileIndex index = SavedFileIndex::forHistory(folder);
+        if (!index.loadForUpdate())
+            return false;
+        index.append(title, comment, file->stored);
+        return index.save();
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory();
+        return false;
+    } catch (const std::length_error&) {
+        // More distinct items than 16-bit item numbers can name.
+        errorReporter().reportErrorMessage("保存する装備の種類が多すぎます。");
+        return false;
+    }
+}
+
+} // namespace zeku

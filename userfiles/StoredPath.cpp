@@ -1,0 +1,144 @@
+#include "userfiles/StoredPath.h"
+
+#include "platform/Cp932.h"
+#include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace zeku {
+namespace {
+
+bool isUserComponent(const std::string& component)
+{
+    if (component.size() != 4)
+        return false;
+    for (std::size_t i = 0; i < 4; ++i)
+        if (std::tolower(static_cast<unsigned char>(component[i])) != "user"[i])
+            return false;
+    return true;
+}
+
+// How many names createNewUserFile tries before it gives up.
+constexpr int kMaxNameAttempts = 10000;
+
+} // namespace
+
+std::filesystem::path nativePath(const UserFolder& folder, std::string_view stored)
+{
+    // In UTF-8 a 0x5C byte is always a backslash, so splitting is safe here.
+    const std::string text = cp932ToUtf8(stored);
+    std::vector<std::string> components;
+    std::string current;
+    for (char c : text) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty())
+                components.push_back(std::move(current));
+            current.clear();
+        } else {
+            current.push_back(c);
+        }
+    }
+    if (!current.empty())
+        components.push_back(std::move(current));
+
+    std::filesystem::path result;
+    std::size_t first = 0;
+    if (!components.empty() && isUserComponent(components[0])) {
+        result = folder.root();
+        first = 1;
+    }
+    for (std::size_t i = first; i < components.size(); ++i)
+        result /= components[i];
+    return result;
+}
+
+std::string safeFileTitle(std::string_view title)
+{
+    std::string result;
+    result.reserve(title.size());
+    std::size_t pos = 0;
+    while (pos < title.size()) {
+        std::size_t length = cp932CharLength(title, pos);
+        if (length == 1) {
+            unsigned char c = static_cast<unsigned char>(title[pos]);
+            bool forbidden = c < 0x20 || c == 0x7F || std::strchr("\\/:*?\"<>|", c) != nullptr;
+            result.push_back(forbidden ? '_' : static_cast<char>(c));
+        } else {
+            result.append(title.substr(pos, length));
+        }
+        pos += length;
+    }
+    return result;
+}
+
+std::optional<NewUserFile> createNewUserFile(const UserFolder& folder, std::string_view storedFolder,
+                                             std::string_view baseName)
+{
+    for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
+        NewUserFile file;
+        file.stored = std::string(storedFolder) + std::string(baseName);
+        if (attempt > 1)
+            file.stored += "_" + std::to_string(attempt);
+        file.stored += ".dat";
+        file.native = nativePath(folder, file.stored);
+        int fd = ::open(file.native.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            return file;
+        }
+        if (errno != EEXIST) {
+            errorReporter().reportFileError(file.native.string(), std::strerror(errno));
+            return std::nullopt;
+        }
+    }
+    errorReporter().reportFileError(nativePath(folder, std::string(storedFolder) + std::string(baseName) + ".dat")
+                                        .string(),
+                                    "no free file name");
+    return std::nullopt;
+}
+
+std::optional<NewUserFile> writeNewUserFile(const UserFolder& folder, std::string_view storedFolder,
+                                            std::string_view baseName,
+                                            const std::function<void(SafeTextWriter&)>& writeContent)
+{
+    auto file = createNewUserFile(folder, storedFolder, baseName);
+    if (!file)
+        return std::nullopt;
+    bool written = false;
+    try {
+        SafeTextWriter writer(file->native);
+        if (writer.isOpen()) {
+            writeContent(writer);
+            written = writer.commit();
+        }
+    } catch (...) {
+        std::error_code ec;
+        std::filesystem::remove(file->native, ec);
+        throw;
+    }
+    if (!written) {
+        std::error_code ec;
+        std::filesystem::remove(file->native, ec);
+        return std::nullopt;
+    }
+    return file;
+}
+
+void reportOutOfMemory()
+{
+    errorReporter().reportErrorMessage("メモリが不足しています。");
+}
+
+bool removeStoredFile(const UserFolder& folder, std::string_view stored)
+{
+    std::error_code ec;
+    return std::filesystem::remove(nativePath(folder, stored), ec);
+}
+
+} // namespace zeku

@@ -1,0 +1,41 @@
+#include "userfiles/StoredSearch.h"
+
+#include "platform/Cp932.h"
+#include "platform/ErrorReport.h"
+
+namespace zeku {
+
+void restoreResults(const StoredSearch& search, SearchResultStore& store)
+{
+    // A record whose combination did not resolve is reused for the next one.
+    EquipSet* spare = nullptr;
+    for (const NumberedCombination& combination : search.combinations) {
+        EquipSet* record = spare ? spare : store.takeRecord();
+        spare = nullptr;
+        if (combination.resolve(search.items, *record))
+            store.append(record);
+        else
+            spare = record;
+    }
+    if (spare)
+        spare->clear();
+}
+
+std::string missingItemsMessage(const StoredSearch& search)
+{
+    if (search.missingItems.empty())
+        return {};
+    // The wording of this message is the program's own, typo included.
+    std::string message = "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n";
+    for (const std::string& name : search.missingItems)
+        message += cp932ToUtf8(name) + "\r\n";
+    return message;
+}
+
+void reportMissingItems(const StoredSearch& search)
+{
+    if (!search.missingItems.empty())
+        errorReporter().reportErrorMessage(missingItemsMessage(search));
+}
+
+} // namespace zeku
