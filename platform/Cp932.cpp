@@ -56,6 +56,18 @@ std::size_t utf8SequenceLength(unsigned char c)
     return 1;
 }
 
+// Length of the character at the start of `rest`: the lead byte and as many of
+// its continuation bytes as are really there, so a broken sequence never takes
+// the valid text after it along.
+std::size_t utf8CharLength(std::string_view rest)
+{
+    std::size_t expected = std::min(utf8SequenceLength(static_cast<unsigned char>(rest[0])), rest.size());
+    std::size_t len = 1;
+    while (len < expected && (static_cast<unsigned char>(rest[len]) & 0xC0) == 0x80)
+        ++len;
+    return len;
+}
+
 // Shared loop of the two UTF-8 to CP932 conversions: `onBad` is told about
 // every character that could not be converted and decides whether to go on.
 template <typename OnBad>
@@ -67,7 +79,7 @@ std::string utf8ToCp932Impl(std::string_view utf8, OnBad onBad)
     if (!cd.valid()) {
         // Without a converter only ASCII survives; everything else is a bad character.
         for (std::size_t i = 0; i < utf8.size();) {
-            std::size_t len = std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+            std::size_t len = utf8CharLength(utf8.substr(i));
             if (len == 1 && static_cast<unsigned char>(utf8[i]) < 0x80) {
                 out.push_back(utf8[i]);
             } else if (!onBad(utf8.substr(i, len), out)) {
@@ -83,13 +95,19 @@ std::string utf8ToCp932Impl(std::string_view utf8, OnBad onBad)
         if (cd.convert(in, inLeft, out) == 0)
             break;
         // EILSEQ or EINVAL: skip one UTF-8 character (or one stray byte).
-        std::size_t len = std::min(utf8SequenceLength(static_cast<unsigned char>(*in)), inLeft);
+        std::size_t len = utf8CharLength(std::string_view(in, inLeft));
         if (!onBad(std::string_view(in, len), out))
             return out;
         in += len;
         inLeft -= len;
     }
     return out;
+}
+
+// True when byte `c` can be the second byte of a double-byte CP932 character.
+constexpr bool isCp932TrailByte(unsigned char c)
+{
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
 }
 
 } // namespace
@@ -133,7 +151,11 @@ std::string cp932ToUtf8(std::string_view cp932)
     while (inLeft > 0) {
         if (cd.valid() && cd.convert(in, inLeft, out) == 0)
             break;
-        std::size_t len = std::min(cp932CharLength(std::string_view(in, inLeft), 0), inLeft);
+        // A lead byte whose next byte cannot be a trail byte is bad on its own:
+        // the byte after it is text of its own.
+        std::size_t len = cp932CharLength(std::string_view(in, inLeft), 0);
+        if (len == 2 && !isCp932TrailByte(static_cast<unsigned char>(in[1])))
+            len = 1;
         if (!cd.valid() && static_cast<unsigned char>(*in) < 0x80)
             out.push_back(*in);
         else
