@@ -1,0 +1,850 @@
+#include "reference/ReferenceSearch.h"
+
+#include "search/AllocationProbe.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zeku {
+namespace {
+
+using Totals = std::map<uint16_t, int16_t>;
+
+// Thrown to unwind the search on cancel and at the result limit; the outcome
+// is set before it is thrown.
+struct Abandon {};
+
+void addToTotals(Totals& totals, const SkillPoint& point)
+{
+    int16_t& value = totals[point.treeId];
+    value = static_cast<int16_t>(static_cast<uint16_t>(value) + static_cast<uint16_t>(point.points));
+}
+
+int16_t totalOf(const Totals& totals, uint16_t treeId)
+{
+    auto it = totals.find(treeId);
+    return it == totals.end() ? 0 : it->second;
+}
+
+// A threshold of 0 is never met.
+bool thresholdMet(int16_t threshold, int16_t total)
+{
+    return (threshold > 0 && total >= threshold) || (threshold < 0 && total <= threshold);
+}
+
+bool sameSign(int a, int b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
+bool oppositeSign(int a, int b) { return (a > 0 && b < 0) || (a < 0 && b > 0); }
+
+bool rarityFilterPasses(int16_t code, uint16_t rarity)
+{
+    if (code == 0)
+        return true;
+    if (code < 0)
+        return -code >= rarity;
+    if (code <= 10)
+        return code == rarity;
+    return code % 10 <= rarity;
+}
+
+// Swaps entries i < j whenever `after(v[i], v[j])` says v[i] belongs behind v[j].
+template <typename T, typename After>
+void exchangeSort(std::vector<T>& v, After after)
+{
+    for (std::size_t i = 0; i < v.size(); ++i)
+        for (std::size_t j = i + 1; j < v.size(); ++j)
+            if (after(v[i], v[j]))
+                std::swap(v[i], v[j]);
+}
+
+struct Group {
+    bool fixed = false;
+    std::vector<const EquipItem*> pieces;
+    JewelSlots placed;
+    JewelSlots fixedJewels;
+    std::vector<const SkillPoint*> relevant;
+};
+
+struct JewelCandidate {
+    const Jewel* jewel = nullptr;
+    float score = 0.0f;
+    float penalty = 0.0f;
+    std::vector<const SkillPoint*> relevant;
+};
+
+struct JewelList {
+    std::vector<JewelCandidate> candidates;
+    uint16_t treeId = 0;
+    uint16_t smallestSlots = 65535;
+    float bestRatio = 0.0f;
+};
+
+struct Deficit {
+    uint16_t treeId = 0;
+    int16_t required = 0;
+    int16_t current = 0;
+    uint16_t options = 0;
+
+    int16_t remaining() const { return static_cast<int16_t>(required - current); }
+};
+
+// Contribution key -> group, as a hash map of 17 buckets whose chains keep the
+// newest entry first; iteration goes bucket 0 to 16.
+class KeyGroupMap {
+public:
+    static uint32_t bucketOf(const std::string& key)
+    {
+        uint32_t h = 0;
+        for (char c : key)
+            h = h * 33u + static_cast<unsigned char>(c);
+        return h % kBuckets;
+    }
+
+    Group* find(const std::string& key) const
+    {
+        for (const auto& entry : m_buckets[bucketOf(key)])
+            if (entry.first == key)
+                return entry.second;
+        return nullptr;
+    }
+
+    void insert(const std::string& key, Group* group)
+    {
+        auto& chain = m_buckets[bucketOf(key)];
+        chain.insert(chain.begin(), std::make_pair(key, group));
+    }
+
+    std::vector<Group*> inIterationOrder() const
+    {
+        std::vector<Group*> groups;
+        for (const auto& chain : m_buckets)
+            for (const auto& entry : chain)
+                groups.push_back(entry.second);
+        return groups;
+    }
+
+private:
+    static constexpr uint32_t kBuckets = 17;
+    std::array<std::vector<std::pair<std::string, Group*>>, kBuckets> m_buckets;
+};
+
+class ReferenceSearcher {
+public:
+    ReferenceSearcher(SearchCondition& condition, const SearchRun& run)
+        : m_condition(condition), m_master(*run.master), m_store(*run.store),
+          m_progress(run.progress ? *run.progress : m_ownProgress), m_cancel(run.cancel),
+          m_notices(run.notices)
+    {
+    }
+
+    SearchOutcome run()
+    {
+        m_elapsed = 1000;
+        m_lastTick = tickCount();
+        try {
+            prepareArmour();
+            if (m_condition.useJewels) {
+                prepareJewels();
+                sortWanted();
+            }
+            post(FindStarted);
+            buildWorkingSet();
+            fixedPhase();
+            visit(0);
+            m_outcome = OutcomeCompleted;
+        } catch (const Abandon&) {
+            // The outcome was set where the search was abandoned.
+        } catch (const std::bad_alloc&) {
+            m_outcome = OutcomeOutOfMemory;
+        }
+        return m_outcome;
+    }
+
+private:
+    // ---- Candidate preparation ------------------------------------------------
+
+    const SkillPoint* wantedEntry(uint16_t treeId) const
+    {
+        for (const SkillPoint& w : m_condition.wanted)
+            if (w.treeId == treeId)
+                return &w;
+        return nullptr;
+    }
+
+    std::string contributionKey(const std::vector<const SkillPoint*>& collected, uint16_t slots) const
+    {
+        std::string key;
+        char buffer[64];
+        for (const SkillPoint* p : collected) {
+            std::snprintf(buffer, sizeof buffer, "<%03d:%d>", static_cast<int>(p->treeId),
+                          static_cast<int>(p->points));
+            key += buffer;
+        }
+        if (m_condition.useJewels) {
+            std::snprintf(buffer, sizeof buffer, "<S:%d>", static_cast<int>(slots));
+            key += buffer;
+        }
+        return key;
+    }
+
+    bool pieceFilteredOut(const EquipItem& piece) const
+    {
+        if (m_condition.useExcludedItems && m_condition.excludedItems.contains(piece))
+            return true;
+        if (piece.sex != 0 && piece.sex != m_condition.sex)
+            return true;
+        if (piece.job != 0 && piece.job != m_condition.job)
+            return true;
+        return m_condition.rarity != 0 && !rarityFilterPasses(m_condition.rarity, piece.rarity);
+    }
+
+    void prepareArmour()
+    {
+        uint64_t total = 1;
+        uint64_t rawTotal = 1;
+        for (int part = 0; part < kPartCount; ++part) {
+            if (m_condition.fixed.piece(part))
+                continue; // a fixed part contributes factors 1 and 1
+            KeyGroupMap map;
+            for (const EquipItem& piece : m_master.equip(part).items()) {
+                if (pieceFilteredOut(piece))
+                    continue;
+                std::vector<const SkillPoint*> collected;
+                std::vector<int16_t> wantedPoints;
+                for (const SkillPoint& w : m_condition.wanted) {
+                    if (const SkillPoint* p = pointsOf(piece.skills, w.treeId)) {
+                        collected.push_back(p);
+                        wantedPoints.push_back(w.points);
+                    }
+                }
+                if (collected.empty())
+                    continue;
+                if (collected.size() == 1 && oppositeSign(collected[0]->points, wantedPoints[0]))
+                    continue;
+                const std::string key = contributionKey(collected, piece.slots);
+                Group* group = map.find(key);
+                if (!group) {
+                    allocationProbe();
+                    auto owned = std::make_unique<Group>();
+                    owned->placed.capacity = m_condition.useJewels ? piece.slots : 0;
+                    owned->relevant = collected;
+                    group = owned.get();
+                    m_registry.push_back(std::move(owned));
+                    map.insert(key, group);
+                }
+                group->pieces.push_back(&piece);
+            }
+            m_candidates[part] = map.inIterationOrder();
+            uint64_t pieces = 0;
+            for (const Group* group : m_candidates[part])
+                pieces += group->pieces.size();
+            total *= m_candidates[part].size() + 1;
+            rawTotal *= pieces + 1;
+        }
+        m_progress.total = total;
+        m_progress.rawTotal = rawTotal;
+    }
+
+    void insertCandidate(JewelList& list, JewelCandidate candidate)
+    {
+        const Jewel& jewel = *candidate.jewel;
+        if (jewel.slots < list.smallestSlots)
+            list.smallestSlots = jewel.slots;
+        const float ratio = static_cast<float>(pointsOf(jewel.skills, list.treeId)->points)
+                            / static_cast<float>(jewel.slots);
+        if (list.candidates.empty())
+            list.bestRatio = ratio;
+        else if ((ratio > 0 && ratio > list.bestRatio) || (ratio < 0 && ratio < list.bestRatio))
+            list.bestRatio = ratio;
+        auto position = list.candidates.end();
+        for (auto it = list.candidates.begin(); it != list.candidates.end(); ++it) {
+            const Jewel& q = *it->jewel;
+            if (candidate.score > it->score
+                || (candidate.score == it->score && (jewel.slots < q.slots || jewel.rarity < q.rarity))) {
+                position = it;
+                break;
+            }
+        }
+        list.candidates.insert(position, std::move(candidate));
+    }
+
+    void prepareJewels()
+    {
+        for (const SkillPoint& prepared : m_condition.wanted) {
+            for (const Jewel& jewel : m_master.jewels().items()) {
+                if (jewel.slots == 0)
+                    continue; // a jewel that takes no slot cannot be fitted anywhere
+                if (!pointsOf(jewel.skills, prepared.treeId))
+                    continue;
+                auto listIt = m_jewelLists.find(prepared.treeId);
+                if (listIt == m_jewelLists.end()) {
+                    allocationProbe();
+                    JewelList list;
+                    list.treeId = prepared.treeId;
+                    listIt = m_jewelLists.emplace(prepared.treeId, std::move(list)).first;
+                }
+                if (m_condition.useExcludedItems && m_condition.excludedItems.containsJewelName(jewel.name))
+                    continue;
+                JewelCandidate candidate;
+                candidate.jewel = &jewel;
+                bool serves = false;
+                const float size = static_cast<float>(jewel.slots);
+                for (const SkillPoint& d : jewel.skills) {
+                    if (const SkillPoint* w = wantedEntry(d.treeId)) {
+                        candidate.relevant.push_back(&d);
+                        const float term = static_cast<float>(d.points) / size;
+                        candidate.score += w->points < 0 ? -term : term;
+                        if (d.treeId == prepared.treeId && sameSign(d.points, w->points))
+                            serves = true;
+                    } else if (d.points < 0) {
+                        candidate.penalty += static_cast<float>(d.points) / size;
+                    }
+                }
+                if (serves)
+                    insertCandidate(listIt->second, std::move(candidate));
+            }
+        }
+    }
+
+    const JewelList* jewelListOf(uint16_t treeId) const
+    {
+        auto it = m_jewelLists.find(treeId);
+        return it == m_jewelLists.end() ? nullptr : &it->second;
+    }
+
+    // Negative: a first; positive: b first.
+    int compareWanted(const SkillPoint& a, const SkillPoint& b) const
+    {
+        const JewelList* la = jewelListOf(a.treeId);
+        const JewelList* lb = jewelListOf(b.treeId);
+        if (!la && lb)
+            return -1;
+        if (la && !lb)
+            return 1;
+        if (!la && !lb)
+            return 0;
+        if (la->candidates.size() != lb->candidates.size())
+            return la->candidates.size() < lb->candidates.size() ? -1 : 1;
+        if (la->smallestSlots != lb->smallestSlots)
+            return la->smallestSlots > lb->smallestSlots ? -1 : 1;
+        return 0;
+    }
+
+    void sortWanted()
+    {
+        exchangeSort(m_condition.wanted,
+                     [this](const SkillPoint& a, const SkillPoint& b) { return compareWanted(a, b) > 0; });
+    }
+
+    // ---- Working set -------------------------------------------------------------
+
+    void buildWorkingSet()
+    {
+        const EquipSet& fixed = m_condition.fixed;
+        m_weapon = fixed.weapon();
+        m_weaponSlots = fixed.weaponSlots();
+        m_fixedWeaponJewels = fixed.weaponSlots().jewels;
+        for (int part = 0; part < kPartCount; ++part) {
+            m_parts[part] = nullptr;
+            const EquipItem* piece = fixed.piece(part);
+            if (!piece)
+                continue;
+            auto group = std::make_unique<Group>();
+            group->fixed = true;
+            group->pieces.push_back(piece);
+            for (const SkillPoint& w : m_condition.wanted)
+                if (const SkillPoint* p = pointsOf(piece->skills, w.treeId))
+                    group->relevant.push_back(p);
+            group->placed = fixed.pieceSlots(part);
+            group->placed.capacity = piece->slots;
+            group->fixedJewels = group->placed;
+            m_parts[part] = group.get();
+            m_registry.push_back(std::move(group));
+        }
+    }
+
+    // The working totals rebuilt from scratch: relevant points of the groups
+    // plus every point of every jewel in the weapon and the groups, leaving out
+    // the part `skipPart` (its points and its jewels' points).
+    Totals workingTotals(int skipPart = -1) const
+    {
+        Totals totals;
+        for (const Jewel* jewel : m_weaponSlots.jewels)
+            for (const SkillPoint& p : jewel->skills)
+                addToTotals(totals, p);
+        for (int part = 0; part < kPartCount; ++part) {
+            const Group* group = m_parts[part];
+            if (!group || part == skipPart)
+                continue;
+            for (const SkillPoint* p : group->relevant)
+                addToTotals(totals, *p);
+            for (const Jewel* jewel : group->placed.jewels)
+                for (const SkillPoint& p : jewel->skills)
+                    addToTotals(totals, p);
+        }
+        return totals;
+    }
+
+    bool plainSkillTest(const Totals& totals) const
+    {
+        uint16_t met = 0;
+        for (const SkillPoint& w : m_condition.wanted)
+            if (thresholdMet(w.points, totalOf(totals, w.treeId)))
+                ++met;
+        return met == static_cast<uint16_t>(m_condition.wanted.size());
+    }
+
+    bool testCombination()
+    {
+        if (!m_condition.useJewels)
+            return plainSkillTest(workingTotals());
+        return fitJewels();
+    }
+
+    void resetPlacedJewels()
+    {
+        m_weaponSlots.clear();
+        for (const Jewel* jewel : m_fixedWeaponJewels) {
+            m_weaponSlots.jewels.push_back(jewel);
+            m_weaponSlots.used = static_cast<uint16_t>(m_weaponSlots.used + jewel->slots);
+        }
+        for (Group* group : m_parts) {
+            if (!group)
+                continue;
+            group->placed.clear();
+            if (group->fixed) {
+                group->placed.jewels = group->fixedJewels.jewels;
+                group->placed.used = group->fixedJewels.used;
+            }
+        }
+    }
+
+    // ---- Jewel fitting -----------------------------------------------------------
+
+    static bool allDeficitsMet(const std::vector<Deficit>& deficits)
+    {
+        for (const Deficit& d : deficits)
+            if (!thresholdMet(d.required, d.current))
+                return false;
+        return true;
+    }
+
+    static void sortDeficits(std::vector<Deficit>& deficits)
+    {
+        exchangeSort(deficits, [](const Deficit& a, const Deficit& b) {
+            if (a.remaining() != b.remaining())
+                return a.remaining() < b.remaining();
+            return a.options > b.options;
+        });
+    }
+
+    static const Deficit* deficitOf(const std::vector<Deficit>& deficits, uint16_t treeId)
+    {
+        for (const Deficit& d : deficits)
+            if (d.treeId == treeId)
+                return &d;
+        return nullptr;
+    }
+
+    bool fitJewels()
+    {
+        const Totals totals = workingTotals();
+        std::vector<Deficit> deficits;
+        for (const SkillPoint& w : m_condition.wanted) {
+            Deficit d;
+            d.treeId = w.treeId;
+            d.required = w.points;
+            d.current = totalOf(totals, w.treeId);
+            const JewelList* list = jewelListOf(w.treeId);
+            d.options = list ? static_cast<uint16_t>(list->candidates.size()) : 0;
+            deficits.push_back(d);
+        }
+        if (allDeficitsMet(deficits))
+            return true;
+        for (int part = 0; part < kPartCount; ++part)
+            if (!m_candidates[part].empty() && !m_parts[part])
+                return false;
+        sortDeficits(deficits);
+        m_largestCapacity = m_weaponSlots.capacity;
+        for (const Group* group : m_parts)
+            if (group && group->placed.capacity > m_largestCapacity)
+                m_largestCapacity = group->placed.capacity;
+        for (;;) {
+            if (allDeficitsMet(deficits))
+                return plainSkillTest(workingTotals());
+            const Deficit& q = deficits.front();
+            const JewelList* list = jewelListOf(q.treeId);
+            if (!list)
+                return false;
+            uint16_t freeSlots = m_weaponSlots.freeSlots();
+            for (const Group* group : m_parts)
+                if (group)
+                    freeSlots = static_cast<uint16_t>(freeSlots + group->placed.freeSlots());
+            if (freeSlots == 0)
+                return false;
+            const float reach = static_cast<float>(freeSlots) * list->bestRatio;
+            if (q.required > 0 && static_cast<float>(q.remaining()) > reach)
+                return false;
+            if (q.required < 0 && static_cast<float>(q.remaining()) < reach)
+                return false;
+            const uint16_t sizeLimit = m_largestCapacity < freeSlots ? m_largestCapacity : freeSlots;
+            const Jewel* jewel = chooseJewel(*list, sizeLimit, deficits);
+            if (!jewel)
+                return false;
+            if (!placeJewel(jewel)) {
+                repack();
+                if (!placeJewel(jewel))
+                    return false;
+            }
+            for (const SkillPoint& p : jewel->skills) {
+                for (Deficit& d : deficits) {
+                    if (d.treeId == p.treeId) {
+                        d.current = static_cast<int16_t>(d.current + p.points);
+                        break;
+                    }
+                }
+            }
+            sortDeficits(deficits);
+        }
+    }
+
+    const Jewel* chooseJewel(const JewelList& list, uint16_t sizeLimit, const std::vector<Deficit>& deficits) const
+    {
+        const JewelCandidate* best = nullptr;
+        float bestGain = 0.0f;
+        float bestLoss = 0.0f;
+        for (const JewelCandidate& candidate : list.candidates) {
+            const uint16_t s = candidate.jewel->slots;
+            if (s > sizeLimit)
+                continue;
+            const float size = static_cast<float>(s);
+            float gain = 0.0f;
+            float loss = 0.0f;
+            for (const SkillPoint* r : candidate.relevant) {
+                const Deficit* d = deficitOf(deficits, r->treeId);
+                if (!d)
+                    continue;
+                const int w = d->required;
+                const int m = d->remaining();
+                const int p = r->points;
+                if (w > 0) {
+                    if (m < 1) {
+                        if (m - p > 0)
+                            loss += static_cast<float>(m - p) / size;
+                    } else if (p >= m) {
+                        gain += static_cast<float>(m) / size;
+                    } else if (p >= 1) {
+                        gain += static_cast<float>(p) / size;
+                    } else {
+                        loss += static_cast<float>(-p) / size;
+                    }
+                } else if (w < 0) {
+                    if (m >= 0) {
+                        if (m - p < 0)
+                            loss += static_cast<float>(p - m) / size;
+                    } else if (p <= m) {
+                        gain += static_cast<float>(-m) / size;
+                    } else if (p < 0) {
+                        gain += static_cast<float>(-p) / size;
+                    } else {
+                        loss += static_cast<float>(p) / size;
+                    }
+                } else {
+                    return nullptr;
+                }
+            }
+            bool better = false;
+            if (!best || gain > bestGain) {
+                better = true;
+            } else if (gain == bestGain) {
+                if (loss < bestLoss) {
+                    better = true;
+                } else if (loss == bestLoss) {
+                    const Jewel& b = *best->jewel;
+                    better = candidate.penalty > best->penalty || s < b.slots
+                             || (s == b.slots && candidate.jewel->rarity < b.rarity);
+                }
+            }
+            if (better) {
+                best = &candidate;
+                bestGain = gain;
+                bestLoss = loss;
+            }
+        }
+        return best ? best->jewel : nullptr;
+    }
+
+    void putJewel(JewelSlots& holder, const Jewel* jewel)
+    {
+        holder.jewels.push_back(jewel);
+        holder.used = static_cast<uint16_t>(holder.used + jewel->slots);
+    }
+
+    JewelSlots* firstGroupWithFree(uint16_t freeSlots, bool mustBeEmpty)
+    {
+        for (Group* group : m_parts)
+            if (group && group->placed.freeSlots() == freeSlots
+                && (!mustBeEmpty || group->placed.jewels.empty()))
+                return &group->placed;
+        return nullptr;
+    }
+
+    bool placeJewel(const Jewel* jewel)
+    {
+        const uint16_t s = jewel->slots;
+        JewelSlots* holder = firstGroupWithFree(s, true);
+        if (!holder && m_weaponSlots.freeSlots() == s && m_weaponSlots.jewels.empty())
+            holder = &m_weaponSlots;
+        if (!holder)
+            holder = firstGroupWithFree(s, false);
+        if (!holder && m_weaponSlots.freeSlots() == s)
+            holder = &m_weaponSlots;
+        for (unsigned k = s + 1u; !holder; ++k) {
+            if (k > m_largestCapacity)
+                return false;
+            holder = firstGroupWithFree(static_cast<uint16_t>(k), false);
+            if (!holder && m_weaponSlots.freeSlots() == k)
+                holder = &m_weaponSlots;
+        }
+        putJewel(*holder, jewel);
+        return true;
+    }
+
+    void repack()
+    {
+        std::vector<const Jewel*> taken;
+        for (Group* group : m_parts) {
+            if (!group)
+                continue;
+            const std::size_t keep = group->fixed ? group->fixedJewels.jewels.size() : 0;
+            while (group->placed.jewels.size() > keep) {
+                const Jewel* jewel = group->placed.jewels.back();
+                group->placed.jewels.pop_back();
+                group->placed.used = static_cast<uint16_t>(group->placed.used - jewel->slots);
+                taken.push_back(jewel);
+            }
+        }
+        if (m_weaponSlots.jewels.size() > m_fixedWeaponJewels.size()) {
+            const Jewel* jewel = m_weaponSlots.jewels.back();
+            m_weaponSlots.jewels.pop_back();
+            m_weaponSlots.used = static_cast<uint16_t>(m_weaponSlots.used - jewel->slots);
+            taken.push_back(jewel);
+        }
+        if (taken.size() > 1)
+            exchangeSort(taken, [](const Jewel* a, const Jewel* b) { return a->slots < b->slots; });
+        for (const Jewel* jewel : taken)
+            placeJewel(jewel); // one that finds no place stays out
+    }
+
+    // ---- Enumeration ---------------------------------------------------------------
+
+    void fixedPhase()
+    {
+        progressStep();
+        if (testCombination()) {
+            expandAndStore();
+            postHitCount();
+        }
+        if (m_condition.useJewels)
+            resetPlacedJewels();
+    }
+
+    void visit(int part)
+    {
+        for (Group* group : m_candidates[part]) {
+            checkCancel();
+            m_parts[part] = group;
+            progressStep();
+            if (!testCombination()) {
+                if (m_condition.useJewels)
+                    resetPlacedJewels();
+                if (part < kPartCount - 1)
+                    visit(part + 1);
+                continue;
+            }
+            if (part < kPartCount - 1)
+                countingWalk(part + 1);
+            if (isMinimal()) {
+                const int32_t before = m_store.count();
+                expandAndStore();
+                if (m_store.count() > before)
+                    postHitCount();
+            }
+            if (m_condition.useJewels)
+                resetPlacedJewels();
+        }
+        if (!(m_parts[part] && m_parts[part]->fixed))
+            m_parts[part] = nullptr;
+        if (part < kPartCount - 1)
+            visit(part + 1);
+    }
+
+    void countingWalk(int part)
+    {
+        for (Group* group : m_candidates[part]) {
+            m_parts[part] = group;
+            progressStep();
+            if (part < kPartCount - 1)
+                countingWalk(part + 1);
+        }
+        if (!(m_parts[part] && m_parts[part]->fixed))
+            m_parts[part] = nullptr;
+        if (part < kPartCount - 1)
+            countingWalk(part + 1);
+    }
+
+    bool isMinimal() const
+    {
+        for (int part = 0; part < kPartCount; ++part) {
+            const Group* group = m_parts[part];
+            if (group && !group->fixed && plainSkillTest(workingTotals(part)))
+                return false;
+        }
+        return true;
+    }
+
+    void expandAndStore()
+    {
+        EquipSet result;
+        result.setWeapon(m_weapon);
+        result.addWeaponJewels(m_weaponSlots.jewels);
+        try {
+            expandPart(0, result);
+        } catch (const Abandon&) {
+            postHitCount();
+            throw;
+        }
+    }
+
+    void expandPart(int part, EquipSet& result)
+    {
+        if (part == kPartCount) {
+            accept(result);
+            return;
+        }
+        const Group* group = m_parts[part];
+        if (!group) {
+            expandPart(part + 1, result);
+            return;
+        }
+        for (const EquipItem* piece : group->pieces) {
+            checkCancel();
+            result.setPiece(part, piece);
+            result.addPieceJewels(part, group->placed.jewels);
+            expandPart(part + 1, result);
+            result.setPiece(part, nullptr);
+        }
+    }
+
+    void accept(const EquipSet& set)
+    {
+        if (set.totalDefence() < m_condition.minDefence)
+            return;
+        if (m_condition.useExcludedSkills) {
+            const TreeTotals& totals = set.totals().values();
+            for (const SkillActivation& excluded : m_condition.excludedSkills.entries()) {
+                auto it = totals.find(excluded.treeId);
+                if (it != totals.end() && thresholdMet(excluded.threshold, it->second))
+                    return;
+            }
+        }
+        if (m_condition.requireSParts) {
+            bool wearsSPart = false;
+            for (int part = 0; part < kPartCount; ++part)
+                if (const EquipItem* piece = set.piece(part); piece && m_condition.sParts.contains(*piece))
+                    wearsSPart = true;
+            if (!wearsSPart)
+                return;
+        }
+        if (static_cast<uint32_t>(m_store.count()) >= m_condition.maxResults) {
+            m_outcome = OutcomeLimitReached;
+            throw Abandon{};
+        }
+        EquipSet* record = m_store.takeRecord();
+        *record = set;
+        m_store.append(record);
+    }
+
+    // ---- Progress, cancel and notices -------------------------------------------
+
+    static uint32_t tickCount()
+    {
+        using namespace std::chrono;
+        return static_cast<uint32_t>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    }
+
+    void progressStep()
+    {
+        m_progress.done += 1;
+        uint64_t product = 1;
+        for (const Group* group : m_parts)
+            if (group)
+                product *= group->pieces.size();
+        m_progress.rawDone += product;
+        const uint32_t now = tickCount();
+        m_elapsed += now - m_lastTick;
+        m_lastTick = now;
+        if (m_elapsed >= 500 || m_progress.done == m_progress.total) {
+            m_elapsed = 0;
+            post(FindProgress);
+        }
+    }
+
+    void checkCancel()
+    {
+        if (m_cancel && m_cancel->load() != 0) {
+            m_outcome = OutcomeCancelled;
+            throw Abandon{};
+        }
+    }
+
+    void post(FindNotice code)
+    {
+        if (m_notices)
+            m_notices->post(Notice{NoticeKind::Search, code, 0});
+    }
+
+    void postHitCount()
+    {
+        m_progress.resultCount = static_cast<uint64_t>(m_store.count());
+        post(FindHitCount);
+    }
+
+    SearchCondition& m_condition;
+    const MasterData& m_master;
+    SearchResultStore& m_store;
+    SearchProgress m_ownProgress;
+    SearchProgress& m_progress;
+    const std::atomic<int32_t>* m_cancel;
+    NoticeSink* m_notices;
+    SearchOutcome m_outcome = OutcomeRunning;
+    uint32_t m_elapsed = 0;
+    uint32_t m_lastTick = 0;
+
+    std::vector<std::unique_ptr<Group>> m_registry;
+    std::array<std::vector<Group*>, kPartCount> m_candidates;
+    std::map<uint16_t, JewelList> m_jewelLists;
+
+    const WeaponSlotItem* m_weapon = nullptr;
+    JewelSlots m_weaponSlots;
+    std::vector<const Jewel*> m_fixedWeaponJewels;
+    std::array<Group*, kPartCount> m_parts{};
+    uint16_t m_largestCapacity = 0;
+};
+
+} // namespace
+
+SearchOutcome runReferenceSearch(SearchCondition& condition, const SearchRun& run)
+{
+    ReferenceSearcher searcher(condition, run);
+    return searcher.run();
+}
+
+} // namespace zeku
