@@ -53,6 +53,36 @@ void ItemNumberTable::enter(Kind<T>& kind, uint16_t number, const T* record)
         m_next = static_cast<uint32_t>(number) + 1;
 }
 
+uint16_t ItemNumberTable::numberWeapon(const WeaponSlotItem* record)
+{
+    return numberOf(m_weapons, record);
+}
+
+uint16_t ItemNumberTable::numberPiece(int part, const EquipItem* record)
+{
+    return numberOf(m_pieces[part], record);
+}
+
+uint16_t ItemNumberTable::numberJewel(const Jewel* record)
+{
+    return numberOf(m_jewels, record);
+}
+
+void ItemNumberTable::enterWeapon(uint16_t number, const WeaponSlotItem* record)
+{
+    enter(m_weapons, number, record);
+}
+
+void ItemNumberTable::enterPiece(int part, uint16_t number, const EquipItem* record)
+{
+    enter(m_pieces[part], number, record);
+}
+
+void ItemNumberTable::enterJewel(uint16_t number, const Jewel* record)
+{
+    enter(m_jewels, number, record);
+}
+
 std::size_t ItemNumberTable::size() const
 {
     std::size_t total = m_weapons.byNumber.size() + m_jewels.byNumber.size();

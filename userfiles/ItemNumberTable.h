@@ -34,15 +34,15 @@ class ItemNumberTable {
 public:
     // Number of `record` in its kind, assigned from the counter on first use.
     // Throws std::length_error when the 16-bit numbers run out.
-    uint16_t numberWeapon(const WeaponSlotItem* record) { return numberOf(m_weapons, record); }
-    uint16_t numberPiece(int part, const EquipItem* record) { return numberOf(m_pieces[part], record); }
-    uint16_t numberJewel(const Jewel* record) { return numberOf(m_jewels, record); }
+    uint16_t numberWeapon(const WeaponSlotItem* record);
+    uint16_t numberPiece(int part, const EquipItem* record);
+    uint16_t numberJewel(const Jewel* record);
 
     // Enters `record` under `number` as read from a file; a number already
     // present keeps its first record. The counter moves past `number`.
-    void enterWeapon(uint16_t number, const WeaponSlotItem* record) { enter(m_weapons, number, record); }
-    void enterPiece(int part, uint16_t number, const EquipItem* record) { enter(m_pieces[part], number, record); }
-    void enterJewel(uint16_t number, const Jewel* record) { enter(m_jewels, number, record); }
+    void enterWeapon(uint16_t number, const WeaponSlotItem* record);
+    void enterPiece(int part, uint16_t number, const EquipItem* record);
+    void enterJewel(uint16_t number, const Jewel* record);
 
     // Records by number; nullptr when the table does not hold the number.
     const WeaponSlotItem* weapon(uint16_t number) const { return find(m_weapons, number); }

@@ -1,0 +1,394 @@
+#include "userfiles/SavedFileIndex.h"
+#include "userfiles/SearchHistory.h"
+#include "userfiles/StoredPath.h"
+
+#include "StoredDataFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace zeku;
+using zeku::test::readFileBytes;
+using zeku::test::RecordingErrorReporter;
+using zeku::test::sameEquipment;
+using zeku::test::sj;
+using zeku::test::writeFileBytes;
+
+namespace {
+
+// Lines of `text` (CR LF or LF) as a line source.
+NextLine linesOf(const std::string& text)
+{
+    auto stream = std::make_shared<std::istringstream>(text);
+    return [stream](std::string& line) {
+        if (!std::getline(*stream, line))
+            return false;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return true;
+    };
+}
+
+class HistoryTest : public zeku::test::StoredDataFixture {
+protected:
+    // The condition the golden history file holds.
+    SearchCondition goldenCondition() const
+    {
+        SearchCondition condition;
+        condition.sex = 1;
+        condition.job = 1;
+        condition.rarity = 105;
+        condition.minDefence = 50;
+        condition.useJewels = true;
+        condition.useExcludedItems = true;
+        condition.useExcludedSkills = true;
+        condition.requireSParts = false; // the list is stored all the same
+        condition.maxResults = 200;
+        condition.wanted = {{1, 10}, {2, -10}};
+        condition.fixed.setWeapon(weapon(2));
+        condition.fixed.addWeaponJewels({jewel(sj("攻撃珠"))});
+        condition.fixed.setPiece(PartHead, piece(PartHead, "Alpha Cap", kSexMale));
+        condition.excludedItems.add(*piece(PartBody, "Plate"));
+        condition.excludedItems.add(*piece(PartWaist, "Belt", kSexFemale));
+        condition.excludedItems.add(*jewel(sj("表珠")));
+        condition.excludedSkills.add(3, 15);
+        condition.excludedSkills.add(1, -10);
+        condition.sParts.add(*piece(PartLeg, sj("表グリーヴ"), kSexMale));
+        condition.sParts.add(*piece(PartHead, sj("ソウルヘルム")));
+        return condition;
+    }
+
+    // The three results of the golden file, in result order.
+    std::vector<EquipSet> goldenResults() const
+    {
+        EquipSet second;
+        second.setWeapon(weapon(2));
+        second.addWeaponJewels({jewel(sj("攻撃珠"))});
+        second.setPiece(PartHead, piece(PartHead, sj("ソウルヘルム")));
+        second.addPieceJewels(PartHead, {jewel(sj("表珠"))});
+        second.setPiece(PartBody, piece(PartBody, "Plate"));
+        second.addPieceJewels(PartBody, {jewel(sj("攻撃珠"))});
+        EquipSet third;
+        third.setPiece(PartHead, piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+        return {fullSet(), second, third};
+    }
+
+    void fill(SearchResultStore& store, const std::vector<EquipSet>& sets)
+    {
+        for (const EquipSet& set : sets) {
+            EquipSet* record = store.takeRecord();
+            *record = set;
+            store.append(record);
+        }
+    }
+
+    // Installs `text` as the history file of index entry 0.
+    void installHistory(const std::string& text)
+    {
+        std::filesystem::create_directories(m_folder.historyFolder());
+        writeFileBytes(m_folder.historyFolder() / "h.dat", text);
+        writeFileBytes(m_folder.historyFolder() / "index.dat",
+                       crlf({"Version=0.047", "", "title=user\\SearchHistory\\h.dat,comment"}));
+    }
+
+    std::unique_ptr<StoredSearch> read(const std::string& text)
+    {
+        auto search = std::make_unique<StoredSearch>();
+        if (!readSearchHistory(linesOf(text), m_master, *search))
+            return nullptr;
+        return search;
+    }
+
+    // A well-formed file around the given [Condition] lines and [Records] lines.
+    static std::string fileWith(std::initializer_list<std::string> condition,
+                                std::initializer_list<std::string> records = {"Count=1", "0,0,3,0,0,0,0,0,0,0,0,0"})
+    {
+        std::string text = crlf({"Version=0.047", "[DataBase]", "Count=1", "113=Alpha Cap", "[Condition]"});
+        text += crlf(condition);
+        text += crlf({"[Records]"});
+        text += crlf(records);
+        return text;
+    }
+};
+
+TEST_F(HistoryTest, SavedFileMatchesGoldenFile)
+{
+    SearchResultStore results;
+    fill(results, goldenResults());
+    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), results, sj("全部入り"), sj("固定と除外あり")));
+    EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "20261207093015123_全部入り.dat"),
+              readFileBytes(golden("history/full.dat")));
+
+    m_clock.set(LocalTime{2026, 12, 7, 9, 30, 15, 124});
+    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), results, sj("短い"), ""));
+    EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), readFileBytes(golden("history/index.dat")));
+}
+
+TEST_F(HistoryTest, GoldenFileLoadsBack)
+{
+    installHistory(readFileBytes(golden("history/full.dat")));
+    auto search = loadSearchHistory(m_folder, m_master, 0);
+    ASSERT_TRUE(search);
+    EXPECT_EQ(search->title, "title");
+    EXPECT_EQ(search->comment, "comment");
+    EXPECT_TRUE(search->missingItems.empty());
+
+    const SearchCondition expected = goldenCondition();
+    const SearchCondition& got = search->condition;
+    EXPECT_EQ(got.sex, 1);
+    EXPECT_EQ(got.job, 1);
+    EXPECT_EQ(got.rarity, 105);
+    EXPECT_EQ(got.minDefence, 50);
+    EXPECT_EQ(got.maxResults, 200u);
+    EXPECT_TRUE(got.useJewels && got.useExcludedItems && got.useExcludedSkills);
+    EXPECT_FALSE(got.requireSParts);
+    ASSERT_EQ(got.wanted.size(), 2u);
+    EXPECT_EQ(got.wanted[1].treeId, 2);
+    EXPECT_EQ(got.wanted[1].points, -10);
+    EXPECT_TRUE(sameEquipment(got.fixed, expected.fixed));
+    EXPECT_TRUE(got.excludedItems.equals(expected.excludedItems));
+    EXPECT_TRUE(got.excludedSkills.equals(expected.excludedSkills));
+    EXPECT_EQ(got.excludedSkills.entries()[0].treeId, 3); // list order kept
+    EXPECT_TRUE(got.sParts.equals(expected.sParts));
+
+    EXPECT_EQ(search->combinationCount, 3u);
+    SearchResultStore restored;
+    restoreResults(*search, restored);
+    const std::vector<EquipSet> results = goldenResults();
+    ASSERT_EQ(restored.count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(sameEquipment(restored.get(i), results[static_cast<std::size_t>(i)])) << "result " << i;
+    // The female helmet was stored with sex digit 2 and is not the first of its name.
+    EXPECT_EQ(restored.get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+}
+
+TEST_F(HistoryTest, ConditionEndsWhereTheFileVersionSays)
+{
+    installHistory(readFileBytes(golden("history/v042.dat")));
+    auto v42 = loadSearchHistory(m_folder, m_master, 0);
+    ASSERT_TRUE(v42);
+    EXPECT_EQ(v42->condition.sex, 2);
+    EXPECT_EQ(v42->condition.rarity, -3);
+    EXPECT_EQ(v42->condition.maxResults, 500u);
+    EXPECT_TRUE(v42->condition.useExcludedSkills);
+    EXPECT_FALSE(v42->condition.requireSParts); // the SParts line is outside the section
+    EXPECT_TRUE(v42->condition.excludedItems.containsJewelName(sj("攻撃珠")));
+    EXPECT_TRUE(v42->condition.excludedSkills.contains(2, -10));
+    ASSERT_EQ(v42->combinations.size(), 2u);
+    SearchResultStore restored;
+    restoreResults(*v42, restored);
+    ASSERT_EQ(restored.count(), 2);
+    EXPECT_EQ(restored.get(0).weapon(), weapon(1));
+    EXPECT_EQ(restored.get(1).pieceSlots(PartHead).jewels, std::vector<const Jewel*>{jewel(sj("攻撃珠"))});
+
+    installHistory(readFileBytes(golden("history/v039.dat")));
+    auto v39 = loadSearchHistory(m_folder, m_master, 0);
+    ASSERT_TRUE(v39);
+    EXPECT_EQ(v39->condition.minDefence, 10);
+    EXPECT_EQ(v39->condition.wanted.size(), 2u);
+    EXPECT_EQ(v39->condition.fixed.piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
+    EXPECT_EQ(v39->condition.maxResults, kDefaultMaxResults); // MaxDisp follows the section end
+    EXPECT_FALSE(v39->condition.useJewels);
+    ASSERT_EQ(v39->combinations.size(), 1u);
+
+    // The same 0.039 layout read as a current file runs into "[Records]" inside [Condition].
+    std::string current = readFileBytes(golden("history/v039.dat"));
+    current.replace(current.find("0.039"), 5, "0.047");
+    EXPECT_FALSE(read(current));
+}
+
+TEST_F(HistoryTest, VersionNumbers)
+{
+    EXPECT_EQ(historyVersionNumber("0.047"), 47);
+    EXPECT_EQ(historyVersionNumber("1.2"), 1002);
+    EXPECT_EQ(historyVersionNumber("47"), 0);
+    EXPECT_EQ(historyVersionNumber(""), 0);
+    EXPECT_EQ(historyVersionNumber("x.y"), 0);
+    EXPECT_EQ(historyVersionNumber("99999999999.99999999999"), historyVersionNumber("99999999999.99999999999"));
+
+    // No version line: the condition ends after FixParts.
+    auto search = read(crlf({"[DataBase]", "Count=0", "[Condition]", "Sex=2", "FixParts=0,0", "MaxDisp=5",
+                             "[Records]", "Count=1", "0,0"}));
+    ASSERT_TRUE(search);
+    EXPECT_EQ(search->condition.sex, 2);
+    EXPECT_EQ(search->condition.maxResults, kDefaultMaxResults);
+}
+
+TEST_F(HistoryTest, MalformedSectionsFailTheWholeLoad)
+{
+    const std::string endOfCondition = "SParts=0";
+    struct Case {
+        const char* what;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"empty line in [Condition]", fileWith({"Sex=1", "", endOfCondition})},
+        {"comment line in [Condition]", fileWith({"Sex=1", "; note", endOfCondition})},
+        {"unknown key in [Condition]", fileWith({"Sex=1", "Colour=3", endOfCondition})},
+        {"key without field in [Condition]", fileWith({"Sex=", endOfCondition})},
+        {"odd Skill fields", fileWith({"Skill=1,10,2", endOfCondition})},
+        {"[Condition] cut short", crlf({"Version=0.047", "[Condition]", "Sex=1"})},
+        {"Count=0 in [Records]", fileWith({endOfCondition}, {"Count=0"})},
+        {"negative count in [Records]", fileWith({endOfCondition}, {"Count=-1", "0,0"})},
+        {"no Count in [Records]", fileWith({endOfCondition}, {"Number=1", "0,0"})},
+        {"empty line in [Records]", fileWith({endOfCondition}, {"Count=2", "0,0", "", "0,0"})},
+        {"comment line in [Records]", fileWith({endOfCondition}, {"Count=2", "# x", "0,0", "0,0"})},
+        {"[Records] cut short", fileWith({endOfCondition}, {"Count=3", "0,0", "0,0"})},
+        {"empty line in [DataBase]", crlf({"[DataBase]", "Count=2", "113=Alpha Cap", "", "205=Plate"})},
+        {"comment line in [DataBase]", crlf({"[DataBase]", "Count=2", "#113=Alpha Cap", "205=Plate"})},
+        {"empty key in [DataBase]", crlf({"[DataBase]", "Count=1", "=Plate"})},
+        {"no Count in [DataBase]", crlf({"[DataBase]", "113=Alpha Cap"})},
+        {"[DataBase] cut short", crlf({"[DataBase]", "Count=2", "113=Alpha Cap"})},
+        {"bad Count line in [ExclusiveItem]", crlf({"[ExclusiveItem]", "20=Plate"})},
+    };
+    for (const Case& c : cases)
+        EXPECT_FALSE(read(c.text)) << c.what;
+
+    // The well-formed neighbours of those cases load.
+    EXPECT_TRUE(read(fileWith({"Sex=1", endOfCondition})));
+    EXPECT_TRUE(read(crlf({"[DataBase]", "Count=0", "[Records]", "Count=1", "0,0"})));
+
+    // Through the file: a malformed entry fails silently.
+    RecordingErrorReporter reporter;
+    installHistory(cases[0].text);
+    EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 0));
+    EXPECT_TRUE(reporter.fileErrors.empty());
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(HistoryTest, StandingListsSkipWhatTheyCannotUse)
+{
+    auto search = read(crlf({
+        "[ExclusiveItem]", "Count=6", "", "=Plate", "20=Plate", sj("60=表珠"), "20=Missing", "90=Plate", "20=late",
+        "[ExclusiveSkill]", "Count=3", "5", "5,7", "#", "6,-8",
+        "[SParts]", "Count=9", "12=Alpha Cap", "11=Alpha Cap", "21=Alpha Cap", sj("60=表珠"),
+    }));
+    ASSERT_TRUE(search);
+    const SearchCondition& c = search->condition;
+    // Six lines counted, of which "20=late" is the seventh and read as nothing.
+    EXPECT_EQ(c.excludedItems.total(), 2u);
+    EXPECT_TRUE(c.excludedItems.contains(*piece(PartBody, "Plate")));
+    EXPECT_TRUE(c.excludedItems.contains(*jewel(sj("表珠"))));
+    EXPECT_EQ(c.excludedSkills.total(), 1u); // "#" counted as the third line, "6,-8" is outside
+    EXPECT_TRUE(c.excludedSkills.contains(5, 7));
+    // Sex digit 2 does not find the male Alpha Cap, nor kind 2 a head piece; the
+    // jewel line is no S part.
+    EXPECT_EQ(c.sParts.total(), 1u);
+    EXPECT_TRUE(c.sParts.contains(*piece(PartHead, "Alpha Cap", kSexMale)));
+    EXPECT_TRUE(search->missingItems.empty()); // standing lists drop silently
+
+    // A file that ends right after a list header counts as an empty list.
+    EXPECT_TRUE(read(crlf({"[SParts]"})));
+}
+
+TEST_F(HistoryTest, SexDigitsAndMissingNamesInTheDataBase)
+{
+    auto search = read(crlf({
+        "[DataBase]", "Count=7", "103=Alpha Cap", "123=Alpha Cap", sj("104=ソウルヘルム"), sj("1205=ソウルヘルム"),
+        sj("606=消えた珠"), sj("007=武器スロット３"), "908=Ignored",
+        "[Records]", "Count=4",
+        "0,0,3,0,0,0,0,0,0,0,0,0",                 // Alpha Cap by sex digit 0
+        "0,0,4,0,0,0,0,0,0,0,0,0",                 // the first helmet of that name
+        "7,1,6,0,0,0,0,0,0,0,0,0,0",               // a missing jewel drops the combination
+        "7,0,5,0,0,0,0,0,0,0,0,0",                 // sex digit 2 found the female helmet
+    }));
+    ASSERT_TRUE(search);
+    EXPECT_EQ(search->missingItems, (std::vector<std::string>{"Alpha Cap", sj("消えた珠")}));
+    SearchResultStore restored;
+    restoreResults(*search, restored);
+    ASSERT_EQ(restored.count(), 3);
+    EXPECT_EQ(restored.get(0).piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
+    EXPECT_EQ(restored.get(1).piece(PartHead), piece(PartHead, sj("ソウルヘルム")));
+    EXPECT_EQ(restored.get(2).weapon(), weapon(3));
+    EXPECT_EQ(restored.get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+
+    RecordingErrorReporter reporter;
+    reportMissingItems(*search);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n"
+                                    "Alpha Cap\r\n消えた珠\r\n");
+}
+
+TEST_F(HistoryTest, CombinationNotation)
+{
+    NumberedCombination empty = NumberedCombination::fromFields(std::vector<std::string>(12, "0"));
+    for (const NumberedEntry& entry : empty.entries) {
+        EXPECT_EQ(entry.item, 0);
+        EXPECT_TRUE(entry.jewels.empty());
+    }
+    EXPECT_EQ(empty.notation(), "0,0,0,0,0,0,0,0,0,0,0,0");
+
+    // A group whose jewels run past the end stops the reading; groups past the sixth are ignored.
+    NumberedCombination cut = NumberedCombination::fromFields({"3", "2", "7", "7", "12", "3", "1"});
+    EXPECT_EQ(cut.entries[0].jewels, (std::vector<uint16_t>{7, 7}));
+    EXPECT_EQ(cut.entries[1].item, 0);
+    std::vector<std::string> long_(16, "1");
+    for (std::size_t i = 1; i < long_.size(); i += 2)
+        long_[i] = "0";
+    NumberedCombination seven = NumberedCombination::fromFields(long_);
+    EXPECT_EQ(seven.notation(), "1,0,1,0,1,0,1,0,1,0,1,0");
+    EXPECT_EQ(NumberedCombination::fromFields({"5", "-2", "9", "0"}).entries[1].item, 9);
+
+    // Nothing fixed: FixParts of twelve zeros.
+    auto search = read(fileWith({"FixParts=0,0,0,0,0,0,0,0,0,0,0,0", "SParts=1"}));
+    ASSERT_TRUE(search);
+    EXPECT_TRUE(sameEquipment(search->condition.fixed, EquipSet()));
+}
+
+TEST_F(HistoryTest, SavesInTheSameMillisecondGetTheirOwnFiles)
+{
+    SearchResultStore one;
+    fill(one, {fullSet()});
+    SearchResultStore two;
+    fill(two, goldenResults());
+    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), one, "same", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), two, "same", ""));
+    SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
+    ASSERT_TRUE(index.load());
+    ASSERT_EQ(index.count(), 2);
+    EXPECT_EQ(*index.path(0), "user\\SearchHistory\\20261207093015123_same.dat");
+    EXPECT_EQ(*index.path(1), "user\\SearchHistory\\20261207093015123_same_2.dat");
+    EXPECT_EQ(loadSearchHistory(m_folder, m_master, 0)->combinations.size(), 1u);
+    EXPECT_EQ(loadSearchHistory(m_folder, m_master, 1)->combinations.size(), 3u);
+}
+
+TEST_F(HistoryTest, FailedSavesLeaveTheIndexAlone)
+{
+    RecordingErrorReporter reporter;
+    SearchResultStore results;
+    fill(results, goldenResults());
+
+    writeFileBytes(m_temp / "plain", "a file, not a folder");
+    EXPECT_FALSE(saveSearchHistory(UserFolder(m_temp / "plain" / "user"), goldenCondition(), results, "t", ""));
+    ASSERT_EQ(reporter.fileErrors.size(), 1u);
+    EXPECT_NE(reporter.fileErrors[0].find("SearchHistory"), std::string::npos);
+
+    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), results, "kept", ""));
+    const std::string indexBefore = readFileBytes(m_folder.historyFolder() / "index.dat");
+    EXPECT_FALSE(saveSearchHistory(m_folder, goldenCondition(), results, std::string(300, 't'), ""));
+    EXPECT_EQ(reporter.fileErrors.size(), 2u);
+    EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), indexBefore);
+
+    // The history file is written but the index cannot be: false, index unchanged.
+    {
+        zeku::test::FileSizeLimit fullDisk(indexBefore.size() + 10);
+        EXPECT_FALSE(saveSearchHistory(m_folder, goldenCondition(), SearchResultStore(), "a much longer title", ""));
+    }
+    EXPECT_EQ(reporter.fileErrors.size(), 3u);
+    EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), indexBefore);
+}
+
+TEST_F(HistoryTest, UnopenableEntryIsReported)
+{
+    RecordingErrorReporter reporter;
+    installHistory(readFileBytes(golden("history/full.dat")));
+    std::filesystem::remove(m_folder.historyFolder() / "h.dat");
+    EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 0));
+    ASSERT_EQ(reporter.fileErrors.size(), 1u);
+    EXPECT_NE(reporter.fileErrors[0].find("h.dat"), std::string::npos);
+    EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 1)); // no such entry: silent
+    EXPECT_EQ(reporter.fileErrors.size(), 1u);
+}
+
+} // namespace
