@@ -1,0 +1,33 @@
+#pragma once
+// zeku-data: the stored favourites and search history from the command line.
+// The commands share these pieces; zeku_data.cpp parses the arguments.
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace zeku::data_cli {
+
+// Exit codes: success, a load that failed, bad arguments or missing master data.
+constexpr int kExitOk = 0;
+constexpr int kExitLoadFailed = 1;
+constexpr int kExitUsage = 2;
+
+struct Options {
+    std::string datDir = "dat";
+    std::string userDir = "user";
+    std::string command;  // "history" or "favorites"
+    bool show = false;    // "show N"
+    int position = -1;    // N
+    bool json = false;
+};
+
+// CP932 text as UTF-8 with every CR LF turned into "\n".
+std::string toOutputText(std::string_view cp932);
+
+int listHistory(const Options& options, std::ostream& out);
+int showHistory(const Options& options, std::ostream& out, std::ostream& err);
+int listFavorites(const Options& options, std::ostream& out);
+int showFavorite(const Options& options, std::ostream& out, std::ostream& err);
+
+} // namespace zeku::data_cli
