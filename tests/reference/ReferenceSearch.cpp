@@ -1,20 +1,22 @@
 #include "reference/ReferenceSearch.h"
 
-#include "search/AllocationProbe.h"
+#include "reference/ReferencePreparation.h"
 
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <new>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace zeku {
 namespace {
 
+using reference::exchangeSort;
+using reference::Group;
+using reference::JewelCandidate;
+using reference::JewelList;
+using reference::thresholdMet;
 using Totals = std::map<uint16_t, int16_t>;
 
 // Thrown to unwind the search on cancel and at the result limit; the outcome
@@ -33,58 +35,6 @@ int16_t totalOf(const Totals& totals, uint16_t treeId)
     return it == totals.end() ? 0 : it->second;
 }
 
-// A threshold of 0 is never met.
-bool thresholdMet(int16_t threshold, int16_t total)
-{
-    return (threshold > 0 && total >= threshold) || (threshold < 0 && total <= threshold);
-}
-
-bool sameSign(int a, int b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
-bool oppositeSign(int a, int b) { return (a > 0 && b < 0) || (a < 0 && b > 0); }
-
-bool rarityFilterPasses(int16_t code, uint16_t rarity)
-{
-    if (code == 0)
-        return true;
-    if (code < 0)
-        return -code >= rarity;
-    if (code <= 10)
-        return code == rarity;
-    return code % 10 <= rarity;
-}
-
-// Swaps entries i < j whenever `after(v[i], v[j])` says v[i] belongs behind v[j].
-template <typename T, typename After>
-void exchangeSort(std::vector<T>& v, After after)
-{
-    for (std::size_t i = 0; i < v.size(); ++i)
-        for (std::size_t j = i + 1; j < v.size(); ++j)
-            if (after(v[i], v[j]))
-                std::swap(v[i], v[j]);
-}
-
-struct Group {
-    bool fixed = false;
-    std::vector<const EquipItem*> pieces;
-    JewelSlots placed;
-    JewelSlots fixedJewels;
-    std::vector<const SkillPoint*> relevant;
-};
-
-struct JewelCandidate {
-    const Jewel* jewel = nullptr;
-    float score = 0.0f;
-    float penalty = 0.0f;
-    std::vector<const SkillPoint*> relevant;
-};
-
-struct JewelList {
-    std::vector<JewelCandidate> candidates;
-    uint16_t treeId = 0;
-    uint16_t smallestSlots = 65535;
-    float bestRatio = 0.0f;
-};
-
 struct Deficit {
     uint16_t treeId = 0;
     int16_t required = 0;
@@ -92,46 +42,6 @@ struct Deficit {
     uint16_t options = 0;
 
     int16_t remaining() const { return static_cast<int16_t>(required - current); }
-};
-
-// Contribution key -> group, as a hash map of 17 buckets whose chains keep the
-// newest entry first; iteration goes bucket 0 to 16.
-class KeyGroupMap {
-public:
-    static uint32_t bucketOf(const std::string& key)
-    {
-        uint32_t h = 0;
-        for (char c : key)
-            h = h * 33u + static_cast<unsigned char>(c);
-        return h % kBuckets;
-    }
-
-    Group* find(const std::string& key) const
-    {
-        for (const auto& entry : m_buckets[bucketOf(key)])
-            if (entry.first == key)
-                return entry.second;
-        return nullptr;
-    }
-
-    void insert(const std::string& key, Group* group)
-    {
-        auto& chain = m_buckets[bucketOf(key)];
-        chain.insert(chain.begin(), std::make_pair(key, group));
-    }
-
-    std::vector<Group*> inIterationOrder() const
-    {
-        std::vector<Group*> groups;
-        for (const auto& chain : m_buckets)
-            for (const auto& entry : chain)
-                groups.push_back(entry.second);
-        return groups;
-    }
-
-private:
-    static constexpr uint32_t kBuckets = 17;
-    std::array<std::vector<std::pair<std::string, Group*>>, kBuckets> m_buckets;
 };
 
 class ReferenceSearcher {
@@ -148,10 +58,13 @@ public:
         m_elapsed = 1000;
         m_lastTick = tickCount();
         try {
-            prepareArmour();
+            reference::ReferencePreparation preparation(m_condition, m_master, m_prepared);
+            preparation.prepareArmour();
+            m_progress.total = m_prepared.total;
+            m_progress.rawTotal = m_prepared.rawTotal;
             if (m_condition.useJewels) {
-                prepareJewels();
-                sortWanted();
+                preparation.prepareJewels();
+                preparation.sortWanted();
             }
             post(FindStarted);
             buildWorkingSet();
@@ -167,181 +80,6 @@ public:
     }
 
 private:
-    // ---- Candidate preparation ------------------------------------------------
-
-    const SkillPoint* wantedEntry(uint16_t treeId) const
-    {
-        for (const SkillPoint& w : m_condition.wanted)
-            if (w.treeId == treeId)
-                return &w;
-        return nullptr;
-    }
-
-    std::string contributionKey(const std::vector<const SkillPoint*>& collected, uint16_t slots) const
-    {
-        std::string key;
-        char buffer[64];
-        for (const SkillPoint* p : collected) {
-            std::snprintf(buffer, sizeof buffer, "<%03d:%d>", static_cast<int>(p->treeId),
-                          static_cast<int>(p->points));
-            key += buffer;
-        }
-        if (m_condition.useJewels) {
-            std::snprintf(buffer, sizeof buffer, "<S:%d>", static_cast<int>(slots));
-            key += buffer;
-        }
-        return key;
-    }
-
-    bool pieceFilteredOut(const EquipItem& piece) const
-    {
-        if (m_condition.useExcludedItems && m_condition.excludedItems.contains(piece))
-            return true;
-        if (piece.sex != 0 && piece.sex != m_condition.sex)
-            return true;
-        if (piece.job != 0 && piece.job != m_condition.job)
-            return true;
-        return m_condition.rarity != 0 && !rarityFilterPasses(m_condition.rarity, piece.rarity);
-    }
-
-    void prepareArmour()
-    {
-        uint64_t total = 1;
-        uint64_t rawTotal = 1;
-        for (int part = 0; part < kPartCount; ++part) {
-            if (m_condition.fixed.piece(part))
-                continue; // a fixed part contributes factors 1 and 1
-            KeyGroupMap map;
-            for (const EquipItem& piece : m_master.equip(part).items()) {
-                if (pieceFilteredOut(piece))
-                    continue;
-                std::vector<const SkillPoint*> collected;
-                std::vector<int16_t> wantedPoints;
-                for (const SkillPoint& w : m_condition.wanted) {
-                    if (const SkillPoint* p = pointsOf(piece.skills, w.treeId)) {
-                        collected.push_back(p);
-                        wantedPoints.push_back(w.points);
-                    }
-                }
-                if (collected.empty())
-                    continue;
-                if (collected.size() == 1 && oppositeSign(collected[0]->points, wantedPoints[0]))
-                    continue;
-                const std::string key = contributionKey(collected, piece.slots);
-                Group* group = map.find(key);
-                if (!group) {
-                    allocationProbe();
-                    auto owned = std::make_unique<Group>();
-                    owned->placed.capacity = m_condition.useJewels ? piece.slots : 0;
-                    owned->relevant = collected;
-                    group = owned.get();
-                    m_registry.push_back(std::move(owned));
-                    map.insert(key, group);
-                }
-                group->pieces.push_back(&piece);
-            }
-            m_candidates[part] = map.inIterationOrder();
-            uint64_t pieces = 0;
-            for (const Group* group : m_candidates[part])
-                pieces += group->pieces.size();
-            total *= m_candidates[part].size() + 1;
-            rawTotal *= pieces + 1;
-        }
-        m_progress.total = total;
-        m_progress.rawTotal = rawTotal;
-    }
-
-    void insertCandidate(JewelList& list, JewelCandidate candidate)
-    {
-        const Jewel& jewel = *candidate.jewel;
-        if (jewel.slots < list.smallestSlots)
-            list.smallestSlots = jewel.slots;
-        const float ratio = static_cast<float>(pointsOf(jewel.skills, list.treeId)->points)
-                            / static_cast<float>(jewel.slots);
-        if (list.candidates.empty())
-            list.bestRatio = ratio;
-        else if ((ratio > 0 && ratio > list.bestRatio) || (ratio < 0 && ratio < list.bestRatio))
-            list.bestRatio = ratio;
-        auto position = list.candidates.end();
-        for (auto it = list.candidates.begin(); it != list.candidates.end(); ++it) {
-            const Jewel& q = *it->jewel;
-            if (candidate.score > it->score
-                || (candidate.score == it->score && (jewel.slots < q.slots || jewel.rarity < q.rarity))) {
-                position = it;
-                break;
-            }
-        }
-        list.candidates.insert(position, std::move(candidate));
-    }
-
-    void prepareJewels()
-    {
-        for (const SkillPoint& prepared : m_condition.wanted) {
-            for (const Jewel& jewel : m_master.jewels().items()) {
-                if (jewel.slots == 0)
-                    continue; // a jewel that takes no slot cannot be fitted anywhere
-                if (!pointsOf(jewel.skills, prepared.treeId))
-                    continue;
-                auto listIt = m_jewelLists.find(prepared.treeId);
-                if (listIt == m_jewelLists.end()) {
-                    allocationProbe();
-                    JewelList list;
-                    list.treeId = prepared.treeId;
-                    listIt = m_jewelLists.emplace(prepared.treeId, std::move(list)).first;
-                }
-                if (m_condition.useExcludedItems && m_condition.excludedItems.containsJewelName(jewel.name))
-                    continue;
-                JewelCandidate candidate;
-                candidate.jewel = &jewel;
-                bool serves = false;
-                const float size = static_cast<float>(jewel.slots);
-                for (const SkillPoint& d : jewel.skills) {
-                    if (const SkillPoint* w = wantedEntry(d.treeId)) {
-                        candidate.relevant.push_back(&d);
-                        const float term = static_cast<float>(d.points) / size;
-                        candidate.score += w->points < 0 ? -term : term;
-                        if (d.treeId == prepared.treeId && sameSign(d.points, w->points))
-                            serves = true;
-                    } else if (d.points < 0) {
-                        candidate.penalty += static_cast<float>(d.points) / size;
-                    }
-                }
-                if (serves)
-                    insertCandidate(listIt->second, std::move(candidate));
-            }
-        }
-    }
-
-    const JewelList* jewelListOf(uint16_t treeId) const
-    {
-        auto it = m_jewelLists.find(treeId);
-        return it == m_jewelLists.end() ? nullptr : &it->second;
-    }
-
-    // Negative: a first; positive: b first.
-    int compareWanted(const SkillPoint& a, const SkillPoint& b) const
-    {
-        const JewelList* la = jewelListOf(a.treeId);
-        const JewelList* lb = jewelListOf(b.treeId);
-        if (!la && lb)
-            return -1;
-        if (la && !lb)
-            return 1;
-        if (!la && !lb)
-            return 0;
-        if (la->candidates.size() != lb->candidates.size())
-            return la->candidates.size() < lb->candidates.size() ? -1 : 1;
-        if (la->smallestSlots != lb->smallestSlots)
-            return la->smallestSlots > lb->smallestSlots ? -1 : 1;
-        return 0;
-    }
-
-    void sortWanted()
-    {
-        exchangeSort(m_condition.wanted,
-                     [this](const SkillPoint& a, const SkillPoint& b) { return compareWanted(a, b) > 0; });
-    }
-
     // ---- Working set -------------------------------------------------------------
 
     void buildWorkingSet()
@@ -365,7 +103,7 @@ private:
             group->placed.capacity = piece->slots;
             group->fixedJewels = group->placed;
             m_parts[part] = group.get();
-            m_registry.push_back(std::move(group));
+            m_prepared.registry.push_back(std::move(group));
         }
     }
 
@@ -461,14 +199,14 @@ private:
             d.treeId = w.treeId;
             d.required = w.points;
             d.current = totalOf(totals, w.treeId);
-            const JewelList* list = jewelListOf(w.treeId);
+            const JewelList* list = m_prepared.jewelListOf(w.treeId);
             d.options = list ? static_cast<uint16_t>(list->candidates.size()) : 0;
             deficits.push_back(d);
         }
         if (allDeficitsMet(deficits))
             return true;
         for (int part = 0; part < kPartCount; ++part)
-            if (!m_candidates[part].empty() && !m_parts[part])
+            if (!m_prepared.groups[part].empty() && !m_parts[part])
                 return false;
         sortDeficits(deficits);
         m_largestCapacity = m_weaponSlots.capacity;
@@ -479,7 +217,7 @@ private:
             if (allDeficitsMet(deficits))
                 return plainSkillTest(workingTotals());
             const Deficit& q = deficits.front();
-            const JewelList* list = jewelListOf(q.treeId);
+            const JewelList* list = m_prepared.jewelListOf(q.treeId);
             if (!list)
                 return false;
             uint16_t freeSlots = m_weaponSlots.freeSlots();
@@ -657,7 +395,7 @@ private:
 
     void visit(int part)
     {
-        for (Group* group : m_candidates[part]) {
+        for (Group* group : m_prepared.groups[part]) {
             checkCancel();
             m_parts[part] = group;
             progressStep();
@@ -687,7 +425,7 @@ private:
 
     void countingWalk(int part)
     {
-        for (Group* group : m_candidates[part]) {
+        for (Group* group : m_prepared.groups[part]) {
             m_parts[part] = group;
             progressStep();
             if (part < kPartCount - 1)
@@ -828,9 +566,7 @@ private:
     uint32_t m_elapsed = 0;
     uint32_t m_lastTick = 0;
 
-    std::vector<std::unique_ptr<Group>> m_registry;
-    std::array<std::vector<Group*>, kPartCount> m_candidates;
-    std::map<uint16_t, JewelList> m_jewelLists;
+    reference::PreparedCandidates m_prepared;
 
     const WeaponSlotItem* m_weapon = nullptr;
     JewelSlots m_weaponSlots;

@@ -78,6 +78,33 @@ TEST_P(SearchJewelFitting, WantedBadSkillChoosesByTheMirroredRules)
     EXPECT_EQ(run.resultTotals, (Results{"1:-5 3:5 5:5"}));
 }
 
+TEST_P(SearchJewelFitting, FirstDeficitIsWorkedOnEvenWhenAlreadyMet)
+{
+    // Tree 2 (wanted -2, at -5) is met but has the largest remaining points,
+    // 3, so its list is used: M, the only jewel in it, gains 1 for tree 1.
+    // A, better for tree 1 alone, is never considered.
+    TestMaster master;
+    master.piece(PartHead, "HF", {{1, 3}, {2, -5}}, {.slots = 3});
+    master.jewel("A", {{1, 2}}, 1, 1);
+    master.jewel("M", {{1, 1}, {2, -1}}, 1, 5);
+    SearchCondition condition = makeCondition({{1, 5}, {2, -2}}, true);
+    condition.fixed.setPiece(PartHead, &master.findPiece(PartHead, "HF"));
+
+    EXPECT_EQ(search(master, condition).results, (Results{"-|HF(M,M)|-|-|-|-"}));
+}
+
+TEST_P(SearchJewelFitting, MinimalityTestTakesOutTheJewelsOfTheRemovedGroup)
+{
+    // H1 and B1 reach 3; J in the head brings 6. Without the head and its
+    // jewel only B1's 2 remain, so the set is minimal and stored.
+    TestMaster master;
+    master.piece(PartHead, "H1", {{1, 1}}, {.slots = 2});
+    master.piece(PartBody, "B1", {{1, 2}});
+    master.jewel("J", {{1, 3}}, 2);
+
+    EXPECT_EQ(search(master, makeCondition({{1, 5}}, true)).results, (Results{"-|H1(J)|B1|-|-|-"}));
+}
+
 TEST_P(SearchJewelFitting, PlacesIntoExactEmptyHoldersFirstThenExactThenLarger)
 {
     struct PlacementCase {

@@ -46,6 +46,21 @@ TEST_P(SearchOutcomes, FixedSetAloneSatisfyingPostsOneProgressAndOneHitCount)
     EXPECT_EQ(run.resultCount, 1u);
 }
 
+TEST_P(SearchOutcomes, FixedSetThatPassesPostsTheHitCountEvenWhenAcceptanceRejectsIt)
+{
+    TestMaster master;
+    master.piece(PartHead, "HF", {{1, 5}}, {.defence = 10});
+    SearchCondition condition = makeCondition({{1, 5}}, false);
+    condition.minDefence = 20;
+    condition.fixed.setPiece(PartHead, &master.findPiece(PartHead, "HF"));
+
+    SearchCapture run = search(master, condition);
+    EXPECT_EQ(run.outcome, OutcomeCompleted);
+    EXPECT_TRUE(run.results.empty());
+    EXPECT_EQ(run.notices, (Codes{FindStarted, FindProgress, FindHitCount}));
+    EXPECT_EQ(run.resultCount, 0u);
+}
+
 TEST_P(SearchOutcomes, ResultLimitKeepsExactlyTheMaximum)
 {
     TestMaster master;

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,12 @@ struct SearchImplementation {
 
 // The optimised engine and the reference implementation.
 std::vector<SearchImplementation> searchImplementations();
+
+// Lets failure messages name the implementation instead of dumping its bytes.
+inline void PrintTo(const SearchImplementation& implementation, std::ostream* out)
+{
+    *out << implementation.name;
+}
 
 // Names parameterised tests after the implementation.
 struct ImplementationName {
