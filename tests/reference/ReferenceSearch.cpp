@@ -74,7 +74,10 @@ public:
         } catch (const Abandon&) {
             // The outcome was set where the search was abandoned.
         } catch (const std::bad_alloc&) {
+            // No hit count is posted on this path; the counter still has to
+            // agree with the results kept, which the owner then lists.
             m_outcome = OutcomeOutOfMemory;
+            m_progress.resultCount = static_cast<uint64_t>(m_store.count());
         }
         return m_outcome;
     }

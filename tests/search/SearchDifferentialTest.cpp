@@ -5,6 +5,7 @@
 #include "search/SearchTestSupport.h"
 
 #include "reference/ReferenceSearch.h"
+#include "search/AllocationProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -263,6 +264,60 @@ TEST(SearchDifferential, EngineMatchesReferenceOnRandomCatalogues)
     // The generator must keep producing searches that find something.
     EXPECT_GT(withResults, 60);
     EXPECT_GT(limited, 10);
+}
+
+// Ends a run early in one of the ways a search can be abandoned.
+struct Interruption {
+    const char* name;
+    NoticeHook hook;
+};
+
+std::vector<Interruption> interruptions()
+{
+    return {
+        {"cancel at start",
+         [](int32_t code, const SearchProgress&, std::atomic<int32_t>& cancel) {
+             if (code == FindStarted)
+                 cancel = 1;
+         }},
+        {"cancel after the second hit",
+         [hits = 0](int32_t code, const SearchProgress&, std::atomic<int32_t>& cancel) mutable {
+             if (code == FindHitCount && ++hits == 2)
+                 cancel = 1;
+         }},
+        {"cancel at the last step",
+         [](int32_t code, const SearchProgress& progress, std::atomic<int32_t>& cancel) {
+             if (code == FindProgress && progress.done == progress.total)
+                 cancel = 1;
+         }},
+        {"memory runs out after the first hit",
+         [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
+             if (code == FindHitCount)
+                 armAllocationFailure(1);
+         }},
+    };
+}
+
+TEST(SearchDifferential, EngineMatchesReferenceWhenAbandoned)
+{
+    int mismatches = 0;
+    for (uint64_t seed = 1; seed <= 150 && mismatches < 5; ++seed) {
+        std::unique_ptr<RandomWorld> world = makeWorld(seed);
+        for (const Interruption& interruption : interruptions()) {
+            // Each run gets its own copy of the hook, so stateful hooks start afresh.
+            const SearchCapture engine =
+                runSearch(&runCombinationSearch, world->master.data(), world->condition, NoticeHook(interruption.hook));
+            armAllocationFailure(0);
+            const SearchCapture reference =
+                runSearch(&runReferenceSearch, world->master.data(), world->condition, NoticeHook(interruption.hook));
+            armAllocationFailure(0);
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", " + interruption.name + ": " + world->summary);
+            const std::string difference = firstDifference(engine, reference);
+            EXPECT_EQ(difference, "");
+            if (!difference.empty())
+                ++mismatches;
+        }
+    }
 }
 
 } // namespace

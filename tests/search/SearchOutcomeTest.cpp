@@ -174,6 +174,26 @@ TEST_P(SearchOutcomes, OutOfMemoryWhileStoringKeepsTheResultsSoFar)
     EXPECT_EQ(run.outcome, OutcomeOutOfMemory);
     EXPECT_EQ(run.results, (Results{"-|P9|-|-|-|-"}));
     EXPECT_EQ(run.noticesWithoutProgress(), (Codes{FindStarted, FindHitCount}));
+    EXPECT_EQ(run.resultCount, 1u);
+}
+
+TEST_P(SearchOutcomes, ResultCountAgreesWithTheStoreAfterMemoryRunsOutMidExpansion)
+{
+    // One group of three pieces: the first record takes a block and grows the
+    // results array (probe calls 1 and 2), the second grows it again (3).
+    // That fails inside the expansion, so no hit count is posted for it.
+    TestMaster master;
+    for (const char* name : {"H1", "H2", "H3"})
+        master.piece(PartHead, name, {{1, 5}});
+    SearchCapture run = search(master, makeCondition({{1, 5}}, false),
+                               [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
+                                   if (code == FindStarted)
+                                       armAllocationFailure(3);
+                               });
+    EXPECT_EQ(run.outcome, OutcomeOutOfMemory);
+    EXPECT_EQ(run.results, (Results{"-|H1|-|-|-|-"}));
+    EXPECT_EQ(run.noticesWithoutProgress(), (Codes{FindStarted}));
+    EXPECT_EQ(run.resultCount, 1u);
 }
 
 TEST_P(SearchOutcomes, SearchWithoutCancelCheckCompletesDespiteACancelRequest)
