@@ -1,0 +1,77 @@
+// A search-history file from arbitrary bytes, read against a small catalogue.
+// Whatever the reader keeps must point into the catalogue, and every restored
+// result must hold only records of the catalogue, each in its own part.
+
+#include "FuzzSupport.h"
+
+#include "search/SearchResultStore.h"
+#include "userfiles/SearchHistory.h"
+
+#include <algorithm>
+#include <string_view>
+
+using namespace zeku;
+
+namespace {
+
+template <typename T>
+bool within(const T* record, const std::vector<T>& items)
+{
+    return record >= items.data() && record < items.data() + items.size();
+}
+
+void checkSet(const EquipSet& set, const MasterData& master)
+{
+    const std::vector<Jewel>& jewels = master.jewels().items();
+    ZEKU_FUZZ_CHECK(!set.weapon() || within(set.weapon(), master.weaponSlots().items()));
+    for (const Jewel* jewel : set.weaponSlots().jewels)
+        ZEKU_FUZZ_CHECK(within(jewel, jewels));
+    for (int part = 0; part < kPartCount; ++part) {
+        const EquipItem* piece = set.piece(part);
+        ZEKU_FUZZ_CHECK(!piece || (within(piece, master.equip(part).items()) && piece->part == part));
+        ZEKU_FUZZ_CHECK(piece || set.pieceSlots(part).jewels.empty());
+        for (const Jewel* jewel : set.pieceSlots(part).jewels)
+            ZEKU_FUZZ_CHECK(within(jewel, jewels));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
+{
+    const MasterData& master = fuzz::listCatalogue();
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // Lines as the file reader gives them: split at LF, one trailing CR removed.
+    std::size_t pos = 0;
+    bool ended = text.empty();
+    NextLine nextLine = [&](std::string& line) {
+        if (ended)
+            return false;
+        const std::size_t lf = text.find('\n', pos);
+        const std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+        line.assign(text.substr(pos, end - pos));
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        pos = end + 1;
+        ended = lf == std::string_view::npos || pos >= text.size();
+        return true;
+    };
+
+    StoredSearch search;
+    if (!readSearchHistory(nextLine, master, search))
+        return 0;
+    const auto lines = static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1;
+    ZEKU_FUZZ_CHECK(search.combinations.size() <= lines);
+    ZEKU_FUZZ_CHECK(search.combinationCount == search.combinations.size());
+    ZEKU_FUZZ_CHECK(search.missingItems.size() <= lines);
+    fuzz::checkPiecesBelongTo(search.condition.excludedItems, master);
+    fuzz::checkPiecesBelongTo(search.condition.sParts, master);
+    checkSet(search.condition.fixed, master);
+
+    SearchResultStore results;
+    restoreResults(search, results);
+    ZEKU_FUZZ_CHECK(static_cast<std::size_t>(results.count()) <= search.combinations.size());
+    for (const EquipSet* result : results.results())
+        checkSet(*result, master);
+    return 0;
+}
