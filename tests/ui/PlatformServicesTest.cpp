@@ -1,0 +1,267 @@
+// The Qt side of the platform services: message boxes, clipboard, notice
+// delivery across threads, error reports from workers, text conversion.
+
+#include "support/TestSupport.h"
+#include "ui/platform/ClipboardService.h"
+#include "ui/platform/GuiErrorReporter.h"
+#include "ui/platform/MessageBoxService.h"
+#include "ui/platform/QtNoticeSink.h"
+#include "ui/platform/TextConvert.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+using namespace zeku;
+using zeku::test::sj;
+
+namespace {
+
+// Records which thread each message appeared on and how many have appeared.
+class ThreadRecordingBoxes final : public MessageBoxService {
+public:
+    ThreadRecordingBoxes() { setMessageBoxService(this); }
+    ~ThreadRecordingBoxes() override { setMessageBoxService(nullptr); }
+    std::atomic<int> count{0};
+    std::vector<QThread*> threads;
+    std::vector<MessageRequest> requests;
+
+protected:
+    MessageAnswer present(QWidget*, const MessageRequest& request) override
+    {
+        threads.push_back(QThread::currentThread());
+        requests.push_back(request);
+        ++count;
+        return MessageAnswer::Ok;
+    }
+};
+
+// Presses `button` on the QMessageBox that becomes modal next, after reading
+// its caption, icon and buttons into the given outputs.
+void answerNextBox(QMessageBox::StandardButton button, QString* caption, QMessageBox::Icon* icon,
+                   QMessageBox::StandardButtons* buttons)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        *caption = box->windowTitle();
+        *icon = box->icon();
+        *buttons = box->standardButtons();
+        box->button(button)->click();
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestPlatformServices : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scriptedBoxRecordsCaptionAndAnswersFromQueue()
+    {
+        {
+            ScriptedMessageBoxService boxes;
+            QCOMPARE(&messageBoxService(), &boxes);
+            QCOMPARE(showMessage(nullptr, QStringLiteral("検索条件がありません"), MessageIcon::Information),
+                     MessageAnswer::Ok);
+            boxes.queueAnswer(MessageAnswer::No);
+            QCOMPARE(showMessage(nullptr, QStringLiteral("保存しますか？"), MessageIcon::Question,
+                                 MessageButtons::YesNo),
+                     MessageAnswer::No);
+            // An empty queue answers with the first button.
+            QCOMPARE(showMessage(nullptr, QStringLiteral("a"), MessageIcon::Question, MessageButtons::YesNo),
+                     MessageAnswer::Yes);
+            QCOMPARE(showMessage(nullptr, QStringLiteral("b"), MessageIcon::Question, MessageButtons::OkCancel),
+                     MessageAnswer::Ok);
+
+            QCOMPARE(boxes.shown().size(), std::size_t(4));
+            for (const MessageRequest& r : boxes.shown())
+                QCOMPARE(r.caption, QStringLiteral("ZEKU"));
+            QCOMPARE(boxes.shown()[0].text, QStringLiteral("検索条件がありません"));
+            QCOMPARE(boxes.shown()[0].icon, MessageIcon::Information);
+            QCOMPARE(boxes.shown()[1].icon, MessageIcon::Question);
+            QCOMPARE(boxes.shown()[1].buttons, MessageButtons::YesNo);
+        }
+        // Gone again: the real boxes are back.
+        QVERIFY(dynamic_cast<QtMessageBoxService*>(&messageBoxService()) != nullptr);
+    }
+
+    void realBoxCarriesCaptionIconAndButtons_data()
+    {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("expectedIcon");
+        QTest::addColumn<int>("expectedButtons");
+        QTest::addColumn<int>("expectedAnswer");
+        QTest::newRow("error ok") << int(MessageIcon::Error) << int(MessageButtons::Ok) << int(QMessageBox::Ok)
+                                  << int(QMessageBox::Critical) << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
+        QTest::newRow("question yes/no") << int(MessageIcon::Question) << int(MessageButtons::YesNo)
+                                         << int(QMessageBox::No) << int(QMessageBox::Question)
+                                         << int(QMessageBox::Yes | QMessageBox::No) << int(MessageAnswer::No);
+        QTest::newRow("question ok/cancel")
+            << int(MessageIcon::Question) << int(MessageButtons::OkCancel) << int(QMessageBox::Cancel)
+            << int(QMessageBox::Question) << int(QMessageBox::Ok | QMessageBox::Cancel) << int(MessageAnswer::Cancel);
+    }
+
+    void realBoxCarriesCaptionIconAndButtons()
+    {
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(int, press);
+        QString caption;
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons shownButtons;
+        answerNextBox(QMessageBox::StandardButton(press), &caption, &shownIcon, &shownButtons);
+        const MessageAnswer answer =
+            showMessage(nullptr, QStringLiteral("テキスト"), MessageIcon(icon), MessageButtons(buttons));
+        QCOMPARE(caption, QStringLiteral("ZEKU"));
+        QTEST(int(shownIcon), "expectedIcon");
+        QTEST(int(shownButtons.toInt()), "expectedButtons");
+        QTEST(int(answer), "expectedAnswer");
+    }
+
+    void clipboardServicesTakeCp932Text()
+    {
+        const std::string text = sj("ZEKU 0.047\r\n装備セット\r\n");
+        {
+            RecordingClipboardService recording;
+            clipboardService().setText(text);
+            QCOMPARE(recording.texts().size(), std::size_t(1));
+            QCOMPARE(recording.texts()[0], text);
+        }
+        clipboardService().setText(text);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ZEKU 0.047\r\n装備セット\r\n"));
+    }
+
+    void textConversionRefusesWhatCp932CannotHold()
+    {
+        QCOMPARE(toQString(sj("攻撃力UP【小】")), QStringLiteral("攻撃力UP【小】"));
+
+        std::string out = "unchanged";
+        QString offending;
+        QVERIFY(fromQStringStrict(QStringLiteral("ｿｳﾙ装備Ω"), out, offending));
+        QCOMPARE(out, sj("ｿｳﾙ装備Ω"));
+
+        out = "unchanged";
+        QVERIFY(!fromQStringStrict(QStringLiteral("装備ä珠"), out, offending));
+        QCOMPARE(offending, QStringLiteral("ä"));
+        QCOMPARE(out, std::string("unchanged"));
+
+        // Characters outside the basic plane and broken surrogates are refused too.
+        QVERIFY(!fromQStringStrict(QStringLiteral("珠😀"), out, offending));
+        QCOMPARE(offending, QStringLiteral("😀"));
+        QString lone = QStringLiteral("珠");
+        lone.append(QChar(0xD800));
+        QVERIFY(!fromQStringStrict(lone, out, offending));
+        QCOMPARE(out, std::string("unchanged"));
+        QVERIFY(unrepresentableCharMessage(QStringLiteral("ä")).contains(QStringLiteral("ä")));
+    }
+
+    void noticesArriveOnTheUiThreadInPostingOrder()
+    {
+        QObject receiver;
+        std::vector<int32_t> received;
+        bool allOnUiThread = true;
+        QtNoticeSink sink(&receiver, [&](const Notice& n) {
+            allOnUiThread = allOnUiThread && QThread::currentThread() == receiver.thread();
+            received.push_back(n.code);
+        });
+
+        // Posting from the UI thread itself never runs the handler in place.
+        sink.post(Notice{NoticeKind::Search, -1, 0});
+        QVERIFY(received.empty());
+
+        // Four workers interleave; a shared counter taken under a lock gives
+        // the posting order the notices must arrive in.
+        constexpr int kThreads = 4;
+        constexpr int kPerThread = 500;
+        std::mutex order;
+        int next = 0;
+        std::vector<std::thread> workers;
+        for (int t = 0; t < kThreads; ++t) {
+            workers.emplace_back([&] {
+                for (int i = 0; i < kPerThread; ++i) {
+                    std::lock_guard<std::mutex> lock(order);
+                    sink.post(Notice{NoticeKind::FileOperation, next++, 0});
+                }
+            });
+        }
+        for (std::thread& w : workers)
+            w.join();
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), std::size_t(1 + kThreads * kPerThread), 10000);
+        QCOMPARE(received[0], -1);
+        for (int i = 0; i < kThreads * kPerThread; ++i)
+            QCOMPARE(received[static_cast<std::size_t>(i) + 1], i);
+        QVERIFY(allOnUiThread);
+    }
+
+    void noticesForADestroyedReceiverAreDropped()
+    {
+        int calls = 0;
+        auto* receiver = new QObject;
+        QtNoticeSink sink(receiver, [&](const Notice&) { ++calls; });
+        sink.post(Notice{NoticeKind::Search, 1, 0});
+        delete receiver;
+        QCoreApplication::processEvents();
+        QCOMPARE(calls, 0);
+    }
+
+    void errorReportsOnTheUiThreadShowAtOnce()
+    {
+        ScriptedMessageBoxService boxes;
+        GuiErrorReporter reporter;
+        reporter.reportFileError("user/SParts.dat", "No space left on device");
+        reporter.reportErrorMessage("一部の装備が見つかりませんでした");
+        QCOMPARE(boxes.shown().size(), std::size_t(2));
+        QCOMPARE(boxes.shown()[0].icon, MessageIcon::Error);
+        QCOMPARE(boxes.shown()[0].buttons, MessageButtons::Ok);
+        QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("user/SParts.dat")));
+        QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("No space left on device")));
+        QCOMPARE(boxes.shown()[1].text, QStringLiteral("一部の装備が見つかりませんでした"));
+        QCOMPARE(boxes.shown()[1].caption, QStringLiteral("ZEKU"));
+    }
+
+    void workerReportsWaitUntilShownOnTheUiThread()
+    {
+        ThreadRecordingBoxes boxes;
+        GuiErrorReporter reporter;
+        std::atomic<int> seenAfterMessage{-1};
+        std::atomic<int> seenAfterFileError{-1};
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            reporter.reportErrorMessage("missing items");
+            seenAfterMessage = boxes.count.load();
+            reporter.reportFileError("user/index.dat", "cannot write");
+            seenAfterFileError = boxes.count.load();
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done.load(), 10000);
+        worker.join();
+        // Each call returned only after its box had been shown and dismissed.
+        QCOMPARE(seenAfterMessage.load(), 1);
+        QCOMPARE(seenAfterFileError.load(), 2);
+        QCOMPARE(boxes.threads.size(), std::size_t(2));
+        QCOMPARE(boxes.threads[0], QThread::currentThread());
+        QCOMPARE(boxes.threads[1], QThread::currentThread());
+        QCOMPARE(boxes.requests[0].text, QStringLiteral("missing items"));
+    }
+};
+
+QTEST_MAIN(TestPlatformServices)
+#include "PlatformServicesTest.moc"

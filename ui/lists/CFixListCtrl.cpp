@@ -1,0 +1,23 @@
+#include "ui/lists/CFixListCtrl.h"
+
+namespace zeku {
+
+CFixListCtrl::CFixListCtrl(std::vector<CheckListModel::Column> columns, QWidget* parent)
+    : ReportListView(parent), m_model(new CheckListModel(std::move(columns), kRowCount, this))
+{
+    setModel(m_model);
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        setColumnWidth(c, m_model->columnSpecs()[static_cast<std::size_t>(c)].width);
+    connect(m_model, &CheckListModel::userCheckToggled, this, &CFixListCtrl::checkToggled);
+}
+
+const JewelSlots* CFixListCtrl::slotsOfRow(int row) const
+{
+    if (!m_set || row < 0 || row >= kRowCount)
+        return nullptr;
+    if (row == 0)
+        return m_set->weapon() ? &m_set->weaponSlots() : nullptr;
+    return m_set->piece(row - 1) ? &m_set->pieceSlots(row - 1) : nullptr;
+}
+
+} // namespace zeku

@@ -1,0 +1,38 @@
+#include "ui/lists/RarityCombo.h"
+
+#include <QComboBox>
+
+namespace zeku {
+
+const std::vector<RarityChoice>& rarityChoices()
+{
+    static const std::vector<RarityChoice> kChoices = [] {
+        const QString separator = QStringLiteral("-------");
+        std::vector<RarityChoice> rows{{QStringLiteral("全て"), 0}, {separator, 0}};
+        for (int n = 1; n <= 7; ++n)
+            rows.push_back({QStringLiteral("%1 以下").arg(n), static_cast<RarityFilterCode>(-n)});
+        rows.push_back({separator, 0});
+        for (int n = 1; n <= 8; ++n)
+            rows.push_back({QStringLiteral("%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
+        rows.push_back({separator, 0});
+        for (int n = 2; n <= 8; ++n)
+            rows.push_back({QStringLiteral("%1 以上").arg(n), static_cast<RarityFilterCode>(100 + n)});
+        return rows;
+    }();
+    return kChoices;
+}
+
+void fillRarityCombo(QComboBox* combo)
+{
+    combo->clear();
+    for (const RarityChoice& choice : rarityChoices())
+        combo->addItem(choice.label, static_cast<int>(choice.code));
+    combo->setCurrentIndex(0);
+}
+
+RarityFilterCode selectedRarityCode(const QComboBox* combo)
+{
+    return combo->currentIndex() < 0 ? 0 : static_cast<RarityFilterCode>(combo->currentData().toInt());
+}
+
+} // namespace zeku

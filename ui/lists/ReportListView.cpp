@@ -1,0 +1,142 @@
+#include "ui/lists/ReportListView.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace zeku {
+
+// Draws the selection over the first cell only when full-row select is off,
+// as a report list without that style does.
+class ReportItemDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    bool fullRow = true;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!fullRow && index.column() > 0)
+            option->state &= ~QStyle::State_Selected;
+    }
+};
+
+ReportListView::ReportListView(QWidget* parent) : QTableView(parent), m_delegate(new ReportItemDelegate(this))
+{
+    setItemDelegate(m_delegate);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setSortingEnabled(false);
+    setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    // Narrow columns (a check box alone) keep the width they are given.
+    horizontalHeader()->setMinimumSectionSize(8);
+}
+
+void ReportListView::setMultiSelection(bool on)
+{
+    setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+void ReportListView::setFullRowSelect(bool on)
+{
+    m_delegate->fullRow = on;
+    viewport()->update();
+}
+
+bool ReportListView::fullRowSelect() const
+{
+    return m_delegate->fullRow;
+}
+
+std::vector<int> ReportListView::selectedRowNumbers() const
+{
+    std::vector<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int ReportListView::selectedRow() const
+{
+    const std::vector<int> rows = selectedRowNumbers();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void ReportListView::selectSingleRow(int row)
+{
+    if (!selectionModel())
+        return;
+    if (row < 0 || !model() || row >= model()->rowCount()) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+bool ReportListView::quickMenuFor(int row, QuickMenu& menu) const
+{
+    menu = QuickMenu{};
+    if (!model() || row < 0 || row >= model()->rowCount() || !quickMenuRules(row, menu))
+        return false;
+    menu.excludeEnabled =
+        menu.excludeEnabled && isSignalConnected(QMetaMethod::fromSignal(&ReportListView::quickExcludeRequested));
+    menu.sPartEnabled =
+        menu.sPartEnabled && isSignalConnected(QMetaMethod::fromSignal(&ReportListView::quickSPartRequested));
+    return true;
+}
+
+QString ReportListView::excludeCommandText()
+{
+    return QStringLiteral("除外登録");
+}
+
+QString ReportListView::sPartCommandText()
+{
+    return QStringLiteral("Ｓ防具登録");
+}
+
+bool ReportListView::quickMenuRules(int, QuickMenu&) const
+{
+    return false;
+}
+
+void ReportListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    QuickMenu state;
+    if (!index.isValid() || !quickMenuFor(index.row(), state))
+        return;
+    QMenu menu(this);
+    QAction* exclude = menu.addAction(excludeCommandText());
+    QAction* sPart = menu.addAction(sPartCommandText());
+    exclude->setEnabled(state.excludeEnabled);
+    sPart->setEnabled(state.sPartEnabled);
+    QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == exclude)
+        Q_EMIT quickExcludeRequested(state.registration);
+    else if (chosen == sPart && state.registration.piece)
+        Q_EMIT quickSPartRequested(state.registration); // only a piece can be an S part
+}
+
+} // namespace zeku

@@ -1,0 +1,21 @@
+#include "ui/platform/QtNoticeSink.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+namespace zeku {
+
+QtNoticeSink::QtNoticeSink(QObject* receiver, Handler handler)
+    : m_receiver(receiver), m_handler(std::make_shared<const Handler>(std::move(handler)))
+{
+}
+
+void QtNoticeSink::post(const Notice& notice)
+{
+    // Queued even when posted from the UI thread itself: a notice is never
+    // handled inside the code that posted it.
+    QMetaObject::invokeMethod(
+        m_receiver, [handler = m_handler, notice] { (*handler)(notice); }, Qt::QueuedConnection);
+}
+
+} // namespace zeku
