@@ -66,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FavoriteIndex favoritesThird(folder);
     roundTrip(favorites, favoritesAgain, favoritesThird, data, size);
     for (int i = 0; i < favoritesAgain.count(); ++i)
-        ZEKU_FUZZ_CHECK(favoritesAgain.sex(i) == favoritesThird.sex(i) && favoritesAgain.job(i) == favoritesThird.job(i));
+        ZEKU_FUZZ_CHECK(favoritesAgain.sex(i) == favoritesThird.sex(i) &&
+                        favoritesAgain.job(i) == favoritesThird.job(i));
     return 0;
 }

@@ -27,8 +27,9 @@ std::string jewelFields(const JewelSlots& slots)
     return text;
 }
 
-// "(男)" for sex 1, "(女)" for sex 2, nothing otherwise.
-std::string sexMark(uint16_t sex)
+// "(男)" for sex 1, "(女)" for sex 2, nothing otherwise: how missing pieces and
+// default titles name the sex.
+std::string missingSexSuffix(uint16_t sex)
 {
     if (sex == kSexMale)
         return utf8ToCp932Lossy("(男)");
@@ -76,7 +77,7 @@ void readPiece(const MasterData& master, int part, const std::vector<std::string
     const uint16_t sex = parseLenientUInt16(fields[1]);
     const EquipItem* piece = findPieceByName(master, part, fields[0], sex);
     if (!piece) {
-        favorite.missingNames.push_back(fields[0] + sexMark(sex));
+        favorite.missingNames.push_back(fields[0] + missingSexSuffix(sex));
         return;
     }
     favorite.equipment.setPiece(part, piece);
@@ -107,7 +108,7 @@ std::string defaultFavoriteTitle(uint16_t job, uint16_t sex)
         title = utf8ToCp932Lossy("剣士装備");
     else if (job == kJobGunner)
         title = utf8ToCp932Lossy("ガンナー装備");
-    return title + sexMark(sex);
+    return title + missingSexSuffix(sex);
 }
 
 uint16_t pieceSexOf(const EquipSet& set)
@@ -231,7 +232,8 @@ std::string missingItemsMessage(const FavoriteSet& favorite)
 {
     if (favorite.missingNames.empty())
         return {};
-    std::string message = "以下のアイテム情報が見つからない為\nお気に入りデータを復元できませんでした。\n\n";
+    std::string message = "以下のアイテム情報が見つからない為\n"
+                          "お気に入りデータを復元できませんでした。\n\n";
     for (const std::string& name : favorite.missingNames)
         message += cp932ToUtf8(name) + "\r\n";
     return message;

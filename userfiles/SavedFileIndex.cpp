@@ -2,6 +2,7 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/TextFile.h"
+#include "userfiles/LineParser.h"
 #include "userfiles/StoredPath.h"
 
 #include <cstdio>

@@ -6,7 +6,6 @@
 // The base class serves the history folder; FavoriteIndex adds per-entry sex
 // and job values and overrides the virtual operations to keep them in step.
 
-#include "userfiles/LineParser.h"
 #include "userfiles/UserFolder.h"
 
 #include <filesystem>

@@ -292,7 +292,8 @@ int historyVersionNumber(std::string_view value)
     const std::size_t dot = value.find('.');
     if (dot == std::string_view::npos)
         return 0;
-    const int64_t number = int64_t{parseLenientInt(value.substr(0, dot))} * 1000 + parseLenientInt(value.substr(dot + 1));
+    const int64_t major = parseLenientInt(value.substr(0, dot));
+    const int64_t number = major * 1000 + parseLenientInt(value.substr(dot + 1));
     return static_cast<int>(number);
 }
 

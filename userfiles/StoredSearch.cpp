@@ -26,7 +26,8 @@ std::string missingItemsMessage(const StoredSearch& search)
     if (search.missingItems.empty())
         return {};
     // The wording of this message is the program's own, typo included.
-    std::string message = "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n";
+    std::string message = "以下のアイテム情報が見つからない為\n"
+                          "検索結果の一部が復元できませんした。\n\n";
     for (const std::string& name : search.missingItems)
         message += cp932ToUtf8(name) + "\r\n";
     return message;
