@@ -12,7 +12,8 @@ constexpr int kMaxFittingSteps = 1 << 16;
 } // namespace
 
 JewelFitter::JewelFitter(WorkingSet& work, const PreparedSearch& prep)
-    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0)
+    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0),
+      m_failed(kPartCount + prep.slotTree.size())
 {
     std::size_t maxJewels = 0;
     for (int h = 0; h < kHolderCount; ++h)
@@ -32,6 +33,36 @@ uint16_t JewelFitter::freeSlots() const
         if (m_work.entry(part) >= 0)
             free = static_cast<uint16_t>(free + m_work.holder(part).freeSlots());
     return free;
+}
+
+bool JewelFitter::reachable() const
+{
+    // Every point of deficit costs a tree's units per point; one slot of any
+    // jewel brings at most mostUnitsPerSlot units over all trees together and
+    // exactly one unit per slot to one tree at best. The margin is far above
+    // rounding error, so the bound never rejects a combination that could pass.
+    constexpr double kMargin = 1.0 + 1e-9;
+    const double free = static_cast<double>(freeSlots()) * kMargin + 1e-9;
+    const double freeUnits = free * m_prep.mostUnitsPerSlot;
+    const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
+    const std::vector<int16_t>& slots = m_work.wantedSlots();
+    double unitsNeeded = 0.0;
+    for (std::size_t i = 0; i < thresholds.size(); ++i) {
+        const int t = thresholds[i];
+        const auto slot = static_cast<std::size_t>(slots[i]);
+        const int current = m_work.total(static_cast<int16_t>(slot));
+        double units;
+        if (t > 0 && current < t)
+            units = (t - current) * m_prep.unitsPerRaisePoint[slot];
+        else if (t < 0 && current > t)
+            units = (current - t) * m_prep.unitsPerLowerPoint[slot];
+        else
+            continue;
+        if (units > free)
+            return false;
+        unitsNeeded += units;
+    }
+    return unitsNeeded <= freeUnits;
 }
 
 // Largest remaining first; equal remaining: fewer jewel options first.
@@ -59,6 +90,30 @@ bool JewelFitter::fit()
     for (int part = 0; part < kPartCount; ++part)
         if (m_partHasCandidates[part] && m_work.entry(part) < 0)
             return false;
+
+    // No greedy choice can complete a combination whose real totals could not
+    // reach the wish even if every free slot held the best jewel for each skill.
+    if (!reachable())
+        return false;
+
+    if (!m_failed.enabled())
+        return runGreedy();
+    uint16_t* key = m_failed.key();
+    for (int part = 0; part < kPartCount; ++part)
+        key[part] = m_work.entry(part) < 0 ? 0 : static_cast<uint16_t>(m_work.holder(part).capacity + 1);
+    for (std::size_t slot = 0; slot < m_prep.slotTree.size(); ++slot)
+        key[kPartCount + slot] = static_cast<uint16_t>(m_work.total(static_cast<int16_t>(slot)));
+    if (m_failed.contains())
+        return false;
+    const bool passed = runGreedy();
+    if (!passed)
+        m_failed.insert();
+    return passed;
+}
+
+// Steps 1 and 4 to 6 of the fitting, on a combination that may pass.
+bool JewelFitter::runGreedy()
+{
 
     // Step 1 and 4: deficits in wanted order, then sorted.
     const std::vector<int16_t>& thresholds = m_work.wantedThresholds();

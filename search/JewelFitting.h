@@ -11,6 +11,7 @@
 //
 // All ratios are single-precision floats, compared exactly.
 
+#include "search/FailedFitCache.h"
 #include "search/WorkingSet.h"
 
 #include <cstdint>
@@ -30,6 +31,7 @@ public:
     bool fit();
 
 private:
+    bool runGreedy();
     // One wanted skill during a fitting.
     struct Deficit {
         int16_t slot;      // tree slot
@@ -39,6 +41,7 @@ private:
         int16_t remaining() const { return sub16(required, current); }
     };
 
+    bool reachable() const;
     void sortDeficits();
     int32_t chooseJewel(const SkillJewelList& list, uint16_t sizeLimit) const;
     bool placeJewel(int32_t jewel);
@@ -52,6 +55,7 @@ private:
     std::vector<int16_t> m_deficitOfSlot; // first deficit (in current order) of each tree slot
     std::vector<int32_t> m_taken;         // re-packing buffer
     uint16_t m_largestCapacity = 0;
+    FailedFitCache m_failed;
 };
 
 } // namespace zeku

@@ -1,0 +1,286 @@
+#include "cli/ConditionJson.h"
+
+#include "platform/Cp932.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace zeku {
+namespace {
+
+using nlohmann::json;
+
+const char* const kPartKeys[kPartCount] = {"head", "body", "arm", "waist", "leg"};
+
+// A problem in the input; its text is the one-line message.
+struct InputError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class ConditionReader {
+public:
+    ConditionReader(const json& input, const MasterData& master) : m_in(input), m_master(master) {}
+
+    void read(SearchCondition& c)
+    {
+        if (!m_in.is_object())
+            throw InputError("the condition must be a JSON object");
+        c.reset();
+        c.sex = static_cast<uint16_t>(requiredCode("sex"));
+        c.job = static_cast<uint16_t>(requiredCode("job"));
+        c.rarity = static_cast<RarityFilterCode>(integer(m_in, "rarity", -32768, 32767, 0));
+        c.minDefence = static_cast<uint16_t>(integer(m_in, "min_defence", 0, 65535, 0));
+        c.useJewels = boolean(m_in, "jewels", true);
+        int64_t maxResults = integer(m_in, "max_results", 0, std::numeric_limits<uint32_t>::max(), 0);
+        c.maxResults = maxResults == 0 ? kDefaultMaxResults : static_cast<uint32_t>(maxResults);
+        c.wanted = wantedSkills();
+
+        readFixed(c);
+
+        ExclusionSet excludedItems;
+        readPieceLists(member(m_in, "excluded_items"), "excluded_items", excludedItems, true);
+        ExcludedSkillList excludedSkills;
+        for (const SkillPoint& p : skillPairs(member(m_in, "excluded_skills"), "excluded_skills"))
+            excludedSkills.add(p.treeId, p.points);
+        SPartSet sParts;
+        readPieceLists(member(m_in, "s_parts"), "s_parts", sParts, false);
+
+        c.useExcludedItems = boolean(m_in, "use_excluded_items", false);
+        c.useExcludedSkills = boolean(m_in, "use_excluded_skills", false);
+        c.requireSParts = boolean(m_in, "require_s_parts", false);
+        if (c.useExcludedItems)
+            c.excludedItems.copyFrom(excludedItems);
+        if (c.useExcludedSkills) {
+            c.excludedSkills.copyFrom(excludedSkills);
+            checkExcludedSkillConflict(c);
+        }
+        if (c.requireSParts)
+            c.sParts.copyFrom(sParts);
+    }
+
+private:
+    static const json* member(const json& object, const char* key)
+    {
+        auto it = object.find(key);
+        return it == object.end() || it->is_null() ? nullptr : &*it;
+    }
+
+    static int64_t integer(const json& object, const char* key, int64_t min, int64_t max, int64_t fallback)
+    {
+        const json* v = member(object, key);
+        if (!v)
+            return fallback;
+        return checkedInteger(*v, key, min, max);
+    }
+
+    static int64_t checkedInteger(const json& v, const std::string& what, int64_t min, int64_t max)
+    {
+        if (!v.is_number_integer())
+            throw InputError("\"" + what + "\" must be an integer");
+        int64_t value = v.is_number_unsigned() && v.get<uint64_t>() > static_cast<uint64_t>(max)
+                            ? max + 1
+                            : v.get<int64_t>();
+        if (value < min || value > max)
+            throw InputError("\"" + what + "\" must be between " + std::to_string(min) + " and " +
+                             std::to_string(max));
+        return value;
+    }
+
+    static bool boolean(const json& object, const char* key, bool fallback)
+    {
+        const json* v = member(object, key);
+        if (!v)
+            return fallback;
+        if (!v->is_boolean())
+            throw InputError(std::string("\"") + key + "\" must be true or false");
+        return v->get<bool>();
+    }
+
+    int64_t requiredCode(const char* key)
+    {
+        const json* v = member(m_in, key);
+        if (!v)
+            throw InputError(std::string("\"") + key + "\" is missing");
+        if (!v->is_number_integer() || (v->get<int64_t>() != 1 && v->get<int64_t>() != 2))
+            throw InputError(std::string("\"") + key + "\" must be 1 or 2");
+        return v->get<int64_t>();
+    }
+
+    static std::vector<SkillPoint> skillPairs(const json* list, const std::string& what)
+    {
+        std::vector<SkillPoint> out;
+        if (!list)
+            return out;
+        if (!list->is_array())
+            throw InputError("\"" + what + "\" must be a list of [tree_id, points] pairs");
+        for (const json& pair : *list) {
+            if (!pair.is_array() || pair.size() != 2)
+                throw InputError("\"" + what + "\" must be a list of [tree_id, points] pairs");
+            SkillPoint p;
+            p.treeId = static_cast<uint16_t>(checkedInteger(pair[0], what + " tree_id", 0, 65535));
+            p.points = static_cast<int16_t>(checkedInteger(pair[1], what + " points", -32768, 32767));
+            out.push_back(p);
+        }
+        return out;
+    }
+
+    std::vector<SkillPoint> wantedSkills()
+    {
+        const json* list = member(m_in, "skills");
+        if (!list)
+            throw InputError("\"skills\" is missing");
+        std::vector<SkillPoint> wanted = skillPairs(list, "skills");
+        if (wanted.empty())
+            throw InputError("\"skills\" is empty: give at least one [tree_id, points] pair");
+        for (std::size_t i = 0; i < wanted.size(); ++i) {
+            if (wanted[i].points == 0)
+                throw InputError("skill tree " + std::to_string(wanted[i].treeId) + " is wanted with 0 points");
+            for (std::size_t j = 0; j < i; ++j)
+                if (wanted[j].treeId == wanted[i].treeId)
+                    throw InputError("skill tree " + std::to_string(wanted[i].treeId) + " is wanted twice");
+        }
+        return wanted;
+    }
+
+    static std::string text(const json& v, const std::string& what)
+    {
+        if (!v.is_string())
+            throw InputError("\"" + what + "\" must be a string");
+        return v.get<std::string>();
+    }
+
+    const Jewel& jewelNamed(const json& v, const std::string& what)
+    {
+        const std::string utf8 = text(v, what);
+        const std::string name = utf8ToCp932Lossy(utf8);
+        for (const Jewel& jewel : m_master.jewels().items())
+            if (jewel.name == name)
+                return jewel;
+        throw InputError("unknown jewel \"" + utf8 + "\" in \"" + what + "\"");
+    }
+
+    const EquipItem& pieceNamed(int part, const json& nameValue, const json& sexValue, const std::string& what)
+    {
+        const std::string utf8 = text(nameValue, what);
+        const auto sex = static_cast<uint16_t>(checkedInteger(sexValue, what + " sex", 0, 2));
+        const std::string name = utf8ToCp932Lossy(utf8);
+        for (const EquipItem& piece : m_master.equip(part).items())
+            if (piece.name == name && piece.sex == sex)
+                return piece;
+        throw InputError("unknown " + std::string(kPartKeys[part]) + " piece \"" + utf8 + "\" with sex " +
+                         std::to_string(sex) + " in \"" + what + "\"");
+    }
+
+    std::vector<const Jewel*> jewelList(const json& holder, const std::string& what)
+    {
+        std::vector<const Jewel*> jewels;
+        const json* list = member(holder, "jewels");
+        if (!list)
+            return jewels;
+        if (!list->is_array())
+            throw InputError("\"" + what + ".jewels\" must be a list of names");
+        for (const json& name : *list)
+            jewels.push_back(&jewelNamed(name, what + ".jewels"));
+        return jewels;
+    }
+
+    void readFixed(SearchCondition& c)
+    {
+        const json* fixed = member(m_in, "fixed");
+        if (!fixed)
+            return;
+        if (!fixed->is_object())
+            throw InputError("\"fixed\" must be an object");
+        if (const json* weapon = member(*fixed, "weapon")) {
+            if (!weapon->is_object())
+                throw InputError("\"fixed.weapon\" must be an object");
+            const json* slots = member(*weapon, "slots");
+            if (!slots)
+                throw InputError("\"fixed.weapon.slots\" is missing");
+            const WeaponSlotItem* item =
+                m_master.weaponSlots().forSlots(static_cast<uint16_t>(checkedInteger(*slots, "fixed.weapon.slots", 0, 65535)));
+            if (!item)
+                throw InputError("unknown weapon slot count " + slots->dump() + ": use 1, 2 or 3");
+            c.fixed.setWeapon(item);
+            c.fixed.addWeaponJewels(jewelList(*weapon, "fixed.weapon"));
+        }
+        for (int part = 0; part < kPartCount; ++part) {
+            const json* entry = member(*fixed, kPartKeys[part]);
+            if (!entry)
+                continue;
+            const std::string what = std::string("fixed.") + kPartKeys[part];
+            if (!entry->is_object() || !member(*entry, "name"))
+                throw InputError("\"" + what + "\" must be an object with a \"name\"");
+            const json* sex = member(*entry, "sex");
+            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what);
+            c.fixed.setPiece(part, &piece);
+            c.fixed.addPieceJewels(part, jewelList(*entry, what));
+        }
+    }
+
+    void readPieceLists(const json* lists, const std::string& what, SPartSet& out, bool withJewels)
+    {
+        if (!lists)
+            return;
+        if (!lists->is_object())
+            throw InputError("\"" + what + "\" must be an object");
+        for (int part = 0; part < kPartCount; ++part) {
+            const json* list = member(*lists, kPartKeys[part]);
+            if (!list)
+                continue;
+            const std::string listName = what + "." + kPartKeys[part];
+            if (!list->is_array())
+                throw InputError("\"" + listName + "\" must be a list of [name, sex] pairs");
+            for (const json& pair : *list) {
+                if (!pair.is_array() || pair.size() != 2)
+                    throw InputError("\"" + listName + "\" must be a list of [name, sex] pairs");
+                out.add(pieceNamed(part, pair[0], pair[1], listName));
+            }
+        }
+        if (const json* jewels = member(*lists, "jewels")) {
+            if (!withJewels)
+                throw InputError("\"" + what + "\" has no jewel list");
+            if (!jewels->is_array())
+                throw InputError("\"" + what + ".jewels\" must be a list of names");
+            for (const json& name : *jewels)
+                static_cast<ExclusionSet&>(out).add(jewelNamed(name, what + ".jewels"));
+        }
+    }
+
+    // The main window refuses a wanted skill that reaches an excluded skill of its tree.
+    void checkExcludedSkillConflict(const SearchCondition& c)
+    {
+        for (const SkillPoint& w : c.wanted) {
+            for (const SkillActivation& e : c.excludedSkills.entries()) {
+                const bool reaches = (e.threshold > 0 && w.points >= e.threshold) ||
+                                     (e.threshold < 0 && w.points <= e.threshold);
+                if (e.treeId != w.treeId || !reaches)
+                    continue;
+                const std::string* tree = m_master.skills().treeName(w.treeId);
+                throw InputError("skill tree " + std::to_string(w.treeId) + " (" +
+                                 cp932ToUtf8(tree ? *tree : std::string()) + ") at " + std::to_string(w.points) +
+                                 " points is an excluded skill");
+            }
+        }
+    }
+
+    const json& m_in;
+    const MasterData& m_master;
+};
+
+} // namespace
+
+bool conditionFromJson(const json& input, const MasterData& master, SearchCondition& out, std::string& error)
+{
+    try {
+        ConditionReader(input, master).read(out);
+        return true;
+    } catch (const InputError& e) {
+        error = e.what();
+    } catch (const json::exception& e) {
+        error = std::string("malformed condition: ") + e.what();
+    }
+    return false;
+}
+
+} // namespace zeku

@@ -1,0 +1,174 @@
+#include "cli/SearchBench.h"
+
+#include "cli/JsonFormat.h"
+#include "search/CombinationSearch.h"
+
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <map>
+
+namespace zeku {
+namespace {
+
+// Trees ordered by how many pieces carry positive points in them, with the
+// smallest positive threshold each can activate.
+std::vector<SkillPoint> popularSkills(const MasterData& master)
+{
+    std::map<uint16_t, int> pieceCount;
+    for (int part = 0; part < kPartCount; ++part)
+        for (const EquipItem& piece : master.equip(part).items())
+            for (const SkillPoint& p : piece.skills)
+                if (p.points > 0)
+                    ++pieceCount[p.treeId];
+    std::vector<std::pair<int, uint16_t>> ranked;
+    for (const auto& [tree, count] : pieceCount)
+        ranked.emplace_back(-count, tree);
+    std::sort(ranked.begin(), ranked.end());
+    std::vector<SkillPoint> skills;
+    for (const auto& [negCount, treeId] : ranked) {
+        const SkillTree* tree = master.skills().findTree(treeId);
+        if (!tree)
+            continue;
+        int16_t threshold = 0;
+        for (const SkillActivation& a : tree->activations)
+            if (a.threshold > 0 && (threshold == 0 || a.threshold < threshold))
+                threshold = a.threshold;
+        if (threshold > 0)
+            skills.push_back(SkillPoint{treeId, threshold});
+    }
+    return skills;
+}
+
+SearchCondition baseCondition(const std::vector<SkillPoint>& skills, std::size_t count, bool jewels)
+{
+    SearchCondition c;
+    c.sex = 1;
+    c.job = 1;
+    c.useJewels = jewels;
+    c.maxResults = 1000000;
+    c.wanted.assign(skills.begin(), skills.begin() + static_cast<std::ptrdiff_t>(std::min(count, skills.size())));
+    return c;
+}
+
+uint64_t fnv1a(uint64_t hash, const std::string& text)
+{
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+} // namespace
+
+std::vector<BenchCondition> benchConditions(const MasterData& master)
+{
+    const std::vector<SkillPoint> skills = popularSkills(master);
+    std::vector<BenchCondition> out;
+    out.push_back({"3 skills, no jewels", baseCondition(skills, 3, false)});
+    out.push_back({"4 skills, no jewels", baseCondition(skills, 4, false)});
+    out.push_back({"3 skills, jewels", baseCondition(skills, 3, true)});
+    {
+        BenchCondition b{"4 skills, jewels, 2-slot weapon", baseCondition(skills, 4, true)};
+        b.condition.fixed.setWeapon(master.weaponSlots().forSlots(2));
+        out.push_back(std::move(b));
+    }
+    {
+        BenchCondition b{"5 skills, jewels, 3-slot weapon", baseCondition(skills, 5, true)};
+        b.condition.fixed.setWeapon(master.weaponSlots().forSlots(3));
+        out.push_back(std::move(b));
+    }
+    {
+        BenchCondition b{"6 skills, jewels, 3-slot weapon", baseCondition(skills, 6, true)};
+        b.condition.fixed.setWeapon(master.weaponSlots().forSlots(3));
+        out.push_back(std::move(b));
+    }
+    {
+        BenchCondition b{"7 skills, jewels, 3-slot weapon", baseCondition(skills, 7, true)};
+        b.condition.fixed.setWeapon(master.weaponSlots().forSlots(3));
+        out.push_back(std::move(b));
+    }
+    {
+        // A fixed head piece: the first head piece that fits and carries points.
+        BenchCondition b{"5 skills, jewels, fixed head", baseCondition(skills, 5, true)};
+        b.condition.fixed.setWeapon(master.weaponSlots().forSlots(1));
+        for (const EquipItem& piece : master.equip(PartHead).items())
+            if (piece.sex != 2 && piece.job != 2 && !piece.skills.empty() && piece.slots > 0) {
+                b.condition.fixed.setPiece(PartHead, &piece);
+                break;
+            }
+        out.push_back(std::move(b));
+    }
+    {
+        // Exclusions: every tenth piece of each part and every fifth jewel.
+        BenchCondition b{"5 skills, jewels, exclusions", baseCondition(skills, 5, true)};
+        b.condition.fixed.setWeapon(master.weaponSlots().forSlots(3));
+        b.condition.useExcludedItems = true;
+        for (int part = 0; part < kPartCount; ++part)
+            for (std::size_t i = 0; i < master.equip(part).size(); i += 10)
+                b.condition.excludedItems.add(master.equip(part).items()[i]);
+        for (std::size_t i = 0; i < master.jewels().size(); i += 5)
+            b.condition.excludedItems.add(master.jewels().items()[i]);
+        out.push_back(std::move(b));
+    }
+    return out;
+}
+
+BenchResult runBenchCondition(const MasterData& master, const SearchCondition& condition)
+{
+    SearchCondition copy(condition);
+    SearchResultStore store;
+    SearchProgress progress;
+    std::atomic<int32_t> cancel{0};
+    SearchRun run;
+    run.master = &master;
+    run.store = &store;
+    run.progress = &progress;
+    run.cancel = &cancel;
+
+    // Processor time of this thread: steadier than wall time on a busy machine.
+    auto cpuSeconds = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+    };
+    const double start = cpuSeconds();
+    BenchResult r;
+    r.outcome = runCombinationSearch(copy, run);
+    r.seconds = cpuSeconds() - start;
+    r.results = store.count();
+    r.total = progress.total.load();
+    r.done = progress.done.load();
+    r.rawTotal = progress.rawTotal.load();
+    r.rawDone = progress.rawDone.load();
+
+    uint64_t hash = 14695981039346656037ull;
+    for (int32_t i = 0; i < store.count(); ++i)
+        hash = fnv1a(hash, resultToJson(store.get(i), master.skills(), i + 1).dump() + "\n");
+    char counters[160];
+    std::snprintf(counters, sizeof counters, "%d %d %llu %llu %llu %llu", r.outcome, r.results,
+                  static_cast<unsigned long long>(r.total), static_cast<unsigned long long>(r.done),
+                  static_cast<unsigned long long>(r.rawTotal), static_cast<unsigned long long>(r.rawDone));
+    r.signature = fnv1a(hash, counters);
+    return r;
+}
+
+int runSearchBench(const MasterData& master, const std::string& filter)
+{
+    std::printf("%-34s %10s %14s %14s %9s  %s\n", "condition", "cpu s", "combinations", "per second",
+                "results", "signature");
+    for (const BenchCondition& b : benchConditions(master)) {
+        if (b.name.find(filter) == std::string::npos)
+            continue;
+        const BenchResult r = runBenchCondition(master, b.condition);
+        const double perSecond = r.seconds > 0 ? static_cast<double>(r.done) / r.seconds : 0.0;
+        std::printf("%-34s %10.3f %14llu %14.0f %9d  %016llx\n", b.name.c_str(), r.seconds,
+                    static_cast<unsigned long long>(r.done), perSecond, r.results,
+                    static_cast<unsigned long long>(r.signature));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace zeku

@@ -1,0 +1,289 @@
+// zeku-search: the search from the command line.
+//
+//   zeku-search [--dat DIR]                       catalogue counts
+//   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
+//   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
+//
+// Results go to standard output as JSON Lines; the last line of standard error
+// is a JSON object with the outcome and the five progress counters.
+
+#include "cli/ConditionJson.h"
+#include "cli/JsonFormat.h"
+#include "cli/NoticeQueue.h"
+#include "cli/SearchBench.h"
+#include "platform/Cp932.h"
+#include "report/FormatCount.h"
+#include "search/EquipFindThread.h"
+#include "userfiles/SearchHistory.h"
+#include "userfiles/UserFolder.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace zeku;
+
+std::atomic<int> g_interrupted{0};
+
+extern "C" void onInterrupt(int)
+{
+    g_interrupted.store(1);
+}
+
+struct Options {
+    std::string datDir = "dat";
+    std::string userDir = "user";
+    std::string conditionFile;
+    bool progress = false;
+    bool bench = false;
+    std::optional<std::string> saveTitle;
+    std::string saveComment;
+};
+
+constexpr const char* kUsage =
+    "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
+    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]";
+
+bool parseArguments(int argc, char** argv, Options& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& target) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            target = argv[++i];
+            return true;
+        };
+        if (arg == "--dat") {
+            if (!value(options.datDir))
+                return false;
+        } else if (arg == "--user") {
+            if (!value(options.userDir))
+                return false;
+        } else if (arg == "--save") {
+            std::string title;
+            if (!value(title))
+                return false;
+            options.saveTitle = title;
+        } else if (arg == "--comment") {
+            if (!value(options.saveComment))
+                return false;
+        } else if (arg == "--progress") {
+            options.progress = true;
+        } else if (arg == "--bench") {
+            options.bench = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            error = "unknown option " + arg;
+            return false;
+        } else if (options.conditionFile.empty()) {
+            options.conditionFile = arg;
+        } else {
+            error = "more than one condition file";
+            return false;
+        }
+    }
+    if (!options.saveTitle && !options.saveComment.empty()) {
+        error = "--comment goes with --save";
+        return false;
+    }
+    if ((options.saveTitle || options.progress) && options.conditionFile.empty()) {
+        error = "no condition file given";
+        return false;
+    }
+    return true;
+}
+
+void printCounts(const MasterData& master)
+{
+    static const char* const partNames[kPartCount] = {"head", "body", "arm", "waist", "leg"};
+    std::printf("skill trees\t%zu\n", master.skills().trees().size());
+    for (int part = 0; part < kPartCount; ++part)
+        std::printf("%s pieces\t%zu\n", partNames[part], master.equip(part).size());
+    std::printf("jewels\t%zu\n", master.jewels().size());
+    std::printf("weapon slot items\t%zu\n", master.weaponSlots().items().size());
+}
+
+bool readConditionText(const std::string& file, std::string& text, std::string& error)
+{
+    if (file == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + file;
+        return false;
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
+std::string formatDuration(double seconds)
+{
+    long total = static_cast<long>(seconds + 0.5);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%ld:%02ld:%02ld", total / 3600, total / 60 % 60, total % 60);
+    return buffer;
+}
+
+// One refreshed line on a terminal: done / total, percent, time left, hits.
+class ProgressLine {
+public:
+    explicit ProgressLine(bool enabled) : m_enabled(enabled && ::isatty(STDERR_FILENO)) {}
+
+    void update(const SearchProgress& progress, bool force)
+    {
+        if (!m_enabled)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!force && now - m_lastDraw < std::chrono::milliseconds(500))
+            return;
+        m_lastDraw = now;
+        const uint64_t done = progress.done.load(), total = progress.total.load();
+        const double fraction = total ? static_cast<double>(done) / static_cast<double>(total) : 0.0;
+        const double elapsed = std::chrono::duration<double>(now - m_start).count();
+        std::string left = fraction > 0 ? formatDuration(elapsed / fraction - elapsed) : "--:--:--";
+        std::fprintf(stderr, "\r%s / %s  %5.1f%%  remaining %s  hits %s   ", formatCount(done).c_str(),
+                     formatCount(total).c_str(), fraction * 100.0, left.c_str(),
+                     formatCount(progress.resultCount.load()).c_str());
+        m_drawn = true;
+    }
+
+    void finish()
+    {
+        if (m_drawn)
+            std::fputc('\n', stderr);
+    }
+
+private:
+    bool m_enabled;
+    bool m_drawn = false;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_lastDraw{};
+};
+
+const char* outcomeName(SearchOutcome outcome)
+{
+    switch (outcome) {
+    case OutcomeCancelled:
+        return "cancelled";
+    case OutcomeLimitReached:
+        return "limit";
+    case OutcomeOutOfMemory:
+        return "out_of_memory";
+    default:
+        return "finished";
+    }
+}
+
+int runSearch(const Options& options, const MasterData& master)
+{
+    std::string text, error;
+    if (!readConditionText(options.conditionFile, text, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    nlohmann::json input = nlohmann::json::parse(text, nullptr, false);
+    if (input.is_discarded()) {
+        std::fprintf(stderr, "malformed JSON in %s\n", options.conditionFile.c_str());
+        return 2;
+    }
+    SearchCondition condition;
+    if (!conditionFromJson(input, master, condition, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+
+    std::signal(SIGINT, onInterrupt);
+    SearchResultStore store;
+    SearchProgress progress;
+    NoticeQueue notices;
+    ProgressLine line(options.progress);
+    CEquipFindThread worker(master, condition, store, progress, notices);
+    worker.start();
+    bool cancelRequested = false;
+    for (;;) {
+        std::optional<Notice> notice = notices.take(std::chrono::milliseconds(100));
+        if (g_interrupted.load() && !cancelRequested) {
+            worker.requestCancel();
+            cancelRequested = true;
+        }
+        if (!notice)
+            continue;
+        if (notice->code == FindProgress || notice->code == FindHitCount)
+            line.update(progress, false);
+        if (notice->code == FindFinished || notice->code == FindCancelled || notice->code == FindLimitReached ||
+            notice->code == FindOutOfMemory)
+            break;
+    }
+    worker.wait();
+    line.update(progress, true);
+    line.finish();
+    std::signal(SIGINT, SIG_DFL);
+
+    for (int32_t i = 0; i < store.count(); ++i)
+        std::cout << resultToJson(store.get(i), master.skills(), i + 1).dump() << '\n';
+    std::cout.flush();
+
+    int status = worker.outcome() == OutcomeOutOfMemory ? 1 : 0;
+    if (options.saveTitle) {
+        const UserFolder user(options.userDir);
+        // The history keeps the condition as the main window shows it, not the
+        // worker's reordered copy.
+        if (!saveSearchHistory(user, condition, store, utf8ToCp932Lossy(*options.saveTitle),
+                               utf8ToCp932Lossy(options.saveComment))) {
+            std::fprintf(stderr, "データの保存処理で異常が発生しました\n");
+            status = 1;
+        }
+    }
+
+    nlohmann::ordered_json summary;
+    summary["outcome"] = outcomeName(worker.outcome());
+    summary["results"] = store.count();
+    summary["total"] = progress.total.load();
+    summary["done"] = progress.done.load();
+    summary["raw_total"] = progress.rawTotal.load();
+    summary["raw_done"] = progress.rawDone.load();
+    std::fprintf(stderr, "%s\n", summary.dump().c_str());
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    std::string error;
+    if (!parseArguments(argc, argv, options, error)) {
+        std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
+        return 2;
+    }
+    MasterData master;
+    const MasterLoadResult loaded = master.load(options.datDir);
+    if (!loaded.ok()) {
+        std::fprintf(stderr, "%s (%s: %s)\n", loaded.message().c_str(), loaded.detail.file.c_str(),
+                     loaded.detail.cause.c_str());
+        return 2;
+    }
+    if (options.bench)
+        return runSearchBench(master, options.conditionFile);
+    if (options.conditionFile.empty()) {
+        printCounts(master);
+        return 0;
+    }
+    return runSearch(options, master);
+}
