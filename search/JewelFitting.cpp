@@ -12,8 +12,7 @@ constexpr int kMaxFittingSteps = 1 << 16;
 } // namespace
 
 JewelFitter::JewelFitter(WorkingSet& work, const PreparedSearch& prep)
-    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0),
-      m_failed(kPartCount + prep.slotTree.size())
+    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0)
 {
     std::size_t maxJewels = 0;
     for (int h = 0; h < kHolderCount; ++h)
@@ -95,25 +94,6 @@ bool JewelFitter::fit()
     // reach the wish even if every free slot held the best jewel for each skill.
     if (!reachable())
         return false;
-
-    if (!m_failed.enabled())
-        return runGreedy();
-    uint16_t* key = m_failed.key();
-    for (int part = 0; part < kPartCount; ++part)
-        key[part] = m_work.entry(part) < 0 ? 0 : static_cast<uint16_t>(m_work.holder(part).capacity + 1);
-    for (std::size_t slot = 0; slot < m_prep.slotTree.size(); ++slot)
-        key[kPartCount + slot] = static_cast<uint16_t>(m_work.total(static_cast<int16_t>(slot)));
-    if (m_failed.contains())
-        return false;
-    const bool passed = runGreedy();
-    if (!passed)
-        m_failed.insert();
-    return passed;
-}
-
-// Steps 1 and 4 to 6 of the fitting, on a combination that may pass.
-bool JewelFitter::runGreedy()
-{
 
     // Step 1 and 4: deficits in wanted order, then sorted.
     const std::vector<int16_t>& thresholds = m_work.wantedThresholds();

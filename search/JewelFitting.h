@@ -11,7 +11,6 @@
 //
 // All ratios are single-precision floats, compared exactly.
 
-#include "search/FailedFitCache.h"
 #include "search/WorkingSet.h"
 
 #include <cstdint>
@@ -31,7 +30,6 @@ public:
     bool fit();
 
 private:
-    bool runGreedy();
     // One wanted skill during a fitting.
     struct Deficit {
         int16_t slot;      // tree slot
@@ -55,7 +53,6 @@ private:
     std::vector<int16_t> m_deficitOfSlot; // first deficit (in current order) of each tree slot
     std::vector<int32_t> m_taken;         // re-packing buffer
     uint16_t m_largestCapacity = 0;
-    FailedFitCache m_failed;
 };
 
 } // namespace zeku
