@@ -35,6 +35,14 @@ public:
             m_partHasCandidates[part] = groups > 0;
         }
         m_fitter.setPartsWithCandidates(m_partHasCandidates);
+        m_slotCount = prep.slotTree.size();
+        m_leafTotals.assign(m_slotCount, 0);
+        m_denseDelta.assign(prep.groups.size() * m_slotCount, 0);
+        for (std::size_t g = 0; g < prep.groups.size(); ++g)
+            for (const SlotPoints& p : prep.groups[g].relevantSlots) {
+                int16_t& d = m_denseDelta[g * m_slotCount + static_cast<std::size_t>(p.slot)];
+                d = add16(d, p.points);
+            }
         if (condition.requireSParts)
             buildSPartLookup();
     }
@@ -76,6 +84,10 @@ private:
     // Visit(part): try each group of the part in order, then leave it empty.
     void visit(int part, uint64_t rawPrefix)
     {
+        if (part == kPartCount - 1) {
+            visitLastPart(rawPrefix);
+            return;
+        }
         const std::vector<int32_t>& groups = m_prep.partGroups[part];
         for (int32_t g : groups) {
             checkCancel();
@@ -106,6 +118,66 @@ private:
             m_work.setPart(part, -1);
         if (part < kPartCount - 1)
             visit(part + 1, rawPrefix);
+    }
+
+    // Visit(leg), where most combinations are tested. The leg is empty on
+    // entry, so the working totals are those of the other parts; a group is
+    // first judged on those totals plus its own points, and only a group that
+    // may pass is set into the working set and tested in full. Every group is
+    // still counted and preceded by a cancel check, exactly as in visit().
+    void visitLastPart(uint64_t rawPrefix)
+    {
+        constexpr int part = kPartCount - 1;
+        const std::vector<int32_t>& groups = m_prep.partGroups[part];
+        if (groups.empty())
+            return; // fixed or without candidates: nothing to try, nothing to empty
+        bool othersHoldGroups = true;
+        for (int other = 0; other < part; ++other)
+            if (m_partHasCandidates[other] && m_work.entry(other) < 0)
+                othersHoldGroups = false;
+        const uint16_t otherFreeSlots = m_condition.useJewels ? m_fitter.freeSlots() : 0;
+        for (int32_t g : groups) {
+            checkCancel();
+            const CandidateGroup& group = m_prep.groups[static_cast<std::size_t>(g)];
+            const uint64_t rawHere = rawPrefix * group.pieces.size();
+            m_progress.countSteps(1, rawHere);
+            if (leafCannotPass(g, othersHoldGroups, static_cast<uint16_t>(otherFreeSlots + group.capacity)))
+                continue;
+            m_work.setPart(part, g);
+            if (testCombination() && isMinimal()) {
+                const int32_t before = m_run.store->count();
+                expandAndStore();
+                if (m_run.store->count() > before)
+                    m_progress.postHitCount(*m_run.store);
+            }
+            if (m_condition.useJewels)
+                m_work.resetPlacedJewels();
+            m_work.setPart(part, -1);
+        }
+    }
+
+    // True when the leg group `g` added to the other parts surely fails the
+    // test: the plain skill test fails and, with jewels, the fitting is not
+    // allowed or cannot reach the wish.
+    bool leafCannotPass(int32_t g, bool othersHoldGroups, uint16_t freeSlots)
+    {
+        const int16_t* base = m_work.totals();
+        const int16_t* delta = &m_denseDelta[static_cast<std::size_t>(g) * m_slotCount];
+        for (std::size_t s = 0; s < m_slotCount; ++s)
+            m_leafTotals[s] = add16(base[s], delta[s]);
+        const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
+        const std::vector<int16_t>& slots = m_work.wantedSlots();
+        bool allMet = true;
+        for (std::size_t i = 0; i < thresholds.size(); ++i)
+            if (!thresholdMet(thresholds[i], m_leafTotals[static_cast<std::size_t>(slots[i])])) {
+                allMet = false;
+                break;
+            }
+        if (allMet)
+            return false;
+        if (!m_condition.useJewels || !othersHoldGroups)
+            return true;
+        return !m_fitter.reachableWith(m_leafTotals.data(), freeSlots);
     }
 
     // No unfixed group may be superfluous: without it the wish must fail.
@@ -224,6 +296,10 @@ private:
     uint64_t m_suffixGroups[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
     uint64_t m_suffixPieces[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
     bool m_partHasCandidates[kPartCount] = {};
+
+    std::size_t m_slotCount = 0;
+    std::vector<int16_t> m_denseDelta; // per group, its points per tree slot
+    std::vector<int16_t> m_leafTotals; // scratch: other parts' totals plus one leg group
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;

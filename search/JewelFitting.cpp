@@ -34,14 +34,14 @@ uint16_t JewelFitter::freeSlots() const
     return free;
 }
 
-bool JewelFitter::reachable() const
+bool JewelFitter::reachableWith(const int16_t* totals, uint16_t freeSlots) const
 {
     // Every point of deficit costs a tree's units per point; one slot of any
     // jewel brings at most mostUnitsPerSlot units over all trees together and
     // exactly one unit per slot to one tree at best. The margin is far above
     // rounding error, so the bound never rejects a combination that could pass.
     constexpr double kMargin = 1.0 + 1e-9;
-    const double free = static_cast<double>(freeSlots()) * kMargin + 1e-9;
+    const double free = static_cast<double>(freeSlots) * kMargin + 1e-9;
     const double freeUnits = free * m_prep.mostUnitsPerSlot;
     const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
     const std::vector<int16_t>& slots = m_work.wantedSlots();
@@ -49,7 +49,7 @@ bool JewelFitter::reachable() const
     for (std::size_t i = 0; i < thresholds.size(); ++i) {
         const int t = thresholds[i];
         const auto slot = static_cast<std::size_t>(slots[i]);
-        const int current = m_work.total(static_cast<int16_t>(slot));
+        const int current = totals[slot];
         double units;
         if (t > 0 && current < t)
             units = (t - current) * m_prep.unitsPerRaisePoint[slot];
@@ -92,7 +92,7 @@ bool JewelFitter::fit()
 
     // No greedy choice can complete a combination whose real totals could not
     // reach the wish even if every free slot held the best jewel for each skill.
-    if (!reachable())
+    if (!reachableWith(m_work.totals(), freeSlots()))
         return false;
 
     // Step 1 and 4: deficits in wanted order, then sorted.

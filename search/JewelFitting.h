@@ -29,6 +29,14 @@ public:
     // Tests the working set, placing jewels as it goes (the caller resets them).
     bool fit();
 
+    // False when no choice of jewels for `freeSlots` free slots could lift the
+    // wanted-tree totals `totals` (indexed by tree slot) to the wish: such a
+    // combination fails the fitting whatever the greedy would do.
+    bool reachableWith(const int16_t* totals, uint16_t freeSlots) const;
+
+    // Free slots of the weapon and the groups in the working set.
+    uint16_t freeSlots() const;
+
 private:
     // One wanted skill during a fitting.
     struct Deficit {
@@ -39,12 +47,10 @@ private:
         int16_t remaining() const { return sub16(required, current); }
     };
 
-    bool reachable() const;
     void sortDeficits();
     int32_t chooseJewel(const SkillJewelList& list, uint16_t sizeLimit) const;
     bool placeJewel(int32_t jewel);
     void repack();
-    uint16_t freeSlots() const;
 
     WorkingSet& m_work;
     const PreparedSearch& m_prep;

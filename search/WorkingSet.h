@@ -81,6 +81,7 @@ public:
     void holderJewels(int h, std::vector<const Jewel*>& out) const;
 
     int16_t total(int slot) const { return m_totals[static_cast<std::size_t>(slot)]; }
+    const int16_t* totals() const { return m_totals.data(); }
     const std::vector<int16_t>& wantedThresholds() const { return m_wantedThreshold; }
     const std::vector<int16_t>& wantedSlots() const { return m_prep.slotOfWanted; }
     const PreparedSearch& prep() const { return m_prep; }
