@@ -162,7 +162,7 @@ private:
     const EquipItem& pieceNamed(int part, const json& nameValue, const json& sexValue, const std::string& what)
     {
         const std::string utf8 = text(nameValue, what);
-        const auto sex = static_cast<uint16_t>(checkedInteger(sexValue, what + " sex", 0, 2));
+        const auto sex = static_cast<uint16_t>(checkedInteger(sexValue, what + " sex", 0, 65535));
         const std::string name = utf8ToCp932Lossy(utf8);
         for (const EquipItem& piece : m_master.equip(part).items())
             if (piece.name == name && piece.sex == sex)

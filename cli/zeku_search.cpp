@@ -240,7 +240,11 @@ int runSearch(const Options& options, const MasterData& master)
     std::cout.flush();
 
     int status = worker.outcome() == OutcomeOutOfMemory ? 1 : 0;
-    if (options.saveTitle) {
+    if (options.saveTitle && store.count() == 0) {
+        // A history entry without results could not be read back.
+        std::fprintf(stderr, "nothing to save: the search found no results\n");
+        status = 1;
+    } else if (options.saveTitle) {
         const UserFolder user(options.userDir);
         // The history keeps the condition as the main window shows it, not the
         // worker's reordered copy.

@@ -1,0 +1,301 @@
+// Runs the built zeku-search on generated master data and checks its output,
+// its error handling, cancel and the saving of a search into the history.
+
+#include "cli/JsonFormat.h"
+#include "cli/SearchBench.h"
+#include "platform/Cp932.h"
+#include "search/CombinationSearch.h"
+#include "tools/SampleDataGenerator.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace zeku;
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readAll(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+// One working folder with generated data in dat/, shared by all tests.
+class ZekuSearchCli : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        char pattern[] = "/tmp/zeku_search_cli_XXXXXX";
+        s_dir = mkdtemp(pattern);
+        ASSERT_TRUE(writeSampleData(s_dir / "dat", kDefaultSampleSeed, 1).ok);
+        s_master = new MasterData;
+        ASSERT_TRUE(s_master->load(s_dir / "dat").ok());
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_master;
+        std::error_code ec;
+        fs::remove_all(s_dir, ec);
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(s_dir / "user", ec);
+    }
+
+    static ToolRun run(const std::string& tool, const std::string& args, const std::string& input = "")
+    {
+        const fs::path in = s_dir / "stdin.txt", out = s_dir / "stdout.txt", err = s_dir / "stderr.txt";
+        std::ofstream(in, std::ios::binary) << input;
+        const std::string command = "cd '" + s_dir.string() + "' && '" + tool + "' " + args + " <'" +
+                                    in.string() + "' >'" + out.string() + "' 2>'" + err.string() + "'";
+        ToolRun result;
+        const int raw = std::system(command.c_str());
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = readAll(out);
+        result.err = readAll(err);
+        return result;
+    }
+    static ToolRun search(const std::string& args, const std::string& input = "")
+    {
+        return run(ZEKU_SEARCH_TOOL, args, input);
+    }
+
+    static void writeCondition(const std::string& name, const nlohmann::json& condition)
+    {
+        std::ofstream(s_dir / name, std::ios::binary) << condition.dump();
+    }
+
+    // A built-in bench condition whose name starts with `prefix`, as JSON.
+    static nlohmann::ordered_json benchCondition(const std::string& prefix, uint32_t maxResults)
+    {
+        for (const BenchCondition& b : benchConditions(*s_master))
+            if (b.name.rfind(prefix, 0) == 0) {
+                nlohmann::ordered_json j = conditionToJson(b.condition);
+                j["max_results"] = maxResults;
+                return j;
+            }
+        ADD_FAILURE() << "no bench condition " << prefix;
+        return {};
+    }
+
+    // The last line of standard error, parsed.
+    static nlohmann::json summary(const ToolRun& r)
+    {
+        const std::vector<std::string> err = lines(r.err);
+        return err.empty() ? nlohmann::json() : nlohmann::json::parse(err.back(), nullptr, false);
+    }
+
+    static fs::path s_dir;
+    static MasterData* s_master;
+};
+
+fs::path ZekuSearchCli::s_dir;
+MasterData* ZekuSearchCli::s_master = nullptr;
+
+TEST_F(ZekuSearchCli, WithoutConditionPrintsTheCatalogueCounts)
+{
+    const ToolRun r = search("--dat dat");
+    EXPECT_EQ(r.status, 0);
+    std::ostringstream expected;
+    expected << "skill trees\t" << s_master->skills().trees().size() << "\n";
+    const char* parts[] = {"head", "body", "arm", "waist", "leg"};
+    for (int part = 0; part < kPartCount; ++part)
+        expected << parts[part] << " pieces\t" << s_master->equip(part).size() << "\n";
+    expected << "jewels\t" << s_master->jewels().size() << "\nweapon slot items\t3\n";
+    EXPECT_EQ(r.out, expected.str());
+}
+
+TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
+{
+    const nlohmann::ordered_json condition = benchCondition("4 skills, jewels", 100000);
+    writeCondition("c.json", condition);
+    const ToolRun r = search("c.json");
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    // The same search in this process.
+    SearchCondition direct;
+    for (const BenchCondition& b : benchConditions(*s_master))
+        if (b.name.rfind("4 skills, jewels", 0) == 0)
+            direct = b.condition;
+    direct.maxResults = 100000;
+    SearchResultStore store;
+    SearchProgress progress;
+    std::atomic<int32_t> cancel{0};
+    SearchRun runInfo{s_master, &store, &progress, &cancel, nullptr};
+    ASSERT_EQ(runCombinationSearch(direct, runInfo), OutcomeCompleted);
+
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), static_cast<std::size_t>(store.count()));
+    ASSERT_GT(out.size(), 0u);
+    for (int32_t i = 0; i < store.count(); ++i)
+        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.get(i), s_master->skills(), i + 1).dump());
+
+    const nlohmann::json s = summary(r);
+    EXPECT_EQ(s["outcome"], "finished");
+    EXPECT_EQ(s["results"], store.count());
+    EXPECT_EQ(s["total"], progress.total.load());
+    EXPECT_EQ(s["done"], progress.total.load());
+    EXPECT_EQ(s["raw_total"], progress.rawTotal.load());
+    EXPECT_EQ(s["raw_done"], progress.rawTotal.load());
+
+    // Run to run, and from standard input, the output is the same.
+    EXPECT_EQ(search("c.json").out, r.out);
+    EXPECT_EQ(search("-", condition.dump()).out, r.out);
+}
+
+TEST_F(ZekuSearchCli, StopsAtTheResultLimit)
+{
+    writeCondition("c.json", benchCondition("3 skills, jewels", 5));
+    const ToolRun r = search("c.json");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out).size(), 5u);
+    EXPECT_EQ(summary(r)["outcome"], "limit");
+    EXPECT_EQ(summary(r)["results"], 5);
+}
+
+TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
+{
+    const nlohmann::ordered_json good = benchCondition("3 skills, jewels", 10);
+    const uint16_t tree = good["skills"][0][0];
+    const std::string pieceName = cp932ToUtf8(s_master->equip(PartHead).items().front().name);
+    auto with = [&](const char* key, nlohmann::ordered_json value) {
+        nlohmann::ordered_json j = good;
+        j[key] = std::move(value);
+        return j.dump();
+    };
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{\"sex\": 1,", "malformed"},
+        {"[1, 2]", "object"},
+        {with("sex", 3), "\"sex\""},
+        {with("job", "blade"), "\"job\""},
+        {with("rarity", "high"), "\"rarity\""},
+        {with("skills", nlohmann::ordered_json::array()), "empty"},
+        {with("skills", {{tree, 10}, {tree, 15}}), "twice"},
+        {with("skills", {{tree, 0}}), "0 points"},
+        {with("fixed", {{"weapon", {{"slots", 4}}}}), "slot count"},
+        {with("fixed", {{"head", {{"name", "存在しない兜"}, {"sex", 0}}}}), "存在しない兜"},
+        {with("fixed", {{"weapon", {{"slots", 2}, {"jewels", {"無い珠"}}}}}), "無い珠"},
+        // A list whose switch is off is still checked.
+        {with("s_parts", {{"head", nlohmann::ordered_json::array({nlohmann::ordered_json::array({pieceName, 7})})}}),
+         pieceName},
+    };
+    for (const auto& [input, mention] : cases) {
+        const ToolRun r = search("-", input);
+        EXPECT_EQ(r.status, 2) << input;
+        EXPECT_EQ(r.out, "") << input;
+        EXPECT_EQ(lines(r.err).size(), 1u) << input << "\n" << r.err;
+        EXPECT_NE(r.err.find(mention), std::string::npos) << input << "\n" << r.err;
+    }
+
+    // A wanted skill that reaches an excluded skill of its tree, only while the switch is on.
+    nlohmann::ordered_json conflict = good;
+    conflict["excluded_skills"] = {{tree, good["skills"][0][1]}};
+    conflict["use_excluded_skills"] = false;
+    EXPECT_EQ(search("-", conflict.dump()).status, 0);
+    conflict["use_excluded_skills"] = true;
+    const ToolRun refused = search("-", conflict.dump());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("excluded skill"), std::string::npos);
+
+    EXPECT_EQ(search("--frobnicate c.json").status, 2);
+    EXPECT_EQ(search("missing.json").status, 2);
+}
+
+TEST_F(ZekuSearchCli, MissingMasterFileGivesItsMessage)
+{
+    const ToolRun r = search("--dat nowhere -", "{}");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("スキルデータファイルがありません"), std::string::npos);
+}
+
+TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
+{
+    writeCondition("long.json", benchCondition("7 skills", 100000));
+    const fs::path out = s_dir / "cancel_out.txt", err = s_dir / "cancel_err.txt";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::chdir(s_dir.c_str());
+        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(o, 1);
+        ::dup2(e, 2);
+        ::execl(ZEKU_SEARCH_TOOL, ZEKU_SEARCH_TOOL, "long.json", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    ::kill(child, SIGINT);
+    int raw = 0;
+    ::waitpid(child, &raw, 0);
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    const ToolRun r{0, readAll(out), readAll(err)};
+    const nlohmann::json s = summary(r);
+    EXPECT_EQ(s["outcome"], "cancelled") << r.err;
+    EXPECT_LT(s["done"].get<uint64_t>(), s["total"].get<uint64_t>());
+    EXPECT_EQ(lines(r.out).size(), s["results"].get<std::size_t>());
+}
+
+TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)
+{
+    writeCondition("c.json", benchCondition("4 skills, jewels", 100000));
+    const ToolRun saved = search("--save 保存テスト --comment 夜の検索 c.json");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const std::size_t results = lines(saved.out).size();
+
+    const ToolRun listed = run(ZEKU_DATA_TOOL, "history");
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "0\t保存テスト\t夜の検索\n");
+
+    const ToolRun shown = run(ZEKU_DATA_TOOL, "history show 0 --json");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> out = lines(shown.out);
+    ASSERT_EQ(out.size(), results + 1);
+    // The restored results are the saved ones, line by line.
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
+    EXPECT_EQ(nlohmann::json::parse(out[0])["skills"], benchCondition("4 skills, jewels", 1)["skills"]);
+}
+
+TEST_F(ZekuSearchCli, SaveNeedsResults)
+{
+    nlohmann::ordered_json none = benchCondition("3 skills, no jewels", 10);
+    writeCondition("none.json", none);
+    const ToolRun r = search("--save 空 none.json");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(fs::exists(s_dir / "user" / "SearchHistory" / "index.dat"));
+}
+
+} // namespace
