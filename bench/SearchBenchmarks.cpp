@@ -46,7 +46,7 @@ using SearchFunction = SearchOutcome (*)(SearchCondition&, const SearchRun&);
 void runSearchBenchmark(benchmark::State& state, int scale, std::size_t conditionIndex, SearchFunction search)
 {
     const MasterData& master = dataAtScale(scale);
-    const BenchCondition& bench = benchConditions(master).at(conditionIndex);
+    const BenchCondition bench = benchConditions(master).at(conditionIndex);
     uint64_t combinations = 0;
     int32_t results = 0;
     for (auto _ : state) {

@@ -35,19 +35,33 @@ public:
             m_partHasCandidates[part] = groups > 0;
         }
         m_fitter.setPartsWithCandidates(m_partHasCandidates);
-        m_slotCount = prep.slotTree.size();
-        m_leafTotals.assign(m_slotCount, 0);
-        m_denseDelta.assign(prep.groups.size() * m_slotCount, 0);
-        for (std::size_t g = 0; g < prep.groups.size(); ++g)
-            for (const SlotPoints& p : prep.groups[g].relevantSlots) {
-                int16_t& d = m_denseDelta[g * m_slotCount + static_cast<std::size_t>(p.slot)];
-                d = add16(d, p.points);
-            }
+        buildLeafTables();
         if (condition.requireSParts)
             buildSPartLookup();
     }
 
     SearchOutcome outcome() const { return m_outcome; }
+
+    // Compact copies of what the leg loop reads for every group: the wanted
+    // thresholds by tree slot, and per leg group its points per tree slot,
+    // piece count and slot capacity.
+    void buildLeafTables()
+    {
+        m_slotCount = m_prep.slotTree.size();
+        m_leafTotals.assign(m_slotCount, 0);
+        for (std::size_t i = 0; i < m_condition.wanted.size(); ++i)
+            m_wantedChecks.push_back(WantedCheck{m_prep.slotOfWanted[i], m_condition.wanted[i].points});
+        for (int32_t g : m_prep.partGroups[kPartCount - 1]) {
+            const CandidateGroup& group = m_prep.groups[static_cast<std::size_t>(g)];
+            LeafGroup leaf{g, group.pieces.size(), group.capacity, m_denseDelta.size()};
+            m_denseDelta.resize(m_denseDelta.size() + m_slotCount, 0);
+            for (const SlotPoints& p : group.relevantSlots) {
+                int16_t& d = m_denseDelta[leaf.deltaOffset + static_cast<std::size_t>(p.slot)];
+                d = add16(d, p.points);
+            }
+            m_leafGroups.push_back(leaf);
+        }
+    }
 
     // The fixed pieces alone are the first combination; then every choice of
     // one group or nothing per part, the head varying slowest.
@@ -128,22 +142,38 @@ private:
     void visitLastPart(uint64_t rawPrefix)
     {
         constexpr int part = kPartCount - 1;
-        const std::vector<int32_t>& groups = m_prep.partGroups[part];
-        if (groups.empty())
+        if (m_leafGroups.empty())
             return; // fixed or without candidates: nothing to try, nothing to empty
         bool othersHoldGroups = true;
         for (int other = 0; other < part; ++other)
             if (m_partHasCandidates[other] && m_work.entry(other) < 0)
                 othersHoldGroups = false;
-        const uint16_t otherFreeSlots = m_condition.useJewels ? m_fitter.freeSlots() : 0;
-        for (int32_t g : groups) {
+        const bool mayFit = m_condition.useJewels && othersHoldGroups;
+        const uint16_t otherFreeSlots = mayFit ? m_fitter.freeSlots() : 0;
+        const int16_t* base = m_work.totals(); // part 4 is empty between the groups
+        const WantedCheck* wanted = m_wantedChecks.data();
+        const std::size_t wantedCount = m_wantedChecks.size();
+        for (const LeafGroup& leaf : m_leafGroups) {
             checkCancel();
-            const CandidateGroup& group = m_prep.groups[static_cast<std::size_t>(g)];
-            const uint64_t rawHere = rawPrefix * group.pieces.size();
+            const uint64_t rawHere = rawPrefix * leaf.pieces;
             m_progress.countSteps(1, rawHere);
-            if (leafCannotPass(g, othersHoldGroups, static_cast<uint16_t>(otherFreeSlots + group.capacity)))
-                continue;
-            m_work.setPart(part, g);
+            const int16_t* delta = &m_denseDelta[leaf.deltaOffset];
+            bool allMet = true;
+            for (std::size_t i = 0; i < wantedCount; ++i) {
+                if (!thresholdMet(wanted[i].threshold, add16(base[wanted[i].slot], delta[wanted[i].slot]))) {
+                    allMet = false;
+                    break;
+                }
+            }
+            if (!allMet) {
+                if (!mayFit)
+                    continue;
+                for (std::size_t s = 0; s < m_slotCount; ++s)
+                    m_leafTotals[s] = add16(base[s], delta[s]);
+                if (!m_fitter.reachableWith(m_leafTotals.data(), static_cast<uint16_t>(otherFreeSlots + leaf.capacity)))
+                    continue;
+            }
+            m_work.setPart(part, leaf.group);
             if (testCombination() && isMinimal()) {
                 const int32_t before = m_run.store->count();
                 expandAndStore();
@@ -154,30 +184,6 @@ private:
                 m_work.resetPlacedJewels();
             m_work.setPart(part, -1);
         }
-    }
-
-    // True when the leg group `g` added to the other parts surely fails the
-    // test: the plain skill test fails and, with jewels, the fitting is not
-    // allowed or cannot reach the wish.
-    bool leafCannotPass(int32_t g, bool othersHoldGroups, uint16_t freeSlots)
-    {
-        const int16_t* base = m_work.totals();
-        const int16_t* delta = &m_denseDelta[static_cast<std::size_t>(g) * m_slotCount];
-        for (std::size_t s = 0; s < m_slotCount; ++s)
-            m_leafTotals[s] = add16(base[s], delta[s]);
-        const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
-        const std::vector<int16_t>& slots = m_work.wantedSlots();
-        bool allMet = true;
-        for (std::size_t i = 0; i < thresholds.size(); ++i)
-            if (!thresholdMet(thresholds[i], m_leafTotals[static_cast<std::size_t>(slots[i])])) {
-                allMet = false;
-                break;
-            }
-        if (allMet)
-            return false;
-        if (!m_condition.useJewels || !othersHoldGroups)
-            return true;
-        return !m_fitter.reachableWith(m_leafTotals.data(), freeSlots);
     }
 
     // No unfixed group may be superfluous: without it the wish must fail.
@@ -297,9 +303,21 @@ private:
     uint64_t m_suffixPieces[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
     bool m_partHasCandidates[kPartCount] = {};
 
+    struct WantedCheck {
+        int16_t slot;
+        int16_t threshold;
+    };
+    struct LeafGroup {
+        int32_t group;
+        uint64_t pieces;
+        uint16_t capacity;
+        std::size_t deltaOffset; // into m_denseDelta
+    };
     std::size_t m_slotCount = 0;
-    std::vector<int16_t> m_denseDelta; // per group, its points per tree slot
-    std::vector<int16_t> m_leafTotals; // scratch: other parts' totals plus one leg group
+    std::vector<WantedCheck> m_wantedChecks;
+    std::vector<LeafGroup> m_leafGroups; // the leg's groups in trial order
+    std::vector<int16_t> m_denseDelta;   // per leg group, its points per tree slot
+    std::vector<int16_t> m_leafTotals;   // scratch: other parts' totals plus one leg group
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;
