@@ -2,17 +2,39 @@
 
 #include "app/CSimulatorApp.h"
 #include "report/AppIdentity.h"
+#include "ui/main/CSearchDlg.h"
 #include "ui/platform/GuiErrorReporter.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 
-// Runs the main search window modally and returns when it has closed. The
-// main window is not part of the program yet, so start-up ends here.
-int runMainWindow(zeku::CSimulatorApp& app)
+// With ZEKU_SMOKE_SCREENSHOT set to a file path, the main window saves a PNG
+// of itself once it is on screen and closes, so that a smoke test can check
+// that the real program starts and draws its window.
+void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
 {
-    (void)app;
+    const QString path = qEnvironmentVariable("ZEKU_SMOKE_SCREENSHOT");
+    if (path.isEmpty())
+        return;
+    QTimer::singleShot(1500, &window, [&window, path] {
+        const bool saved = window.grab().save(path, "PNG");
+        window.done(saved ? QDialog::Accepted : QDialog::Rejected);
+    });
+}
+
+// Runs the main search window modally and returns when it has closed.
+int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporter)
+{
+    zeku::CSearchDlg window(app);
+    errorReporter.setDialogParent(&window);
+    scheduleSmokeScreenshot(window);
+    const int result = window.exec();
+    errorReporter.setDialogParent(nullptr);
+    // Start-up does not look at how the window ended, except the smoke run.
+    if (!qEnvironmentVariableIsEmpty("ZEKU_SMOKE_SCREENSHOT"))
+        return result == QDialog::Accepted ? 0 : 1;
     return 0;
 }
 
@@ -31,7 +53,7 @@ int main(int argc, char* argv[])
     {
         zeku::CSimulatorApp app;
         if (app.startUp())
-            exitCode = runMainWindow(app);
+            exitCode = runMainWindow(app, errorReporter);
     }
     zeku::setErrorReporter(nullptr);
     return exitCode;

@@ -1,0 +1,76 @@
+#include "ui/dialogs/CFavoriteDataInputDlg.h"
+
+#include "ui/main/WindowSupport.h"
+#include "ui/platform/MessageBoxService.h"
+#include "ui/platform/TextConvert.h"
+
+#include "ui_CFavoriteDataInputDlg.h"
+
+namespace zeku {
+
+namespace {
+
+// The text as CP932; on a character CP932 lacks, says which one and fails.
+bool storableText(QWidget* parent, const QString& text, std::string& out)
+{
+    QString offending;
+    if (fromQStringStrict(text, out, offending))
+        return true;
+    showMessage(parent, unrepresentableCharMessage(offending), MessageIcon::Warning);
+    return false;
+}
+
+} // namespace
+
+CFavoriteDataInputDlg::CFavoriteDataInputDlg(QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CFavoriteDataInputDlg>())
+{
+    m_ui->setupUi(this);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &CFavoriteDataInputDlg::accept);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &CFavoriteDataInputDlg::reject);
+    giveAccessibleNames(this);
+}
+
+CFavoriteDataInputDlg::~CFavoriteDataInputDlg() = default;
+
+void CFavoriteDataInputDlg::setCaption(const QString& caption)
+{
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
+}
+
+void CFavoriteDataInputDlg::setTitle(const std::string& title)
+{
+    m_title = title;
+    m_ui->titleEdit->setText(toQString(title));
+}
+
+void CFavoriteDataInputDlg::setComment(const std::string& comment)
+{
+    m_comment = comment;
+    m_ui->commentEdit->setText(toQString(comment));
+}
+
+void CFavoriteDataInputDlg::accept()
+{
+    const QString titleText = m_ui->titleEdit->text();
+    if (titleText.isEmpty()) {
+        showMessage(this, QStringLiteral("タイトルを入力してください。"), MessageIcon::Warning);
+        return;
+    }
+    const QString commentText = m_ui->commentEdit->text();
+    // The index lines are "title=path,comment": a comma would split a field.
+    if (titleText.contains(QLatin1Char(',')) || commentText.contains(QLatin1Char(','))) {
+        showMessage(this, QStringLiteral("カンマ記号は使用できません。"), MessageIcon::Warning);
+        return;
+    }
+    std::string title;
+    std::string comment;
+    if (!storableText(this, titleText, title) || !storableText(this, commentText, comment))
+        return;
+    m_title = std::move(title);
+    m_comment = std::move(comment);
+    QDialog::accept();
+}
+
+} // namespace zeku

@@ -1,0 +1,38 @@
+#include "ui/dialogs/CMessageDlg.h"
+
+#include "ui_CMessageDlg.h"
+
+#include <QStyle>
+
+namespace zeku {
+
+CMessageDlg::CMessageDlg(QWidget* owner) : QDialog(owner), m_ui(std::make_unique<Ui::CMessageDlg>())
+{
+    m_ui->setupUi(this);
+    setModal(false);
+    setFixedSize(size());
+    m_ui->icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+}
+
+CMessageDlg::~CMessageDlg() = default;
+
+void CMessageDlg::showMessage(const QString& caption, const QString& line1, const QString& line2)
+{
+    setWindowTitle(caption);
+    m_ui->line1->setText(line1);
+    m_ui->line2->setText(line2);
+    show();
+    raise();
+}
+
+QString CMessageDlg::line1() const
+{
+    return m_ui->line1->text();
+}
+
+QString CMessageDlg::line2() const
+{
+    return m_ui->line2->text();
+}
+
+} // namespace zeku

@@ -1,0 +1,249 @@
+#include "ui/main/CSearchDlg.h"
+
+#include "app/CSimulatorApp.h"
+#include "report/AppIdentity.h"
+#include "ui/dialogs/CMessageDlg.h"
+#include "ui/lists/RarityCombo.h"
+#include "ui/main/CFindProcessDlg.h"
+#include "ui/main/WindowSupport.h"
+#include "userfiles/UserFolder.h"
+
+#include "ui_CSearchDlg.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpressionValidator>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QSizeGrip>
+#include <QThread>
+
+namespace zeku {
+
+namespace {
+
+// Display refresh interval while progress notices arrive: two a second.
+constexpr int kProgressIntervalMs = 500;
+
+} // namespace
+
+CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent)
+    : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::CSearchDlg>()),
+      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("%1 %2").arg(QString::fromLatin1(kAppTitle), QString::fromLatin1(kVersionText)));
+    setMinimumSize(kMinWidth, kMinHeight);
+    m_sizeGrip = new QSizeGrip(this);
+    m_sizeGrip->setProperty("controlId", 1177);
+
+    // Sex 1 and job 1.
+    m_ui->radio1038->setChecked(true);
+    m_ui->radio1040->setChecked(true);
+    fillRarityCombo(m_ui->combo1053);
+    // Number fields take digits only.
+    const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    m_ui->edit1101->setValidator(new QRegularExpressionValidator(digits, m_ui->edit1101));
+    m_ui->edit1094->setValidator(new QRegularExpressionValidator(digits, m_ui->edit1094));
+    m_ui->edit1101->setText(QStringLiteral("0"));
+    m_ui->edit1094->setText(QStringLiteral("10000"));
+    m_ui->check1099->setChecked(false);
+    m_ui->check1107->setChecked(false);
+    m_ui->check1111->setChecked(false);
+
+    m_ui->spin1065->setRange(-99, 99);
+    m_ui->spin1065->setInvertedAppearance(true);
+    m_ui->spin1065->setValue(0);
+    m_ui->edit1064->setText(QStringLiteral("0"));
+    m_ui->label1066->clear();
+
+    m_ui->list1063->setUp(m_app.skills());
+    m_ui->list1061->setUp(m_app.skills());
+    m_ui->list1055->setUp();
+    m_ui->list1056->setUp(m_app.skills());
+    m_ui->check1096->setChecked(true);
+
+    // The editing dialogs are not part of the program yet: their buttons stay
+    // visible but cannot be used.
+    for (QWidget* editor : {static_cast<QWidget*>(m_ui->button1088), static_cast<QWidget*>(m_ui->button1092),
+                            static_cast<QWidget*>(m_ui->button1037), static_cast<QWidget*>(m_ui->button1044),
+                            static_cast<QWidget*>(m_ui->button1043), static_cast<QWidget*>(m_ui->button1045),
+                            static_cast<QWidget*>(m_ui->button1046)})
+        editor->setEnabled(false);
+
+    fillSkillTreeChooser();
+    updateSkillButtons();
+    refreshFixedLists();
+    fillHistoryList(-1);
+    updateResultButtons();
+
+    m_throttle.setSingleShot(true);
+    m_throttle.setInterval(kProgressIntervalMs);
+    connect(&m_throttle, &QTimer::timeout, this, &CSearchDlg::onThrottleTimeout);
+
+    connectControls();
+    giveAccessibleNames(this);
+    m_sizeGrip->setAccessibleName(QStringLiteral("サイズ変更"));
+    resize(m_ui->group1158->geometry().right() + 5, m_ui->button1054->geometry().bottom() + 8);
+    recordLayout();
+}
+
+CSearchDlg::~CSearchDlg()
+{
+    waitForWorkers();
+    if (m_progressWindow)
+        delete m_progressWindow.data();
+    m_ui->list1061->showResults(nullptr);
+    m_ui->list1055->showSet(nullptr);
+    m_ui->list1056->showSet(nullptr);
+}
+
+void CSearchDlg::connectControls()
+{
+    connect(m_ui->radio1038, &QRadioButton::clicked, this, [this] { onSexClicked(1); });
+    connect(m_ui->radio1039, &QRadioButton::clicked, this, [this] { onSexClicked(2); });
+    connect(m_ui->radio1040, &QRadioButton::clicked, this, [this] { onJobClicked(1); });
+    connect(m_ui->radio1041, &QRadioButton::clicked, this, [this] { onJobClicked(2); });
+    connect(m_ui->combo1062, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+        fillActivatedSkillChooser();
+        updateSkillButtons();
+    });
+    connect(m_ui->combo1106, qOverload<int>(&QComboBox::currentIndexChanged), this, &CSearchDlg::updateSkillButtons);
+    connect(m_ui->button1067, &QPushButton::clicked, this, &CSearchDlg::onAddSkill);
+    connect(m_ui->list1063->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CSearchDlg::onWantedSelectionChanged);
+    connect(m_ui->button1090, &QPushButton::clicked, this, &CSearchDlg::onAdjustSkill);
+    connect(m_ui->button1068, &QPushButton::clicked, this, &CSearchDlg::onRemoveSkill);
+    connect(m_ui->button1069, &QPushButton::clicked, this, &CSearchDlg::onRemoveAllSkills);
+    connect(m_ui->edit1064, &QLineEdit::textChanged, this, &CSearchDlg::onPointsTextChanged);
+    connect(m_ui->spin1065, &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_ui->edit1064->text().toInt() != value)
+            m_ui->edit1064->setText(QString::number(value));
+    });
+    connect(m_ui->list1059, &CFixEquipListCtrl::checkToggled, this, &CSearchDlg::onFixEquipToggled);
+    connect(m_ui->list1060, &CFixJewelListCtrl::checkToggled, this, &CSearchDlg::onFixJewelToggled);
+    connect(m_ui->check1212, &QCheckBox::clicked, this, &CSearchDlg::onCheckAllFixed);
+    connect(m_ui->check1099, &QCheckBox::clicked, this, [this] {
+        onSwitchClicked(m_ui->check1099, m_app.exclusions().total() == 0,
+                        QStringLiteral("除外アイテムが登録されていません\n編集ボタンを押して登録してください"));
+    });
+    connect(m_ui->check1107, &QCheckBox::clicked, this, [this] {
+        onSwitchClicked(m_ui->check1107, m_app.excludedSkills().total() == 0,
+                        QStringLiteral("除外スキルが登録されていません\n編集ボタンを押して登録してください"));
+    });
+    connect(m_ui->check1111, &QCheckBox::clicked, this, [this] {
+        onSwitchClicked(m_ui->check1111, m_app.sParts().total() == 0,
+                        QStringLiteral("Ｓ防具が登録されていません\n編集ボタンを押して登録してください"));
+    });
+    connect(m_ui->button1070, &QPushButton::clicked, this, &CSearchDlg::onSearch);
+
+    connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CSearchDlg::onResultSelectionChanged);
+    connect(m_ui->combo1098, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &CSearchDlg::updateResultButtons);
+    connect(m_ui->button1095, &QPushButton::clicked, this, &CSearchDlg::onShowHistory);
+    connect(m_ui->button1093, &QPushButton::clicked, this, &CSearchDlg::onSaveResults);
+    connect(m_ui->button1058, &QPushButton::clicked, this, &CSearchDlg::onAddFavorite);
+    connect(m_ui->button1057, &QPushButton::clicked, this, &CSearchDlg::onClip);
+    connect(m_ui->button1110, &QPushButton::clicked, this, &CSearchDlg::onRestoreCondition);
+    connect(m_ui->button1054, &QPushButton::clicked, this, &CSearchDlg::accept);
+
+    // The platform has no window menu to carry the version command; F1 opens it.
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this, &CSearchDlg::showAbout);
+}
+
+void CSearchDlg::recordLayout()
+{
+    m_anchoring = WindowAnchoring();
+    m_anchoring.recordWindow(this);
+    m_anchoring.add(m_ui->group1158, {.stretchWide = true});
+    m_anchoring.add(m_ui->group1159, {.stretchWide = true, .stretchTall = true});
+    m_anchoring.add(m_ui->button1054, {.moveRight = true, .moveDown = true});
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->button1037), static_cast<QWidget*>(m_ui->button1044),
+                       static_cast<QWidget*>(m_ui->label1156), static_cast<QWidget*>(m_ui->combo1098),
+                       static_cast<QWidget*>(m_ui->button1095), static_cast<QWidget*>(m_ui->button1093)})
+        m_anchoring.add(w, {.moveDown = true});
+    for (QWidget* w : {m_ui->button1092, m_ui->button1057, m_ui->button1058})
+        m_anchoring.add(w, {.moveRight = true, .moveDown = true});
+    m_anchoring.add(m_ui->list1061, {.stretchTall = true});
+    m_anchoring.add(m_ui->list1056, {.stretchWide = true, .stretchTall = true});
+    m_anchoring.add(m_ui->list1055, {.stretchWide = true});
+    m_anchoring.add(m_ui->group1160, {.stretchWide = true, .widthBelowNarrowOnly = true});
+    m_anchoring.add(m_ui->list1060, {.stretchWide = true, .widthBelowNarrowOnly = true});
+    m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
+    m_layoutRecorded = true;
+    placeSizeGrip();
+}
+
+void CSearchDlg::placeSizeGrip()
+{
+    const QSize grip = m_sizeGrip->sizeHint();
+    m_sizeGrip->setGeometry(width() - grip.width() - 2, height() - grip.height() - 2, grip.width(), grip.height());
+    m_sizeGrip->setVisible(!isMaximized());
+}
+
+void CSearchDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!m_layoutRecorded)
+        return;
+    m_anchoring.apply(event->size());
+    placeSizeGrip();
+    update();
+}
+
+void CSearchDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    placeSizeGrip();
+}
+
+void CSearchDlg::done(int result)
+{
+    // Closing by any means ends the program; both workers end first.
+    waitForWorkers();
+    QDialog::done(result);
+}
+
+void CSearchDlg::waitForWorkers()
+{
+    waitForSearchWorker();
+    waitForFileWorker();
+}
+
+void CSearchDlg::waitForSearchWorker()
+{
+    if (!m_searchWorker)
+        return;
+    while (m_searchWorker->outcome() == OutcomeRunning) {
+        m_searchWorker->requestCancel();
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    m_searchWorker->wait();
+}
+
+void CSearchDlg::waitForFileWorker()
+{
+    // The worker may be waiting for a message box shown on this thread, and
+    // its notice must be handled before the next operation starts.
+    while (m_fileWorker && m_fileWorkerBusy) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    if (m_fileWorker)
+        m_fileWorker->wait();
+}
+
+void CSearchDlg::showAbout()
+{
+    QMessageBox about(this);
+    about.setWindowTitle(QStringLiteral("バージョン情報"));
+    about.setText(QString::fromLatin1(kAppTitle));
+    about.setInformativeText(QString::fromLatin1(kVersionText));
+    runChildDialog(about);
+}
+
+} // namespace zeku

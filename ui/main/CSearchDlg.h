@@ -1,0 +1,168 @@
+#pragma once
+// The main search window: the condition area (sex, job, rarity, defence,
+// wanted skills, fixed equipment, the three standing-list switches, "検索")
+// and the results area (result list, set view, skill totals, search history,
+// favourites, clip, condition restore). It owns the current condition and
+// results and at most one search worker and one file worker at a time, and
+// takes their notices on the UI thread in posting order.
+
+#include "search/EquipFindThread.h"
+#include "search/EquipSet.h"
+#include "search/SearchCondition.h"
+#include "search/SearchResultStore.h"
+#include "search/SearchTypes.h"
+#include "ui/main/WindowAnchoring.h"
+#include "ui/main/CFindProcessDlg.h"
+#include "ui/platform/QtNoticeSink.h"
+#include "userfiles/FileOperationThread.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QSizeGrip;
+
+namespace Ui {
+class CSearchDlg;
+}
+
+namespace zeku {
+
+class CMessageDlg;
+class CSimulatorApp;
+
+class CSearchDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // The smallest size the window can be made.
+    static constexpr int kMinWidth = 820;
+    static constexpr int kMinHeight = 630;
+
+    explicit CSearchDlg(CSimulatorApp& app, QWidget* parent = nullptr);
+    ~CSearchDlg() override; // waits for both workers
+
+    // State behind the controls (for the windows this one opens, and tests).
+    const std::vector<SkillPoint>& wantedSkills() const { return m_wanted; }
+    const EquipSet& fixedSet() const { return m_fixed; }
+    const SearchCondition& currentCondition() const { return m_condition; }
+    const SearchResultStore* currentResults() const { return m_results.get(); }
+    bool resultsStored() const { return m_stored; }
+    CFindProcessDlg* progressWindow() const { return m_progressWindow; }
+    CMessageDlg* waitingWindow() const { return m_waitWindow.get(); }
+
+    // Operations shared by both areas.
+    void setSex(int sex);
+    void setJob(int job);
+    void setRarityCode(RarityFilterCode code);
+    // Replaces the fixed equipment and refreshes the fixed lists.
+    void replaceFixedSet(const EquipSet& set);
+    // Replaces the wanted skills and shows them (selecting `select` when >= 0).
+    void replaceWantedSkills(const std::vector<SkillPoint>& wanted, int select = -1);
+    void updateSkillButtons();
+    void updateResultButtons();
+
+    // Waits until neither worker runs, handling events meanwhile so that a
+    // worker waiting for a message box or a notice can finish. A running
+    // search is asked to stop first.
+    void waitForWorkers();
+
+public Q_SLOTS:
+    void done(int result) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Set-up.
+    void connectControls();
+    void recordLayout();
+    void placeSizeGrip();
+
+    // Condition area.
+    void fillSkillTreeChooser();
+    void fillActivatedSkillChooser();
+    void onSexClicked(int sex);
+    void onJobClicked(int job);
+    void onAddSkill();
+    void onWantedSelectionChanged();
+    void onAdjustSkill();
+    void onRemoveSkill();
+    void onRemoveAllSkills();
+    void onPointsTextChanged();
+    void refreshFixedLists();
+    bool fixedRowHoldsItem(int row) const;
+    bool fixedRowHasJewels(int row) const;
+    bool allFixedRowsChecked() const;
+    void onFixEquipToggled(int row, bool checked);
+    void onFixJewelToggled(int row, bool checked);
+    void onCheckAllFixed();
+    void onSwitchClicked(QCheckBox* box, bool listEmpty, const QString& emptyMessage);
+    void onSearch();
+    bool excludedSkillConflict();
+    void fillConditionFromControls(uint32_t maxResults);
+
+    // Results area.
+    void onNotice(const Notice& notice);
+    void onSearchNotice(int32_t code);
+    void onFileNotice(int32_t code, int32_t param);
+    void createProgressWindow();
+    void closeProgressWindow();
+    void onProgressWindowFinished();
+    void restoreMainWindow();
+    void showLatestProgress();
+    void onThrottleTimeout();
+    void showResultList();
+    void emptyResultViews();
+    void onResultSelectionChanged();
+    const EquipSet* selectedResult() const;
+    void fillHistoryList(int select);
+    void onShowHistory();
+    void onSaveResults();
+    void onAddFavorite();
+    void onClip();
+    void onRestoreCondition();
+    void startFileWorker(std::unique_ptr<CFileOperationThread> worker);
+    void waitForFileWorker();
+    void waitForSearchWorker();
+    void showWaitingWindow(const QString& line1);
+    void closeWaitingWindow();
+    void showAbout();
+
+    CSimulatorApp& m_app;
+    std::unique_ptr<Ui::CSearchDlg> m_ui;
+    QSizeGrip* m_sizeGrip = nullptr;
+    WindowAnchoring m_anchoring;
+    bool m_layoutRecorded = false;
+
+    // Condition entry.
+    std::vector<SkillPoint> m_wanted;
+    EquipSet m_fixed;
+    // The activated skill each row of the activated-skill chooser carries.
+    std::vector<std::optional<SkillPoint>> m_chooserSkills;
+
+    // Results.
+    SearchCondition m_condition;
+    std::unique_ptr<SearchResultStore> m_results;
+    bool m_stored = false;
+    SearchProgress m_progress;
+    QtNoticeSink m_notices;
+    std::unique_ptr<CEquipFindThread> m_searchWorker;
+    std::unique_ptr<CFileOperationThread> m_fileWorker;
+    bool m_fileWorkerBusy = false;
+    QPointer<CFindProcessDlg> m_progressWindow;
+    std::unique_ptr<CMessageDlg> m_waitWindow;
+
+    // At most two progress displays a second, however often the worker posts.
+    QTimer m_throttle;
+    bool m_progressPending = false;
+};
+
+} // namespace zeku

@@ -1,0 +1,272 @@
+// The results area of the main window: result list and details, the search
+// history (through the file worker), favourites, clip and condition restore.
+
+#include "app/CSimulatorApp.h"
+#include "report/ClipText.h"
+#include "report/FormatCount.h"
+#include "ui/dialogs/CFavoriteDataInputDlg.h"
+#include "ui/dialogs/CMessageDlg.h"
+#include "ui/main/CFindConditionDispDlg.h"
+#include "ui/main/CSearchDlg.h"
+#include "ui/main/WindowSupport.h"
+#include "ui/platform/ClipboardService.h"
+#include "ui/platform/MessageBoxService.h"
+#include "ui/platform/TextConvert.h"
+#include "userfiles/Favorites.h"
+#include "userfiles/ItemListFiles.h"
+#include "userfiles/SavedFileIndex.h"
+
+#include "ui_CSearchDlg.h"
+
+namespace zeku {
+
+namespace {
+
+const QString kSaveFailed = QStringLiteral("データの保存処理で異常が発生しました");
+const QString kLoadFailed = QStringLiteral("データの読み込み処理で異常が発生しました");
+
+} // namespace
+
+const EquipSet* CSearchDlg::selectedResult() const
+{
+    const int row = m_ui->list1061->selectedRow();
+    if (row < 0 || !m_results)
+        return nullptr;
+    return m_ui->list1061->resultAt(row);
+}
+
+void CSearchDlg::updateResultButtons()
+{
+    const bool selected = selectedResult() != nullptr;
+    m_ui->button1057->setEnabled(selected);
+    m_ui->button1058->setEnabled(selected);
+    m_ui->combo1098->setEnabled(m_ui->combo1098->count() > 0);
+    m_ui->button1095->setEnabled(m_ui->combo1098->currentIndex() >= 0);
+    m_ui->button1093->setEnabled(m_ui->list1061->model()->rowCount() > 0);
+    if (m_results)
+        m_ui->label1113->setText(QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count()))) +
+                                 QStringLiteral(" 件"));
+    m_ui->button1110->setEnabled(m_condition.sex != 0);
+}
+
+void CSearchDlg::emptyResultViews()
+{
+    m_ui->list1061->showResults(nullptr);
+    m_ui->list1055->showSet(nullptr);
+    m_ui->list1056->showSet(nullptr);
+}
+
+void CSearchDlg::onResultSelectionChanged()
+{
+    const EquipSet* set = selectedResult();
+    m_ui->list1055->showSet(set);
+    m_ui->list1056->showSet(set);
+    updateResultButtons();
+}
+
+void CSearchDlg::fillHistoryList(int select)
+{
+    SavedFileIndex index = SavedFileIndex::forHistory(m_app.userFolder());
+    index.load();
+    QComboBox* combo = m_ui->combo1098;
+    {
+        const QSignalBlocker block(combo);
+        combo->clear();
+        for (int i = 0; i < index.count(); ++i)
+            combo->addItem(toQString(*index.title(i)));
+        combo->setCurrentIndex(select < combo->count() ? select : -1);
+    }
+    updateResultButtons();
+}
+
+void CSearchDlg::showWaitingWindow(const QString& line1)
+{
+    m_waitWindow = std::make_unique<CMessageDlg>(this);
+    m_waitWindow->showMessage(QStringLiteral("処理中"), line1, QStringLiteral("しばらくお待ちください。"));
+}
+
+void CSearchDlg::closeWaitingWindow()
+{
+    m_waitWindow.reset();
+}
+
+void CSearchDlg::startFileWorker(std::unique_ptr<CFileOperationThread> worker)
+{
+    // One operation at a time: the previous one has ended and been handled.
+    waitForFileWorker();
+    m_fileWorker = std::move(worker);
+    m_fileWorkerBusy = true;
+    m_fileWorker->start();
+}
+
+void CSearchDlg::onShowHistory()
+{
+    const int position = m_ui->combo1098->currentIndex();
+    if (position < 0)
+        return;
+    if (!m_stored && m_results && m_results->count() > 0) {
+        const MessageAnswer answer =
+            showMessage(this, QStringLiteral("現在表示されている検索結果を破棄しますがよろしいですか？"),
+                        MessageIcon::Question, MessageButtons::OkCancel);
+        if (answer != MessageAnswer::Ok)
+            return;
+    }
+    m_ui->label1113->clear();
+    m_ui->edit1108->clear();
+    m_ui->edit1109->clear();
+    emptyResultViews();
+    // The views no longer refer to the old results; the load replaces them.
+    m_results.reset();
+    updateResultButtons();
+    showWaitingWindow(QStringLiteral("読み込み中です。"));
+    m_stored = true;
+    auto worker = std::make_unique<CFileOperationThread>(m_notices, m_app.userFolder(), m_app.master());
+    worker->setLoad(position);
+    startFileWorker(std::move(worker));
+}
+
+void CSearchDlg::onSaveResults()
+{
+    if (!m_results || m_results->count() == 0)
+        return;
+    CFavoriteDataInputDlg input(this);
+    input.setCaption(QStringLiteral("検索結果保存"));
+    input.setTitle(defaultFavoriteTitle(m_condition.job, m_condition.sex));
+    input.setComment({});
+    if (runChildDialog(input) != QDialog::Accepted)
+        return;
+    m_ui->label1113->clear();
+    m_ui->edit1108->clear();
+    m_ui->edit1109->clear();
+    showWaitingWindow(QStringLiteral("保存中です。"));
+    m_stored = true;
+    auto worker = std::make_unique<CFileOperationThread>(m_notices, m_app.userFolder(), m_app.master());
+    worker->setSave(m_condition, m_results.get(), input.title(), input.comment());
+    startFileWorker(std::move(worker));
+}
+
+void CSearchDlg::onFileNotice(int32_t code, int32_t param)
+{
+    m_fileWorkerBusy = false;
+    if (!m_fileWorker)
+        return;
+    m_fileWorker->wait();
+    closeWaitingWindow();
+    const bool succeeded = param == CFileOperationThread::kSucceeded;
+    if (code == CFileOperationThread::kLoad) {
+        emptyResultViews();
+        m_results.reset();
+        if (!succeeded) {
+            showMessage(this, kLoadFailed, MessageIcon::Error);
+            updateResultButtons();
+            return;
+        }
+        m_results = m_fileWorker->takeResults();
+        m_condition = m_fileWorker->condition();
+        m_ui->edit1108->setText(toQString(m_fileWorker->title()));
+        m_ui->edit1109->setText(toQString(m_fileWorker->comment()));
+        showResultList();
+        updateSkillButtons();
+        updateResultButtons();
+        return;
+    }
+    if (!succeeded) {
+        showMessage(this, kSaveFailed, MessageIcon::Error);
+        updateResultButtons();
+        return;
+    }
+    m_ui->edit1108->setText(toQString(m_fileWorker->title()));
+    m_ui->edit1109->setText(toQString(m_fileWorker->comment()));
+    fillHistoryList(0x7fffffff);
+    m_ui->combo1098->setCurrentIndex(m_ui->combo1098->count() - 1);
+    updateResultButtons();
+}
+
+void CSearchDlg::onAddFavorite()
+{
+    const EquipSet* set = selectedResult();
+    if (!set)
+        return;
+    CFavoriteDataInputDlg input(this);
+    input.setTitle(defaultFavoriteTitle(m_condition.job, m_condition.sex));
+    input.setComment({});
+    if (runChildDialog(input) != QDialog::Accepted)
+        return;
+    if (!saveNewFavorite(m_app.userFolder(), m_condition.sex, m_condition.job, *set, input.title(),
+                         input.comment()))
+        showMessage(this, kSaveFailed, MessageIcon::Error);
+}
+
+void CSearchDlg::onClip()
+{
+    if (const EquipSet* set = selectedResult())
+        clipboardService().setText(buildClipText(*set, m_app.skills()));
+}
+
+namespace {
+
+// Asks whether a list the restore changed goes to its file; sets the flag.
+template <typename Save>
+void offerListSave(QWidget* parent, const QString& message, int32_t& flag, Save save)
+{
+    if (showMessage(parent, message, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
+        save();
+        flag = 1;
+    } else {
+        flag = 0;
+    }
+}
+
+} // namespace
+
+void CSearchDlg::onRestoreCondition()
+{
+    // The dialog shows a copy: a load finishing meanwhile cannot change it.
+    const SearchCondition condition = m_condition;
+    CFindConditionDispDlg confirm(condition, m_app.skills(), this);
+    if (runChildDialog(confirm) != QDialog::Accepted)
+        return;
+    const ConditionParts& parts = confirm.parts();
+    if (parts.basic) {
+        setSex(condition.sex);
+        setJob(condition.job);
+        setRarityCode(condition.rarity);
+        m_ui->edit1101->setText(QString::number(condition.minDefence));
+        m_ui->edit1094->setText(QString::number(condition.maxResults));
+        m_ui->check1096->setChecked(condition.useJewels);
+        m_ui->check1099->setChecked(condition.useExcludedItems);
+        m_ui->check1111->setChecked(condition.requireSParts);
+        m_ui->check1107->setChecked(condition.useExcludedSkills);
+    }
+    if (parts.skills)
+        m_wanted = condition.wanted;
+    if (parts.fixed)
+        replaceFixedSet(condition.fixed);
+    const UserFolder& folder = m_app.userFolder();
+    if (parts.excludedItems) {
+        const bool same = m_app.exclusions().equals(condition.excludedItems);
+        m_app.exclusions().copyFrom(condition.excludedItems);
+        if (!same)
+            offerListSave(this, QStringLiteral("除外アイテムデータを変更しました\nファイルに保存しますか？"),
+                          m_app.saveExclusionsToFile(),
+                          [&] { saveExclusionList(folder, m_app.exclusions()); });
+    }
+    if (parts.excludedSkills) {
+        const bool same = m_app.excludedSkills().equals(condition.excludedSkills);
+        m_app.excludedSkills().copyFrom(condition.excludedSkills);
+        if (!same)
+            offerListSave(this, QStringLiteral("除外スキルデータを変更しました\nファイルに保存しますか？"),
+                          m_app.saveExcludedSkillsToFile(),
+                          [&] { saveExcludedSkills(folder, m_app.excludedSkills()); });
+    }
+    if (parts.sParts) {
+        const bool same = m_app.sParts().equals(condition.sParts);
+        m_app.sParts().copyFrom(condition.sParts);
+        if (!same)
+            offerListSave(this, QStringLiteral("Ｓ防具データを変更しました\nファイルに保存しますか？"),
+                          m_app.saveSPartsToFile(), [&] { saveSPartList(folder, m_app.sParts()); });
+    }
+    replaceWantedSkills(m_wanted, -1);
+}
+
+} // namespace zeku

@@ -1,0 +1,245 @@
+// The main window's search: the checks of "検索", the condition it builds, the
+// worker it starts, and the worker's notices up to the filled result list.
+
+#include "app/CSimulatorApp.h"
+#include "platform/LenientNumber.h"
+#include "ui/lists/RarityCombo.h"
+#include "ui/main/CFindProcessDlg.h"
+#include "ui/main/CSearchDlg.h"
+#include "ui/platform/MessageBoxService.h"
+#include "ui/platform/TextConvert.h"
+
+#include "ui_CSearchDlg.h"
+
+#include <QApplication>
+
+namespace zeku {
+
+bool CSearchDlg::excludedSkillConflict()
+{
+    const SkillCatalogue& skills = m_app.skills();
+    for (const SkillPoint& wanted : m_wanted) {
+        for (const SkillActivation& excluded : m_app.excludedSkills().entries()) {
+            if (excluded.treeId != wanted.treeId)
+                continue;
+            const bool reached = (excluded.threshold > 0 && wanted.points >= excluded.threshold) ||
+                                 (excluded.threshold < 0 && wanted.points <= excluded.threshold);
+            if (!reached)
+                continue;
+            const std::string* tree = skills.treeName(wanted.treeId);
+            const QString treeName = tree ? toQString(*tree) : QString();
+            const std::string skill = skills.activatedSkillName(wanted.treeId, wanted.points);
+            // Points that activate no named skill are shown as the points
+            // themselves, so the message never comes up empty.
+            const QString what = skill.empty() ? QString::number(wanted.points) : toQString(skill);
+            showMessage(this, QStringLiteral("'%1 (%2)' は除外スキルに登録されています\n").arg(treeName, what),
+                        MessageIcon::Information);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CSearchDlg::fillConditionFromControls(uint32_t maxResults)
+{
+    m_condition.reset();
+    m_condition.sex = m_ui->radio1038->isChecked() ? 1 : 2;
+    m_condition.job = m_ui->radio1040->isChecked() ? 1 : 2;
+    m_condition.rarity = selectedRarityCode(m_ui->combo1053);
+    m_condition.useJewels = m_ui->check1096->isChecked();
+    m_condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->edit1101->text().toStdString()));
+    m_condition.useExcludedItems = m_ui->check1099->isChecked();
+    m_condition.useExcludedSkills = m_ui->check1107->isChecked();
+    m_condition.requireSParts = m_ui->check1111->isChecked();
+    m_condition.maxResults = maxResults;
+    m_condition.wanted = m_wanted;
+
+    // Only checked rows are fixed; a jewel row counts only with its piece.
+    EquipSet fixed;
+    if (m_ui->list1059->isChecked(0) && m_fixed.weapon()) {
+        fixed.setWeapon(m_fixed.weapon());
+        if (m_ui->list1060->isChecked(0))
+            fixed.addWeaponJewels(m_fixed.weaponSlots().jewels);
+    }
+    for (int part = 0; part < kPartCount; ++part) {
+        if (!m_ui->list1059->isChecked(part + 1) || !m_fixed.piece(part))
+            continue;
+        fixed.setPiece(part, m_fixed.piece(part));
+        if (m_ui->list1060->isChecked(part + 1))
+            fixed.addPieceJewels(part, m_fixed.pieceSlots(part).jewels);
+    }
+    m_condition.fixed = fixed;
+    if (m_condition.useExcludedItems)
+        m_condition.excludedItems.copyFrom(m_app.exclusions());
+    if (m_condition.useExcludedSkills)
+        m_condition.excludedSkills.copyFrom(m_app.excludedSkills());
+    if (m_condition.requireSParts)
+        m_condition.sParts.copyFrom(m_app.sParts());
+}
+
+void CSearchDlg::onSearch()
+{
+    if (m_wanted.empty()) {
+        showMessage(this, QStringLiteral("スキル条件を入力してください"), MessageIcon::Information);
+        return;
+    }
+    if (m_ui->check1107->isChecked() && excludedSkillConflict())
+        return;
+    uint32_t maxResults = static_cast<uint32_t>(parseLenientInt(m_ui->edit1094->text().toStdString()));
+    if (maxResults == 0) {
+        maxResults = kDefaultMaxResults;
+        m_ui->edit1094->setText(QString::number(kDefaultMaxResults));
+    }
+
+    const int job = m_ui->radio1040->isChecked() ? 1 : 2;
+    m_app.startupSettings().recordFavoriteSkills(job, m_wanted, m_app.skills());
+    m_app.startupSettings().save(m_app.userFolder());
+    fillSkillTreeChooser();
+    updateSkillButtons();
+
+    // The previous search ended with its final notice; its thread ends right after.
+    waitForSearchWorker();
+    setEnabled(false);
+    m_ui->label1113->clear();
+    m_ui->edit1108->clear();
+    m_ui->edit1109->clear();
+    fillConditionFromControls(maxResults);
+
+    emptyResultViews();
+    m_progress.reset();
+    m_results = std::make_unique<SearchResultStore>();
+    m_stored = false;
+    updateResultButtons();
+    m_searchWorker.reset();
+    m_searchWorker = std::make_unique<CEquipFindThread>(m_app.master(), m_condition, *m_results, m_progress,
+                                                        m_notices);
+    m_searchWorker->start();
+}
+
+void CSearchDlg::onNotice(const Notice& notice)
+{
+    if (notice.kind == NoticeKind::Search)
+        onSearchNotice(notice.code);
+    else
+        onFileNotice(notice.code, notice.param);
+}
+
+void CSearchDlg::createProgressWindow()
+{
+    closeProgressWindow();
+    auto* window = new CFindProcessDlg(this, m_condition, m_app.skills());
+    m_progressWindow = window;
+    connect(window, &CFindProcessDlg::cancelRequested, this, [this] { onSearchNotice(FindCancelRequest); });
+    connect(window, &QDialog::finished, this, &CSearchDlg::onProgressWindowFinished);
+    showMinimized();
+    window->startSearch(m_progress.total.load(), m_progress.rawTotal.load());
+}
+
+void CSearchDlg::closeProgressWindow()
+{
+    if (!m_progressWindow)
+        return;
+    CFindProcessDlg* window = m_progressWindow;
+    m_progressWindow = nullptr;
+    window->disconnect(this);
+    window->hide();
+    window->deleteLater();
+    restoreMainWindow();
+}
+
+void CSearchDlg::onProgressWindowFinished()
+{
+    closeProgressWindow();
+}
+
+void CSearchDlg::restoreMainWindow()
+{
+    setEnabled(true);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void CSearchDlg::showLatestProgress()
+{
+    m_progressPending = false;
+    if (!m_progressWindow)
+        return;
+    m_progressWindow->showProgress(m_progress.done.load(), m_progress.rawDone.load());
+    m_progressWindow->showHits(m_progress.resultCount.load());
+}
+
+void CSearchDlg::onThrottleTimeout()
+{
+    if (m_progressPending) {
+        showLatestProgress();
+        m_throttle.start();
+    }
+}
+
+void CSearchDlg::onSearchNotice(int32_t code)
+{
+    switch (code) {
+    case FindStarted:
+        createProgressWindow();
+        return;
+    case FindProgress:
+    case FindHitCount:
+        // The counters are read when shown, so a skipped notice loses nothing.
+        m_progressPending = true;
+        if (!m_throttle.isActive()) {
+            showLatestProgress();
+            m_throttle.start();
+        }
+        return;
+    case FindCancelRequest:
+        if (m_searchWorker)
+            m_searchWorker->requestCancel();
+        return;
+    case FindCancelled:
+        m_throttle.stop();
+        closeProgressWindow();
+        restoreMainWindow();
+        showResultList();
+        return;
+    case FindFinished:
+    case FindLimitReached:
+    case FindOutOfMemory:
+        break;
+    default:
+        return;
+    }
+
+    m_throttle.stop();
+    // The information sound and the simple beep are one sound here.
+    QApplication::beep();
+    if (code == FindOutOfMemory && !m_progressWindow) {
+        // Memory ran out while the candidates were prepared, before the
+        // started notice: the window that tells it, and that enables this
+        // one again when closed, is opened now.
+        createProgressWindow();
+    }
+    if (m_progressWindow) {
+        showLatestProgress();
+        if (code == FindLimitReached)
+            m_progressWindow->showLimitReached();
+        else if (code == FindOutOfMemory)
+            m_progressWindow->showOutOfMemory();
+        m_progressWindow->showNormal();
+        m_progressWindow->raise();
+        m_progressWindow->activateWindow();
+    } else {
+        restoreMainWindow();
+    }
+    showResultList();
+}
+
+void CSearchDlg::showResultList()
+{
+    m_ui->list1061->showResults(m_results.get());
+    m_ui->list1061->viewport()->update();
+    updateResultButtons();
+}
+
+} // namespace zeku

@@ -1,0 +1,52 @@
+#include "ui/main/WindowSupport.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace zeku {
+
+namespace {
+
+QString withoutMnemonic(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    return text;
+}
+
+DialogRunner& runnerSlot()
+{
+    static DialogRunner runner;
+    return runner;
+}
+
+} // namespace
+
+void giveAccessibleNames(QWidget* root)
+{
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (buddy && buddy->accessibleName().isEmpty() && !label->text().isEmpty())
+            buddy->setAccessibleName(withoutMnemonic(label->text()));
+    }
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>())
+        if (button->accessibleName().isEmpty() && !button->text().isEmpty())
+            button->setAccessibleName(withoutMnemonic(button->text()));
+    for (QGroupBox* group : root->findChildren<QGroupBox*>())
+        if (group->accessibleName().isEmpty())
+            group->setAccessibleName(withoutMnemonic(group->title()));
+}
+
+int runChildDialog(QDialog& dialog)
+{
+    if (runnerSlot())
+        return runnerSlot()(dialog);
+    return dialog.exec();
+}
+
+void setDialogRunner(DialogRunner runner)
+{
+    runnerSlot() = std::move(runner);
+}
+
+} // namespace zeku
