@@ -21,6 +21,16 @@ void CheckListModel::setCell(int row, int column, const QString& text)
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole});
 }
 
+void CheckListModel::setCellForeground(int row, int column, const QColor& color)
+{
+    if (color.isValid())
+        m_cellForeground[{row, column}] = color;
+    else
+        m_cellForeground.erase({row, column});
+    const QModelIndex index = this->index(row, column);
+    Q_EMIT dataChanged(index, index, {Qt::ForegroundRole});
+}
+
 void CheckListModel::setChecked(int row, bool checked)
 {
     if (m_checked[static_cast<std::size_t>(row)] == checked)
@@ -61,6 +71,8 @@ QVariant CheckListModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return (m_columns[static_cast<std::size_t>(index.column())].alignment | Qt::AlignVCenter).toInt();
     case Qt::ForegroundRole:
+        if (auto it = m_cellForeground.find({index.row(), index.column()}); it != m_cellForeground.end())
+            return QBrush(it->second);
         if (m_greyUnchecked)
             return QBrush(m_checked[row] ? colors::kDefaultText : colors::kUncheckedText);
         return {};

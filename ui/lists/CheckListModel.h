@@ -3,8 +3,11 @@
 // with a check box in the first column.
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QStringList>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace zeku {
@@ -26,6 +29,8 @@ public:
     bool isChecked(int row) const { return m_checked[static_cast<std::size_t>(row)]; }
     // Changes the check without announcing it as the user's.
     void setChecked(int row, bool checked);
+    // Draws one cell's text in `color` (an invalid colour restores the default).
+    void setCellForeground(int row, int column, const QColor& color);
     // Draw unchecked rows in the unchecked colour.
     void setGreyUnchecked(bool on) { m_greyUnchecked = on; }
 
@@ -46,6 +51,7 @@ private:
     std::vector<Column> m_columns;
     std::vector<std::vector<QString>> m_cells;
     std::vector<bool> m_checked;
+    std::map<std::pair<int, int>, QColor> m_cellForeground;
     bool m_greyUnchecked = false;
 };
 

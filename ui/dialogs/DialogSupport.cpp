@@ -1,0 +1,79 @@
+#include "ui/dialogs/DialogSupport.h"
+
+#include "report/FormatCount.h"
+#include "ui/platform/MessageBoxService.h"
+#include "ui/platform/TextConvert.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace zeku {
+
+QWidget* findControl(const QWidget* root, int id)
+{
+    const QList<QWidget*> children = root->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        const QVariant v = w->property("controlId");
+        if (v.isValid() && v.toInt() == id)
+            return w;
+    }
+    return nullptr;
+}
+
+namespace {
+
+QString withoutMnemonic(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    return text;
+}
+
+} // namespace
+
+void nameControlsForAssistiveTech(QWidget* root)
+{
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>())
+        if (b->accessibleName().isEmpty() && !b->text().isEmpty())
+            b->setAccessibleName(withoutMnemonic(b->text()));
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (buddy && !label->text().isEmpty())
+            buddy->setAccessibleName(withoutMnemonic(label->text()));
+    }
+}
+
+bool readStoredText(QWidget* parent, const QString& text, std::string& out)
+{
+    QString offending;
+    if (fromQStringStrict(text, out, offending))
+        return true;
+    showMessage(parent, unrepresentableCharMessage(offending), MessageIcon::Warning);
+    return false;
+}
+
+std::string filterTextOf(const QString& text)
+{
+    std::string out;
+    QString offending;
+    if (fromQStringStrict(text, out, offending))
+        return out;
+    // No name holds a NUL byte, so this text is found in none of them.
+    return std::string(1, '\0');
+}
+
+QString partKanji(int part)
+{
+    static const char16_t* const kParts[] = {u"頭", u"胴", u"腕", u"腰", u"脚"};
+    return part >= 0 && part < 5 ? QString::fromUtf16(kParts[part]) : QString();
+}
+
+QString itemCountText(std::size_t shown, std::size_t all)
+{
+    return QStringLiteral("アイテム数：%1 (全て：%2)")
+        .arg(QString::fromStdString(formatCount(shown)), QString::fromStdString(formatCount(all)));
+}
+
+} // namespace zeku
