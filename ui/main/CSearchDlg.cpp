@@ -27,9 +27,10 @@ constexpr int kProgressIntervalMs = 500;
 
 } // namespace
 
-CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent)
+CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNotices)
     : QDialog(parent), m_app(app), m_ui(std::make_unique<Ui::CSearchDlg>()),
-      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+      m_notices(this, [this](const Notice& notice) { handleNotice(notice); }),
+      m_workerNotices(workerNotices ? workerNotices : &m_notices)
 {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -229,7 +230,8 @@ void CSearchDlg::waitForFileWorker()
 {
     // The worker may be waiting for a message box shown on this thread, and
     // its notice must be handled before the next operation starts.
-    while (m_fileWorker && m_fileWorkerBusy) {
+    // A test that holds the notices hands them on itself.
+    while (m_fileWorker && m_fileWorkerBusy && m_workerNotices == &m_notices) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }

@@ -45,7 +45,9 @@ public:
     static constexpr int kMinWidth = 820;
     static constexpr int kMinHeight = 630;
 
-    explicit CSearchDlg(CSimulatorApp& app, QWidget* parent = nullptr);
+    // Workers post their notices to `workerNotices` when given (tests hold
+    // and hand them on through handleNotice), else straight to this window.
+    explicit CSearchDlg(CSimulatorApp& app, QWidget* parent = nullptr, NoticeSink* workerNotices = nullptr);
     ~CSearchDlg() override; // waits for both workers
 
     // State behind the controls (for the windows this one opens, and tests).
@@ -54,6 +56,10 @@ public:
     const SearchCondition& currentCondition() const { return m_condition; }
     const SearchResultStore* currentResults() const { return m_results.get(); }
     bool resultsStored() const { return m_stored; }
+    // True from the start of a search until its final notice was handled.
+    bool searchRunning() const { return m_searchRunning; }
+    // True from the start of a file operation until its notice was handled.
+    bool fileOperationRunning() const { return m_fileWorkerBusy; }
     CFindProcessDlg* progressWindow() const { return m_progressWindow; }
     CMessageDlg* waitingWindow() const { return m_waitWindow.get(); }
 
@@ -72,6 +78,9 @@ public:
     // worker waiting for a message box or a notice can finish. A running
     // search is asked to stop first.
     void waitForWorkers();
+
+    // Reacts to one worker notice, as they arrive in posting order.
+    void handleNotice(const Notice& notice);
 
 public Q_SLOTS:
     void done(int result) override;
@@ -110,7 +119,6 @@ private:
     void fillConditionFromControls(uint32_t maxResults);
 
     // Results area.
-    void onNotice(const Notice& notice);
     void onSearchNotice(int32_t code);
     void onFileNotice(int32_t code, int32_t param);
     void createProgressWindow();
@@ -154,6 +162,8 @@ private:
     bool m_stored = false;
     SearchProgress m_progress;
     QtNoticeSink m_notices;
+    NoticeSink* m_workerNotices;
+    bool m_searchRunning = false;
     std::unique_ptr<CEquipFindThread> m_searchWorker;
     std::unique_ptr<CFileOperationThread> m_fileWorker;
     bool m_fileWorkerBusy = false;

@@ -241,7 +241,8 @@ void CSearchDlg::onJobClicked(int job)
     // The click toggled the radio itself; the other radio still tells the job before it.
     const QRadioButton* other = job == 1 ? m_ui->radio1041 : m_ui->radio1040;
     if (!other->isChecked()) {
-        setJob(job);
+        m_ui->radio1040->setChecked(job == 1);
+        m_ui->radio1041->setChecked(job != 1);
         return;
     }
     const uint16_t fixedJob = pieceJobOf(m_fixed);

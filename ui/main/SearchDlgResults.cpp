@@ -120,7 +120,7 @@ void CSearchDlg::onShowHistory()
     updateResultButtons();
     showWaitingWindow(QStringLiteral("読み込み中です。"));
     m_stored = true;
-    auto worker = std::make_unique<CFileOperationThread>(m_notices, m_app.userFolder(), m_app.master());
+    auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
     worker->setLoad(position);
     startFileWorker(std::move(worker));
 }
@@ -140,7 +140,7 @@ void CSearchDlg::onSaveResults()
     m_ui->edit1109->clear();
     showWaitingWindow(QStringLiteral("保存中です。"));
     m_stored = true;
-    auto worker = std::make_unique<CFileOperationThread>(m_notices, m_app.userFolder(), m_app.master());
+    auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
     worker->setSave(m_condition, m_results.get(), input.title(), input.comment());
     startFileWorker(std::move(worker));
 }

@@ -112,11 +112,12 @@ void CSearchDlg::onSearch()
     updateResultButtons();
     m_searchWorker.reset();
     m_searchWorker = std::make_unique<CEquipFindThread>(m_app.master(), m_condition, *m_results, m_progress,
-                                                        m_notices);
+                                                        *m_workerNotices);
+    m_searchRunning = true;
     m_searchWorker->start();
 }
 
-void CSearchDlg::onNotice(const Notice& notice)
+void CSearchDlg::handleNotice(const Notice& notice)
 {
     if (notice.kind == NoticeKind::Search)
         onSearchNotice(notice.code);
@@ -198,6 +199,7 @@ void CSearchDlg::onSearchNotice(int32_t code)
             m_searchWorker->requestCancel();
         return;
     case FindCancelled:
+        m_searchRunning = false;
         m_throttle.stop();
         closeProgressWindow();
         restoreMainWindow();
@@ -211,6 +213,7 @@ void CSearchDlg::onSearchNotice(int32_t code)
         return;
     }
 
+    m_searchRunning = false;
     m_throttle.stop();
     // The information sound and the simple beep are one sound here.
     QApplication::beep();
