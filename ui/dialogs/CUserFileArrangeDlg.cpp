@@ -1,0 +1,147 @@
+#include "ui/dialogs/CUserFileArrangeDlg.h"
+
+#include "ui/dialogs/CFavoriteDataInputDlg.h"
+#include "ui/dialogs/DialogSupport.h"
+#include "ui/platform/MessageBoxService.h"
+#include "ui/platform/TextConvert.h"
+#include "userfiles/FavoriteIndex.h"
+#include "userfiles/StoredPath.h"
+
+#include "ui_CUserFileArrangeDlg.h"
+
+#include <QItemSelectionModel>
+#include <QStandardItemModel>
+
+namespace zeku {
+
+CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* parent)
+    : QDialog(parent),
+      m_ui(std::make_unique<Ui::CUserFileArrangeDlg>()),
+      m_folder(folder),
+      m_model(new QStandardItemModel(0, 2, this))
+{
+    m_ui->setupUi(this);
+    m_model->setHorizontalHeaderLabels({QStringLiteral("タイトル"), QStringLiteral("コメント")});
+    m_ui->entryList->setModel(m_model);
+    m_ui->entryList->setColumnWidth(0, 160);
+    m_ui->entryList->setColumnWidth(1, 240);
+    m_ui->entryList->setAccessibleName(windowTitle());
+
+    connect(m_ui->favoriteRadio, &QRadioButton::clicked, this, [this] { showIndex(true); });
+    connect(m_ui->historyRadio, &QRadioButton::clicked, this, [this] { showIndex(false); });
+    connect(m_ui->upButton, &QPushButton::clicked, this, [this] { moveEntry(-1); });
+    connect(m_ui->downButton, &QPushButton::clicked, this, [this] { moveEntry(+1); });
+    connect(m_ui->changeButton, &QPushButton::clicked, this, &CUserFileArrangeDlg::changeEntry);
+    connect(m_ui->deleteButton, &QPushButton::clicked, this, &CUserFileArrangeDlg::deleteEntry);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->entryList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CUserFileArrangeDlg::updateButtons);
+    showIndex(true);
+    nameControlsForAssistiveTech(this);
+}
+
+CUserFileArrangeDlg::~CUserFileArrangeDlg() = default;
+
+bool CUserFileArrangeDlg::showingFavorites() const
+{
+    return m_ui->favoriteRadio->isChecked();
+}
+
+std::unique_ptr<SavedFileIndex> CUserFileArrangeDlg::chosenIndex() const
+{
+    if (showingFavorites())
+        return std::make_unique<FavoriteIndex>(m_folder);
+    return std::make_unique<SavedFileIndex>(SavedFileIndex::forHistory(m_folder));
+}
+
+void CUserFileArrangeDlg::showIndex(bool favorites)
+{
+    m_ui->favoriteRadio->setChecked(favorites);
+    m_ui->historyRadio->setChecked(!favorites);
+    refill(-1);
+}
+
+void CUserFileArrangeDlg::refill(int row)
+{
+    m_model->removeRows(0, m_model->rowCount());
+    std::unique_ptr<SavedFileIndex> index = chosenIndex();
+    if (index->load()) {
+        for (int i = 0; i < index->count(); ++i) {
+            auto* title = new QStandardItem(toQString(*index->title(i)));
+            auto* comment = new QStandardItem(toQString(*index->comment(i)));
+            title->setEditable(false);
+            comment->setEditable(false);
+            m_model->appendRow({title, comment});
+        }
+    }
+    if (row >= 0 && row < m_model->rowCount()) {
+        m_ui->entryList->selectSingleRow(row);
+        m_ui->entryList->setFocus();
+    }
+    updateButtons();
+}
+
+void CUserFileArrangeDlg::updateButtons()
+{
+    const int row = m_ui->entryList->selectedRow();
+    m_ui->upButton->setEnabled(row > 0);
+    m_ui->downButton->setEnabled(row >= 0 && row < m_model->rowCount() - 1);
+    m_ui->changeButton->setEnabled(row >= 0);
+    m_ui->deleteButton->setEnabled(row >= 0);
+}
+
+void CUserFileArrangeDlg::moveEntry(int delta)
+{
+    const int row = m_ui->entryList->selectedRow();
+    std::unique_ptr<SavedFileIndex> index = chosenIndex();
+    if (row < 0 || !index->loadForUpdate())
+        return;
+    const int target = row + delta;
+    if (target < 0 || target >= index->count())
+        return;
+    // Up: a copy goes before the entry above, then the original (now one
+    // further down) leaves. Down: a copy goes after the entry below, then the
+    // original leaves.
+    const bool moved = delta < 0 ? index->insertCopy(row, target) && index->removeEntry(row + 1)
+                                 : index->insertCopy(row, row + 2) && index->removeEntry(row);
+    if (moved && index->save())
+        refill(target);
+}
+
+void CUserFileArrangeDlg::changeEntry()
+{
+    const int row = m_ui->entryList->selectedRow();
+    std::unique_ptr<SavedFileIndex> index = chosenIndex();
+    if (row < 0 || !index->loadForUpdate() || !index->contains(row))
+        return;
+    CFavoriteDataInputDlg input(this);
+    input.setCaption(QStringLiteral("変更"));
+    input.setTitle(*index->title(row));
+    input.setComment(*index->comment(row));
+    if (input.exec() != QDialog::Accepted)
+        return;
+    const std::string path = *index->path(row);
+    if (index->replaceEntry(row, input.title(), input.comment(), path) && index->save())
+        refill(row);
+}
+
+void CUserFileArrangeDlg::deleteEntry()
+{
+    const int row = m_ui->entryList->selectedRow();
+    std::unique_ptr<SavedFileIndex> index = chosenIndex();
+    if (row < 0 || !index->loadForUpdate() || !index->contains(row))
+        return;
+    const QString text = showingFavorites() ? QStringLiteral("お気に入りデータ '%1' を削除してよろしいですか？")
+                                            : QStringLiteral("検索結果データ '%1' を削除してよろしいですか？");
+    if (showMessage(this, text.arg(toQString(*index->title(row))), MessageIcon::Question, MessageButtons::YesNo) !=
+        MessageAnswer::Yes)
+        return;
+    const std::string path = *index->path(row);
+    // The data file goes only once the index no longer lists it.
+    if (index->removeEntry(row) && index->save()) {
+        removeStoredFile(m_folder, path);
+        refill(-1);
+    }
+}
+
+} // namespace zeku
