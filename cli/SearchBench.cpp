@@ -11,32 +11,60 @@
 namespace zeku {
 namespace {
 
-// Trees ordered by how many pieces carry positive points in them, with the
-// smallest positive threshold each can activate.
-std::vector<SkillPoint> popularSkills(const MasterData& master)
+// A wish as users make it: skills that pieces tend to carry together. Starts
+// with the tree most pieces raise, then repeatedly adds the tree that shares
+// the most pieces with those chosen; each at its smallest positive threshold.
+std::vector<SkillPoint> themedSkills(const MasterData& master)
 {
     std::map<uint16_t, int> pieceCount;
-    for (int part = 0; part < kPartCount; ++part)
-        for (const EquipItem& piece : master.equip(part).items())
+    std::map<std::pair<uint16_t, uint16_t>, int> together;
+    for (int part = 0; part < kPartCount; ++part) {
+        for (const EquipItem& piece : master.equip(part).items()) {
+            std::vector<uint16_t> raised;
             for (const SkillPoint& p : piece.skills)
-                if (p.points > 0)
-                    ++pieceCount[p.treeId];
-    std::vector<std::pair<int, uint16_t>> ranked;
-    for (const auto& [tree, count] : pieceCount)
-        ranked.emplace_back(-count, tree);
-    std::sort(ranked.begin(), ranked.end());
-    std::vector<SkillPoint> skills;
-    for (const auto& [negCount, treeId] : ranked) {
-        const SkillTree* tree = master.skills().findTree(treeId);
-        if (!tree)
-            continue;
-        int16_t threshold = 0;
-        for (const SkillActivation& a : tree->activations)
-            if (a.threshold > 0 && (threshold == 0 || a.threshold < threshold))
-                threshold = a.threshold;
-        if (threshold > 0)
-            skills.push_back(SkillPoint{treeId, threshold});
+                if (p.points > 0 && std::find(raised.begin(), raised.end(), p.treeId) == raised.end())
+                    raised.push_back(p.treeId);
+            for (uint16_t a : raised) {
+                ++pieceCount[a];
+                for (uint16_t b : raised)
+                    if (a != b)
+                        ++together[{a, b}];
+            }
+        }
     }
+    auto lowestThreshold = [&](uint16_t treeId) -> int16_t {
+        const SkillTree* tree = master.skills().findTree(treeId);
+        int16_t threshold = 0;
+        if (tree)
+            for (const SkillActivation& a : tree->activations)
+                if (a.threshold > 0 && (threshold == 0 || a.threshold < threshold))
+                    threshold = a.threshold;
+        return threshold;
+    };
+    std::vector<uint16_t> chosen;
+    while (chosen.size() < 7) {
+        uint16_t best = 0;
+        long bestScore = -1;
+        for (const auto& [tree, count] : pieceCount) {
+            if (std::find(chosen.begin(), chosen.end(), tree) != chosen.end() || lowestThreshold(tree) == 0)
+                continue;
+            long score = chosen.empty() ? count : 0;
+            for (uint16_t c : chosen) {
+                auto it = together.find({tree, c});
+                score += it == together.end() ? 0 : it->second;
+            }
+            if (score > bestScore) {
+                bestScore = score;
+                best = tree;
+            }
+        }
+        if (bestScore < 0)
+            break;
+        chosen.push_back(best);
+    }
+    std::vector<SkillPoint> skills;
+    for (uint16_t tree : chosen)
+        skills.push_back(SkillPoint{tree, lowestThreshold(tree)});
     return skills;
 }
 
@@ -64,7 +92,7 @@ uint64_t fnv1a(uint64_t hash, const std::string& text)
 
 std::vector<BenchCondition> benchConditions(const MasterData& master)
 {
-    const std::vector<SkillPoint> skills = popularSkills(master);
+    const std::vector<SkillPoint> skills = themedSkills(master);
     std::vector<BenchCondition> out;
     out.push_back({"3 skills, no jewels", baseCondition(skills, 3, false)});
     out.push_back({"4 skills, no jewels", baseCondition(skills, 4, false)});

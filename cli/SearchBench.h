@@ -17,8 +17,8 @@ struct BenchCondition {
     SearchCondition condition;
 };
 
-// The built-in conditions: 3 to 7 wanted skills chosen from the trees pieces
-// carry most often, jewels on and off, a fixed piece, exclusions.
+// The built-in conditions: 3 to 7 wanted skills that pieces tend to carry
+// together, jewels on and off, a fixed piece, exclusions.
 std::vector<BenchCondition> benchConditions(const MasterData& master);
 
 struct BenchResult {

@@ -5,6 +5,7 @@
 #include "search/ProgressCounter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
 namespace zeku {
@@ -36,6 +37,7 @@ public:
         }
         m_fitter.setPartsWithCandidates(m_partHasCandidates);
         buildLeafTables();
+        buildSubtreeBounds();
         if (condition.requireSParts)
             buildSPartLookup();
     }
@@ -98,6 +100,16 @@ private:
     // Visit(part): try each group of the part in order, then leave it empty.
     void visit(int part, uint64_t rawPrefix)
     {
+        if (m_boundsUsable && subtreeCannotPass(part)) {
+            // Nothing below can pass: count its steps at once. The first thing
+            // the subtree would do is a cancel check, so that stays.
+            const uint64_t steps = m_suffixGroups[part] - 1;
+            if (steps > 0) {
+                checkCancel();
+                m_progress.countSteps(steps, rawPrefix * (m_suffixPieces[part] - 1));
+            }
+            return;
+        }
         if (part == kPartCount - 1) {
             visitLastPart(rawPrefix);
             return;
@@ -184,6 +196,81 @@ private:
                 m_work.resetPlacedJewels();
             m_work.setPart(part, -1);
         }
+    }
+
+    // True when no choice of groups (or nothing) for parts `part`..4 can pass,
+    // judged on the best points each remaining part could add to each wanted
+    // tree and the most slots it could bring. Parts before `part` are as set.
+    bool subtreeCannotPass(int part)
+    {
+        const int16_t* base = m_work.totals();
+        const int32_t* best = &m_bestRemaining[static_cast<std::size_t>(part) * m_slotCount];
+        for (std::size_t s = 0; s < m_slotCount; ++s)
+            m_leafTotals[s] = static_cast<int16_t>(base[s] + best[s]);
+        if (m_condition.useJewels)
+            return !m_fitter.reachableWith(m_leafTotals.data(),
+                                           static_cast<uint16_t>(m_fitter.freeSlots() + m_mostSlotsRemaining[part]));
+        for (const WantedCheck& w : m_wantedChecks)
+            if (!thresholdMet(w.threshold, m_leafTotals[static_cast<std::size_t>(w.slot)]))
+                return true;
+        return false;
+    }
+
+    // Per depth, the most each tree slot can still move towards its wish from
+    // the parts not yet chosen (each part: its best group, or nothing), and
+    // the most slots they can bring. Bounds are used only when no total can
+    // leave the 16-bit range, where the real totals would wrap.
+    void buildSubtreeBounds()
+    {
+        m_bestRemaining.assign((kPartCount + 1) * m_slotCount, 0);
+        std::vector<int> direction(m_slotCount, 0); // +1 raise, -1 lower, 0 mixed or none
+        for (const WantedCheck& w : m_wantedChecks) {
+            int& d = direction[static_cast<std::size_t>(w.slot)];
+            const int sign = w.threshold > 0 ? 1 : -1;
+            d = (d == 0 || d == sign) ? sign : 2;
+        }
+        long magnitude = 0;
+        for (std::size_t s = 0; s < m_slotCount; ++s)
+            magnitude = std::max<long>(magnitude, std::abs(m_work.total(static_cast<int>(s))));
+        long capacityTotal = m_work.holder(kWeaponHolder).capacity;
+        for (int part = kPartCount - 1; part >= 0; --part) {
+            int32_t* here = &m_bestRemaining[static_cast<std::size_t>(part) * m_slotCount];
+            const int32_t* below = here + m_slotCount;
+            uint16_t mostSlots = 0;
+            long partMagnitude = 0;
+            std::vector<int32_t> bestOfPart(m_slotCount, 0);
+            for (int32_t g : m_prep.partGroups[part]) {
+                const CandidateGroup& group = m_prep.groups[static_cast<std::size_t>(g)];
+                mostSlots = std::max(mostSlots, group.capacity);
+                std::vector<int32_t> delta(m_slotCount, 0);
+                for (const SlotPoints& p : group.relevantSlots)
+                    delta[static_cast<std::size_t>(p.slot)] += p.points;
+                for (std::size_t s = 0; s < m_slotCount; ++s) {
+                    partMagnitude = std::max<long>(partMagnitude, std::abs(delta[s]));
+                    if (direction[s] == 1)
+                        bestOfPart[s] = std::max(bestOfPart[s], delta[s]);
+                    else if (direction[s] == -1)
+                        bestOfPart[s] = std::min(bestOfPart[s], delta[s]);
+                }
+            }
+            for (std::size_t s = 0; s < m_slotCount; ++s)
+                here[s] = below[s] + bestOfPart[s];
+            m_mostSlotsRemaining[part] = m_mostSlotsRemaining[part + 1] + mostSlots;
+            magnitude += partMagnitude;
+            capacityTotal += m_work.entry(part) >= 0 ? m_work.holder(part).capacity : mostSlots;
+        }
+        long jewelMagnitude = 0;
+        for (const PreparedJewel& j : m_prep.jewels) {
+            long sum = 0;
+            for (const SlotPoints& p : j.wantedPoints)
+                sum += std::abs(p.points);
+            jewelMagnitude = std::max(jewelMagnitude, sum);
+        }
+        magnitude += capacityTotal * jewelMagnitude;
+        bool mixed = false;
+        for (int d : direction)
+            mixed = mixed || d == 2;
+        m_boundsUsable = !mixed && magnitude < 32000;
     }
 
     // No unfixed group may be superfluous: without it the wish must fail.
@@ -318,6 +405,9 @@ private:
     std::vector<LeafGroup> m_leafGroups; // the leg's groups in trial order
     std::vector<int16_t> m_denseDelta;   // per leg group, its points per tree slot
     std::vector<int16_t> m_leafTotals;   // scratch: other parts' totals plus one leg group
+    std::vector<int32_t> m_bestRemaining; // per depth and tree slot, see buildSubtreeBounds
+    uint32_t m_mostSlotsRemaining[kPartCount + 1] = {};
+    bool m_boundsUsable = false;
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;
