@@ -86,7 +86,6 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     connectControls();
     giveAccessibleNames(this);
     m_sizeGrip->setAccessibleName(QStringLiteral("サイズ変更"));
-    resize(m_ui->group1158->geometry().right() + 5, m_ui->button1054->geometry().bottom() + 8);
     recordLayout();
 }
 
