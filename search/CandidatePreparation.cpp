@@ -3,7 +3,6 @@
 #include "search/AllocationProbe.h"
 
 #include <algorithm>
-#include <limits>
 #include <cstdio>
 #include <unordered_map>
 
@@ -90,69 +89,6 @@ int compareWanted(const SkillJewelList* a, const SkillJewelList* b)
     if (a->smallestSlots != b->smallestSlots)
         return a->smallestSlots > b->smallestSlots ? -1 : 1;
     return 0;
-}
-
-// Only candidates of some list can ever be placed, so only they bound what
-// jewels can add to a tree.
-void computePointsPerSlot(PreparedSearch& out)
-{
-    const std::size_t slotCount = out.slotTree.size();
-    out.mostRaisePerSlot.assign(slotCount, {});
-    out.mostLowerPerSlot.assign(slotCount, {});
-    std::vector<bool> isCandidate(out.jewels.size(), false);
-    for (const SkillJewelList& list : out.jewelLists)
-        for (const JewelCandidate& c : list.candidates)
-            isCandidate[static_cast<std::size_t>(c.jewel)] = true;
-    std::vector<int32_t> sum(slotCount);
-    for (std::size_t j = 0; j < out.jewels.size(); ++j) {
-        if (!isCandidate[j])
-            continue;
-        const PreparedJewel& jewel = out.jewels[j];
-        std::fill(sum.begin(), sum.end(), 0);
-        for (const SlotPoints& p : jewel.wantedPoints)
-            sum[static_cast<std::size_t>(p.slot)] += p.points;
-        for (std::size_t s = 0; s < slotCount; ++s) {
-            // a/b > c/d  <=>  a*d > c*b  (b, d > 0)
-            PreparedSearch::PointsPerSlot& up = out.mostRaisePerSlot[s];
-            if (sum[s] > 0 && int64_t{sum[s]} * up.slots > int64_t{up.points} * jewel.slots)
-                up = {sum[s], jewel.slots};
-            PreparedSearch::PointsPerSlot& down = out.mostLowerPerSlot[s];
-            if (sum[s] < 0 && int64_t{sum[s]} * down.slots < int64_t{down.points} * jewel.slots)
-                down = {sum[s], jewel.slots};
-        }
-    }
-    // A tree no candidate raises (or lowers) cannot be helped at all: its
-    // units per point are infinite.
-    out.unitsPerRaisePoint.assign(slotCount, std::numeric_limits<double>::infinity());
-    out.unitsPerLowerPoint.assign(slotCount, std::numeric_limits<double>::infinity());
-    for (std::size_t s = 0; s < slotCount; ++s) {
-        if (out.mostRaisePerSlot[s].points > 0)
-            out.unitsPerRaisePoint[s] =
-                static_cast<double>(out.mostRaisePerSlot[s].slots) / out.mostRaisePerSlot[s].points;
-        if (out.mostLowerPerSlot[s].points < 0)
-            out.unitsPerLowerPoint[s] =
-                static_cast<double>(out.mostLowerPerSlot[s].slots) / -out.mostLowerPerSlot[s].points;
-    }
-    // Second pass, now that each tree's best ratio is known.
-    out.mostUnitsPerSlot = 0.0;
-    for (std::size_t j = 0; j < out.jewels.size(); ++j) {
-        if (!isCandidate[j])
-            continue;
-        const PreparedJewel& jewel = out.jewels[j];
-        std::fill(sum.begin(), sum.end(), 0);
-        for (const SlotPoints& p : jewel.wantedPoints)
-            sum[static_cast<std::size_t>(p.slot)] += p.points;
-        double units = 0.0;
-        for (std::size_t s = 0; s < slotCount; ++s) {
-            const PreparedSearch::PointsPerSlot& up = out.mostRaisePerSlot[s];
-            const PreparedSearch::PointsPerSlot& down = out.mostLowerPerSlot[s];
-            if (sum[s] > 0 && up.points > 0)
-                units += static_cast<double>(sum[s]) * out.unitsPerRaisePoint[s];
-            else if (sum[s] < 0 && down.points < 0)
-                units += static_cast<double>(-sum[s]) * out.unitsPerLowerPoint[s];
-        }
-        out.mostUnitsPerSlot = std::max(out.mostUnitsPerSlot, units / jewel.slots);
-    }
 }
 
 } // namespace
@@ -335,7 +271,6 @@ void prepareJewels(SearchCondition& c, const MasterData& master, PreparedSearch&
         for (std::size_t l = 0; l < out.jewelLists.size(); ++l)
             if (out.jewelLists[l].treeId == out.slotTree[s])
                 out.listOfSlot[s] = static_cast<int32_t>(l);
-    computePointsPerSlot(out);
 }
 
 } // namespace zeku

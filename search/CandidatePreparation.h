@@ -77,25 +77,6 @@ struct PreparedSearch {
     std::vector<SkillJewelList> jewelLists;
     std::vector<int32_t> listOfSlot; // tree slot -> index into jewelLists, or -1
 
-    // Per tree slot, the most points per slot any candidate jewel can add
-    // (raise: the largest positive sum over its entries in that tree; lower:
-    // the most negative), as an exact fraction points / slots. The fitting uses
-    // it to reject at once a combination that no jewels could complete.
-    struct PointsPerSlot {
-        int32_t points = 0;
-        int32_t slots = 1;
-    };
-    std::vector<PointsPerSlot> mostRaisePerSlot;
-    std::vector<PointsPerSlot> mostLowerPerSlot;
-    // With each tree's points measured in units of its best points per slot,
-    // the most units one slot of any candidate jewel adds over all wanted
-    // trees together (1 unless a jewel serves several wanted trees). Bounds
-    // how many deficits the free slots can close at once.
-    double mostUnitsPerSlot = 0.0;
-    // Per tree slot, slots per point of the best ratio (raise and lower): one
-    // point of deficit costs this many units.
-    std::vector<double> unitsPerRaisePoint;
-    std::vector<double> unitsPerLowerPoint;
 };
 
 // The bucket a contribution key falls in: h = h * 33 + byte, mod 17.

@@ -161,7 +161,7 @@ private:
             if (m_partHasCandidates[other] && m_work.entry(other) < 0)
                 othersHoldGroups = false;
         const bool mayFit = m_condition.useJewels && othersHoldGroups;
-        const uint16_t otherFreeSlots = mayFit ? m_fitter.freeSlots() : 0;
+        const FreeSlots otherFreeSlots = mayFit ? m_fitter.freeSlotsByHolder() : FreeSlots{};
         const int16_t* base = m_work.totals(); // part 4 is empty between the groups
         const WantedCheck* wanted = m_wantedChecks.data();
         const std::size_t wantedCount = m_wantedChecks.size();
@@ -182,7 +182,9 @@ private:
                     continue;
                 for (std::size_t s = 0; s < m_slotCount; ++s)
                     m_leafTotals[s] = add16(base[s], delta[s]);
-                if (!m_fitter.reachableWith(m_leafTotals.data(), static_cast<uint16_t>(otherFreeSlots + leaf.capacity)))
+                FreeSlots free = otherFreeSlots;
+                free.addHolder(leaf.capacity);
+                if (!m_fitter.bound().reachable(m_leafTotals.data(), free))
                     continue;
             }
             m_work.setPart(part, leaf.group);
@@ -207,9 +209,12 @@ private:
         const int32_t* best = &m_bestRemaining[static_cast<std::size_t>(part) * m_slotCount];
         for (std::size_t s = 0; s < m_slotCount; ++s)
             m_leafTotals[s] = static_cast<int16_t>(base[s] + best[s]);
-        if (m_condition.useJewels)
-            return !m_fitter.reachableWith(m_leafTotals.data(),
-                                           static_cast<uint16_t>(m_fitter.freeSlots() + m_mostSlotsRemaining[part]));
+        if (m_condition.useJewels) {
+            FreeSlots free = m_fitter.freeSlotsByHolder();
+            for (int later = part; later < kPartCount; ++later)
+                free.addHolder(m_mostSlotsOfPart[later]);
+            return !m_fitter.bound().reachable(m_leafTotals.data(), free);
+        }
         for (const WantedCheck& w : m_wantedChecks)
             if (!thresholdMet(w.threshold, m_leafTotals[static_cast<std::size_t>(w.slot)]))
                 return true;
@@ -255,7 +260,7 @@ private:
             }
             for (std::size_t s = 0; s < m_slotCount; ++s)
                 here[s] = below[s] + bestOfPart[s];
-            m_mostSlotsRemaining[part] = m_mostSlotsRemaining[part + 1] + mostSlots;
+            m_mostSlotsOfPart[part] = mostSlots;
             magnitude += partMagnitude;
             capacityTotal += m_work.entry(part) >= 0 ? m_work.holder(part).capacity : mostSlots;
         }
@@ -406,7 +411,7 @@ private:
     std::vector<int16_t> m_denseDelta;   // per leg group, its points per tree slot
     std::vector<int16_t> m_leafTotals;   // scratch: other parts' totals plus one leg group
     std::vector<int32_t> m_bestRemaining; // per depth and tree slot, see buildSubtreeBounds
-    uint32_t m_mostSlotsRemaining[kPartCount + 1] = {};
+    uint16_t m_mostSlotsOfPart[kPartCount] = {}; // largest group capacity per part (0: none)
     bool m_boundsUsable = false;
 
     EquipSet m_template;

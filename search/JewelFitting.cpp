@@ -12,7 +12,8 @@ constexpr int kMaxFittingSteps = 1 << 16;
 } // namespace
 
 JewelFitter::JewelFitter(WorkingSet& work, const PreparedSearch& prep)
-    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0)
+    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0),
+      m_bound(prep, work.wantedThresholds(), work.wantedSlots())
 {
     std::size_t maxJewels = 0;
     for (int h = 0; h < kHolderCount; ++h)
@@ -34,34 +35,14 @@ uint16_t JewelFitter::freeSlots() const
     return free;
 }
 
-bool JewelFitter::reachableWith(const int16_t* totals, uint16_t freeSlots) const
+FreeSlots JewelFitter::freeSlotsByHolder() const
 {
-    // Every point of deficit costs a tree's units per point; one slot of any
-    // jewel brings at most mostUnitsPerSlot units over all trees together and
-    // exactly one unit per slot to one tree at best. The margin is far above
-    // rounding error, so the bound never rejects a combination that could pass.
-    constexpr double kMargin = 1.0 + 1e-9;
-    const double free = static_cast<double>(freeSlots) * kMargin + 1e-9;
-    const double freeUnits = free * m_prep.mostUnitsPerSlot;
-    const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
-    const std::vector<int16_t>& slots = m_work.wantedSlots();
-    double unitsNeeded = 0.0;
-    for (std::size_t i = 0; i < thresholds.size(); ++i) {
-        const int t = thresholds[i];
-        const auto slot = static_cast<std::size_t>(slots[i]);
-        const int current = totals[slot];
-        double units;
-        if (t > 0 && current < t)
-            units = (t - current) * m_prep.unitsPerRaisePoint[slot];
-        else if (t < 0 && current > t)
-            units = (current - t) * m_prep.unitsPerLowerPoint[slot];
-        else
-            continue;
-        if (units > free)
-            return false;
-        unitsNeeded += units;
-    }
-    return unitsNeeded <= freeUnits;
+    FreeSlots free;
+    free.addHolder(m_work.holder(kWeaponHolder).freeSlots());
+    for (int part = 0; part < kPartCount; ++part)
+        if (m_work.entry(part) >= 0)
+            free.addHolder(m_work.holder(part).freeSlots());
+    return free;
 }
 
 // Largest remaining first; equal remaining: fewer jewel options first.
@@ -92,7 +73,7 @@ bool JewelFitter::fit()
 
     // No greedy choice can complete a combination whose real totals could not
     // reach the wish even if every free slot held the best jewel for each skill.
-    if (!reachableWith(m_work.totals(), freeSlots()))
+    if (!m_bound.reachable(m_work.totals(), freeSlotsByHolder()))
         return false;
 
     // Step 1 and 4: deficits in wanted order, then sorted.

@@ -11,6 +11,7 @@
 //
 // All ratios are single-precision floats, compared exactly.
 
+#include "search/FitBound.h"
 #include "search/WorkingSet.h"
 
 #include <cstdint>
@@ -29,13 +30,13 @@ public:
     // Tests the working set, placing jewels as it goes (the caller resets them).
     bool fit();
 
-    // False when no choice of jewels for `freeSlots` free slots could lift the
-    // wanted-tree totals `totals` (indexed by tree slot) to the wish: such a
-    // combination fails the fitting whatever the greedy would do.
-    bool reachableWith(const int16_t* totals, uint16_t freeSlots) const;
+    // The quick necessary condition the fitting checks first.
+    const FitBound& bound() const { return m_bound; }
 
-    // Free slots of the weapon and the groups in the working set.
+    // Free slots of the weapon and the groups in the working set: in all, and
+    // by holder size.
     uint16_t freeSlots() const;
+    FreeSlots freeSlotsByHolder() const;
 
 private:
     // One wanted skill during a fitting.
@@ -59,6 +60,7 @@ private:
     std::vector<int16_t> m_deficitOfSlot; // first deficit (in current order) of each tree slot
     std::vector<int32_t> m_taken;         // re-packing buffer
     uint16_t m_largestCapacity = 0;
+    FitBound m_bound;
 };
 
 } // namespace zeku
