@@ -286,7 +286,7 @@ TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)
     ASSERT_EQ(out.size(), results + 1);
     // The restored results are the saved ones, line by line.
     EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
-    EXPECT_EQ(nlohmann::json::parse(out[0])["skills"], benchCondition("4 skills, jewels", 1)["skills"]);
+    EXPECT_EQ(nlohmann::json::parse(out[0])["skills"].dump(), benchCondition("4 skills, jewels", 1)["skills"].dump());
 }
 
 TEST_F(ZekuSearchCli, SaveNeedsResults)
