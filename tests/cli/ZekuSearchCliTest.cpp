@@ -299,3 +299,20 @@ TEST_F(ZekuSearchCli, SaveNeedsResults)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ZekuSearchCli, BenchSignaturesAreStable)
+{
+    const ToolRun first = search("--bench \"fixed head\"");
+    const ToolRun second = search("--bench \"fixed head\"");
+    ASSERT_EQ(first.status, 0);
+    const std::vector<std::string> a = lines(first.out), b = lines(second.out);
+    ASSERT_EQ(a.size(), 2u); // header and the one condition
+    ASSERT_EQ(b.size(), 2u);
+    // The signature is the last column; timings in between may differ.
+    EXPECT_EQ(a[1].substr(a[1].rfind(' ') + 1), b[1].substr(b[1].rfind(' ') + 1));
+    EXPECT_EQ(a[1].substr(a[1].rfind(' ') + 1).size(), 16u);
+}
+
+} // namespace
