@@ -405,7 +405,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize start = window.size();
-        QCOMPARE(start, QSize(985, 630));
+        QCOMPARE(start, QSize(985, 700));
         const QRect close = ctl(window, 1054)->geometry();
         const QRect results = ctl(window, 1061)->geometry();
         const QRect totals = ctl(window, 1056)->geometry();

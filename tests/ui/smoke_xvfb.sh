@@ -39,8 +39,8 @@ fi
 
 read -r width height colours < <("$check" "$out")
 echo "screenshot $out: ${width}x${height}, $colours colours"
-if [ "$width" -ne 985 ] || [ "$height" -ne 630 ]; then
-    echo "expected the main window's 985x630"
+if [ "$width" -ne 985 ] || [ "$height" -ne 700 ]; then
+    echo "expected the main window's 985x700"
     exit 1
 fi
 if [ "$colours" -lt 8 ]; then
