@@ -438,6 +438,23 @@ private Q_SLOTS:
         QVERIFY(window.width() >= 820 && window.height() >= 630);
     }
 
+    void f1OpensTheVersionWindow()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList seen;
+        setDialogRunner([&seen](QDialog& dialog) {
+            seen << dialog.windowTitle() << controlById<QLabel>(&dialog, 1107)->text()
+                 << controlById<QLabel>(&dialog, 1108)->text();
+            return int(QDialog::Accepted);
+        });
+        QTest::keyClick(&window, Qt::Key_F1);
+        setDialogRunner({});
+        QCOMPARE(seen, QStringList({"バージョン情報", "ZEKU", "0.047"}));
+    }
+
     void controlsCarryTheirCaptionsForScreenReaders()
     {
         AppFixture fixture;

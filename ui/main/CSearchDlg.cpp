@@ -3,6 +3,7 @@
 #include "app/CSimulatorApp.h"
 #include "report/AppIdentity.h"
 #include "ui/dialogs/CMessageDlg.h"
+#include "ui/main/CAboutDlg.h"
 #include "ui/lists/RarityCombo.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/main/WindowSupport.h"
@@ -11,7 +12,6 @@
 #include "ui_CSearchDlg.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QRegularExpressionValidator>
 #include <QResizeEvent>
 #include <QShortcut>
@@ -35,6 +35,7 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("%1 %2").arg(QString::fromLatin1(kAppTitle), QString::fromLatin1(kVersionText)));
+    setWindowIcon(applicationIcon());
     setMinimumSize(kMinWidth, kMinHeight);
     m_sizeGrip = new QSizeGrip(this);
     m_sizeGrip->setProperty("controlId", 1177);
@@ -240,10 +241,7 @@ void CSearchDlg::waitForFileWorker()
 
 void CSearchDlg::showAbout()
 {
-    QMessageBox about(this);
-    about.setWindowTitle(QStringLiteral("バージョン情報"));
-    about.setText(QString::fromLatin1(kAppTitle));
-    about.setInformativeText(QString::fromLatin1(kVersionText));
+    CAboutDlg about(this);
     runChildDialog(about);
 }
 

@@ -104,6 +104,8 @@ void CSearchDlg::onShowHistory()
     const int position = m_ui->combo1098->currentIndex();
     if (position < 0)
         return;
+    // A save still running borrows the results this load would discard.
+    waitForFileWorker();
     if (!m_stored && m_results && m_results->count() > 0) {
         const MessageAnswer answer =
             showMessage(this, QStringLiteral("現在表示されている検索結果を破棄しますがよろしいですか？"),
@@ -127,6 +129,7 @@ void CSearchDlg::onShowHistory()
 
 void CSearchDlg::onSaveResults()
 {
+    waitForFileWorker();
     if (!m_results || m_results->count() == 0)
         return;
     CFavoriteDataInputDlg input(this);

@@ -97,8 +97,10 @@ void CSearchDlg::onSearch()
     fillSkillTreeChooser();
     updateSkillButtons();
 
-    // The previous search ended with its final notice; its thread ends right after.
+    // The previous search ended with its final notice; its thread ends right
+    // after. A save still running borrows the results that are replaced here.
     waitForSearchWorker();
+    waitForFileWorker();
     setEnabled(false);
     m_ui->label1113->clear();
     m_ui->edit1108->clear();

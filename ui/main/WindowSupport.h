@@ -4,6 +4,7 @@
 // assistive technology, and running child dialogs through one replaceable hook.
 
 #include <QDialog>
+#include <QIcon>
 #include <QList>
 #include <QVariant>
 #include <QWidget>
@@ -29,6 +30,10 @@ T* controlById(const QWidget* root, int id)
 // check boxes their caption, a field the text of the label whose buddy it is,
 // a group's children keep their own. Mnemonic ampersands are dropped.
 void giveAccessibleNames(QWidget* root);
+
+// The program's icon, drawn once: windows show it in their frame and the
+// version window beside the title.
+QIcon applicationIcon();
 
 // Runs a child dialog modally and returns its result. Windows call every
 // child dialog through this, so that tests can fill in and end the dialog
