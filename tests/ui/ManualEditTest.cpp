@@ -11,6 +11,7 @@
 #include "ui/lists/CJewelListCtrl.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/MessageBoxService.h"
+#include "userfiles/FavoriteIndex.h"
 #include "userfiles/Favorites.h"
 
 #include <QCheckBox>
@@ -347,6 +348,43 @@ private Q_SLOTS:
         QCOMPARE(dlg->editedSet().piece(PartHead), head(1));
     }
 
+    void favouriteWithMissingItemsLoadsWithoutThem()
+    {
+        TempDir dir;
+        UserFolder folder(dir.path());
+        RecordingErrorReporter errors;
+        EquipItem gone;
+        gone.part = PartBody;
+        gone.name = sj("幻のメイル");
+        EquipSet set;
+        set.setPiece(PartHead, head(0));
+        set.setPiece(PartBody, &gone);
+        QVERIFY(saveNewFavorite(folder, kSexMale, kJobBlade, set, sj("古い装備"), ""));
+        auto dlg = open(folder);
+        ctl<QComboBox>(dlg.get(), kFavoriteCombo)->setCurrentIndex(0);
+        click(dlg.get(), kShow);
+        QCOMPARE(errors.messages.size(), std::size_t{1});
+        QVERIFY(errors.messages[0].find("幻のメイル") != std::string::npos ||
+                errors.messages[0].find(sj("幻のメイル")) != std::string::npos);
+        QCOMPARE(dlg->editedSet().piece(PartHead), head(0));
+        QVERIFY(dlg->editedSet().piece(PartBody) == nullptr);
+        QCOMPARE(ctl<QLineEdit>(dlg.get(), kTitle)->text(), QStringLiteral("古い装備"));
+
+        // A favourite whose file is gone cannot be shown.
+        ScriptedMessageBoxService boxes;
+        std::filesystem::remove_all(folder.favoriteFolder());
+        std::filesystem::create_directories(folder.favoriteFolder());
+        FavoriteIndex index(folder);
+        index.append(sj("消えた"), "", "user\\Favorite\\none.dat", 0, 0);
+        QVERIFY(index.save());
+        auto again = open(folder);
+        ctl<QComboBox>(again.get(), kFavoriteCombo)->setCurrentIndex(0);
+        click(again.get(), kShow);
+        QCOMPARE(boxes.shown().size(), std::size_t{1});
+        QCOMPARE(boxes.shown()[0].text, QStringLiteral("データの読み込み処理で異常が発生しました"));
+        QCOMPARE(boxes.shown()[0].icon, MessageIcon::Error);
+    }
+
     void clipCopiesTheSetText()
     {
         TempDir dir;
@@ -378,6 +416,39 @@ private Q_SLOTS:
         click(dlg.get(), 1035);
         QCOMPARE(columnTexts(*ctl<QAbstractItemView>(dlg.get(), kEquipList), 0).size(), 1);
         QVERIFY(!enabled(dlg.get(), 1035));
+    }
+
+    void rightClickRegistersAndRefilters()
+    {
+        TempDir dir;
+        UserFolder folder(dir.path());
+        ExcludedSkillList skills;
+        SPartSet sParts;
+        int32_t fEx = 0, fSk = 0, fSp = 0;
+        StandingLists lists{folder, m_exclusions, skills, sParts, fEx, fSk, fSp};
+        auto dlg = open(folder);
+        auto* equip = ctl<CEquipListCtrl>(dlg.get(), kEquipList);
+        QuickMenu menu;
+        QVERIFY(equip->quickMenuFor(0, menu));
+        QVERIFY(!menu.excludeEnabled); // nobody listens yet
+        dlg->enableQuickRegistration(lists);
+        QVERIFY(equip->quickMenuFor(0, menu));
+        QVERIFY(menu.excludeEnabled && menu.sPartEnabled);
+        QCOMPARE(menu.registration.piece, head(1)); // レザーキャップ, the first row
+        whenModal([](QWidget* quick) {
+            setRowChecked(ctl<QAbstractItemView>(quick, 1170), 0, true);
+            click(quick, 1);
+        });
+        Q_EMIT equip->quickExcludeRequested(menu.registration);
+        QVERIFY(m_exclusions.contains(*head(1)));
+        QVERIFY(!columnTexts(*equip, 0).contains(QStringLiteral("レザーキャップ")));
+        whenModal([](QWidget* quick) {
+            setRowChecked(ctl<QAbstractItemView>(quick, 1201), 0, true);
+            click(quick, 1);
+        });
+        Q_EMIT equip->quickSPartRequested(menu.registration);
+        QVERIFY(sParts.contains(*head(1)));
+        m_exclusions.clear();
     }
 
     void skillFilterChoosesAndClears()

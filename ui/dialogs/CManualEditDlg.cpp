@@ -106,6 +106,13 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
 
 CManualEditDlg::~CManualEditDlg() = default;
 
+void CManualEditDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    raise();
+    activateWindow();
+}
+
 uint16_t CManualEditDlg::radioSex() const
 {
     return m_ui->sexMale->isChecked() ? kSexMale : kSexFemale;

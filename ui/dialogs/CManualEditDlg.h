@@ -7,6 +7,8 @@
 
 #include "data/MasterData.h"
 #include "search/EquipSet.h"
+#include "ui/dialogs/StandingLists.h"
+#include "ui/lists/QuickRegistration.h"
 #include "userfiles/ItemSets.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
@@ -16,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -53,8 +56,17 @@ public:
     uint16_t setSex() const { return m_setSex; }
     uint16_t setJob() const { return m_setJob; }
     int currentTab() const { return m_tab; }
+
+    // Lets the right-click commands "除外登録" and "Ｓ防具登録" of the editor's
+    // lists open the quick registration dialogs on `lists` (whose exclusions
+    // must be the set given to the constructor); the lists are refiltered after.
+    void enableQuickRegistration(const StandingLists& lists);
     // The chosen trees of the skill filter of `job` (1 or 2).
     const std::vector<uint16_t>& filterSkills(int job) const { return m_filterSkills[job == 1 ? 0 : 1]; }
+
+protected:
+    // Comes to the front when shown: the caller minimises the main window meanwhile.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Filters and lists (CManualEditDlg.cpp).
@@ -84,6 +96,9 @@ private:
     void afterRemoval();
     void copyClip();
 
+    void quickExclude(const QuickRegistration& what);
+    void quickSPart(const QuickRegistration& what);
+
     // Favourites (ManualEditFavorites.cpp).
     void fillFavoriteCombo();
     void updateFavoriteButtons();
@@ -105,6 +120,7 @@ private:
     QString m_jewelName;
     std::array<std::vector<uint16_t>, 2> m_filterSkills;
     std::array<QPushButton*, 6> m_attachButtons{};
+    std::optional<StandingLists> m_quickLists;
 };
 
 } // namespace zeku

@@ -5,6 +5,8 @@
 
 #include "report/ClipText.h"
 #include "ui/dialogs/CJewelRemoveDlg.h"
+#include "ui/dialogs/CQuickExclusiveRegistDlg.h"
+#include "ui/dialogs/CQuickSPartsRegistDlg.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/MessageBoxService.h"
 #include "userfiles/Favorites.h"
@@ -162,6 +164,37 @@ void CManualEditDlg::emptySet()
 {
     m_set.clear();
     afterRemoval();
+}
+
+void CManualEditDlg::enableQuickRegistration(const StandingLists& lists)
+{
+    if (m_quickLists)
+        return;
+    m_quickLists.emplace(lists);
+    for (ReportListView* list : {static_cast<ReportListView*>(m_ui->equipList),
+                                 static_cast<ReportListView*>(m_ui->jewelList),
+                                 static_cast<ReportListView*>(m_ui->setView),
+                                 static_cast<ReportListView*>(m_ui->skillView)}) {
+        connect(list, &ReportListView::quickExcludeRequested, this, &CManualEditDlg::quickExclude);
+        connect(list, &ReportListView::quickSPartRequested, this, &CManualEditDlg::quickSPart);
+    }
+}
+
+void CManualEditDlg::quickExclude(const QuickRegistration& what)
+{
+    if (!m_quickLists)
+        return;
+    CQuickExclusiveRegistDlg dlg(m_master.skills(), what, *m_quickLists, this);
+    if (dlg.exec() == QDialog::Accepted)
+        refilterAll();
+}
+
+void CManualEditDlg::quickSPart(const QuickRegistration& what)
+{
+    if (!m_quickLists || !what.piece)
+        return;
+    CQuickSPartsRegistDlg dlg(*what.piece, *m_quickLists, this);
+    dlg.exec();
 }
 
 void CManualEditDlg::copyClip()
