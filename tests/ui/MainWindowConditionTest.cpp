@@ -4,6 +4,7 @@
 // and the checks of "検索".
 
 #include "MainWindowFixture.h"
+#include "ui/dialogs/CManualEditDlg.h"
 #include "ui/lists/CFixEquipListCtrl.h"
 #include "ui/lists/CFixJewelListCtrl.h"
 #include "ui/lists/CRequireSkillListCtrl.h"
@@ -11,7 +12,9 @@
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/MessageBoxService.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,11 +81,10 @@ private Q_SLOTS:
                                                   " ┣攻撃力UP【大】", " ┗攻撃力DOWN【小】", "防御",
                                                   " ┗防御力UP【小】", "採取", " ┗なし"}));
         QCOMPARE(skills->currentIndex(), -1);
-        for (int id : {1067, 1064, 1068, 1090, 1069, 1110, 1093, 1095, 1057, 1058})
+        for (int id : {1067, 1064, 1068, 1090, 1069, 1110, 1093, 1095, 1057, 1058, 1092})
             QVERIFY2(!ctl(window, id)->isEnabled(), qPrintable(QString::number(id)));
-        // Editors come with their own dialogs; until then their buttons stay disabled.
-        for (int id : {1088, 1092, 1037, 1044, 1043, 1045, 1046})
-            QVERIFY(!ctl(window, id)->isEnabled());
+        for (int id : {1088, 1037, 1044, 1043, 1045, 1046, 1070, 1054})
+            QVERIFY2(ctl(window, id)->isEnabled(), qPrintable(QString::number(id)));
         QCOMPARE(window.minimumSize(), QSize(820, 630));
     }
 
@@ -238,6 +240,61 @@ private Q_SLOTS:
         all->click();
         QVERIFY(pieces->isChecked(1) && pieces->isChecked(2) && jewels->isChecked(1));
         QVERIFY(!pieces->isChecked(0) && !jewels->isChecked(2));
+    }
+
+    void fixedEquipmentEditorReplacesTheFixedSetOnOk()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        window.show();
+        EquipSet fixed;
+        fixed.setPiece(PartBody, fixture.piece(PartBody, "鉄胴"));
+        window.replaceFixedSet(fixed);
+        QStringList opened;
+        bool minimisedMeanwhile = false;
+        int answer = QDialog::Rejected;
+        setDialogRunner([&](QDialog& dialog) -> int {
+            opened << QString::fromLatin1(dialog.metaObject()->className());
+            minimisedMeanwhile = window.isMinimized();
+            return answer;
+        });
+        clickControl(window, 1088);
+        QCOMPARE(opened, QStringList({"zeku::CManualEditDlg"}));
+        QVERIFY(minimisedMeanwhile);
+        QVERIFY(!window.isMinimized());
+        QCOMPARE(window.fixedSet().piece(PartBody), fixture.piece(PartBody, "鉄胴"));
+
+        window.replaceFixedSet(EquipSet());
+        answer = QDialog::Accepted; // an editor started from the empty set gives it back
+        clickControl(window, 1088);
+        QCOMPARE(window.fixedSet().piece(PartBody), nullptr);
+        clickControl(window, 1037);
+        QCOMPARE(opened.size(), 3);
+        setDialogRunner({});
+    }
+
+    void listEditorsOpenOnTheApplicationsLists()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        window.show();
+        QStringList opened;
+        const auto closeNextModal = [&opened] {
+            QTimer::singleShot(0, [&opened] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                    opened << QString::fromLatin1(dialog->metaObject()->className());
+                    dialog->reject();
+                }
+            });
+        };
+        for (int id : {1043, 1045, 1046}) {
+            closeNextModal();
+            clickControl(window, id);
+        }
+        QCOMPARE(opened, QStringList({"zeku::CExclusiveItemEditDlg", "zeku::CExclusiveSkillEditDlg",
+                                      "zeku::CSPartsEditDlg"}));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void switchesNeedAListAndSayWhy()

@@ -66,14 +66,6 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     m_ui->list1056->setUp(m_app.skills());
     m_ui->check1096->setChecked(true);
 
-    // The editing dialogs are not part of the program yet: their buttons stay
-    // visible but cannot be used.
-    for (QWidget* editor : {static_cast<QWidget*>(m_ui->button1088), static_cast<QWidget*>(m_ui->button1092),
-                            static_cast<QWidget*>(m_ui->button1037), static_cast<QWidget*>(m_ui->button1044),
-                            static_cast<QWidget*>(m_ui->button1043), static_cast<QWidget*>(m_ui->button1045),
-                            static_cast<QWidget*>(m_ui->button1046)})
-        editor->setEnabled(false);
-
     fillSkillTreeChooser();
     updateSkillButtons();
     refreshFixedLists();
@@ -85,6 +77,7 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     connect(&m_throttle, &QTimer::timeout, this, &CSearchDlg::onThrottleTimeout);
 
     connectControls();
+    connectEditors();
     giveAccessibleNames(this);
     m_sizeGrip->setAccessibleName(QStringLiteral("サイズ変更"));
     recordLayout();

@@ -144,6 +144,14 @@ private:
     void closeWaitingWindow();
     void showAbout();
 
+    // Editing dialogs.
+    void connectEditors();
+    // Runs the manual editor on `set` with this window minimised; true on OK,
+    // and then the edited set is in `edited` (when given).
+    bool runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set, bool fixedCondition,
+                         EquipSet* edited = nullptr);
+    void onEditFixedSet();
+
     CSimulatorApp& m_app;
     std::unique_ptr<Ui::CSearchDlg> m_ui;
     QSizeGrip* m_sizeGrip = nullptr;

@@ -39,6 +39,7 @@ void CSearchDlg::updateResultButtons()
 {
     const bool selected = selectedResult() != nullptr;
     m_ui->button1057->setEnabled(selected);
+    m_ui->button1092->setEnabled(selected);
     m_ui->button1058->setEnabled(selected);
     m_ui->combo1098->setEnabled(m_ui->combo1098->count() > 0);
     m_ui->button1095->setEnabled(m_ui->combo1098->currentIndex() >= 0);

@@ -1,0 +1,110 @@
+// The dialogs the main window opens for editing: the three standing-list
+// editors, the manual equipment editor in its three modes, the saved-data
+// organiser, and the quick registrations of menu 139 on its lists.
+
+#include "app/CSimulatorApp.h"
+#include "ui/dialogs/CExclusiveItemEditDlg.h"
+#include "ui/dialogs/CExclusiveSkillEditDlg.h"
+#include "ui/dialogs/CManualEditDlg.h"
+#include "ui/dialogs/CQuickExclusiveRegistDlg.h"
+#include "ui/dialogs/CQuickSPartsRegistDlg.h"
+#include "ui/dialogs/CSPartsEditDlg.h"
+#include "ui/dialogs/CUserFileArrangeDlg.h"
+#include "ui/dialogs/StandingLists.h"
+#include "ui/main/CSearchDlg.h"
+#include "ui/main/WindowSupport.h"
+
+#include "ui_CSearchDlg.h"
+
+namespace zeku {
+
+namespace {
+
+StandingLists standingListsOf(CSimulatorApp& app)
+{
+    return StandingLists{app.userFolder(),          app.exclusions(),
+                         app.excludedSkills(),      app.sParts(),
+                         app.saveExclusionsToFile(), app.saveExcludedSkillsToFile(),
+                         app.saveSPartsToFile()};
+}
+
+} // namespace
+
+void CSearchDlg::connectEditors()
+{
+    connect(m_ui->button1043, &QPushButton::clicked, this, [this] {
+        CExclusiveItemEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.exclusions(),
+                                        m_app.saveExclusionsToFile(), this);
+    });
+    connect(m_ui->button1045, &QPushButton::clicked, this, [this] {
+        CExclusiveSkillEditDlg::editList(m_app.skills(), m_app.userFolder(), m_app.excludedSkills(),
+                                         m_app.saveExcludedSkillsToFile(), this);
+    });
+    connect(m_ui->button1046, &QPushButton::clicked, this, [this] {
+        CSPartsEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.sParts(), m_app.saveSPartsToFile(), this);
+    });
+    connect(m_ui->button1088, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
+    connect(m_ui->button1092, &QPushButton::clicked, this, [this] {
+        if (const EquipSet* set = selectedResult())
+            runManualEditor(m_condition.sex, m_condition.job, *set, false);
+    });
+    connect(m_ui->button1037, &QPushButton::clicked, this, [this] { runManualEditor(0, 0, EquipSet(), false); });
+    connect(m_ui->button1044, &QPushButton::clicked, this, [this] {
+        CUserFileArrangeDlg organiser(m_app.userFolder(), this);
+        runChildDialog(organiser);
+        fillHistoryList(-1);
+        updateResultButtons();
+    });
+
+    // Menu 139 of the lists that show pieces, jewels or skills.
+    for (ReportListView* list : std::initializer_list<ReportListView*>{
+             m_ui->list1063, m_ui->list1059, m_ui->list1060, m_ui->list1055, m_ui->list1056}) {
+        connect(list, &ReportListView::quickExcludeRequested, this, [this](const QuickRegistration& what) {
+            const StandingLists lists = standingListsOf(m_app);
+            CQuickExclusiveRegistDlg dialog(m_app.skills(), what, lists, this);
+            runChildDialog(dialog);
+        });
+        connect(list, &ReportListView::quickSPartRequested, this, [this](const QuickRegistration& what) {
+            if (!what.piece)
+                return;
+            const StandingLists lists = standingListsOf(m_app);
+            CQuickSPartsRegistDlg dialog(*what.piece, lists, this);
+            runChildDialog(dialog);
+        });
+    }
+}
+
+bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set, bool fixedCondition,
+                                 EquipSet* edited)
+{
+    ManualEditInput input;
+    input.sex = sex;
+    input.job = job;
+    input.set = set;
+    input.fixedCondition = fixedCondition;
+    // The editor takes the screen; this window waits minimised.
+    showMinimized();
+    bool accepted = false;
+    {
+        CManualEditDlg editor(m_app.master(), m_app.exclusions(), m_app.startupSettings(), m_app.userFolder(), input,
+                              this);
+        const StandingLists lists = standingListsOf(m_app);
+        editor.enableQuickRegistration(lists);
+        accepted = runChildDialog(editor) == QDialog::Accepted;
+        if (accepted && edited)
+            *edited = editor.editedSet();
+    }
+    restoreMainWindow();
+    return accepted;
+}
+
+void CSearchDlg::onEditFixedSet()
+{
+    const uint16_t sex = m_ui->radio1038->isChecked() ? 1 : 2;
+    const uint16_t job = m_ui->radio1040->isChecked() ? 1 : 2;
+    EquipSet edited;
+    if (runManualEditor(sex, job, m_fixed, true, &edited))
+        replaceFixedSet(edited);
+}
+
+} // namespace zeku
