@@ -382,6 +382,34 @@ private Q_SLOTS:
         QCOMPARE(boxes.shown().size(), std::size_t(3));
     }
 
+    void menu139OfTheSetViewOpensTheQuickRegistrations()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        searchAttack(window);
+        closeProgress(window);
+        ctl<CFindResultListCtrl>(window, 1061)->selectSingleRow(0);
+        auto* setView = ctl<CDataSelectListCtrl>(window, 1055);
+        int pieceRow = -1;
+        for (int part = 0; part < kPartCount && pieceRow < 0; ++part)
+            if (setView->shownSet()->piece(part))
+                pieceRow = part + 1;
+        QVERIFY(pieceRow > 0);
+        QuickMenu menu;
+        QVERIFY(setView->quickMenuFor(pieceRow, menu));
+        QVERIFY(menu.excludeEnabled && menu.sPartEnabled);
+
+        QStringList opened;
+        setDialogRunner([&opened](QDialog& dialog) -> int {
+            opened << QString::fromLatin1(dialog.metaObject()->className());
+            return QDialog::Rejected;
+        });
+        Q_EMIT setView->quickExcludeRequested(menu.registration);
+        Q_EMIT setView->quickSPartRequested(menu.registration);
+        setDialogRunner({});
+        QCOMPARE(opened, QStringList({"zeku::CQuickExclusiveRegistDlg", "zeku::CQuickSPartsRegistDlg"}));
+    }
+
     void sortingAndReversalKeepTheSelection()
     {
         AppFixture fixture;
