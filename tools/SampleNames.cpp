@@ -112,7 +112,9 @@ std::string RootNamer::next(SampleRandom& rng)
     for (int attempt = 0;; ++attempt) {
         std::string root;
         if (rng.percent(20)) {
-            root = std::string(rng.pick(kRootHeads)) + rng.pick(kRootTails);
+            // Two draws in one expression would be made in a compiler-chosen order.
+            const std::string head = rng.pick(kRootHeads);
+            root = head + rng.pick(kRootTails);
         } else {
             root = rng.pick(kSyllables);
             int link = rng.range(0, 99);
@@ -135,7 +137,8 @@ std::string TrinketNamer::next(SampleRandom& rng, int part)
 {
     std::set<std::string>& used = m_used[part];
     for (int attempt = 0;; ++attempt) {
-        std::string name = std::string(rng.pick(kTrinketOwners)) + "の" + rng.pick(kTrinketItems[part]);
+        const std::string owner = rng.pick(kTrinketOwners);
+        std::string name = owner + "の" + rng.pick(kTrinketItems[part]);
         // Once the plain names run short, a number tells the rest apart.
         if (attempt > 40)
             name += std::to_string(attempt - 40);
