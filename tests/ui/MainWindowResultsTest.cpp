@@ -167,6 +167,30 @@ private Q_SLOTS:
         closeProgress(window);
     }
 
+    void heldNoticesHandedOnInOrderEndWithTheLatestCounts()
+    {
+        AppFixture fixture;
+        RecordingNoticeSink held;
+        CSearchDlg window(fixture.app(), nullptr, &held);
+        addWantedSkill(window, QStringLiteral("攻撃"), QStringLiteral("攻撃力UP【小】"));
+        clickControl(window, 1070);
+        QTRY_VERIFY_WITH_TIMEOUT(!held.notices().empty() && held.notices().back().code == FindFinished, kWait);
+        const std::vector<Notice> notices = held.notices();
+        QCOMPARE(notices.front().code, int32_t(FindStarted));
+        // Every notice at once: displays in between are skipped, not the last one.
+        for (const Notice& notice : notices)
+            window.handleNotice(notice);
+        QVERIFY(!window.searchRunning());
+        CFindProcessDlg* progress = window.progressWindow();
+        QVERIFY(progress);
+        const int32_t count = window.currentResults()->count();
+        QCOMPARE(progress->findChild<QLabel*>(QStringLiteral("hitsLine"))->text(), QStringLiteral("%1 件").arg(count));
+        QCOMPARE(progress->windowTitle(), QStringLiteral("検索完了"));
+        QCOMPARE(progress->done(), progress->total());
+        QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), count);
+        closeProgress(window);
+    }
+
     void stopAsksAndYesEndsTheSearch()
     {
         AppFixture fixture;
