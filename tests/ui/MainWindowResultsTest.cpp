@@ -22,6 +22,7 @@
 #include "userfiles/FavoriteIndex.h"
 #include "userfiles/SavedFileIndex.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -505,6 +506,24 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_F1);
         setDialogRunner({});
         QCOMPARE(seen, QStringList({"バージョン情報", "ZEKU", "0.047"}));
+    }
+
+    void resultListExposesItsCellsToScreenReaders()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        searchAttack(window);
+        closeProgress(window);
+        auto* results = ctl<CFindResultListCtrl>(window, 1061);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(results);
+        QVERIFY(list);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("検索結果"));
+        QAccessibleTableInterface* table = list->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), window.currentResults()->count());
+        QAccessibleInterface* cell = table->cellAt(0, 1);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), results->cellText(0, 1));
     }
 
     void controlsCarryTheirCaptionsForScreenReaders()
