@@ -1,6 +1,8 @@
 // Runs the built zeku-data on the data set in tests/cli/data and checks what it
 // prints and how it exits.
 
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -17,28 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
+using namespace zeku::clitest;
 
 std::size_t occurrences(const std::string& text, const std::string& part)
 {

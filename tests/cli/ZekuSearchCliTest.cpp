@@ -7,6 +7,8 @@
 #include "search/CombinationSearch.h"
 #include "tools/SampleDataGenerator.h"
 
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -28,28 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace zeku;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string readAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        result.push_back(line);
-    return result;
-}
+using namespace zeku::clitest;
 
 // One working folder with generated data in dat/, shared by all tests.
 class ZekuSearchCli : public ::testing::Test {
