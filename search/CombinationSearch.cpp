@@ -73,7 +73,7 @@ public:
         m_progress.countSteps(1, 1);
         if (testCombination()) {
             expandAndStore();
-            m_progress.postHitCount(*m_run.store);
+            m_progress.postHitCount();
         }
         if (m_condition.useJewels)
             m_work.resetPlacedJewels();
@@ -135,7 +135,7 @@ private:
                 const int32_t before = m_run.store->count();
                 expandAndStore();
                 if (m_run.store->count() > before)
-                    m_progress.postHitCount(*m_run.store);
+                    m_progress.postHitCount();
             }
             if (m_condition.useJewels)
                 m_work.resetPlacedJewels();
@@ -192,7 +192,7 @@ private:
                 const int32_t before = m_run.store->count();
                 expandAndStore();
                 if (m_run.store->count() > before)
-                    m_progress.postHitCount(*m_run.store);
+                    m_progress.postHitCount();
             }
             if (m_condition.useJewels)
                 m_work.resetPlacedJewels();
@@ -304,7 +304,7 @@ private:
             m_template.addWeaponJewels(m_jewelBuffer);
             expandPart(0);
         } catch (const SearchAbort&) {
-            m_progress.postHitCount(*m_run.store);
+            m_progress.postHitCount();
             throw;
         }
     }

@@ -40,7 +40,7 @@ void ProgressCounter::post(int32_t code)
         m_run.notices->post(Notice{NoticeKind::Search, code, 0});
 }
 
-void ProgressCounter::postHitCount(const SearchResultStore&)
+void ProgressCounter::postHitCount()
 {
     post(FindHitCount);
 }

@@ -28,8 +28,8 @@ public:
             checkClock();
     }
 
-    // Publishes the result count and posts FindHitCount.
-    void postHitCount(const SearchResultStore& store);
+    // Publishes the counters (the result count among them) and posts FindHitCount.
+    void postHitCount();
 
 private:
     void checkClock();
