@@ -156,6 +156,14 @@ private Q_SLOTS:
         QCOMPARE(cancel.count(), 1);
         QVERIFY(!button->isEnabled());
         QVERIFY(window.isVisible()); // the main window closes it on the cancelled notice
+
+        // The search completed before it saw the request: "ＯＫ" must still close.
+        window.showProgress(100, 100);
+        QVERIFY(button->isEnabled());
+        QCOMPARE(button->text(), QStringLiteral("ＯＫ"));
+        button->click();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(boxes.shown().size(), std::size_t(2));
     }
 
     void completedWindowClosesWithoutAsking()

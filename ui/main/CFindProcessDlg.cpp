@@ -96,6 +96,8 @@ void CFindProcessDlg::showProgress(uint64_t done, uint64_t rawDone)
         m_ui->countsLine->setText(QStringLiteral("検索完了しました"));
         m_ui->cancelButton->setText(QStringLiteral("ＯＫ"));
         m_ui->cancelButton->setAccessibleName(m_ui->cancelButton->text());
+        // A stop confirmed just before the end disabled the button: "ＯＫ" must work.
+        m_ui->cancelButton->setEnabled(true);
         m_ui->remainingLine->clear();
         m_timer.stop();
     }
@@ -116,6 +118,7 @@ void CFindProcessDlg::showCutOff(const QString& countsLine, const QString& remai
     m_ui->remainingLine->setText(remainingLine);
     m_ui->cancelButton->setText(QStringLiteral("ＯＫ"));
     m_ui->cancelButton->setAccessibleName(m_ui->cancelButton->text());
+    m_ui->cancelButton->setEnabled(true);
     m_timer.stop();
     m_done = m_total;
 }

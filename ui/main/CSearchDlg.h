@@ -122,7 +122,8 @@ private:
     void onSearchNotice(int32_t code);
     void onFileNotice(int32_t code, int32_t param);
     void createProgressWindow();
-    void closeProgressWindow();
+    // Deletes the progress window; with `restore` this window comes back enabled.
+    void closeProgressWindow(bool restore = true);
     void onProgressWindowFinished();
     void restoreMainWindow();
     void showLatestProgress();

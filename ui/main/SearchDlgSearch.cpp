@@ -129,7 +129,7 @@ void CSearchDlg::handleNotice(const Notice& notice)
 
 void CSearchDlg::createProgressWindow()
 {
-    closeProgressWindow();
+    closeProgressWindow(false);
     auto* window = new CFindProcessDlg(this, m_condition, m_app.skills());
     m_progressWindow = window;
     connect(window, &CFindProcessDlg::cancelRequested, this, [this] { onSearchNotice(FindCancelRequest); });
@@ -138,7 +138,7 @@ void CSearchDlg::createProgressWindow()
     window->startSearch(m_progress.total.load(), m_progress.rawTotal.load());
 }
 
-void CSearchDlg::closeProgressWindow()
+void CSearchDlg::closeProgressWindow(bool restore)
 {
     if (!m_progressWindow)
         return;
@@ -147,7 +147,8 @@ void CSearchDlg::closeProgressWindow()
     window->disconnect(this);
     window->hide();
     window->deleteLater();
-    restoreMainWindow();
+    if (restore)
+        restoreMainWindow();
 }
 
 void CSearchDlg::onProgressWindowFinished()
