@@ -3,6 +3,7 @@
 #include "app/CSimulatorApp.h"
 #include "report/AppIdentity.h"
 #include "ui/main/CSearchDlg.h"
+#include "ui/main/WindowSupport.h"
 #include "ui/platform/GuiErrorReporter.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zeku::kAppTitle));
+    QApplication::setWindowIcon(zeku::applicationIcon());
 
     // File errors of the core appear as message boxes from here on.
     zeku::GuiErrorReporter errorReporter;
