@@ -161,7 +161,8 @@ private:
             if (m_partHasCandidates[other] && m_work.entry(other) < 0)
                 othersHoldGroups = false;
         const bool mayFit = m_condition.useJewels && othersHoldGroups;
-        const FreeSlots otherFreeSlots = mayFit ? m_fitter.freeSlotsByHolder() : FreeSlots{};
+        if (mayFit)
+            m_otherCapacity = m_fitter.capacity();
         const int16_t* base = m_work.totals(); // part 4 is empty between the groups
         const WantedCheck* wanted = m_wantedChecks.data();
         const std::size_t wantedCount = m_wantedChecks.size();
@@ -182,13 +183,16 @@ private:
                     continue;
                 for (std::size_t s = 0; s < m_slotCount; ++s)
                     m_leafTotals[s] = add16(base[s], delta[s]);
-                FreeSlots free = otherFreeSlots;
-                free.addHolder(leaf.capacity);
-                if (!m_fitter.bound().reachable(m_leafTotals.data(), free))
+                m_leafCapacity = m_otherCapacity;
+                m_fitter.bound().addHolder(m_leafCapacity, leaf.capacity);
+                if (!m_fitter.bound().reachable(m_leafTotals.data(), m_leafCapacity))
                     continue;
             }
             m_work.setPart(part, leaf.group);
-            if (testCombination() && isMinimal()) {
+            // A group that meets the wish alone passes before any bound; one
+            // that needs jewels was checked against the bound just above.
+            const bool passes = m_condition.useJewels ? m_fitter.fit(true) : true;
+            if (passes && isMinimal()) {
                 const int32_t before = m_run.store->count();
                 expandAndStore();
                 if (m_run.store->count() > before)
@@ -210,10 +214,10 @@ private:
         for (std::size_t s = 0; s < m_slotCount; ++s)
             m_leafTotals[s] = static_cast<int16_t>(base[s] + best[s]);
         if (m_condition.useJewels) {
-            FreeSlots free = m_fitter.freeSlotsByHolder();
+            m_leafCapacity = m_fitter.capacity();
             for (int later = part; later < kPartCount; ++later)
-                free.addHolder(m_mostSlotsOfPart[later]);
-            return !m_fitter.bound().reachable(m_leafTotals.data(), free);
+                m_fitter.bound().addHolder(m_leafCapacity, m_mostSlotsOfPart[later]);
+            return !m_fitter.bound().reachable(m_leafTotals.data(), m_leafCapacity);
         }
         for (const WantedCheck& w : m_wantedChecks)
             if (!thresholdMet(w.threshold, m_leafTotals[static_cast<std::size_t>(w.slot)]))
@@ -413,6 +417,8 @@ private:
     std::vector<int32_t> m_bestRemaining; // per depth and tree slot, see buildSubtreeBounds
     uint16_t m_mostSlotsOfPart[kPartCount] = {}; // largest group capacity per part (0: none)
     bool m_boundsUsable = false;
+    FitCapacity m_otherCapacity; // what the holders other than the leg can bring
+    FitCapacity m_leafCapacity;  // scratch
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;

@@ -21,39 +21,44 @@
 
 namespace zeku {
 
-// Free slots grouped by the size of the holder they are in.
-struct FreeSlots {
-    static constexpr int kSizes = 9; // holders with 1..8 free slots; index 0 holds larger ones
-    uint16_t bySize[kSizes] = {};
-
-    void addHolder(uint16_t free)
-    {
-        if (free)
-            bySize[free < kSizes ? free : 0] = static_cast<uint16_t>(bySize[free < kSizes ? free : 0] + free);
-    }
+// What the free slots of some holders can bring, in units: over all wanted
+// trees together, and to each wanted entry's tree alone. Built by adding the
+// holders one by one; copying one and adding a holder is cheap.
+struct FitCapacity {
+    double total = 0.0;
+    std::vector<double> perWanted; // by wanted entry, search order
 };
 
 class FitBound {
 public:
+    static constexpr int kSizes = 9; // holders with 1..8 free slots; index 0 holds larger ones
+
     // `thresholds` and `wantedSlots` are per wanted entry, in search order.
     FitBound(const PreparedSearch& prep, const std::vector<int16_t>& thresholds,
              const std::vector<int16_t>& wantedSlots);
 
-    // False when no jewels in `free` could bring `totals` (by tree slot) to the wish.
-    bool reachable(const int16_t* totals, const FreeSlots& free) const;
+    // An empty capacity of the right shape.
+    FitCapacity emptyCapacity() const { return FitCapacity{0.0, std::vector<double>(m_wanted.size(), 0.0)}; }
+    // Adds a holder with `free` free slots.
+    void addHolder(FitCapacity& capacity, uint16_t free) const;
+
+    // False when no jewels within `capacity` could bring `totals` (by tree
+    // slot) to the wish.
+    bool reachable(const int16_t* totals, const FitCapacity& capacity) const;
 
 private:
     struct Wanted {
         int16_t slot;
         int16_t threshold;
+        double unitsPerPoint;    // of deficit (infinite when no candidate helps)
+        std::size_t perSlotRow;  // into m_treeUnitsPerSlot
     };
     std::vector<Wanted> m_wanted;
-    // Per tree slot: units per point of deficit (infinite when no candidate helps).
-    std::vector<double> m_unitsPerRaisePoint, m_unitsPerLowerPoint;
-    // Per tree slot and holder size: units one free slot can bring that tree.
-    std::vector<double> m_raiseUnitsPerSlot, m_lowerUnitsPerSlot; // [slot * kSizes + size]
+    // Per tree slot and holder size: units one free slot can bring that tree,
+    // raising [slot * 2 * kSizes + size] and lowering [... + kSizes + size].
+    std::vector<double> m_treeUnitsPerSlot;
     // Per holder size: units one free slot can bring over all wanted trees.
-    double m_unitsPerSlot[FreeSlots::kSizes] = {};
+    double m_unitsPerSlot[kSizes] = {};
 };
 
 } // namespace zeku

@@ -35,14 +35,14 @@ uint16_t JewelFitter::freeSlots() const
     return free;
 }
 
-FreeSlots JewelFitter::freeSlotsByHolder() const
+FitCapacity JewelFitter::capacity() const
 {
-    FreeSlots free;
-    free.addHolder(m_work.holder(kWeaponHolder).freeSlots());
+    FitCapacity capacity = m_bound.emptyCapacity();
+    m_bound.addHolder(capacity, m_work.holder(kWeaponHolder).freeSlots());
     for (int part = 0; part < kPartCount; ++part)
         if (m_work.entry(part) >= 0)
-            free.addHolder(m_work.holder(part).freeSlots());
-    return free;
+            m_bound.addHolder(capacity, m_work.holder(part).freeSlots());
+    return capacity;
 }
 
 // Largest remaining first; equal remaining: fewer jewel options first.
@@ -61,7 +61,7 @@ void JewelFitter::sortDeficits()
         m_deficitOfSlot[static_cast<std::size_t>(m_deficits[i].slot)] = static_cast<int16_t>(i);
 }
 
-bool JewelFitter::fit()
+bool JewelFitter::fit(bool boundChecked)
 {
     // Step 2: the pieces alone may do it.
     if (m_work.wantedSkillsMet())
@@ -73,7 +73,7 @@ bool JewelFitter::fit()
 
     // No greedy choice can complete a combination whose real totals could not
     // reach the wish even if every free slot held the best jewel for each skill.
-    if (!m_bound.reachable(m_work.totals(), freeSlotsByHolder()))
+    if (!boundChecked && !m_bound.reachable(m_work.totals(), capacity()))
         return false;
 
     // Step 1 and 4: deficits in wanted order, then sorted.

@@ -28,15 +28,16 @@ public:
     void setPartsWithCandidates(const bool (&hasCandidates)[kPartCount]);
 
     // Tests the working set, placing jewels as it goes (the caller resets them).
-    bool fit();
+    // `boundChecked`: the caller already knows the bound holds.
+    bool fit(bool boundChecked = false);
 
     // The quick necessary condition the fitting checks first.
     const FitBound& bound() const { return m_bound; }
 
     // Free slots of the weapon and the groups in the working set: in all, and
-    // by holder size.
+    // what they can bring to the wish.
     uint16_t freeSlots() const;
-    FreeSlots freeSlotsByHolder() const;
+    FitCapacity capacity() const;
 
 private:
     // One wanted skill during a fitting.
