@@ -162,7 +162,7 @@ private:
                 othersHoldGroups = false;
         const bool mayFit = m_condition.useJewels && othersHoldGroups;
         if (mayFit)
-            m_otherCapacity = m_fitter.capacity();
+            m_fitter.capacity(m_otherCapacity);
         const int16_t* base = m_work.totals(); // part 4 is empty between the groups
         const WantedCheck* wanted = m_wantedChecks.data();
         const std::size_t wantedCount = m_wantedChecks.size();
@@ -214,7 +214,7 @@ private:
         for (std::size_t s = 0; s < m_slotCount; ++s)
             m_leafTotals[s] = static_cast<int16_t>(base[s] + best[s]);
         if (m_condition.useJewels) {
-            m_leafCapacity = m_fitter.capacity();
+            m_fitter.capacity(m_leafCapacity);
             for (int later = part; later < kPartCount; ++later)
                 m_fitter.bound().addHolder(m_leafCapacity, m_mostSlotsOfPart[later]);
             return !m_fitter.bound().reachable(m_leafTotals.data(), m_leafCapacity);
@@ -324,7 +324,7 @@ private:
             expandPart(part + 1);
             return;
         }
-        std::vector<const Jewel*> jewels;
+        std::vector<const Jewel*>& jewels = m_partJewels[part];
         m_work.holderJewels(part, jewels);
         for (const EquipItem* piece : m_prep.groups[static_cast<std::size_t>(g)].pieces) {
             checkCancel();
@@ -422,6 +422,7 @@ private:
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;
+    std::vector<const Jewel*> m_partJewels[kPartCount]; // each part's jewels during an expansion
     std::vector<const EquipItem*> m_sPartPieces;
 };
 

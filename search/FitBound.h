@@ -39,6 +39,12 @@ public:
 
     // An empty capacity of the right shape.
     FitCapacity emptyCapacity() const { return FitCapacity{0.0, std::vector<double>(m_wanted.size(), 0.0)}; }
+    // Back to empty, keeping the storage.
+    void clear(FitCapacity& capacity) const
+    {
+        capacity.total = 0.0;
+        capacity.perWanted.assign(m_wanted.size(), 0.0);
+    }
     // Adds a holder with `free` free slots.
     void addHolder(FitCapacity& capacity, uint16_t free) const;
 

@@ -13,7 +13,7 @@ constexpr int kMaxFittingSteps = 1 << 16;
 
 JewelFitter::JewelFitter(WorkingSet& work, const PreparedSearch& prep)
     : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0),
-      m_bound(prep, work.wantedThresholds(), work.wantedSlots())
+      m_bound(prep, work.wantedThresholds(), work.wantedSlots()), m_capacity(m_bound.emptyCapacity())
 {
     std::size_t maxJewels = 0;
     for (int h = 0; h < kHolderCount; ++h)
@@ -35,14 +35,13 @@ uint16_t JewelFitter::freeSlots() const
     return free;
 }
 
-FitCapacity JewelFitter::capacity() const
+void JewelFitter::capacity(FitCapacity& out) const
 {
-    FitCapacity capacity = m_bound.emptyCapacity();
-    m_bound.addHolder(capacity, m_work.holder(kWeaponHolder).freeSlots());
+    m_bound.clear(out);
+    m_bound.addHolder(out, m_work.holder(kWeaponHolder).freeSlots());
     for (int part = 0; part < kPartCount; ++part)
         if (m_work.entry(part) >= 0)
-            m_bound.addHolder(capacity, m_work.holder(part).freeSlots());
-    return capacity;
+            m_bound.addHolder(out, m_work.holder(part).freeSlots());
 }
 
 // Largest remaining first; equal remaining: fewer jewel options first.
@@ -73,8 +72,11 @@ bool JewelFitter::fit(bool boundChecked)
 
     // No greedy choice can complete a combination whose real totals could not
     // reach the wish even if every free slot held the best jewel for each skill.
-    if (!boundChecked && !m_bound.reachable(m_work.totals(), capacity()))
-        return false;
+    if (!boundChecked) {
+        capacity(m_capacity);
+        if (!m_bound.reachable(m_work.totals(), m_capacity))
+            return false;
+    }
 
     // Step 1 and 4: deficits in wanted order, then sorted.
     const std::vector<int16_t>& thresholds = m_work.wantedThresholds();

@@ -37,7 +37,7 @@ public:
     // Free slots of the weapon and the groups in the working set: in all, and
     // what they can bring to the wish.
     uint16_t freeSlots() const;
-    FitCapacity capacity() const;
+    void capacity(FitCapacity& out) const;
 
 private:
     // One wanted skill during a fitting.
@@ -62,6 +62,7 @@ private:
     std::vector<int32_t> m_taken;         // re-packing buffer
     uint16_t m_largestCapacity = 0;
     FitBound m_bound;
+    FitCapacity m_capacity; // scratch for fit()
 };
 
 } // namespace zeku
