@@ -55,7 +55,11 @@ public:
             m_wantedChecks.push_back(WantedCheck{m_prep.slotOfWanted[i], m_condition.wanted[i].points});
         for (int32_t g : m_prep.partGroups[kPartCount - 1]) {
             const CandidateGroup& group = m_prep.groups[static_cast<std::size_t>(g)];
-            LeafGroup leaf{g, group.pieces.size(), group.capacity, m_denseDelta.size()};
+            auto known = std::find(m_legCapacityValues.begin(), m_legCapacityValues.end(), group.capacity);
+            if (known == m_legCapacityValues.end())
+                known = m_legCapacityValues.insert(m_legCapacityValues.end(), group.capacity);
+            LeafGroup leaf{g, group.pieces.size(), static_cast<std::size_t>(known - m_legCapacityValues.begin()),
+                           m_denseDelta.size()};
             m_denseDelta.resize(m_denseDelta.size() + m_slotCount, 0);
             for (const SlotPoints& p : group.relevantSlots) {
                 int16_t& d = m_denseDelta[leaf.deltaOffset + static_cast<std::size_t>(p.slot)];
@@ -63,6 +67,7 @@ public:
             }
             m_leafGroups.push_back(leaf);
         }
+        m_capacityWithLeg.resize(m_legCapacityValues.size());
     }
 
     // The fixed pieces alone are the first combination; then every choice of
@@ -161,8 +166,14 @@ private:
             if (m_partHasCandidates[other] && m_work.entry(other) < 0)
                 othersHoldGroups = false;
         const bool mayFit = m_condition.useJewels && othersHoldGroups;
-        if (mayFit)
+        if (mayFit) {
+            // What the other holders bring, plus each slot count a leg group can have.
             m_fitter.capacity(m_otherCapacity);
+            for (std::size_t k = 0; k < m_legCapacityValues.size(); ++k) {
+                m_capacityWithLeg[k] = m_otherCapacity;
+                m_fitter.bound().addHolder(m_capacityWithLeg[k], m_legCapacityValues[k]);
+            }
+        }
         const int16_t* base = m_work.totals(); // part 4 is empty between the groups
         const WantedCheck* wanted = m_wantedChecks.data();
         const std::size_t wantedCount = m_wantedChecks.size();
@@ -183,9 +194,7 @@ private:
                     continue;
                 for (std::size_t s = 0; s < m_slotCount; ++s)
                     m_leafTotals[s] = add16(base[s], delta[s]);
-                m_leafCapacity = m_otherCapacity;
-                m_fitter.bound().addHolder(m_leafCapacity, leaf.capacity);
-                if (!m_fitter.bound().reachable(m_leafTotals.data(), m_leafCapacity))
+                if (!m_fitter.bound().reachable(m_leafTotals.data(), m_capacityWithLeg[leaf.capacityIndex]))
                     continue;
             }
             m_work.setPart(part, leaf.group);
@@ -406,8 +415,8 @@ private:
     struct LeafGroup {
         int32_t group;
         uint64_t pieces;
-        uint16_t capacity;
-        std::size_t deltaOffset; // into m_denseDelta
+        std::size_t capacityIndex; // into m_legCapacityValues
+        std::size_t deltaOffset;   // into m_denseDelta
     };
     std::size_t m_slotCount = 0;
     std::vector<WantedCheck> m_wantedChecks;
@@ -417,8 +426,10 @@ private:
     std::vector<int32_t> m_bestRemaining; // per depth and tree slot, see buildSubtreeBounds
     uint16_t m_mostSlotsOfPart[kPartCount] = {}; // largest group capacity per part (0: none)
     bool m_boundsUsable = false;
-    FitCapacity m_otherCapacity; // what the holders other than the leg can bring
-    FitCapacity m_leafCapacity;  // scratch
+    FitCapacity m_otherCapacity;                 // what the holders other than the leg can bring
+    std::vector<uint16_t> m_legCapacityValues;   // distinct slot counts of the leg groups
+    std::vector<FitCapacity> m_capacityWithLeg;  // m_otherCapacity plus a leg of each slot count
+    FitCapacity m_leafCapacity;                  // scratch for the subtree bound
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;
