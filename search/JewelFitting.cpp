@@ -50,9 +50,7 @@ void JewelFitter::sortDeficits()
     const std::size_t n = m_deficits.size();
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = i + 1; j < n; ++j) {
-            const int16_t ri = m_deficits[i].remaining();
-            const int16_t rj = m_deficits[j].remaining();
-            if (ri < rj || (ri == rj && m_deficits[i].options > m_deficits[j].options))
+            if (m_deficits[i].order < m_deficits[j].order)
                 std::swap(m_deficits[i], m_deficits[j]);
         }
     }
@@ -85,7 +83,8 @@ bool JewelFitter::fit(bool boundChecked)
         const int16_t slot = slots[i];
         const int32_t list = m_prep.listOfSlot[static_cast<std::size_t>(slot)];
         m_deficits[i] = Deficit{slot, thresholds[i], m_work.total(slot),
-                                static_cast<uint16_t>(list < 0 ? 0 : m_prep.jewelLists[static_cast<std::size_t>(list)].candidates.size())};
+                                static_cast<uint16_t>(list < 0 ? 0 : m_prep.jewelLists[static_cast<std::size_t>(list)].candidates.size()), 0};
+        m_deficits[i].updateOrder();
     }
     sortDeficits();
 
@@ -134,6 +133,7 @@ bool JewelFitter::fit(bool boundChecked)
         for (const SlotPoints& p : m_prep.jewels[static_cast<std::size_t>(chosen)].wantedPoints) {
             Deficit& d = m_deficits[static_cast<std::size_t>(m_deficitOfSlot[static_cast<std::size_t>(p.slot)])];
             d.current = add16(d.current, p.points);
+            d.updateOrder();
         }
         sortDeficits();
     }

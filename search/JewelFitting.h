@@ -46,7 +46,10 @@ private:
         int16_t required;  // wanted threshold
         int16_t current;   // points reached so far
         uint16_t options;  // candidates in the tree's jewel list
+        int32_t order;     // sort key, see updateOrder()
         int16_t remaining() const { return sub16(required, current); }
+        // Larger remaining first, then fewer options: one integer compares both.
+        void updateOrder() { order = int32_t{remaining()} * 65536 + (65535 - options); }
     };
 
     void sortDeficits();
