@@ -79,15 +79,15 @@ void buildCatalogue(TestRandom& random, TestMaster& master, const std::vector<ui
     for (int part = 0; part < kPartCount; ++part) {
         const int pieces = random.range(8, 20);
         for (int i = 0; i < pieces; ++i) {
-            PieceSpec spec;
-            spec.slots = static_cast<uint16_t>(random.range(0, 3));
-            spec.defence = static_cast<uint16_t>(random.range(5, 40));
-            spec.sex = static_cast<uint16_t>(random.percent(70) ? 0 : random.range(1, 2));
-            spec.job = static_cast<uint16_t>(random.percent(70) ? 0 : random.range(1, 2));
-            spec.rarity = static_cast<uint16_t>(random.range(1, 8));
+            PieceShape shape;
+            shape.slots = static_cast<uint16_t>(random.range(0, 3));
+            shape.defence = static_cast<uint16_t>(random.range(5, 40));
+            shape.sex = static_cast<uint16_t>(random.percent(70) ? 0 : random.range(1, 2));
+            shape.job = static_cast<uint16_t>(random.percent(70) ? 0 : random.range(1, 2));
+            shape.rarity = static_cast<uint16_t>(random.range(1, 8));
             // Same-named pieces of different sex do occur in the data.
-            const std::string name = "p" + std::to_string(part) + "_" + std::to_string(spec.sex ? i / 2 : i);
-            master.piece(part, name, randomSkills(random, trees, random.range(1, 4)), spec);
+            const std::string name = "p" + std::to_string(part) + "_" + std::to_string(shape.sex ? i / 2 : i);
+            master.piece(part, name, randomSkills(random, trees, random.range(1, 4)), shape);
         }
     }
     const int jewels = random.range(6, 15);

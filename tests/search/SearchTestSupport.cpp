@@ -12,15 +12,15 @@ std::vector<SearchImplementation> searchImplementations()
     return {{"Engine", &runCombinationSearch}, {"Reference", &runReferenceSearch}};
 }
 
-void TestMaster::piece(int part, const std::string& name, std::vector<SkillPoint> skills, PieceSpec spec)
+void TestMaster::piece(int part, const std::string& name, std::vector<SkillPoint> skills, PieceShape shape)
 {
     EquipItem item;
     item.name = name;
-    item.slots = spec.slots;
-    item.defence = spec.defence;
-    item.sex = spec.sex;
-    item.job = spec.job;
-    item.rarity = spec.rarity;
+    item.slots = shape.slots;
+    item.defence = shape.defence;
+    item.sex = shape.sex;
+    item.job = shape.job;
+    item.rarity = shape.rarity;
     item.skills = std::move(skills);
     m_master->mutableEquip(part).addItem(std::move(item));
 }

@@ -44,7 +44,7 @@ struct ImplementationName {
 };
 
 // Optional fields of a test piece.
-struct PieceSpec {
+struct PieceShape {
     uint16_t slots = 0;
     uint16_t defence = 0;
     uint16_t sex = 0;
@@ -58,7 +58,7 @@ class TestMaster {
 public:
     TestMaster() : m_master(std::make_unique<MasterData>()) {}
 
-    void piece(int part, const std::string& name, std::vector<SkillPoint> skills, PieceSpec spec = {});
+    void piece(int part, const std::string& name, std::vector<SkillPoint> skills, PieceShape shape = {});
     void jewel(const std::string& name, std::vector<SkillPoint> skills, uint16_t slots, uint16_t rarity = 1);
 
     // The first piece of `part` with that name (and sex, when given).
