@@ -166,6 +166,7 @@ private Q_SLOTS:
         click(dlg.get(), kChoose);
         QCOMPARE(boxes.shown().size(), std::size_t{1});
         QCOMPARE(boxes.shown()[0].text, QStringLiteral("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"));
+        QCOMPARE(boxes.shown()[0].caption, QStringLiteral("装備選択確認"));
         QCOMPARE(boxes.shown()[0].buttons, MessageButtons::OkCancel);
         QCOMPARE(boxes.shown()[0].icon, MessageIcon::Question);
         QCOMPARE(dlg->editedSet().piece(PartHead), head(2));
@@ -324,6 +325,7 @@ private Q_SLOTS:
         });
         click(dlg.get(), kOverwrite);
         QCOMPARE(boxes.shown().back().text, QStringLiteral("現在の装備を '剣士装備(男)' に上書きしてよろしいですか？"));
+        QCOMPARE(boxes.shown().back().caption, QStringLiteral("お気に入り上書き確認"));
         QCOMPARE(combo->itemText(0), QStringLiteral("改訂"));
         QCOMPARE(ctl<QLineEdit>(dlg.get(), kTitle)->text(), QStringLiteral("改訂"));
         std::unique_ptr<FavoriteSet> stored = loadFavorite(folder, m_master, 0);

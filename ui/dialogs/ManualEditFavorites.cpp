@@ -100,7 +100,8 @@ void CManualEditDlg::overwriteFavorite()
         return;
     }
     const QString question = QStringLiteral("現在の装備を '%1' に上書きしてよろしいですか？").arg(toQString(favorite->title));
-    if (showMessage(this, question, MessageIcon::Question, MessageButtons::OkCancel) != MessageAnswer::Ok)
+    if (messageBoxService().showWithCaption(this, QStringLiteral("お気に入り上書き確認"), question, MessageIcon::Question,
+                                            MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
     CFavoriteDataInputDlg input(this);
     input.setTitle(favorite->title);

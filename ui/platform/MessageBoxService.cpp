@@ -39,6 +39,12 @@ MessageAnswer MessageBoxService::show(QWidget* parent, const QString& text, Mess
     return present(parent, MessageRequest{caption(), text, icon, buttons});
 }
 
+MessageAnswer MessageBoxService::showWithCaption(QWidget* parent, const QString& caption, const QString& text,
+                                                 MessageIcon icon, MessageButtons buttons)
+{
+    return present(parent, MessageRequest{caption, text, icon, buttons});
+}
+
 QString MessageBoxService::caption()
 {
     return QString::fromLatin1(kAppTitle);

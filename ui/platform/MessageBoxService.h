@@ -30,6 +30,9 @@ public:
     // Shows `text` modally under the application's caption; returns the button pressed.
     MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons = MessageButtons::Ok);
+    // The same under a caption of its own, for the few confirmations that name themselves.
+    MessageAnswer showWithCaption(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
+                                  MessageButtons buttons);
 
     // The caption every message box carries.
     static QString caption();
