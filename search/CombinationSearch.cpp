@@ -182,19 +182,19 @@ private:
             const uint64_t rawHere = rawPrefix * leaf.pieces;
             m_progress.countSteps(1, rawHere);
             const int16_t* delta = &m_denseDelta[leaf.deltaOffset];
-            bool allMet = true;
-            for (std::size_t i = 0; i < wantedCount; ++i) {
-                if (!thresholdMet(wanted[i].threshold, add16(base[wanted[i].slot], delta[wanted[i].slot]))) {
-                    allMet = false;
-                    break;
-                }
-            }
-            if (!allMet) {
-                if (!mayFit)
+            if (mayFit) {
+                if (m_fitter.bound().outlook(base, delta, m_capacityWithLeg[leaf.capacityIndex]) ==
+                    FitBound::Outlook::Unreachable)
                     continue;
-                for (std::size_t s = 0; s < m_slotCount; ++s)
-                    m_leafTotals[s] = add16(base[s], delta[s]);
-                if (!m_fitter.bound().reachable(m_leafTotals.data(), m_capacityWithLeg[leaf.capacityIndex]))
+            } else {
+                bool allMet = true;
+                for (std::size_t i = 0; i < wantedCount; ++i) {
+                    if (!thresholdMet(wanted[i].threshold, add16(base[wanted[i].slot], delta[wanted[i].slot]))) {
+                        allMet = false;
+                        break;
+                    }
+                }
+                if (!allMet)
                     continue;
             }
             m_work.setPart(part, leaf.group);

@@ -132,4 +132,39 @@ bool FitBound::reachable(const int16_t* totals, const FitCapacity& capacity) con
     return unitsNeeded <= capacity.total * kMargin + kSlack;
 }
 
+FitBound::Outlook FitBound::outlook(const int16_t* base, const int16_t* delta, const FitCapacity& capacity) const
+{
+    bool met = true;
+    bool reachable = true;
+    double unitsNeeded = 0.0;
+    for (std::size_t i = 0; i < m_wanted.size(); ++i) {
+        const Wanted& w = m_wanted[i];
+        const auto slot = static_cast<std::size_t>(w.slot);
+        const int current = static_cast<int16_t>(static_cast<uint16_t>(base[slot]) + static_cast<uint16_t>(delta[slot]));
+        int deficit;
+        if (w.threshold > 0)
+            deficit = w.threshold - current;
+        else if (w.threshold < 0)
+            deficit = current - w.threshold;
+        else {
+            met = false; // a threshold of 0 is never met
+            continue;
+        }
+        if (deficit <= 0)
+            continue;
+        met = false;
+        const double units = deficit * w.unitsPerPoint;
+        if (units > capacity.perWanted[i] * kMargin + kSlack) {
+            reachable = false;
+            break;
+        }
+        unitsNeeded += units;
+    }
+    if (met)
+        return Outlook::Met;
+    if (!reachable || unitsNeeded > capacity.total * kMargin + kSlack)
+        return Outlook::Unreachable;
+    return Outlook::MayFit;
+}
+
 } // namespace zeku

@@ -52,6 +52,12 @@ public:
     // slot) to the wish.
     bool reachable(const int16_t* totals, const FitCapacity& capacity) const;
 
+    // The leg loop's check, on totals `base` plus `delta` (by tree slot, added
+    // as 16-bit values like the real totals): Met when the wish is met without
+    // jewels, Unreachable when even jewels cannot meet it, else MayFit.
+    enum class Outlook { Met, MayFit, Unreachable };
+    Outlook outlook(const int16_t* base, const int16_t* delta, const FitCapacity& capacity) const;
+
 private:
     struct Wanted {
         int16_t slot;
