@@ -6,22 +6,39 @@
 #include "ui/main/WindowSupport.h"
 #include "ui/platform/GuiErrorReporter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
 
 namespace {
 
 // With ZEKU_SMOKE_SCREENSHOT set to a file path, the main window saves a PNG
-// of itself once it is on screen and closes, so that a smoke test can check
-// that the real program starts and draws its window.
+// of itself once it is on screen, then opens the manual editor as the user
+// does ("自分で選ぶ") and saves it beside the first one ("-manual.png"), closes
+// both and ends, so that a smoke test can check that the real program starts
+// and draws its windows.
 void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
 {
     const QString path = qEnvironmentVariable("ZEKU_SMOKE_SCREENSHOT");
     if (path.isEmpty())
         return;
     QTimer::singleShot(1500, &window, [&window, path] {
-        const bool saved = window.grab().save(path, "PNG");
-        window.done(saved ? QDialog::Accepted : QDialog::Rejected);
+        bool saved = window.grab().save(path, "PNG");
+        QString editorPath = path;
+        if (editorPath.endsWith(QStringLiteral(".png")))
+            editorPath.chop(4);
+        editorPath += QStringLiteral("-manual.png");
+        bool editorSaved = false;
+        QTimer::singleShot(1500, &window, [editorPath, &editorSaved] {
+            if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                editorSaved = editor->grab().save(editorPath, "PNG");
+                editor->reject();
+            }
+        });
+        constexpr int kChooseYourselfButton = 1037;
+        if (auto* choose = zeku::controlById<QAbstractButton>(&window, kChooseYourselfButton))
+            choose->click(); // returns when the editor has closed
+        window.done(saved && editorSaved ? QDialog::Accepted : QDialog::Rejected);
     });
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real zeku binary under Xvfb on the bundled sample data. With
 # ZEKU_SMOKE_SCREENSHOT set, the main window saves a PNG of itself once it is
-# on screen and closes; the test then checks that the image is the main
-# window's size and not blank. The PNG is kept as a build artefact.
+# on screen, opens the manual editor once and saves it too (…-manual.png), and
+# closes; the test then checks that the main window's image has its size and
+# that neither is blank. The PNGs are kept as build artefacts.
 #
 # usage: smoke_xvfb.sh ZEKU PNG_CHECK DAT_FOLDER OUTPUT_PNG
 set -euo pipefail
@@ -22,7 +23,7 @@ trap 'rm -rf "$work"' EXIT
 # The program reads dat/ and user/ in its working directory.
 cp -r "$dat" "$work/dat"
 mkdir -p "$(dirname "$out")"
-rm -f "$out"
+rm -f "$out" "${out%.png}-manual.png"
 
 cd "$work"
 status=0
@@ -45,6 +46,17 @@ if [ "$width" -ne 985 ] || [ "$height" -ne 700 ]; then
 fi
 if [ "$colours" -lt 8 ]; then
     echo "the screenshot is blank"
+    exit 1
+fi
+editor="${out%.png}-manual.png"
+if [ ! -s "$editor" ]; then
+    echo "the manual editor's screenshot was not written"
+    exit 1
+fi
+read -r width height colours < <("$check" "$editor")
+echo "screenshot $editor: ${width}x${height}, $colours colours"
+if [ "$colours" -lt 8 ]; then
+    echo "the manual editor's screenshot is blank"
     exit 1
 fi
 if [ -d "$work/user" ]; then
