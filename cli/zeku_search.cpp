@@ -208,7 +208,6 @@ int runSearch(const Options& options, const MasterData& master)
         return 2;
     }
 
-    std::signal(SIGINT, onInterrupt);
     SearchResultStore store;
     SearchProgress progress;
     NoticeQueue notices;
@@ -276,6 +275,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
         return 2;
     }
+    // A search catches Ctrl-C from the start: pressed while the data loads,
+    // it cancels the search before its first combination.
+    const bool searching = !options.bench && !options.conditionFile.empty();
+    if (searching)
+        std::signal(SIGINT, onInterrupt);
     MasterData master;
     const MasterLoadResult loaded = master.load(options.datDir);
     if (!loaded.ok()) {

@@ -224,7 +224,14 @@ TEST_F(ZekuSearchCli, MissingMasterFileGivesItsMessage)
 
 TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
 {
-    writeCondition("long.json", benchCondition("7 skills", 100000));
+    // A search that runs for a minute: the 5-skill wish on data three times
+    // the sample's size.
+    ASSERT_TRUE(writeSampleData(s_dir / "dat3", kDefaultSampleSeed, 3).ok);
+    MasterData large;
+    ASSERT_TRUE(large.load(s_dir / "dat3").ok());
+    for (const BenchCondition& b : benchConditions(large))
+        if (b.name.rfind("5 skills, jewels, 3-slot", 0) == 0)
+            writeCondition("long.json", conditionToJson(b.condition));
     const fs::path out = s_dir / "cancel_out.txt", err = s_dir / "cancel_err.txt";
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -234,7 +241,7 @@ TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
         const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ::dup2(o, 1);
         ::dup2(e, 2);
-        ::execl(ZEKU_SEARCH_TOOL, ZEKU_SEARCH_TOOL, "long.json", static_cast<char*>(nullptr));
+        ::execl(ZEKU_SEARCH_TOOL, ZEKU_SEARCH_TOOL, "--dat", "dat3", "long.json", static_cast<char*>(nullptr));
         _exit(127);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
