@@ -1,8 +1,9 @@
 // An index.dat from arbitrary bytes, read as the history index and as the
-// favourites index. The parallel lists must stay in step, and once an index has
-// been written by the program, saving and loading it again changes nothing.
-// (The first save may still normalise: white space that ended a field before a
-// dropped extra field ends the line afterwards and is trimmed.)
+// favourites index. The parallel lists must stay in step, and saving and
+// loading again must settle within a few rounds and then change nothing.
+// (Saves may normalise: white space that ended a field before a dropped or
+// empty field ends the line afterwards and is trimmed, which can empty the
+// last field and expose the one before it, once per field.)
 
 #include "FuzzSupport.h"
 
@@ -25,11 +26,12 @@ bool sameTexts(const SavedFileIndex& a, const SavedFileIndex& b)
     return true;
 }
 
-// Loads `index` from the input, saves it, loads that into `again`, saves and
-// loads once more into `third`.
+// Loads `index` from the input, then saves and loads it round after round:
+// `again` and `third` end as the last two loads, which must be the same.
 template <typename Index>
 void roundTrip(Index& index, Index& again, Index& third, const uint8_t* data, std::size_t size)
 {
+    constexpr int kMaxRounds = 8; // more than the fields of a line
     fuzz::writeInput(index.indexFile(), data, size);
     ZEKU_FUZZ_CHECK(index.load());
     ZEKU_FUZZ_CHECK(index.isConsistent());
@@ -38,10 +40,17 @@ void roundTrip(Index& index, Index& again, Index& third, const uint8_t* data, st
     ZEKU_FUZZ_CHECK(index.save());
     ZEKU_FUZZ_CHECK(again.load());
     ZEKU_FUZZ_CHECK(again.count() <= index.count());
-    ZEKU_FUZZ_CHECK(again.save());
-    ZEKU_FUZZ_CHECK(third.load());
+    bool settled = false;
+    for (int round = 0; round < kMaxRounds && !settled; ++round) {
+        ZEKU_FUZZ_CHECK(again.save());
+        ZEKU_FUZZ_CHECK(third.load());
+        ZEKU_FUZZ_CHECK(third.isConsistent());
+        settled = sameTexts(again, third);
+        if (!settled)
+            ZEKU_FUZZ_CHECK(again.load());
+    }
     fuzz::removeInput(index.indexFile());
-    ZEKU_FUZZ_CHECK(sameTexts(again, third));
+    ZEKU_FUZZ_CHECK(settled);
 }
 
 } // namespace
