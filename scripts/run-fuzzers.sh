@@ -45,7 +45,8 @@ for exe in "${targets[@]}"; do
     fi
     log=$work/$name.log
     # A single input running longer than the whole budget counts as a hang.
-    TMPDIR=$work/tmp "$exe" -max_total_time="$seconds" -timeout=$((seconds + 10)) \
+    # A fixed seed makes a run repeatable; ZEKU_FUZZ_SEED picks another.
+    TMPDIR=$work/tmp "$exe" -seed="${ZEKU_FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=$((seconds + 10)) \
         -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1
     status=$?
     runs=$(grep -Eo '^Done [0-9]+ runs' "$log" | tail -n 1)
