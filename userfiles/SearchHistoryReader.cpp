@@ -41,6 +41,8 @@ private:
 
     bool readDataBase();
     bool readCondition();
+    template <typename OnEntry>
+    bool readListSection(bool keyRequired, OnEntry onEntry);
     bool readPieceList(bool withJewels);
     bool readExcludedSkills();
     bool readRecords();
@@ -183,8 +185,11 @@ bool HistoryReader::readCondition()
     }
 }
 
-bool HistoryReader::readPieceList(bool withJewels)
+template <typename OnEntry>
+bool HistoryReader::readListSection(bool keyRequired, OnEntry onEntry)
 {
+    // The three lists: a missing Count is an empty list, a line that does not
+    // parse counts but is skipped, and an early end is a short list.
     int32_t count = 0;
     switch (readCount(count)) {
     case Count::Missing:
@@ -196,11 +201,19 @@ bool HistoryReader::readPieceList(bool withJewels)
     }
     for (int32_t i = 0; i < count; ++i) {
         bool ended = false;
-        if (!nextEntry(true, &ended)) {
+        if (!nextEntry(keyRequired, &ended)) {
             if (ended)
                 break;
             continue;
         }
+        onEntry();
+    }
+    return true;
+}
+
+bool HistoryReader::readPieceList(bool withJewels)
+{
+    return readListSection(true, [&] {
         const ItemKeyParts parts = splitItemKey(m_parsed.key);
         const std::string& name = m_parsed.fields[0];
         if (parts.kind >= 1 && parts.kind <= kPartCount) {
@@ -214,33 +227,16 @@ bool HistoryReader::readPieceList(bool withJewels)
             if (const Jewel* jewel = findJewelByName(m_master, name))
                 m_out.condition.excludedItems.add(*jewel);
         }
-    }
-    return true;
+    });
 }
 
 bool HistoryReader::readExcludedSkills()
 {
-    int32_t count = 0;
-    switch (readCount(count)) {
-    case Count::Missing:
-        return true;
-    case Count::Bad:
-        return false;
-    case Count::Read:
-        break;
-    }
-    for (int32_t i = 0; i < count; ++i) {
-        bool ended = false;
-        if (!nextEntry(false, &ended)) {
-            if (ended)
-                break;
-            continue;
-        }
+    return readListSection(false, [&] {
         if (m_parsed.fields.size() >= 2)
             m_out.condition.excludedSkills.add(parseLenientUInt16(m_parsed.fields[0]),
                                                parseLenientInt16(m_parsed.fields[1]));
-    }
-    return true;
+    });
 }
 
 bool HistoryReader::readRecords()
