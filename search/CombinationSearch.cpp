@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <new>
 
 namespace zeku {
@@ -14,6 +15,14 @@ namespace {
 // Thrown to abandon the search on cancel or at the result limit; the outcome
 // is set before it is thrown.
 struct SearchAbort {};
+
+uint16_t largestGroupCapacity(const PreparedSearch& prep)
+{
+    uint16_t largest = 0;
+    for (const CandidateGroup& group : prep.groups)
+        largest = std::max(largest, group.capacity);
+    return largest;
+}
 
 // The combination under test and the walk over all combinations.
 //
@@ -24,8 +33,11 @@ class CombinationWalker {
 public:
     CombinationWalker(SearchCondition& condition, const SearchRun& run, PreparedSearch& prep)
         : m_condition(condition), m_run(run), m_prep(prep), m_work(condition, prep),
-          m_progress(run, prep.total), m_fitter(m_work, prep)
+          m_progress(run, prep.total), m_fitter(m_work, prep),
+          m_deadEnds(prep.slotTree.size(), largestGroupCapacity(prep))
     {
+        if (condition.useJewels)
+            m_fitter.useMemo(&m_deadEnds);
         for (int part = kPartCount - 1; part >= 0; --part) {
             uint64_t groups = prep.partGroups[part].size();
             uint64_t pieces = 0;
@@ -68,6 +80,18 @@ public:
             m_leafGroups.push_back(leaf);
         }
         m_capacityWithLeg.resize(m_legCapacityValues.size());
+        m_legPieces = 0;
+        for (const LeafGroup& leaf : m_leafGroups)
+            m_legPieces += leaf.pieces;
+        m_legBestGain.assign(m_legCapacityValues.size(), -std::numeric_limits<double>::infinity());
+        m_legLeastGain.assign(m_legCapacityValues.size(), 0.0);
+        if (m_condition.useJewels) {
+            for (LeafGroup& leaf : m_leafGroups) {
+                leaf.gainUnits = m_fitter.bound().gainUnits(&m_denseDelta[leaf.deltaOffset]);
+                double& best = m_legBestGain[leaf.capacityIndex];
+                best = std::max(best, leaf.gainUnits);
+            }
+        }
     }
 
     // The fixed pieces alone are the first combination; then every choice of
@@ -102,23 +126,47 @@ private:
         return m_fitter.fit();
     }
 
-    // Visit(part): try each group of the part in order, then leave it empty.
+    // Visit(part): the subtree of every choice for parts `part`..4, unless it
+    // is known to hold nothing that passes.
     void visit(int part, uint64_t rawPrefix)
     {
-        if (m_boundsUsable && subtreeCannotPass(part)) {
-            // Nothing below can pass: count its steps at once. The first thing
-            // the subtree would do is a cancel check, so that stays.
-            const uint64_t steps = m_suffixGroups[part] - 1;
-            if (steps > 0) {
-                checkCancel();
-                m_progress.countSteps(steps, rawPrefix * (m_suffixPieces[part] - 1));
+        if ((m_boundsUsable || m_linearBoundUsable) && subtreeCannotPass(part)) {
+            skipSubtree(part, rawPrefix);
+            return;
+        }
+        // The root is walked once; below it the same state often comes back.
+        const bool remember = part > 0 && m_condition.useJewels && m_deadEnds.enabled();
+        DeadEndMemo::Key key;
+        if (remember) {
+            key = m_deadEnds.keyOf(part, m_work);
+            if (m_deadEnds.contains(key)) {
+                skipSubtree(part, rawPrefix);
+                return;
             }
-            return;
         }
-        if (part == kPartCount - 1) {
+        const uint64_t passesBefore = m_passes;
+        if (part == kPartCount - 1)
             visitLastPart(rawPrefix);
-            return;
+        else
+            visitGroups(part, rawPrefix);
+        if (remember && m_passes == passesBefore)
+            m_deadEnds.insert(key);
+    }
+
+    // A subtree where nothing can pass: count its steps at once. The first
+    // thing the subtree would do is a cancel check, so that stays.
+    void skipSubtree(int part, uint64_t rawPrefix)
+    {
+        const uint64_t steps = m_suffixGroups[part] - 1;
+        if (steps > 0) {
+            checkCancel();
+            m_progress.countSteps(steps, rawPrefix * (m_suffixPieces[part] - 1));
         }
+    }
+
+    // Try each group of the part (not the leg) in order, then leave it empty.
+    void visitGroups(int part, uint64_t rawPrefix)
+    {
         const std::vector<int32_t>& groups = m_prep.partGroups[part];
         for (int32_t g : groups) {
             checkCancel();
@@ -129,13 +177,12 @@ private:
             if (!testCombination()) {
                 if (m_condition.useJewels)
                     m_work.resetPlacedJewels();
-                if (part < kPartCount - 1)
-                    visit(part + 1, rawHere);
+                visit(part + 1, rawHere);
                 continue;
             }
+            ++m_passes;
             // A passing combination is never extended: count its supersets.
-            if (part < kPartCount - 1)
-                m_progress.countSteps(m_suffixGroups[part + 1] - 1, rawHere * (m_suffixPieces[part + 1] - 1));
+            m_progress.countSteps(m_suffixGroups[part + 1] - 1, rawHere * (m_suffixPieces[part + 1] - 1));
             if (isMinimal()) {
                 const int32_t before = m_run.store->count();
                 expandAndStore();
@@ -147,8 +194,7 @@ private:
         }
         if (!m_work.partIsFixed(part))
             m_work.setPart(part, -1);
-        if (part < kPartCount - 1)
-            visit(part + 1, rawPrefix);
+        visit(part + 1, rawPrefix);
     }
 
     // Visit(leg), where most combinations are tested. The leg is empty on
@@ -177,7 +223,40 @@ private:
         const int16_t* base = m_work.totals(); // part 4 is empty between the groups
         const WantedCheck* wanted = m_wantedChecks.data();
         const std::size_t wantedCount = m_wantedChecks.size();
-        for (const LeafGroup& leaf : m_leafGroups) {
+        // With jewels, a linear condition on each group's points rejects
+        // most groups before the full outlook; if it rejects them all, the
+        // loop is counted at once.
+        const bool prefiltered = mayFit && m_totalsStayInRange;
+        if (prefiltered) {
+            bool anyMayPass = false;
+            for (std::size_t k = 0; k < m_capacityWithLeg.size(); ++k) {
+                m_legLeastGain[k] = m_fitter.bound().leastGainUnits(base, m_capacityWithLeg[k]);
+                anyMayPass = anyMayPass || m_legBestGain[k] >= m_legLeastGain[k];
+            }
+            if (!anyMayPass) {
+                checkCancel();
+                m_progress.countSteps(m_leafGroups.size(), rawPrefix * m_legPieces);
+                return;
+            }
+        }
+        // Groups the prefilter rejects are counted in runs, before the next
+        // group that is looked at and at the end.
+        uint64_t skippedSteps = 0, skippedPieces = 0;
+        auto countSkipped = [&] {
+            if (skippedSteps == 0)
+                return;
+            checkCancel();
+            m_progress.countSteps(skippedSteps, rawPrefix * skippedPieces);
+            skippedSteps = skippedPieces = 0;
+        };
+        for (std::size_t k = 0; k < m_leafGroups.size(); ++k) {
+            const LeafGroup& leaf = m_leafGroups[k];
+            if (prefiltered && leaf.gainUnits < m_legLeastGain[leaf.capacityIndex]) {
+                ++skippedSteps;
+                skippedPieces += leaf.pieces;
+                continue;
+            }
+            countSkipped();
             checkCancel();
             const uint64_t rawHere = rawPrefix * leaf.pieces;
             m_progress.countSteps(1, rawHere);
@@ -201,6 +280,8 @@ private:
             // A group that meets the wish alone passes before any bound; one
             // that needs jewels was checked against the bound just above.
             const bool passes = m_condition.useJewels ? m_fitter.fit(true) : true;
+            if (passes)
+                ++m_passes;
             if (passes && isMinimal()) {
                 const int32_t before = m_run.store->count();
                 expandAndStore();
@@ -211,6 +292,7 @@ private:
                 m_work.resetPlacedJewels();
             m_work.setPart(part, -1);
         }
+        countSkipped();
     }
 
     // True when no choice of groups (or nothing) for parts `part`..4 can pass,
@@ -219,11 +301,21 @@ private:
     bool subtreeCannotPass(int part)
     {
         const int16_t* base = m_work.totals();
+        if (m_linearBoundUsable) {
+            // The parts set so far and the best any later part could add, on
+            // the linear condition of FitBound::gainUnits.
+            m_fitter.capacity(m_leafCapacity);
+            if (m_fitter.bound().leastGainUnits(base, m_leafCapacity) > m_bestGainFrom[part])
+                return true;
+            if (!m_boundsUsable)
+                return false;
+        }
         const int32_t* best = &m_bestRemaining[static_cast<std::size_t>(part) * m_slotCount];
         for (std::size_t s = 0; s < m_slotCount; ++s)
             m_leafTotals[s] = static_cast<int16_t>(base[s] + best[s]);
         if (m_condition.useJewels) {
-            m_fitter.capacity(m_leafCapacity);
+            if (!m_linearBoundUsable)
+                m_fitter.capacity(m_leafCapacity);
             for (int later = part; later < kPartCount; ++later)
                 m_fitter.bound().addHolder(m_leafCapacity, m_mostSlotsOfPart[later]);
             return !m_fitter.bound().reachable(m_leafTotals.data(), m_leafCapacity);
@@ -288,7 +380,31 @@ private:
         bool mixed = false;
         for (int d : direction)
             mixed = mixed || d == 2;
-        m_boundsUsable = !mixed && magnitude < 32000;
+        m_totalsStayInRange = magnitude < 32000;
+        m_boundsUsable = !mixed && m_totalsStayInRange;
+        m_linearBoundUsable = m_condition.useJewels && m_totalsStayInRange;
+        if (m_linearBoundUsable)
+            buildLinearBounds();
+    }
+
+    // Per depth, the most the parts not yet chosen can add to the linear
+    // condition: each part its best group (points and slots) or nothing.
+    void buildLinearBounds()
+    {
+        std::vector<int16_t> delta(m_slotCount);
+        m_bestGainFrom[kPartCount] = 0.0;
+        for (int part = kPartCount - 1; part >= 0; --part) {
+            double best = 0.0;
+            for (int32_t g : m_prep.partGroups[part]) {
+                const CandidateGroup& group = m_prep.groups[static_cast<std::size_t>(g)];
+                std::fill(delta.begin(), delta.end(), int16_t{0});
+                for (const SlotPoints& p : group.relevantSlots)
+                    delta[static_cast<std::size_t>(p.slot)] = add16(delta[static_cast<std::size_t>(p.slot)], p.points);
+                best = std::max(best, m_fitter.bound().gainUnits(delta.data()) +
+                                          m_fitter.bound().holderUnits(group.capacity));
+            }
+            m_bestGainFrom[part] = m_bestGainFrom[part + 1] + best;
+        }
     }
 
     // No unfixed group may be superfluous: without it the wish must fail.
@@ -402,6 +518,8 @@ private:
     WorkingSet m_work;
     ProgressCounter m_progress;
     JewelFitter m_fitter;
+    DeadEndMemo m_deadEnds;
+    uint64_t m_passes = 0; // combinations that passed the test so far
     SearchOutcome m_outcome = OutcomeRunning;
 
     uint64_t m_suffixGroups[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
@@ -417,6 +535,7 @@ private:
         uint64_t pieces;
         std::size_t capacityIndex; // into m_legCapacityValues
         std::size_t deltaOffset;   // into m_denseDelta
+        double gainUnits = 0.0;    // see FitBound::gainUnits
     };
     std::size_t m_slotCount = 0;
     std::vector<WantedCheck> m_wantedChecks;
@@ -426,6 +545,12 @@ private:
     std::vector<int32_t> m_bestRemaining; // per depth and tree slot, see buildSubtreeBounds
     uint16_t m_mostSlotsOfPart[kPartCount] = {}; // largest group capacity per part (0: none)
     bool m_boundsUsable = false;
+    bool m_totalsStayInRange = false; // no total can leave the 16-bit range
+    bool m_linearBoundUsable = false;
+    double m_bestGainFrom[kPartCount + 1] = {}; // see buildLinearBounds
+    std::vector<double> m_legBestGain;  // per leg slot count: the largest gain of its groups
+    std::vector<double> m_legLeastGain; // per leg slot count: the least gain that may pass
+    uint64_t m_legPieces = 0;          // pieces in all leg groups
     FitCapacity m_otherCapacity;                 // what the holders other than the leg can bring
     std::vector<uint16_t> m_legCapacityValues;   // distinct slot counts of the leg groups
     std::vector<FitCapacity> m_capacityWithLeg;  // m_otherCapacity plus a leg of each slot count

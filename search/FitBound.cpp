@@ -22,6 +22,12 @@ int sizeIndex(uint16_t free)
     return free < kSizes ? free : 0;
 }
 
+// The wanted entries the linear condition reads: trees some jewel serves.
+bool linearTerm(int16_t threshold, double unitsPerPoint)
+{
+    return threshold != 0 && unitsPerPoint < std::numeric_limits<double>::infinity();
+}
+
 } // namespace
 
 FitBound::FitBound(const PreparedSearch& prep, const std::vector<int16_t>& thresholds,
@@ -97,6 +103,13 @@ FitBound::FitBound(const PreparedSearch& prep, const std::vector<int16_t>& thres
                                   raising ? unitsPerRaisePoint[slot] : unitsPerLowerPoint[slot],
                                   slot * 2 * kSizes + (raising ? 0 : kSizes)});
     }
+    // Each term of the linear condition is below 2^17 points times its units
+    // per point; a dozen roundings of such sums stay far below this.
+    double scale = 1.0;
+    for (const Wanted& w : m_wanted)
+        if (linearTerm(w.threshold, w.unitsPerPoint))
+            scale += 131072.0 * w.unitsPerPoint;
+    m_linearSlack = scale * 1e-9;
 }
 
 void FitBound::addHolder(FitCapacity& capacity, uint16_t free) const
@@ -130,6 +143,35 @@ bool FitBound::reachable(const int16_t* totals, const FitCapacity& capacity) con
         unitsNeeded += units;
     }
     return unitsNeeded <= capacity.total * kMargin + kSlack;
+}
+
+double FitBound::gainUnits(const int16_t* delta) const
+{
+    double units = 0.0;
+    for (const Wanted& w : m_wanted) {
+        if (!linearTerm(w.threshold, w.unitsPerPoint))
+            continue;
+        const int points = delta[static_cast<std::size_t>(w.slot)];
+        units += (w.threshold > 0 ? points : -points) * w.unitsPerPoint;
+    }
+    return units;
+}
+
+double FitBound::holderUnits(uint16_t free) const
+{
+    return free == 0 ? 0.0 : free * m_unitsPerSlot[sizeIndex(free)] * kMargin;
+}
+
+double FitBound::leastGainUnits(const int16_t* base, const FitCapacity& capacity) const
+{
+    double units = 0.0;
+    for (const Wanted& w : m_wanted) {
+        if (!linearTerm(w.threshold, w.unitsPerPoint))
+            continue;
+        const int current = base[static_cast<std::size_t>(w.slot)];
+        units += (w.threshold > 0 ? w.threshold - current : current - w.threshold) * w.unitsPerPoint;
+    }
+    return units - (capacity.total * kMargin + kSlack) - m_linearSlack;
 }
 
 FitBound::Outlook FitBound::outlook(const int16_t* base, const int16_t* delta, const FitCapacity& capacity) const

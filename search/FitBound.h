@@ -58,6 +58,18 @@ public:
     enum class Outlook { Met, MayFit, Unreachable };
     Outlook outlook(const int16_t* base, const int16_t* delta, const FitCapacity& capacity) const;
 
+    // A cheaper necessary condition for the leg loop, linear in the group's
+    // points: outlook() can say anything but Unreachable for totals `base`
+    // plus `delta` only when gainUnits(delta) >= leastGainUnits(base, capacity).
+    // (The sum of all shortfalls in units is at most the sum of the positive
+    // ones, which must fit the capacity.) Trees no jewel serves and
+    // thresholds of 0 take no part; the margin covers rounding.
+    double gainUnits(const int16_t* delta) const;
+    double leastGainUnits(const int16_t* base, const FitCapacity& capacity) const;
+    // What a holder with `free` free slots adds to capacity.total, with the
+    // margin: a holder added to the capacity lowers leastGainUnits by at most this.
+    double holderUnits(uint16_t free) const;
+
 private:
     struct Wanted {
         int16_t slot;
@@ -66,6 +78,7 @@ private:
         std::size_t perSlotRow;  // into m_treeUnitsPerSlot
     };
     std::vector<Wanted> m_wanted;
+    double m_linearSlack = 0.0; // rounding margin of the linear condition
     // Per tree slot and holder size: units one free slot can bring that tree,
     // raising [slot * 2 * kSizes + size] and lowering [... + kSizes + size].
     std::vector<double> m_treeUnitsPerSlot;

@@ -76,6 +76,20 @@ bool JewelFitter::fit(bool boundChecked)
             return false;
     }
 
+    if (!m_memo || !m_memo->enabled())
+        return runGreedy();
+    const DeadEndMemo::Key key = m_memo->keyOf(DeadEndMemo::kFittingDepth, m_work);
+    if (m_memo->contains(key))
+        return false;
+    const bool passed = runGreedy();
+    if (!passed)
+        m_memo->insert(key);
+    return passed;
+}
+
+// Steps 1 and 4 to 6 of the fitting, on a combination that may pass.
+bool JewelFitter::runGreedy()
+{
     // Step 1 and 4: deficits in wanted order, then sorted.
     const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
     const std::vector<int16_t>& slots = m_work.wantedSlots();

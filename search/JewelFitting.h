@@ -11,6 +11,7 @@
 //
 // All ratios are single-precision floats, compared exactly.
 
+#include "search/DeadEndMemo.h"
 #include "search/FitBound.h"
 #include "search/WorkingSet.h"
 
@@ -30,6 +31,9 @@ public:
     // Tests the working set, placing jewels as it goes (the caller resets them).
     // `boundChecked`: the caller already knows the bound holds.
     bool fit(bool boundChecked = false);
+
+    // Fittings that fail are remembered in `memo` (may be null) and not run again.
+    void useMemo(DeadEndMemo* memo) { m_memo = memo; }
 
     // The quick necessary condition the fitting checks first.
     const FitBound& bound() const { return m_bound; }
@@ -52,6 +56,7 @@ private:
         void updateOrder() { order = int32_t{remaining()} * 65536 + (65535 - options); }
     };
 
+    bool runGreedy();
     void sortDeficits();
     int32_t chooseJewel(const SkillJewelList& list, uint16_t sizeLimit) const;
     bool placeJewel(int32_t jewel);
@@ -66,6 +71,7 @@ private:
     uint16_t m_largestCapacity = 0;
     FitBound m_bound;
     FitCapacity m_capacity; // scratch for fit()
+    DeadEndMemo* m_memo = nullptr;
 };
 
 } // namespace zeku
