@@ -262,8 +262,9 @@ private:
             m_progress.countSteps(1, rawHere);
             const int16_t* delta = &m_denseDelta[leaf.deltaOffset];
             if (mayFit) {
-                if (m_fitter.bound().outlook(base, delta, m_capacityWithLeg[leaf.capacityIndex]) ==
-                    FitBound::Outlook::Unreachable)
+                if (m_totalsStayInRange &&
+                    m_fitter.bound().outlook(base, delta, m_capacityWithLeg[leaf.capacityIndex]) ==
+                        FitBound::Outlook::Unreachable)
                     continue;
             } else {
                 bool allMet = true;
@@ -279,7 +280,7 @@ private:
             m_work.setPart(part, leaf.group);
             // A group that meets the wish alone passes before any bound; one
             // that needs jewels was checked against the bound just above.
-            const bool passes = m_condition.useJewels ? m_fitter.fit(true) : true;
+            const bool passes = m_condition.useJewels ? m_fitter.fit(m_totalsStayInRange) : true;
             if (passes)
                 ++m_passes;
             if (passes && isMinimal()) {
@@ -383,6 +384,7 @@ private:
         m_totalsStayInRange = magnitude < 32000;
         m_boundsUsable = !mixed && m_totalsStayInRange;
         m_linearBoundUsable = m_condition.useJewels && m_totalsStayInRange;
+        m_fitter.useBounds(m_totalsStayInRange);
         if (m_linearBoundUsable)
             buildLinearBounds();
     }

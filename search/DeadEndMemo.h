@@ -47,7 +47,7 @@ public:
     void insert(const Key& key);
 
 private:
-    static constexpr std::size_t kSets = std::size_t{1} << 15;
+    static constexpr std::size_t kSets = std::size_t{1} << 16;
     static constexpr std::size_t kWays = 2;
 
     uint64_t* entry(std::size_t set, std::size_t way) { return &m_table[(set * kWays + way) * m_words]; }

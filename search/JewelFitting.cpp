@@ -9,16 +9,68 @@ namespace {
 // the bound only guards against a loop on damaged data.
 constexpr int kMaxFittingSteps = 1 << 16;
 
+uint16_t largestHolder(const WorkingSet& work, const PreparedSearch& prep)
+{
+    uint16_t largest = work.holder(kWeaponHolder).capacity;
+    for (const CandidateGroup& group : prep.groups)
+        largest = std::max(largest, group.capacity);
+    return largest;
+}
+
 } // namespace
 
 JewelFitter::JewelFitter(WorkingSet& work, const PreparedSearch& prep)
-    : m_work(work), m_prep(prep), m_deficits(prep.slotOfWanted.size()), m_deficitOfSlot(prep.slotTree.size(), 0),
-      m_bound(prep, work.wantedThresholds(), work.wantedSlots()), m_capacity(m_bound.emptyCapacity())
+    : m_work(work), m_prep(prep), m_bound(prep, work.wantedThresholds(), work.wantedSlots()),
+      m_slotBound(prep, work.wantedThresholds(), work.wantedSlots(), largestHolder(work, prep)),
+      m_capacity(m_bound.emptyCapacity())
 {
     std::size_t maxJewels = 0;
     for (int h = 0; h < kHolderCount; ++h)
         maxJewels += work.holder(h).placed.capacity();
     m_taken.reserve(maxJewels);
+    flattenCandidates();
+
+    const std::size_t n = prep.slotOfWanted.size();
+    m_slotOfWanted = prep.slotOfWanted;
+    m_required = work.wantedThresholds();
+    m_current.assign(n, 0);
+    m_options.assign(n, 0);
+    m_sortKey.assign(n, 0);
+    m_order.assign(n, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        m_options[i] = static_cast<uint16_t>(m_listOfSlot[static_cast<std::size_t>(m_slotOfWanted[i])].count);
+    m_deficitOfSlot.assign(prep.slotTree.size(), 0);
+    std::vector<bool> seen(prep.slotTree.size(), false);
+    for (std::size_t i = n; i-- > 0;) {
+        const auto slot = static_cast<std::size_t>(m_slotOfWanted[i]);
+        m_slotsDistinct = m_slotsDistinct && !seen[slot];
+        seen[slot] = true;
+        m_deficitOfSlot[slot] = static_cast<int16_t>(i);
+    }
+}
+
+void JewelFitter::flattenCandidates()
+{
+    m_listOfSlot.assign(m_prep.slotTree.size(), CandidateRange{});
+    m_slotHasList.assign(m_prep.slotTree.size(), false);
+    for (std::size_t slot = 0; slot < m_prep.slotTree.size(); ++slot) {
+        const int32_t listIndex = m_prep.listOfSlot.empty() ? -1 : m_prep.listOfSlot[slot];
+        if (listIndex < 0)
+            continue;
+        const SkillJewelList& list = m_prep.jewelLists[static_cast<std::size_t>(listIndex)];
+        CandidateRange& range = m_listOfSlot[slot];
+        range.first = static_cast<uint32_t>(m_candidates.size());
+        range.count = static_cast<uint32_t>(list.candidates.size());
+        range.bestRatio = list.bestRatio;
+        m_slotHasList[slot] = true;
+        for (const JewelCandidate& c : list.candidates) {
+            const PreparedJewel& jewel = m_prep.jewels[static_cast<std::size_t>(c.jewel)];
+            m_candidates.push_back(Candidate{c.jewel, jewel.slots, jewel.rarity, static_cast<float>(jewel.slots),
+                                             c.penalty, static_cast<uint32_t>(m_entries.size()),
+                                             static_cast<uint32_t>(jewel.wantedPoints.size())});
+            m_entries.insert(m_entries.end(), jewel.wantedPoints.begin(), jewel.wantedPoints.end());
+        }
+    }
 }
 
 void JewelFitter::setPartsWithCandidates(const bool (&hasCandidates)[kPartCount])
@@ -44,18 +96,17 @@ void JewelFitter::capacity(FitCapacity& out) const
             m_bound.addHolder(out, m_work.holder(part).freeSlots());
 }
 
-// Largest remaining first; equal remaining: fewer jewel options first.
+// An exchange sort, as the order of equal deficits depends on it.
 void JewelFitter::sortDeficits()
 {
-    const std::size_t n = m_deficits.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        for (std::size_t j = i + 1; j < n; ++j) {
-            if (m_deficits[i].order < m_deficits[j].order)
-                std::swap(m_deficits[i], m_deficits[j]);
-        }
-    }
-    for (std::size_t i = n; i-- > 0;)
-        m_deficitOfSlot[static_cast<std::size_t>(m_deficits[i].slot)] = static_cast<int16_t>(i);
+    const std::size_t n = m_order.size();
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j)
+            if (m_sortKey[m_order[i]] < m_sortKey[m_order[j]])
+                std::swap(m_order[i], m_order[j]);
+    if (!m_slotsDistinct)
+        for (std::size_t i = n; i-- > 0;)
+            m_deficitOfSlot[static_cast<std::size_t>(m_slotOfWanted[m_order[i]])] = static_cast<int16_t>(m_order[i]);
 }
 
 bool JewelFitter::fit(bool boundChecked)
@@ -70,9 +121,13 @@ bool JewelFitter::fit(bool boundChecked)
 
     // No greedy choice can complete a combination whose real totals could not
     // reach the wish even if every free slot held the best jewel for each skill.
-    if (!boundChecked) {
-        capacity(m_capacity);
-        if (!m_bound.reachable(m_work.totals(), m_capacity))
+    if (m_boundsOn) {
+        if (!boundChecked) {
+            capacity(m_capacity);
+            if (!m_bound.reachable(m_work.totals(), m_capacity))
+                return false;
+        }
+        if (m_slotBound.usable() && m_slotBound.slotsNeeded(m_work.totals()) > freeSlots())
             return false;
     }
 
@@ -91,14 +146,11 @@ bool JewelFitter::fit(bool boundChecked)
 bool JewelFitter::runGreedy()
 {
     // Step 1 and 4: deficits in wanted order, then sorted.
-    const std::vector<int16_t>& thresholds = m_work.wantedThresholds();
-    const std::vector<int16_t>& slots = m_work.wantedSlots();
-    for (std::size_t i = 0; i < m_deficits.size(); ++i) {
-        const int16_t slot = slots[i];
-        const int32_t list = m_prep.listOfSlot[static_cast<std::size_t>(slot)];
-        m_deficits[i] = Deficit{slot, thresholds[i], m_work.total(slot),
-                                static_cast<uint16_t>(list < 0 ? 0 : m_prep.jewelLists[static_cast<std::size_t>(list)].candidates.size()), 0};
-        m_deficits[i].updateOrder();
+    const std::size_t n = m_order.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        m_current[i] = m_work.total(m_slotOfWanted[i]);
+        updateSortKey(i);
+        m_order[i] = static_cast<uint16_t>(i);
     }
     sortDeficits();
 
@@ -109,89 +161,109 @@ bool JewelFitter::runGreedy()
             m_largestCapacity = std::max(m_largestCapacity, m_work.holder(part).capacity);
 
     // Step 6.
+    uint16_t free = freeSlots();
     for (int step = 0; step < kMaxFittingSteps; ++step) {
         bool allMet = true;
-        for (const Deficit& d : m_deficits)
-            if (!thresholdMet(d.required, d.current)) {
+        for (std::size_t i = 0; i < n; ++i)
+            if (!thresholdMet(m_required[i], m_current[i])) {
                 allMet = false;
                 break;
             }
         if (allMet)
             return m_work.wantedSkillsMet();
 
-        const Deficit& q = m_deficits.front();
-        const int32_t listIndex = m_prep.listOfSlot[static_cast<std::size_t>(q.slot)];
-        if (listIndex < 0)
+        const std::size_t q = m_order.front();
+        const auto qSlot = static_cast<std::size_t>(m_slotOfWanted[q]);
+        if (!m_slotHasList[qSlot])
             return false;
-        const SkillJewelList& list = m_prep.jewelLists[static_cast<std::size_t>(listIndex)];
+        const CandidateRange& list = m_listOfSlot[qSlot];
 
-        const uint16_t free = freeSlots();
         if (free == 0)
             return false;
         const float reach = static_cast<float>(free) * list.bestRatio;
-        const int16_t remaining = q.remaining();
-        if (q.required > 0 && static_cast<float>(remaining) > reach)
+        const int16_t qRemaining = remaining(q);
+        if (m_required[q] > 0 && static_cast<float>(qRemaining) > reach)
             return false;
-        if (q.required < 0 && static_cast<float>(remaining) < reach)
+        if (m_required[q] < 0 && static_cast<float>(qRemaining) < reach)
             return false;
 
         const uint16_t sizeLimit = std::min(m_largestCapacity, free);
         const int32_t chosen = chooseJewel(list, sizeLimit);
         if (chosen < 0)
             return false;
-        if (!placeJewel(chosen)) {
+        const PreparedJewel& jewel = m_prep.jewels[static_cast<std::size_t>(chosen)];
+        if (placeJewel(chosen)) {
+            free = static_cast<uint16_t>(free - jewel.slots);
+        } else {
             repack();
-            if (!placeJewel(chosen))
+            const bool placed = placeJewel(chosen);
+            free = freeSlots();
+            if (!placed)
                 return false;
         }
-        for (const SlotPoints& p : m_prep.jewels[static_cast<std::size_t>(chosen)].wantedPoints) {
-            Deficit& d = m_deficits[static_cast<std::size_t>(m_deficitOfSlot[static_cast<std::size_t>(p.slot)])];
-            d.current = add16(d.current, p.points);
-            d.updateOrder();
+        for (const SlotPoints& p : jewel.wantedPoints) {
+            const auto i = static_cast<std::size_t>(m_deficitOfSlot[static_cast<std::size_t>(p.slot)]);
+            m_current[i] = add16(m_current[i], p.points);
+            updateSortKey(i);
         }
         sortDeficits();
     }
     return false;
 }
 
-int32_t JewelFitter::chooseJewel(const SkillJewelList& list, uint16_t sizeLimit) const
+namespace {
+
+// Points per slot as the scores need them: x / slots in single precision.
+// Dividing by 1 or 2 is exact, so those skip the division.
+inline float perSlot(int x, uint16_t slots, float slotsF)
+{
+    if (slots == 1)
+        return static_cast<float>(x);
+    if (slots == 2)
+        return static_cast<float>(x) * 0.5f;
+    return static_cast<float>(x) / slotsF;
+}
+
+} // namespace
+
+int32_t JewelFitter::chooseJewel(const CandidateRange& list, uint16_t sizeLimit) const
 {
     int32_t best = -1;
     float bestGain = 0.0f, bestLoss = 0.0f, bestPenalty = 0.0f;
     uint16_t bestSlots = 0, bestRarity = 0;
-    for (const JewelCandidate& candidate : list.candidates) {
-        const PreparedJewel& jewel = m_prep.jewels[static_cast<std::size_t>(candidate.jewel)];
-        const uint16_t s = jewel.slots;
+    const Candidate* end = m_candidates.data() + list.first + list.count;
+    for (const Candidate* c = m_candidates.data() + list.first; c != end; ++c) {
+        const uint16_t s = c->slots;
         if (s > sizeLimit)
             continue;
-        const float fs = static_cast<float>(s);
         float gain = 0.0f, loss = 0.0f;
-        for (const SlotPoints& r : jewel.wantedPoints) {
-            const Deficit& d = m_deficits[static_cast<std::size_t>(m_deficitOfSlot[static_cast<std::size_t>(r.slot)])];
-            const int w = d.required;
-            const int m = d.remaining();
-            const int p = r.points;
+        const SlotPoints* entry = m_entries.data() + c->firstEntry;
+        for (uint32_t e = 0; e < c->entryCount; ++e) {
+            const auto i = static_cast<std::size_t>(m_deficitOfSlot[static_cast<std::size_t>(entry[e].slot)]);
+            const int w = m_required[i];
+            const int m = remaining(i);
+            const int p = entry[e].points;
             if (w > 0) {
                 if (m < 1) {
                     if (m - p > 0)
-                        loss += static_cast<float>(m - p) / fs;
+                        loss += perSlot(m - p, s, c->slotsF);
                 } else if (p >= m) {
-                    gain += static_cast<float>(m) / fs;
+                    gain += perSlot(m, s, c->slotsF);
                 } else if (p >= 1) {
-                    gain += static_cast<float>(p) / fs;
+                    gain += perSlot(p, s, c->slotsF);
                 } else {
-                    loss += static_cast<float>(-p) / fs;
+                    loss += perSlot(-p, s, c->slotsF);
                 }
             } else if (w < 0) {
                 if (m >= 0) {
                     if (m - p < 0)
-                        loss += static_cast<float>(p - m) / fs;
+                        loss += perSlot(p - m, s, c->slotsF);
                 } else if (p <= m) {
-                    gain += static_cast<float>(-m) / fs;
+                    gain += perSlot(-m, s, c->slotsF);
                 } else if (p < 0) {
-                    gain += static_cast<float>(-p) / fs;
+                    gain += perSlot(-p, s, c->slotsF);
                 } else {
-                    loss += static_cast<float>(p) / fs;
+                    loss += perSlot(p, s, c->slotsF);
                 }
             } else {
                 return -1; // a wanted threshold of 0: nothing can be chosen
@@ -207,14 +279,14 @@ int32_t JewelFitter::chooseJewel(const SkillJewelList& list, uint16_t sizeLimit)
         else if (loss != bestLoss)
             better = false;
         else
-            better = candidate.penalty > bestPenalty || s < bestSlots || (s == bestSlots && jewel.rarity < bestRarity);
+            better = c->penalty > bestPenalty || s < bestSlots || (s == bestSlots && c->rarity < bestRarity);
         if (better) {
-            best = candidate.jewel;
+            best = c->jewel;
             bestGain = gain;
             bestLoss = loss;
-            bestPenalty = candidate.penalty;
+            bestPenalty = c->penalty;
             bestSlots = s;
-            bestRarity = jewel.rarity;
+            bestRarity = c->rarity;
         }
     }
     return best;

@@ -13,6 +13,7 @@
 
 #include "search/DeadEndMemo.h"
 #include "search/FitBound.h"
+#include "search/SlotBound.h"
 #include "search/WorkingSet.h"
 
 #include <cstdint>
@@ -35,8 +36,10 @@ public:
     // Fittings that fail are remembered in `memo` (may be null) and not run again.
     void useMemo(DeadEndMemo* memo) { m_memo = memo; }
 
-    // The quick necessary condition the fitting checks first.
+    // The quick necessary conditions the fitting checks first. They assume
+    // that no total leaves the 16-bit range; switch them off when it could.
     const FitBound& bound() const { return m_bound; }
+    void useBounds(bool on) { m_boundsOn = on; }
 
     // Free slots of the weapon and the groups in the working set: in all, and
     // what they can bring to the wish.
@@ -44,32 +47,57 @@ public:
     void capacity(FitCapacity& out) const;
 
 private:
-    // One wanted skill during a fitting.
-    struct Deficit {
-        int16_t slot;      // tree slot
-        int16_t required;  // wanted threshold
-        int16_t current;   // points reached so far
-        uint16_t options;  // candidates in the tree's jewel list
-        int32_t order;     // sort key, see updateOrder()
-        int16_t remaining() const { return sub16(required, current); }
-        // Larger remaining first, then fewer options: one integer compares both.
-        void updateOrder() { order = int32_t{remaining()} * 65536 + (65535 - options); }
+    // A jewel list's candidates, copied into flat arrays once per search so
+    // that choosing a jewel reads them in a row.
+    struct Candidate {
+        int32_t jewel;      // prepared jewel index
+        uint16_t slots;
+        uint16_t rarity;
+        float slotsF;       // the slot count as the scores divide by it
+        float penalty;
+        uint32_t firstEntry; // into m_entries: the jewel's wanted-tree points
+        uint32_t entryCount;
+    };
+    struct CandidateRange {
+        uint32_t first = 0;  // into m_candidates
+        uint32_t count = 0;
+        float bestRatio = 0.0f;
     };
 
+    void flattenCandidates();
     bool runGreedy();
+    // Orders the deficits: larger remaining first, then fewer jewel options.
     void sortDeficits();
-    int32_t chooseJewel(const SkillJewelList& list, uint16_t sizeLimit) const;
+    int32_t chooseJewel(const CandidateRange& list, uint16_t sizeLimit) const;
     bool placeJewel(int32_t jewel);
     void repack();
+
+    // Deficits are indexed by wanted entry; m_order is their current order.
+    int16_t remaining(std::size_t i) const { return sub16(m_required[i], m_current[i]); }
+    // Larger remaining first, then fewer options: one integer compares both.
+    void updateSortKey(std::size_t i) { m_sortKey[i] = int32_t{remaining(i)} * 65536 + (65535 - m_options[i]); }
 
     WorkingSet& m_work;
     const PreparedSearch& m_prep;
     bool m_partHasCandidates[kPartCount] = {};
-    std::vector<Deficit> m_deficits;
-    std::vector<int16_t> m_deficitOfSlot; // first deficit (in current order) of each tree slot
+    std::vector<Candidate> m_candidates;
+    std::vector<SlotPoints> m_entries;
+    std::vector<CandidateRange> m_listOfSlot; // per tree slot (count 0: no list)
+    std::vector<bool> m_slotHasList;
+
+    std::vector<int16_t> m_slotOfWanted;
+    std::vector<int16_t> m_required;  // per wanted entry: threshold
+    std::vector<int16_t> m_current;   // per wanted entry: points reached so far
+    std::vector<uint16_t> m_options;  // per wanted entry: candidates in its tree's list
+    std::vector<int32_t> m_sortKey;   // per wanted entry, see updateSortKey()
+    std::vector<uint16_t> m_order;    // wanted entries, current deficit order
+    std::vector<int16_t> m_deficitOfSlot; // first wanted entry (in current order) of each tree slot
+    bool m_slotsDistinct = true;      // no tree wanted twice: m_deficitOfSlot never changes
     std::vector<int32_t> m_taken;         // re-packing buffer
     uint16_t m_largestCapacity = 0;
     FitBound m_bound;
+    SlotBound m_slotBound;
+    bool m_boundsOn = true;
     FitCapacity m_capacity; // scratch for fit()
     DeadEndMemo* m_memo = nullptr;
 };
