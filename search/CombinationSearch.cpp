@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 #include <new>
 
 namespace zeku {
@@ -80,17 +79,10 @@ public:
             m_leafGroups.push_back(leaf);
         }
         m_capacityWithLeg.resize(m_legCapacityValues.size());
-        m_legPieces = 0;
-        for (const LeafGroup& leaf : m_leafGroups)
-            m_legPieces += leaf.pieces;
-        m_legBestGain.assign(m_legCapacityValues.size(), -std::numeric_limits<double>::infinity());
         m_legLeastGain.assign(m_legCapacityValues.size(), 0.0);
         if (m_condition.useJewels) {
-            for (LeafGroup& leaf : m_leafGroups) {
+            for (LeafGroup& leaf : m_leafGroups)
                 leaf.gainUnits = m_fitter.bound().gainUnits(&m_denseDelta[leaf.deltaOffset]);
-                double& best = m_legBestGain[leaf.capacityIndex];
-                best = std::max(best, leaf.gainUnits);
-            }
         }
     }
 
@@ -224,21 +216,12 @@ private:
         const WantedCheck* wanted = m_wantedChecks.data();
         const std::size_t wantedCount = m_wantedChecks.size();
         // With jewels, a linear condition on each group's points rejects
-        // most groups before the full outlook; if it rejects them all, the
-        // loop is counted at once.
+        // most groups before the full outlook. (Whether it rejects them all
+        // was judged on the subtree before the loop.)
         const bool prefiltered = mayFit && m_totalsStayInRange;
-        if (prefiltered) {
-            bool anyMayPass = false;
-            for (std::size_t k = 0; k < m_capacityWithLeg.size(); ++k) {
+        if (prefiltered)
+            for (std::size_t k = 0; k < m_capacityWithLeg.size(); ++k)
                 m_legLeastGain[k] = m_fitter.bound().leastGainUnits(base, m_capacityWithLeg[k]);
-                anyMayPass = anyMayPass || m_legBestGain[k] >= m_legLeastGain[k];
-            }
-            if (!anyMayPass) {
-                checkCancel();
-                m_progress.countSteps(m_leafGroups.size(), rawPrefix * m_legPieces);
-                return;
-            }
-        }
         // Groups the prefilter rejects are counted in runs, before the next
         // group that is looked at and at the end.
         uint64_t skippedSteps = 0, skippedPieces = 0;
@@ -550,9 +533,7 @@ private:
     bool m_totalsStayInRange = false; // no total can leave the 16-bit range
     bool m_linearBoundUsable = false;
     double m_bestGainFrom[kPartCount + 1] = {}; // see buildLinearBounds
-    std::vector<double> m_legBestGain;  // per leg slot count: the largest gain of its groups
     std::vector<double> m_legLeastGain; // per leg slot count: the least gain that may pass
-    uint64_t m_legPieces = 0;          // pieces in all leg groups
     FitCapacity m_otherCapacity;                 // what the holders other than the leg can bring
     std::vector<uint16_t> m_legCapacityValues;   // distinct slot counts of the leg groups
     std::vector<FitCapacity> m_capacityWithLeg;  // m_otherCapacity plus a leg of each slot count
