@@ -224,7 +224,7 @@ TEST_F(ZekuSearchCli, MissingMasterFileGivesItsMessage)
 
 TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
 {
-    // A search that runs for a minute: the 5-skill wish on data three times
+    // A search that runs for several seconds: the 5-skill wish on data three times
     // the sample's size.
     ASSERT_TRUE(writeSampleData(s_dir / "dat3", kDefaultSampleSeed, 3).ok);
     MasterData large;
