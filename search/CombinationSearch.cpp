@@ -15,14 +15,6 @@ namespace {
 // is set before it is thrown.
 struct SearchAbort {};
 
-uint16_t largestGroupCapacity(const PreparedSearch& prep)
-{
-    uint16_t largest = 0;
-    for (const CandidateGroup& group : prep.groups)
-        largest = std::max(largest, group.capacity);
-    return largest;
-}
-
 // The combination under test and the walk over all combinations.
 //
 // Part entries hold a group index or -1 (empty). The working totals, the
@@ -32,11 +24,8 @@ class CombinationWalker {
 public:
     CombinationWalker(SearchCondition& condition, const SearchRun& run, PreparedSearch& prep)
         : m_condition(condition), m_run(run), m_prep(prep), m_work(condition, prep),
-          m_progress(run, prep.total), m_fitter(m_work, prep),
-          m_deadEnds(prep.slotTree.size(), largestGroupCapacity(prep))
+          m_progress(run, prep.total), m_fitter(m_work, prep)
     {
-        if (condition.useJewels)
-            m_fitter.useMemo(&m_deadEnds);
         for (int part = kPartCount - 1; part >= 0; --part) {
             uint64_t groups = prep.partGroups[part].size();
             uint64_t pieces = 0;
@@ -118,31 +107,18 @@ private:
         return m_fitter.fit();
     }
 
-    // Visit(part): the subtree of every choice for parts `part`..4, unless it
-    // is known to hold nothing that passes.
+    // Visit(part): the subtree of every choice for parts `part`..4, unless
+    // the bounds show that nothing in it can pass.
     void visit(int part, uint64_t rawPrefix)
     {
         if ((m_boundsUsable || m_linearBoundUsable) && subtreeCannotPass(part)) {
             skipSubtree(part, rawPrefix);
             return;
         }
-        // The root is walked once; below it the same state often comes back.
-        const bool remember = part > 0 && m_condition.useJewels && m_deadEnds.enabled();
-        DeadEndMemo::Key key;
-        if (remember) {
-            key = m_deadEnds.keyOf(part, m_work);
-            if (m_deadEnds.contains(key)) {
-                skipSubtree(part, rawPrefix);
-                return;
-            }
-        }
-        const uint64_t passesBefore = m_passes;
         if (part == kPartCount - 1)
             visitLastPart(rawPrefix);
         else
             visitGroups(part, rawPrefix);
-        if (remember && m_passes == passesBefore)
-            m_deadEnds.insert(key);
     }
 
     // A subtree where nothing can pass: count its steps at once. The first
@@ -172,7 +148,6 @@ private:
                 visit(part + 1, rawHere);
                 continue;
             }
-            ++m_passes;
             // A passing combination is never extended: count its supersets.
             m_progress.countSteps(m_suffixGroups[part + 1] - 1, rawHere * (m_suffixPieces[part + 1] - 1));
             if (isMinimal()) {
@@ -222,6 +197,9 @@ private:
         if (prefiltered)
             for (std::size_t k = 0; k < m_capacityWithLeg.size(); ++k)
                 m_legLeastGain[k] = m_fitter.bound().leastGainUnits(base, m_capacityWithLeg[k]);
+        // Then the whole-slot bound, as the fitting would check it first.
+        const SlotBound& slotBound = m_fitter.slotBound();
+        const uint32_t otherFree = prefiltered ? m_fitter.freeSlots() : 0;
         // Groups the prefilter rejects are counted in runs, before the next
         // group that is looked at and at the end.
         uint64_t skippedSteps = 0, skippedPieces = 0;
@@ -234,7 +212,9 @@ private:
         };
         for (std::size_t k = 0; k < m_leafGroups.size(); ++k) {
             const LeafGroup& leaf = m_leafGroups[k];
-            if (prefiltered && leaf.gainUnits < m_legLeastGain[leaf.capacityIndex]) {
+            if ((prefiltered && leaf.gainUnits < m_legLeastGain[leaf.capacityIndex]) ||
+                (prefiltered && slotBound.slotsNeeded(base, &m_denseDelta[leaf.deltaOffset]) >
+                                    otherFree + m_legCapacityValues[leaf.capacityIndex])) {
                 ++skippedSteps;
                 skippedPieces += leaf.pieces;
                 continue;
@@ -264,8 +244,6 @@ private:
             // A group that meets the wish alone passes before any bound; one
             // that needs jewels was checked against the bound just above.
             const bool passes = m_condition.useJewels ? m_fitter.fit(m_totalsStayInRange) : true;
-            if (passes)
-                ++m_passes;
             if (passes && isMinimal()) {
                 const int32_t before = m_run.store->count();
                 expandAndStore();
@@ -503,8 +481,6 @@ private:
     WorkingSet m_work;
     ProgressCounter m_progress;
     JewelFitter m_fitter;
-    DeadEndMemo m_deadEnds;
-    uint64_t m_passes = 0; // combinations that passed the test so far
     SearchOutcome m_outcome = OutcomeRunning;
 
     uint64_t m_suffixGroups[kPartCount + 1] = {1, 1, 1, 1, 1, 1};

@@ -127,19 +127,11 @@ bool JewelFitter::fit(bool boundChecked)
             if (!m_bound.reachable(m_work.totals(), m_capacity))
                 return false;
         }
-        if (m_slotBound.usable() && m_slotBound.slotsNeeded(m_work.totals()) > freeSlots())
+        if (m_slotBound.slotsNeeded(m_work.totals()) > freeSlots())
             return false;
     }
 
-    if (!m_memo || !m_memo->enabled())
-        return runGreedy();
-    const DeadEndMemo::Key key = m_memo->keyOf(DeadEndMemo::kFittingDepth, m_work);
-    if (m_memo->contains(key))
-        return false;
-    const bool passed = runGreedy();
-    if (!passed)
-        m_memo->insert(key);
-    return passed;
+    return runGreedy();
 }
 
 // Steps 1 and 4 to 6 of the fitting, on a combination that may pass.

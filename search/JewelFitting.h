@@ -11,7 +11,6 @@
 //
 // All ratios are single-precision floats, compared exactly.
 
-#include "search/DeadEndMemo.h"
 #include "search/FitBound.h"
 #include "search/SlotBound.h"
 #include "search/WorkingSet.h"
@@ -33,12 +32,10 @@ public:
     // `boundChecked`: the caller already knows the bound holds.
     bool fit(bool boundChecked = false);
 
-    // Fittings that fail are remembered in `memo` (may be null) and not run again.
-    void useMemo(DeadEndMemo* memo) { m_memo = memo; }
-
     // The quick necessary conditions the fitting checks first. They assume
     // that no total leaves the 16-bit range; switch them off when it could.
     const FitBound& bound() const { return m_bound; }
+    const SlotBound& slotBound() const { return m_slotBound; }
     void useBounds(bool on) { m_boundsOn = on; }
 
     // Free slots of the weapon and the groups in the working set: in all, and
@@ -99,7 +96,6 @@ private:
     SlotBound m_slotBound;
     bool m_boundsOn = true;
     FitCapacity m_capacity; // scratch for fit()
-    DeadEndMemo* m_memo = nullptr;
 };
 
 } // namespace zeku

@@ -1,10 +1,9 @@
-// The quick conditions that let the search skip work: the whole-slot bound,
-// the linear form of the fitting bound, and the memo of dead states. Each
-// may only ever skip what cannot pass; the differential tests check whole
-// searches, these check the pieces on cases small enough to reason about.
+// The quick conditions that let the search skip work: the whole-slot bound
+// and the linear form of the fitting bound. Each may only ever skip what
+// cannot pass; the differential tests check whole searches, these check the
+// pieces on cases small enough to reason about.
 
 #include "search/CandidatePreparation.h"
-#include "search/DeadEndMemo.h"
 #include "search/FitBound.h"
 #include "search/SearchTestSupport.h"
 #include "search/SlotBound.h"
@@ -57,7 +56,6 @@ TEST(SlotBound, CountsTheFewestWholeJewelsPerDeficit)
     master.jewel("B5", {{2, -5}, {1, -1}}, 3);
     Prepared p(master, {{1, 10}, {2, -4}});
     SlotBound bound(p.prep, p.thresholds, p.prep.slotOfWanted, 2);
-    ASSERT_TRUE(bound.usable());
 
     // Tree 1 needs 4: A3 + A1, 3 slots (two A3 would be 4). Tree 2, wanted at
     // -4 and standing at 0, needs two B2 (B5 does not fit a 2-slot holder).
@@ -79,22 +77,26 @@ TEST(SlotBound, DeficitNoJewelServesIsBeyondAnyFreeSlots)
     master.jewel("A1", {{1, 1}}, 1);
     Prepared p(master, {{1, 3}, {5, 2}});
     SlotBound bound(p.prep, p.thresholds, p.prep.slotOfWanted, 3);
-    ASSERT_TRUE(bound.usable());
     EXPECT_GT(bound.slotsNeeded(p.totals({{1, 3}, {5, 1}}).data()), 6u * 65535u);
 }
 
-TEST(SlotBound, IsNotUsableWhenOneJewelServesTwoWantedSkills)
+TEST(SlotBound, SkillsOneJewelServesTogetherNeedOnlyTheNeediestsSlots)
 {
     TestMaster master;
     master.piece(PartHead, "H", {{1, 1}});
     master.jewel("A1", {{1, 1}}, 1);
     master.jewel("Both", {{1, 1}, {2, -1}}, 1);
-    // Tree 2 wanted low: "Both" lowers it while raising tree 1.
+    // Tree 2 wanted low: "Both" lowers it while raising tree 1, so A1 + Both
+    // + Both close both deficits in 3 slots, not 3 + 2.
     Prepared lowering(master, {{1, 3}, {2, -2}});
-    EXPECT_FALSE(SlotBound(lowering.prep, lowering.thresholds, lowering.prep.slotOfWanted, 3).usable());
-    // Tree 2 wanted high: "Both" works against it, so it serves one skill only.
+    SlotBound joined(lowering.prep, lowering.thresholds, lowering.prep.slotOfWanted, 3);
+    EXPECT_EQ(joined.slotsNeeded(lowering.totals({{1, 0}, {2, 0}}).data()), 3u);
+    EXPECT_EQ(joined.slotsNeeded(lowering.totals({{1, 2}, {2, 0}}).data()), 2u);
+    // Tree 2 wanted high: no jewel raises it, whatever tree 1 needs.
     Prepared raising(master, {{1, 3}, {2, 2}});
-    EXPECT_TRUE(SlotBound(raising.prep, raising.thresholds, raising.prep.slotOfWanted, 3).usable());
+    SlotBound apart(raising.prep, raising.thresholds, raising.prep.slotOfWanted, 3);
+    EXPECT_EQ(apart.slotsNeeded(raising.totals({{1, 0}, {2, 2}}).data()), 3u);
+    EXPECT_GT(apart.slotsNeeded(raising.totals({{1, 3}, {2, 0}}).data()), 6u * 65535u);
 }
 
 // A few random jewel catalogues over trees 1..4, for the linear condition.
@@ -159,80 +161,6 @@ TEST(FitBound, LinearConditionHoldsWheneverTheOutlookMayFit)
     // Both answers must occur, or the checks above prove little.
     EXPECT_GT(mayFit, 100);
     EXPECT_GT(rejectedByLinear, 100);
-}
-
-TEST(DeadEndMemo, KeysTellDepthsPartsAndTotalsApart)
-{
-    TestMaster master;
-    master.piece(PartHead, "H2", {{1, 1}}, {.slots = 2});
-    master.piece(PartBody, "B1", {{2, 1}}, {.slots = 1});
-    master.jewel("A1", {{1, 1}}, 1);
-    Prepared p(master, {{1, 3}, {2, 3}});
-    WorkingSet work(p.condition, p.prep);
-    DeadEndMemo memo(p.prep.slotTree.size(), 2);
-    ASSERT_TRUE(memo.enabled());
-
-    const int32_t head = p.prep.partGroups[PartHead].front();
-    const int32_t body = p.prep.partGroups[PartBody].front();
-    work.setPart(PartHead, head);
-    const DeadEndMemo::Key headOnly = memo.keyOf(1, work);
-    EXPECT_FALSE(memo.contains(headOnly));
-    memo.insert(headOnly);
-    EXPECT_TRUE(memo.contains(headOnly));
-    EXPECT_TRUE(memo.contains(memo.keyOf(1, work))); // the same state again
-    EXPECT_FALSE(memo.contains(memo.keyOf(2, work))); // another depth
-    work.setPart(PartBody, body);
-    EXPECT_FALSE(memo.contains(memo.keyOf(1, work))); // another part present, other totals
-    work.setPart(PartBody, -1);
-    work.setPart(PartHead, -1);
-    EXPECT_FALSE(memo.contains(memo.keyOf(1, work))); // no part: totals 0, nothing present
-}
-
-TEST(DeadEndMemo, NeverAnswersForAKeyItWasNotGiven)
-{
-    // 160,000 states, more than the table holds: old keys may be forgotten,
-    // but a key never inserted must never be found.
-    constexpr int kEach = 400;
-    TestMaster master;
-    for (int k = 0; k < kEach; ++k) {
-        master.piece(PartHead, "H" + std::to_string(k), {{1, static_cast<int16_t>(k + 1)}});
-        master.piece(PartBody, "B" + std::to_string(k), {{2, static_cast<int16_t>(k + 1)}});
-    }
-    master.jewel("A1", {{1, 1}}, 1);
-    Prepared p(master, {{1, 1000}, {2, 1000}});
-    ASSERT_EQ(p.prep.partGroups[PartHead].size(), std::size_t{kEach});
-    ASSERT_EQ(p.prep.partGroups[PartBody].size(), std::size_t{kEach});
-    WorkingSet work(p.condition, p.prep);
-    DeadEndMemo memo(p.prep.slotTree.size(), 0);
-    int wrongAnswers = 0, recentRemembered = 0;
-    for (int h = 0; h < kEach; ++h) {
-        work.setPart(PartHead, p.prep.partGroups[PartHead][static_cast<std::size_t>(h)]);
-        for (int b = 0; b < kEach; ++b) {
-            work.setPart(PartBody, p.prep.partGroups[PartBody][static_cast<std::size_t>(b)]);
-            const DeadEndMemo::Key key = memo.keyOf(2, work);
-            if ((h + b) % 2 == 1) {
-                wrongAnswers += memo.contains(key) ? 1 : 0;
-            } else if (!memo.contains(key)) {
-                memo.insert(key);
-            } else {
-                ++wrongAnswers; // inserted keys are all different states
-            }
-        }
-    }
-    // The latest head's even states were inserted last and are still there.
-    for (int b = 0; b < kEach; b += 2) {
-        work.setPart(PartBody, p.prep.partGroups[PartBody][static_cast<std::size_t>(b + 1)]);
-        recentRemembered += memo.contains(memo.keyOf(2, work)) ? 1 : 0;
-    }
-    EXPECT_EQ(wrongAnswers, 0);
-    EXPECT_GT(recentRemembered, kEach / 2 * 9 / 10);
-}
-
-TEST(DeadEndMemo, IsOffWhenAKeyCannotHoldTheState)
-{
-    EXPECT_TRUE(DeadEndMemo(12, 254).enabled());
-    EXPECT_FALSE(DeadEndMemo(13, 3).enabled());  // too many totals
-    EXPECT_FALSE(DeadEndMemo(3, 255).enabled()); // capacity + 1 needs more than 8 bits
 }
 
 // Totals near the 16-bit limit switch the bounds off; the search must still
