@@ -276,6 +276,13 @@ private:
         for (std::size_t s = 0; s < m_slotCount; ++s)
             m_leafTotals[s] = static_cast<int16_t>(base[s] + best[s]);
         if (m_condition.useJewels) {
+            // Whole slots first: the fewest the smallest deficits need, against
+            // the most free slots the subtree can have.
+            uint32_t mostFree = m_fitter.freeSlots();
+            for (int later = part; later < kPartCount; ++later)
+                mostFree += m_mostSlotsOfPart[later];
+            if (m_fitter.slotBound().slotsNeeded(m_leafTotals.data()) > mostFree)
+                return true;
             if (!m_linearBoundUsable)
                 m_fitter.capacity(m_leafCapacity);
             for (int later = part; later < kPartCount; ++later)

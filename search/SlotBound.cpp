@@ -89,15 +89,6 @@ SlotBound::SlotBound(const PreparedSearch& prep, const std::vector<int16_t>& thr
     }
 }
 
-uint32_t SlotBound::fewestFor(std::size_t wanted, int current) const
-{
-    const int threshold = m_thresholds[wanted];
-    const int deficit = threshold > 0 ? threshold - current : threshold < 0 ? current - threshold : 0;
-    if (deficit <= 0)
-        return 0;
-    return m_fewest[wanted * (kLargestDeficit + 1) + static_cast<std::size_t>(std::min(deficit, kLargestDeficit))];
-}
-
 template <typename CurrentOf>
 uint32_t SlotBound::neededFor(CurrentOf currentOf) const
 {

@@ -14,6 +14,7 @@
 
 #include "search/CandidatePreparation.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -35,7 +36,14 @@ public:
     uint32_t slotsNeeded(const int16_t* base, const int16_t* delta) const;
 
 private:
-    uint32_t fewestFor(std::size_t wanted, int current) const;
+    uint32_t fewestFor(std::size_t wanted, int current) const
+    {
+        const int threshold = m_thresholds[wanted];
+        const int deficit = threshold > 0 ? threshold - current : threshold < 0 ? current - threshold : 0;
+        if (deficit <= 0)
+            return 0;
+        return m_fewest[wanted * (kLargestDeficit + 1) + static_cast<std::size_t>(std::min(deficit, kLargestDeficit))];
+    }
     template <typename CurrentOf>
     uint32_t neededFor(CurrentOf currentOf) const;
 
