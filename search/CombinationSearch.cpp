@@ -168,7 +168,8 @@ private:
     // entry, so the working totals are those of the other parts; a group is
     // first judged on those totals plus its own points, and only a group that
     // may pass is set into the working set and tested in full. Every group is
-    // still counted and preceded by a cancel check, exactly as in visit().
+    // still counted in order; a run of groups the quick checks reject shares
+    // one cancel check, as a skipped subtree does.
     void visitLastPart(uint64_t rawPrefix)
     {
         constexpr int part = kPartCount - 1;
@@ -212,8 +213,8 @@ private:
         };
         for (std::size_t k = 0; k < m_leafGroups.size(); ++k) {
             const LeafGroup& leaf = m_leafGroups[k];
-            if ((prefiltered && leaf.gainUnits < m_legLeastGain[leaf.capacityIndex]) ||
-                (prefiltered && slotBound.slotsNeeded(base, &m_denseDelta[leaf.deltaOffset]) >
+            if (prefiltered && (leaf.gainUnits < m_legLeastGain[leaf.capacityIndex] ||
+                                slotBound.slotsNeeded(base, &m_denseDelta[leaf.deltaOffset]) >
                                     otherFree + m_legCapacityValues[leaf.capacityIndex])) {
                 ++skippedSteps;
                 skippedPieces += leaf.pieces;

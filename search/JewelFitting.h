@@ -29,7 +29,8 @@ public:
     void setPartsWithCandidates(const bool (&hasCandidates)[kPartCount]);
 
     // Tests the working set, placing jewels as it goes (the caller resets them).
-    // `boundChecked`: the caller already knows the bound holds.
+    // `boundChecked`: the caller already checked FitBound; the whole-slot
+    // bound is checked here in any case.
     bool fit(bool boundChecked = false);
 
     // The quick necessary conditions the fitting checks first. They assume
@@ -79,8 +80,8 @@ private:
     bool m_partHasCandidates[kPartCount] = {};
     std::vector<Candidate> m_candidates;
     std::vector<SlotPoints> m_entries;
-    std::vector<CandidateRange> m_listOfSlot; // per tree slot (count 0: no list)
-    std::vector<bool> m_slotHasList;
+    std::vector<CandidateRange> m_listOfSlot; // per tree slot
+    std::vector<bool> m_slotHasList;          // per tree slot: a jewel list exists (it may be empty)
 
     std::vector<int16_t> m_slotOfWanted;
     std::vector<int16_t> m_required;  // per wanted entry: threshold

@@ -7,7 +7,6 @@
 #include "search/FitBound.h"
 #include "search/SearchTestSupport.h"
 #include "search/SlotBound.h"
-#include "search/WorkingSet.h"
 
 #include "reference/ReferenceSearch.h"
 
