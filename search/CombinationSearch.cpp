@@ -150,12 +150,7 @@ private:
             }
             // A passing combination is never extended: count its supersets.
             m_progress.countSteps(m_suffixGroups[part + 1] - 1, rawHere * (m_suffixPieces[part + 1] - 1));
-            if (isMinimal()) {
-                const int32_t before = m_run.store->count();
-                expandAndStore();
-                if (m_run.store->count() > before)
-                    m_progress.postHitCount();
-            }
+            storeIfMinimal();
             if (m_condition.useJewels)
                 m_work.resetPlacedJewels();
         }
@@ -243,14 +238,10 @@ private:
             }
             m_work.setPart(part, leaf.group);
             // A group that meets the wish alone passes before any bound; one
-            // that needs jewels was checked against the bound just above.
+            // that needs jewels was checked against both bounds just above.
             const bool passes = m_condition.useJewels ? m_fitter.fit(m_totalsStayInRange) : true;
-            if (passes && isMinimal()) {
-                const int32_t before = m_run.store->count();
-                expandAndStore();
-                if (m_run.store->count() > before)
-                    m_progress.postHitCount();
-            }
+            if (passes)
+                storeIfMinimal();
             if (m_condition.useJewels)
                 m_work.resetPlacedJewels();
             m_work.setPart(part, -1);
@@ -376,6 +367,18 @@ private:
             }
             m_bestGainFrom[part] = m_bestGainFrom[part + 1] + best;
         }
+    }
+
+    // A passing combination is stored (expanded into its pieces) only when it
+    // has no superfluous group; a hit count follows when anything was stored.
+    void storeIfMinimal()
+    {
+        if (!isMinimal())
+            return;
+        const int32_t before = m_run.store->count();
+        expandAndStore();
+        if (m_run.store->count() > before)
+            m_progress.postHitCount();
     }
 
     // No unfixed group may be superfluous: without it the wish must fail.

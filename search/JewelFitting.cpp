@@ -120,13 +120,12 @@ bool JewelFitter::fit(bool boundChecked)
             return false;
 
     // No greedy choice can complete a combination whose real totals could not
-    // reach the wish even if every free slot held the best jewel for each skill.
-    if (m_boundsOn) {
-        if (!boundChecked) {
-            capacity(m_capacity);
-            if (!m_bound.reachable(m_work.totals(), m_capacity))
-                return false;
-        }
+    // reach the wish even if every free slot held the best jewel for each
+    // skill, or whose deficits need more slots of whole jewels than are free.
+    if (m_boundsOn && !boundChecked) {
+        capacity(m_capacity);
+        if (!m_bound.reachable(m_work.totals(), m_capacity))
+            return false;
         if (m_slotBound.slotsNeeded(m_work.totals()) > freeSlots())
             return false;
     }

@@ -29,8 +29,7 @@ public:
     void setPartsWithCandidates(const bool (&hasCandidates)[kPartCount]);
 
     // Tests the working set, placing jewels as it goes (the caller resets them).
-    // `boundChecked`: the caller already checked FitBound; the whole-slot
-    // bound is checked here in any case.
+    // `boundChecked`: the caller already checked both bounds below.
     bool fit(bool boundChecked = false);
 
     // The quick necessary conditions the fitting checks first. They assume

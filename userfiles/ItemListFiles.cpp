@@ -3,6 +3,7 @@
 #include "platform/LenientNumber.h"
 #include "platform/TextFile.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/SortedEntries.h"
 
 #include <algorithm>
 #include <array>
@@ -95,19 +96,6 @@ bool loadPieceList(const std::filesystem::path& file, const MasterData& master, 
             out.add(*piece);
     }
     return true;
-}
-
-// Map entries sorted by key bytes, so that a saved file does not depend on the
-// hash order of the map.
-template <typename Map>
-std::vector<typename Map::const_pointer> sortedEntries(const Map& map)
-{
-    std::vector<typename Map::const_pointer> entries;
-    entries.reserve(map.size());
-    for (const auto& entry : map)
-        entries.push_back(&entry);
-    std::sort(entries.begin(), entries.end(), [](auto a, auto b) { return a->first < b->first; });
-    return entries;
 }
 
 std::string versionHeader()

@@ -4,6 +4,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/TextFile.h"
 #include "userfiles/SavedFileIndex.h"
+#include "userfiles/SortedEntries.h"
 #include "userfiles/StoredPath.h"
 
 #include <algorithm>
@@ -13,19 +14,6 @@
 
 namespace zeku {
 namespace {
-
-// Map entries sorted by key bytes, so that a saved file does not depend on the
-// hash order of the map.
-template <typename Map>
-std::vector<typename Map::const_pointer> sortedEntries(const Map& map)
-{
-    std::vector<typename Map::const_pointer> entries;
-    entries.reserve(map.size());
-    for (const auto& entry : map)
-        entries.push_back(&entry);
-    std::sort(entries.begin(), entries.end(), [](auto a, auto b) { return a->first < b->first; });
-    return entries;
-}
 
 void writeDataBase(SafeTextWriter& writer, const ItemNumberTable& table)
 {

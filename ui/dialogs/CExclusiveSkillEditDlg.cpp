@@ -74,12 +74,7 @@ void CExclusiveSkillEditDlg::refilter()
 
 void CExclusiveSkillEditDlg::move(CExclusiveSkillListCtrl* from, CExclusiveSkillListCtrl* to, bool all)
 {
-    std::vector<CExclusiveSkillListCtrl::EntryPtr> moved;
-    if (all)
-        from->takeAllShown(moved);
-    else
-        from->takeSelected(moved);
-    to->addEntries(std::move(moved));
+    moveEntries(*from, *to, all);
     updateMoveButtons();
     updateTotals();
     to->setFocus();

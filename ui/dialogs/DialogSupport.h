@@ -1,13 +1,16 @@
 #pragma once
 // Helpers every editing dialog shares: finding a control by its resource id,
 // naming controls for assistive technology, reading stored text as CP932,
-// and the totals label of the two-list editors.
+// and the move between the two lists and the totals label of the two-list
+// editors.
 
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zeku {
 
@@ -21,6 +24,19 @@ template <typename T>
 T* control(const QWidget* root, int id)
 {
     return qobject_cast<T*>(findControl(root, id));
+}
+
+// Moves the selected entries, or all entries shown, from one list of a
+// two-list editor to the other.
+template <typename List>
+void moveEntries(List& from, List& to, bool all)
+{
+    std::vector<typename List::EntryPtr> moved;
+    if (all)
+        from.takeAllShown(moved);
+    else
+        from.takeSelected(moved);
+    to.addEntries(std::move(moved));
 }
 
 // Gives every control of `root` an accessible name: buttons, check boxes and

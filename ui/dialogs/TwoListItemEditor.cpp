@@ -116,12 +116,7 @@ void TwoListItemEditor::refilter()
 
 void TwoListItemEditor::move(CItemListCtrl* from, CItemListCtrl* to, bool all)
 {
-    std::vector<CItemListCtrl::EntryPtr> moved;
-    if (all)
-        from->takeAllShown(moved);
-    else
-        from->takeSelected(moved);
-    to->addEntries(std::move(moved));
+    moveEntries(*from, *to, all);
     updateMoveButtons();
     updateTotals();
     to->setFocus();
