@@ -11,6 +11,7 @@ using namespace zeku;
 using zeku::test::readFileBytes;
 using zeku::test::RecordingErrorReporter;
 using zeku::test::sj;
+using zeku::test::folderEntries;
 using zeku::test::TempDir;
 using zeku::test::writeFileBytes;
 
@@ -24,15 +25,6 @@ std::vector<std::string> readLines(const std::filesystem::path& file)
     while (reader.next(line))
         lines.push_back(line);
     return lines;
-}
-
-std::vector<std::string> folderEntries(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 } // namespace

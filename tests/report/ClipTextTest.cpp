@@ -1,5 +1,6 @@
 #include "report/ClipText.h"
 
+#include "support/CrLfLines.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,25 +10,11 @@
 
 using namespace zeku;
 using zeku::test::sj;
+using zeku::test::linesOf;
 
 namespace {
 
 const std::string kFw = sj("　"); // full-width space, two bytes
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "text does not end with CR LF";
-        if (end == std::string::npos)
-            break;
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 std::string repeat(const std::string& s, int n)
 {

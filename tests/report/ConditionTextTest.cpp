@@ -1,5 +1,6 @@
 #include "report/ConditionText.h"
 
+#include "support/CrLfLines.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 using namespace zeku;
 using zeku::test::sj;
+using zeku::test::linesOf;
 
 namespace {
 
@@ -37,22 +39,6 @@ std::string textOf(const SearchCondition& c, const SkillCatalogue& skills)
     std::string out;
     appendConditionText(c, skills, out);
     return out;
-}
-
-// Lines of `text` without their CR LF; fails the test when a line end is bare.
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "text does not end with CR LF";
-        if (end == std::string::npos)
-            break;
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
 }
 
 EquipItem piece(PartKind part, const char* utf8Name, uint16_t sex = 0)

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -52,6 +53,15 @@ void writeFileBytes(const std::filesystem::path& file, std::string_view bytes)
 std::filesystem::path sourceDir()
 {
     return ZEKU_SOURCE_DIR;
+}
+
+std::vector<std::string> folderEntries(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace zeku::test

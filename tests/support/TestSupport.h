@@ -3,9 +3,12 @@
 
 #include "platform/Cp932.h"
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
+#include <vector>
 
 namespace zeku::test {
 
@@ -35,6 +38,33 @@ void writeFileBytes(const std::filesystem::path& file, std::string_view bytes);
 
 // The source tree's root, for the committed sample data and golden files.
 std::filesystem::path sourceDir();
+
+// The names of the entries of `folder`, sorted.
+std::vector<std::string> folderEntries(const std::filesystem::path& folder);
+
+// Makes writes to regular files fail beyond `bytes`, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
 
 } // namespace zeku::test
 

@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using namespace zeku;
 using zeku::test::readFileBytes;
 using zeku::test::RecordingErrorReporter;
 using zeku::test::sj;
+using zeku::test::FileSizeLimit;
+using zeku::test::folderEntries;
 using zeku::test::TempDir;
 using zeku::test::writeFileBytes;
 
@@ -30,37 +30,6 @@ std::string crlf(std::initializer_list<std::string> lines)
         text += line + "\r\n";
     return text;
 }
-
-std::vector<std::string> folderEntries(const std::filesystem::path& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Makes writes to regular files fail beyond `bytes`, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 class ItemListFilesTest : public ::testing::Test {
 protected:
