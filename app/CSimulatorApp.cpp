@@ -10,6 +10,8 @@ CSimulatorApp::CSimulatorApp(const std::filesystem::path& baseDir)
 {
 }
 
+CSimulatorApp::CSimulatorApp(const DataFolders& folders) : m_datFolder(folders.dat), m_userFolder(folders.user) {}
+
 bool CSimulatorApp::startUp(QWidget* messageParent)
 {
     // The master files are mandatory and load in a fixed order; the first

@@ -5,6 +5,7 @@
 // without locks.
 
 #include "data/MasterData.h"
+#include "platform/DataFolders.h"
 #include "userfiles/ItemSets.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
@@ -21,6 +22,8 @@ public:
     // "dat" and "user" are taken inside `baseDir`; the program passes nothing,
     // so both resolve against the working directory.
     explicit CSimulatorApp(const std::filesystem::path& baseDir = {});
+    // The master-data and user folders chosen by resolveDataFolders().
+    explicit CSimulatorApp(const DataFolders& folders);
     CSimulatorApp(const CSimulatorApp&) = delete;
     CSimulatorApp& operator=(const CSimulatorApp&) = delete;
 

@@ -63,6 +63,8 @@ int main(int argc, char* argv[])
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zeku::kAppTitle));
     QApplication::setWindowIcon(zeku::applicationIcon());
+    // Ties the windows to the installed desktop entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zeku.Zeku"));
 
     // File errors of the core appear as message boxes from here on.
     zeku::GuiErrorReporter errorReporter;
@@ -70,7 +72,8 @@ int main(int argc, char* argv[])
 
     int exitCode = 1;
     {
-        zeku::CSimulatorApp app;
+        // dat/ and user/ of the working directory, or those of an installed program.
+        zeku::CSimulatorApp app(zeku::currentDataFolders());
         if (app.startUp())
             exitCode = runMainWindow(app, errorReporter);
     }

@@ -4,11 +4,13 @@
 //   zeku-data [--dat DIR] [--user DIR] history show N [--json] condition and restored results
 //   zeku-data [--dat DIR] [--user DIR] favorites               position, title, sex, job, comment
 //   zeku-data [--dat DIR] [--user DIR] favorites show N [--json]
+//   zeku-data [--dat DIR] [--user DIR] paths                   the folders in use
 //
 // Output is UTF-8 with "\n" line ends; messages go to standard error.
 
 #include "cli/zeku_data.h"
 
+#include "cli/CommandLine.h"
 #include "platform/ErrorReport.h"
 
 #include <cstdio>
@@ -54,7 +56,10 @@ bool parsePosition(const std::string& text, int& position)
     return true;
 }
 
-bool parseArguments(int argc, char** argv, Options& options)
+// What the command line asks for beyond a command.
+enum class Request { Command, Help, Version };
+
+bool parseArguments(int argc, char** argv, Options& options, Request& request, std::string& unknownOption)
 {
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) {
@@ -65,11 +70,21 @@ bool parseArguments(int argc, char** argv, Options& options)
             (arg == "--dat" ? options.datDir : options.userDir) = argv[++i];
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--help" || arg == "--version") {
+            request = arg == "--help" ? Request::Help : Request::Version;
+            return true;
         } else if (arg.size() > 1 && arg[0] == '-') {
+            // "-1" is a position out of range rather than an option.
+            if (arg[1] < '0' || arg[1] > '9')
+                unknownOption = arg;
             return false;
         } else {
             words.push_back(arg);
         }
+    }
+    if (words.size() == 1 && words[0] == "paths") {
+        options.command = words[0];
+        return !options.json;
     }
     if (words.empty() || (words[0] != "history" && words[0] != "favorites"))
         return false;
@@ -87,14 +102,30 @@ bool parseArguments(int argc, char** argv, Options& options)
 int main(int argc, char** argv)
 {
     Options options;
-    if (!parseArguments(argc, argv, options)) {
-        std::cerr << kUsage << '\n';
+    Request request = Request::Command;
+    std::string unknownOption;
+    if (!parseArguments(argc, argv, options, request, unknownOption)) {
+        if (!unknownOption.empty())
+            std::cerr << zeku::cli::unknownOptionMessage("zeku-data", unknownOption) << '\n';
+        else
+            std::cerr << kUsage << '\n';
         return kExitUsage;
     }
+    if (request == Request::Help) {
+        std::cout << zeku::cli::kZekuDataHelp;
+        return kExitOk;
+    }
+    if (request == Request::Version) {
+        zeku::cli::printVersion("zeku-data");
+        return kExitOk;
+    }
+    zeku::cli::resolveFolders(options.datDir, options.userDir);
     CliErrorReporter reporter;
     zeku::setErrorReporter(&reporter);
     int status;
-    if (options.command == "history")
+    if (options.command == "paths")
+        status = printPaths(options, std::cout);
+    else if (options.command == "history")
         status = options.show ? showHistory(options, std::cout, std::cerr) : listHistory(options, std::cout);
     else
         status = options.show ? showFavorite(options, std::cout, std::cerr) : listFavorites(options, std::cout);

@@ -14,9 +14,9 @@ constexpr int kExitLoadFailed = 1;
 constexpr int kExitUsage = 2;
 
 struct Options {
-    std::string datDir = "dat";
-    std::string userDir = "user";
-    std::string command;  // "history" or "favorites"
+    std::string datDir;   // empty: resolved as the desktop program does
+    std::string userDir;
+    std::string command;  // "history", "favorites" or "paths"
     bool show = false;    // "show N"
     int position = -1;    // N
     bool json = false;
@@ -29,5 +29,10 @@ int listHistory(const Options& options, std::ostream& out);
 int showHistory(const Options& options, std::ostream& out, std::ostream& err);
 int listFavorites(const Options& options, std::ostream& out);
 int showFavorite(const Options& options, std::ostream& out, std::ostream& err);
+int printPaths(const Options& options, std::ostream& out);
+
+// False, with "no history entry N (there are K)" (or the same for favourites)
+// on `err`, when the position is past the end of the command's index.
+bool positionExists(const Options& options, std::ostream& err);
 
 } // namespace zeku::data_cli

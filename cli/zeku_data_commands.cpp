@@ -55,6 +55,8 @@ int listHistory(const Options& options, std::ostream& out)
 
 int showHistory(const Options& options, std::ostream& out, std::ostream& err)
 {
+    if (!positionExists(options, err))
+        return kExitLoadFailed;
     MasterData master;
     if (!loadMaster(options, master, err))
         return kExitUsage;
@@ -96,6 +98,8 @@ int listFavorites(const Options& options, std::ostream& out)
 
 int showFavorite(const Options& options, std::ostream& out, std::ostream& err)
 {
+    if (!positionExists(options, err))
+        return kExitLoadFailed;
     MasterData master;
     if (!loadMaster(options, master, err))
         return kExitUsage;

@@ -7,6 +7,7 @@
 // Results go to standard output as JSON Lines; the last line of standard error
 // is a JSON object with the outcome and the five progress counters.
 
+#include "cli/CommandLine.h"
 #include "cli/ConditionJson.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
@@ -41,11 +42,14 @@ extern "C" void onInterrupt(int)
 }
 
 struct Options {
-    std::string datDir = "dat";
-    std::string userDir = "user";
+    std::string datDir;  // empty: resolved as the desktop program does
+    std::string userDir;
     std::string conditionFile;
     bool progress = false;
     bool bench = false;
+    bool help = false;
+    bool version = false;
+    bool unknownOption = false; // its message points at --help instead of the usage
     std::optional<std::string> saveTitle;
     std::string saveComment;
 };
@@ -84,8 +88,12 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
             options.progress = true;
         } else if (arg == "--bench") {
             options.bench = true;
+        } else if (arg == "--help" || arg == "--version") {
+            (arg == "--help" ? options.help : options.version) = true;
+            return true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            error = "unknown option " + arg;
+            error = cli::unknownOptionMessage("zeku-search", arg);
+            options.unknownOption = true;
             return false;
         } else if (options.conditionFile.empty()) {
             options.conditionFile = arg;
@@ -272,9 +280,20 @@ int main(int argc, char** argv)
     Options options;
     std::string error;
     if (!parseArguments(argc, argv, options, error)) {
-        std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
+        if (options.unknownOption)
+            std::fprintf(stderr, "%s\n", error.c_str());
+        else
+            std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
         return 2;
     }
+    if (options.help || options.version) {
+        if (options.help)
+            std::fputs(cli::kZekuSearchHelp, stdout);
+        else
+            cli::printVersion("zeku-search");
+        return 0;
+    }
+    cli::resolveFolders(options.datDir, options.userDir);
     // A search catches Ctrl-C from the start: pressed while the data loads,
     // it cancels the search before its first combination.
     const bool searching = !options.bench && !options.conditionFile.empty();

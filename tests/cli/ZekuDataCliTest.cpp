@@ -123,7 +123,7 @@ TEST_F(ZekuDataCli, HistoryShowJson)
 
 TEST_F(ZekuDataCli, FailedHistoryLoadsExitWithOne)
 {
-    for (const char* args : {"history show 1", "history show 2", "history show 1 --json"}) {
+    for (const char* args : {"history show 1", "history show 1 --json"}) {
         ToolRun r = run(args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_EQ(r.out, "") << args;
@@ -155,21 +155,42 @@ TEST_F(ZekuDataCli, FavoritesListAndShow)
                         "\n");
     EXPECT_EQ(json.err, "以下のアイテム情報が見つからない為\nお気に入りデータを復元できませんでした。\n\n無いヘルム(男)\n");
 
-    ToolRun missing = run("favorites show 7");
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, kReadFailed);
+}
+
+TEST_F(ZekuDataCli, PositionsPastTheEndAreNamed)
+{
+    // Each listing has two entries, at positions 0 and 1.
+    for (const auto& [args, message] : {std::pair{"favorites show 7", "no favorite entry 7 (there are 2)\n"},
+                                        std::pair{"history show 2 --json", "no history entry 2 (there are 2)\n"}}) {
+        ToolRun r = run(args);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(r.err, message) << args;
+    }
+    fs::remove_all(m_dir / "user");
+    EXPECT_EQ(run("history show 0").err, "no history entry 0 (there are 0)\n");
 }
 
 TEST_F(ZekuDataCli, BadArgumentsGiveTheUsageLine)
 {
     for (const char* args : {"", "status", "history show", "history show -1", "history show 1x", "history --json",
-                             "favorites show 0 extra", "history list 0", "--dat", "history --verbose",
-                             "history show 99999999999"}) {
+                             "favorites show 0 extra", "history list 0", "--dat", "history show 99999999999",
+                             "paths --json", "paths extra"}) {
         ToolRun r = run(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
         EXPECT_EQ(r.err, kUsage) << args;
     }
+}
+
+TEST_F(ZekuDataCli, PathsPrintsTheFoldersInUse)
+{
+    ToolRun r = run("paths");
+    EXPECT_EQ(r.status, 0);
+    const std::string base = fs::canonical(m_dir).string();
+    EXPECT_EQ(r.out, "dat\t" + base + "/dat\nuser\t" + base + "/user\n");
+    r = run("--dat other/../mine --user /somewhere/else paths");
+    EXPECT_EQ(r.out, "dat\t" + base + "/mine\nuser\t/somewhere/else\n");
 }
 
 TEST_F(ZekuDataCli, MissingMasterDataExitsWithTwo)

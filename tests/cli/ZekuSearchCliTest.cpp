@@ -210,8 +210,31 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("excluded skill"), std::string::npos);
 
-    EXPECT_EQ(search("--frobnicate c.json").status, 2);
     EXPECT_EQ(search("missing.json").status, 2);
+}
+
+TEST_F(ZekuSearchCli, BothToolsAnswerHelpVersionAndUnknownOptions)
+{
+    for (const auto& [tool, name] : {std::pair{ZEKU_SEARCH_TOOL, "zeku-search"}, std::pair{ZEKU_DATA_TOOL, "zeku-data"}}) {
+        // --help wins over what follows it; the text names every option.
+        const ToolRun help = run(tool, "--help --frobnicate");
+        EXPECT_EQ(help.status, 0) << name;
+        EXPECT_EQ(help.err, "") << name;
+        EXPECT_EQ(help.out.rfind(std::string("usage: ") + name, 0), 0u) << name;
+        for (const char* option : {"--dat DIR", "--user DIR", "--help", "--version"})
+            EXPECT_NE(help.out.find(option), std::string::npos) << name << " " << option;
+
+        const ToolRun version = run(tool, "--version");
+        EXPECT_EQ(version.status, 0) << name;
+        EXPECT_EQ(version.out, std::string(name) + " 0.047\n");
+
+        const ToolRun unknown = run(tool, "--frobnicate c.json");
+        EXPECT_EQ(unknown.status, 2) << name;
+        EXPECT_EQ(unknown.out, "") << name;
+        EXPECT_EQ(unknown.err,
+                  std::string(name) + ": unknown option --frobnicate (" + name + " --help lists the options)\n");
+    }
+    EXPECT_NE(run(ZEKU_SEARCH_TOOL, "--help").out.find("--addable CONDITION.json|-"), std::string::npos);
 }
 
 TEST_F(ZekuSearchCli, MissingMasterFileGivesItsMessage)

@@ -500,12 +500,16 @@ private Q_SLOTS:
         QStringList seen;
         setDialogRunner([&seen](QDialog& dialog) {
             seen << dialog.windowTitle() << controlById<QLabel>(&dialog, 1107)->text()
-                 << controlById<QLabel>(&dialog, 1108)->text();
+                 << controlById<QLabel>(&dialog, 1108)->text()
+                 << dialog.findChild<QLineEdit*>("datFolderText")->text()
+                 << dialog.findChild<QLineEdit*>("userFolderText")->text();
             return int(QDialog::Accepted);
         });
         QTest::keyClick(&window, Qt::Key_F1);
         setDialogRunner({});
-        QCOMPARE(seen, QStringList({"バージョン情報", "ZEKU", "0.047"}));
+        // The two folders in use, as absolute paths.
+        const QString base = QString::fromStdString(fixture.dir().path().string());
+        QCOMPARE(seen, QStringList({"バージョン情報", "ZEKU", "0.047", base + "/dat", base + "/user"}));
     }
 
     void resultListExposesItsCellsToScreenReaders()

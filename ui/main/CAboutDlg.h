@@ -1,5 +1,8 @@
 #pragma once
-// The version window "バージョン情報": the application title and version text.
+// The version window "バージョン情報": the application title, the version text
+// and the master-data and user folders in use.
+
+#include "platform/DataFolders.h"
 
 #include <QDialog>
 
@@ -15,7 +18,7 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    CAboutDlg(const DataFolders& folders, QWidget* parent = nullptr);
     ~CAboutDlg() override;
 
 private:

@@ -234,7 +234,7 @@ void CSearchDlg::waitForFileWorker()
 
 void CSearchDlg::showAbout()
 {
-    CAboutDlg about(this);
+    CAboutDlg about({m_app.datFolder(), m_app.userFolder().root()}, this);
     runChildDialog(about);
 }
 

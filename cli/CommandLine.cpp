@@ -1,0 +1,78 @@
+#include "cli/CommandLine.h"
+
+#include "platform/DataFolders.h"
+#include "userfiles/UserFolder.h"
+
+#include <cstdio>
+
+namespace zeku::cli {
+
+const char* const kZekuSearchHelp =
+    "usage: zeku-search [OPTIONS]                    catalogue counts\n"
+    "       zeku-search [OPTIONS] CONDITION.json|-   search; one JSON line per result\n"
+    "       zeku-search [OPTIONS] --addable CONDITION.json|-\n"
+    "                                                the additional skills that can still be activated\n"
+    "                                                on top of the condition, one JSON line each\n"
+    "       zeku-search [--dat DIR] --bench [FILTER] timing and result signature of built-in conditions\n"
+    "\n"
+    "options:\n"
+    "  --dat DIR        master data folder\n"
+    "  --user DIR       user folder (search history, favourites, lists)\n"
+    "  --progress       show the progress on standard error while searching\n"
+    "  --save TITLE     store the finished search as a new history entry\n"
+    "  --comment TEXT   the comment of that entry (with --save)\n"
+    "  --help           this text\n"
+    "  --version        the version\n"
+    "\n"
+    "Without --dat and --user: dat/ and user/ in the working directory when it\n"
+    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"
+    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n"
+    "~/.local/share). `zeku-data paths` prints the folders in use.\n"
+    "\n"
+    "Exit status: 0 done, 1 out of memory or save failed, 2 bad input or missing master data.\n";
+
+const char* const kZekuDataHelp =
+    "usage: zeku-data [OPTIONS] history                 position, title, comment (tab-separated)\n"
+    "       zeku-data [OPTIONS] history show N [--json]  condition text and each result's clip text\n"
+    "       zeku-data [OPTIONS] favorites               position, title, sex, job, comment\n"
+    "       zeku-data [OPTIONS] favorites show N [--json]\n"
+    "       zeku-data [OPTIONS] paths                   the master data and user folders in use\n"
+    "\n"
+    "Positions N start at 0, as the listings number them.\n"
+    "\n"
+    "options:\n"
+    "  --dat DIR        master data folder\n"
+    "  --user DIR       user folder\n"
+    "  --json           show as JSON lines\n"
+    "  --help           this text\n"
+    "  --version        the version\n"
+    "\n"
+    "Without --dat and --user: dat/ and user/ in the working directory when it\n"
+    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"
+    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n"
+    "~/.local/share).\n"
+    "\n"
+    "Exit status: 0 done, 1 the entry could not be read, 2 bad arguments or missing master data.\n";
+
+void printVersion(const char* tool)
+{
+    std::printf("%s %s\n", tool, kVersionText);
+}
+
+std::string unknownOptionMessage(const char* tool, const std::string& option)
+{
+    return std::string(tool) + ": unknown option " + option + " (" + tool + " --help lists the options)";
+}
+
+void resolveFolders(std::string& datDir, std::string& userDir)
+{
+    if (!datDir.empty() && !userDir.empty())
+        return;
+    const DataFolders folders = currentDataFolders();
+    if (datDir.empty())
+        datDir = folders.dat.string();
+    if (userDir.empty())
+        userDir = folders.user.string();
+}
+
+} // namespace zeku::cli
