@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack, checks its fields, dependencies and
+# file list with dpkg-deb, unpacks it into a scratch folder (nothing is
+# installed into the machine) and runs the unpacked zeku-search and zeku-data
+# from a folder without dat/: they must find the sample unpacked beside them.
+#
+# usage: deb_package.sh BUILD_DIR SCRATCH SAMPLE_DAT
+set -euo pipefail
+
+build="$1"
+scratch="$2"
+sample="$3"
+failures=0
+fail() {
+    echo "FAILED: $*"
+    failures=$((failures + 1))
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch/empty" "$scratch/home"
+scratch="$(realpath "$scratch")"
+export XDG_DATA_HOME="$scratch/xdg" HOME="$scratch/home"
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" -G DEB >"$scratch/cpack.log" 2>&1 || {
+    cat "$scratch/cpack.log"
+    exit 1
+}
+deb="$(ls "$scratch"/out/*.deb)"
+echo "package: $deb"
+
+# 1. Control fields; the dependencies were computed from the binaries.
+[ "$(dpkg-deb -f "$deb" Package)" == zeku ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Version)" == 0.047 ] || fail "version"
+depends="$(dpkg-deb -f "$deb" Depends)"
+echo "Depends: $depends"
+for library in libc6 libstdc++6 libpugixml1v5 libqt6core6 libqt6gui6 libqt6widgets6; do
+    [[ "$depends" == *"$library ("* ]] || fail "Depends lacks $library"
+done
+
+# 2. The file list, exactly.
+expected="$(
+    printf './usr/bin/%s\n' zeku zeku-data zeku-search
+    printf './usr/share/applications/org.zeku.Zeku.desktop\n'
+    printf './usr/share/bash-completion/completions/%s\n' zeku-data zeku-search
+    for size in 128 16 24 256 32 48 64; do
+        printf './usr/share/icons/hicolor/%sx%s/apps/org.zeku.Zeku.png\n' "$size" "$size"
+    done
+    printf './usr/share/icons/hicolor/scalable/apps/org.zeku.Zeku.svg\n'
+    printf './usr/share/man/man1/%s.1\n' zeku-data zeku-search
+    printf './usr/share/metainfo/org.zeku.Zeku.metainfo.xml\n'
+    printf './usr/share/zeku/dat/%s.xml\n' EquipArm EquipBody EquipHead EquipLeg EquipWst Jewel SkillBase
+)"
+actual="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)"
+if [ "$actual" != "$(LC_ALL=C sort <<<"$expected")" ]; then
+    fail "file list differs:"
+    diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual") || true
+fi
+
+# 3. Unpacked and run from a folder without dat/.
+dpkg-deb -x "$deb" "$scratch/root"
+cd "$scratch/empty"
+paths="$("$scratch/root/usr/bin/zeku-data" paths)"
+[ "$paths" == "$(printf 'dat\t%s\nuser\t%s' "$scratch/root/usr/share/zeku/dat" "$XDG_DATA_HOME/zeku/user")" ] ||
+    fail "unpacked paths: $paths"
+counts="$("$scratch/root/usr/bin/zeku-search")" || fail "the unpacked zeku-search did not load the sample"
+[ "$counts" == "$("$scratch/root/usr/bin/zeku-search" --dat "$sample")" ] || fail "counts differ from dat/: $counts"
+results="$(echo '{"sex": 2, "job": 2, "skills": [[1, 10]], "max_results": 2}' |
+    "$scratch/root/usr/bin/zeku-search" - 2>/dev/null | wc -l)"
+[ "$results" == 2 ] || fail "the unpacked zeku-search found $results results instead of 2"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures checks failed"
+    exit 1
+fi
+echo "all checks passed"
