@@ -3,6 +3,7 @@
 //   zeku-search [--dat DIR]                       catalogue counts
 //   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
 //   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
+//   zeku-search --help | --version
 //
 // Results go to standard output as JSON Lines; the last line of standard error
 // is a JSON object with the outcome and the five progress counters.
