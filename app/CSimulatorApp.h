@@ -19,10 +19,9 @@ namespace zeku {
 
 class CSimulatorApp {
 public:
-    // "dat" and "user" are taken inside `baseDir`; the program passes nothing,
-    // so both resolve against the working directory.
+    // "dat" and "user" inside `baseDir` (by default the working directory).
     explicit CSimulatorApp(const std::filesystem::path& baseDir = {});
-    // The master-data and user folders chosen by resolveDataFolders().
+    // The given folders; the program passes those of currentDataFolders().
     explicit CSimulatorApp(const DataFolders& folders);
     CSimulatorApp(const CSimulatorApp&) = delete;
     CSimulatorApp& operator=(const CSimulatorApp&) = delete;
