@@ -23,7 +23,7 @@ namespace {
 using namespace zeku::data_cli;
 
 constexpr const char* kUsage =
-    "usage: zeku-data [--dat DIR] [--user DIR] (history | favorites) [show N [--json]]";
+    "usage: zeku-data [--dat DIR] [--user DIR] ((history | favorites) [show N [--json]] | paths)";
 
 // Messages of the core on standard error, in UTF-8 with "\n" line ends.
 class CliErrorReporter final : public zeku::ErrorReporter {

@@ -62,7 +62,8 @@ protected:
     fs::path m_dir;
 };
 
-const std::string kUsage = "usage: zeku-data [--dat DIR] [--user DIR] (history | favorites) [show N [--json]]\n";
+const std::string kUsage =
+    "usage: zeku-data [--dat DIR] [--user DIR] ((history | favorites) [show N [--json]] | paths)\n";
 const std::string kReadFailed = "データの読み込み処理で異常が発生しました\n";
 
 TEST_F(ZekuDataCli, HistoryListsTheIndex)
