@@ -171,6 +171,11 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
     const nlohmann::ordered_json good = benchCondition("3 skills, jewels", 10);
     const uint16_t tree = good["skills"][0][0];
     const std::string pieceName = cp932ToUtf8(s_master->equip(PartHead).items().front().name);
+    std::string wideJewel;
+    for (const Jewel& jewel : s_master->jewels().items())
+        if (jewel.slots >= 2)
+            wideJewel = cp932ToUtf8(jewel.name);
+    ASSERT_FALSE(wideJewel.empty());
     auto with = [&](const char* key, nlohmann::ordered_json value) {
         nlohmann::ordered_json j = good;
         j[key] = std::move(value);
@@ -188,6 +193,9 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         {with("fixed", {{"weapon", {{"slots", 4}}}}), "slot count"},
         {with("fixed", {{"head", {{"name", "存在しない兜"}, {"sex", 0}}}}), "存在しない兜"},
         {with("fixed", {{"weapon", {{"slots", 2}, {"jewels", {"無い珠"}}}}}), "無い珠"},
+        {with("skills", {{tree, 10}, {65000, 5}}), "unknown skill tree 65000"},
+        {with("excluded_skills", {{65001, 5}}), "unknown skill tree 65001"},
+        {with("fixed", {{"weapon", {{"slots", 1}, {"jewels", {wideJewel}}}}}), "do not fit"},
         // A list whose switch is off is still checked.
         {with("s_parts", {{"head", nlohmann::ordered_json::array({nlohmann::ordered_json::array({pieceName, 7})})}}),
          pieceName},
