@@ -93,7 +93,8 @@ TEST_F(ZekuDataCli, HistoryShowPrintsConditionThenEachRestoredResult)
     const std::string end = "\nなし\n\n\n"; // the last clip text: no skills, CR LF, then the empty line
     ASSERT_GE(r.out.size(), end.size());
     EXPECT_EQ(r.out.substr(r.out.size() - end.size()), end);
-    EXPECT_EQ(r.err, "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n消えたヘルム\n");
+    EXPECT_EQ(r.err, "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n消えたヘルム\n\n"
+                     "復元できなかった検索結果：1件\n");
 }
 
 TEST_F(ZekuDataCli, HistoryShowJson)

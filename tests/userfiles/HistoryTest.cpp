@@ -332,6 +332,10 @@ TEST_F(HistoryTest, SexDigitsAndMissingNamesInTheDataBase)
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0], "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n"
                                     "Alpha Cap\r\n消えた珠\r\n");
+    // With the number of records left out, also when no name is missing.
+    EXPECT_EQ(missingItemsMessage(*search, 1), reporter.messages[0] + "\r\n復元できなかった検索結果：1件\r\n");
+    EXPECT_EQ(missingItemsMessage(StoredSearch(), 2), "復元できなかった検索結果：2件\r\n");
+    EXPECT_EQ(missingItemsMessage(StoredSearch(), 0), "");
 }
 
 TEST_F(HistoryTest, CombinationNotation)
