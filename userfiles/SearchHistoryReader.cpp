@@ -32,7 +32,7 @@ public:
     }
 
     bool run();
-    // The number of the line where run() failed; 0 when a whole section was missing.
+    // The line where run() failed: the last line read, when the file ended early.
     int failedLine() const { return m_failedLine; }
 
 private:
