@@ -106,7 +106,9 @@ private:
         return v->get<int64_t>();
     }
 
-    static std::vector<SkillPoint> skillPairs(const json* list, const std::string& what)
+    // Every tree must be in the catalogue: this also bounds the wanted list, since
+    // a tree may be wanted only once.
+    std::vector<SkillPoint> skillPairs(const json* list, const std::string& what) const
     {
         std::vector<SkillPoint> out;
         if (!list)
@@ -119,6 +121,8 @@ private:
             SkillPoint p;
             p.treeId = static_cast<uint16_t>(checkedInteger(pair[0], what + " tree_id", 0, 65535));
             p.points = static_cast<int16_t>(checkedInteger(pair[1], what + " points", -32768, 32767));
+            if (!m_master.skills().treeName(p.treeId))
+                throw InputError("unknown skill tree " + std::to_string(p.treeId) + " in \"" + what + "\"");
             out.push_back(p);
         }
         return out;
@@ -202,7 +206,8 @@ private:
             if (!item)
                 throw InputError("unknown weapon slot count " + slots->dump() + ": use 1, 2 or 3");
             c.fixed.setWeapon(item);
-            c.fixed.addWeaponJewels(jewelList(*weapon, "fixed.weapon"));
+            if (!c.fixed.addWeaponJewels(jewelList(*weapon, "fixed.weapon")))
+                throw InputError("the jewels of \"fixed.weapon\" do not fit its " + slots->dump() + " slots");
         }
         for (int part = 0; part < kPartCount; ++part) {
             const json* entry = member(*fixed, kPartKeys[part]);
@@ -214,7 +219,9 @@ private:
             const json* sex = member(*entry, "sex");
             const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what);
             c.fixed.setPiece(part, &piece);
-            c.fixed.addPieceJewels(part, jewelList(*entry, what));
+            if (!c.fixed.addPieceJewels(part, jewelList(*entry, what)))
+                throw InputError("the jewels of \"" + what + "\" do not fit its " + std::to_string(piece.slots) +
+                                 " slots");
         }
     }
 

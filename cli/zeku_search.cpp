@@ -17,6 +17,7 @@
 #include "report/FormatCount.h"
 #include "search/EquipFindThread.h"
 #include "userfiles/SearchHistory.h"
+#include "userfiles/StorableText.h"
 #include "userfiles/UserFolder.h"
 
 #include <atomic>
@@ -199,6 +200,26 @@ const char* outcomeName(SearchOutcome outcome)
     }
 }
 
+// The --save title and comment in CP932, as the history index will hold them;
+// false with the reason when they cannot be stored so that they read back.
+bool storableSaveTexts(const Options& options, std::string& title, std::string& comment, std::string& error)
+{
+    std::string offending;
+    const std::optional<std::string> t = utf8ToCp932Strict(*options.saveTitle, &offending);
+    const std::optional<std::string> c = t ? utf8ToCp932Strict(options.saveComment, &offending) : std::nullopt;
+    if (!t || !c) {
+        error = "--save: \"" + offending + "\" cannot be stored (code page 932 lacks it)";
+        return false;
+    }
+    title = *t;
+    comment = *c;
+    if (const std::string refusal = indexTextRefusal(title, comment); !refusal.empty()) {
+        error = "--save: " + refusal;
+        return false;
+    }
+    return true;
+}
+
 int runSearch(const Options& options, const MasterData& master)
 {
     std::string text, error;
@@ -213,6 +234,11 @@ int runSearch(const Options& options, const MasterData& master)
     }
     SearchCondition condition;
     if (!conditionFromJson(input, master, condition, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    std::string saveTitle, saveComment;
+    if (options.saveTitle && !storableSaveTexts(options, saveTitle, saveComment, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
@@ -256,8 +282,7 @@ int runSearch(const Options& options, const MasterData& master)
         const UserFolder user(options.userDir);
         // The history keeps the condition as the main window shows it, not the
         // worker's reordered copy.
-        if (!saveSearchHistory(user, condition, store, utf8ToCp932Lossy(*options.saveTitle),
-                               utf8ToCp932Lossy(options.saveComment))) {
+        if (!saveSearchHistory(user, condition, store, saveTitle, saveComment)) {
             std::fprintf(stderr, "データの保存処理で異常が発生しました\n");
             status = 1;
         }

@@ -1,13 +1,16 @@
 // A favourite file from arbitrary bytes, reached through a fixed favourites
 // index. The loaded set may hold only catalogue records; every name it could
-// not find is listed, and the missing flag says so.
+// not find is listed, and the missing flag says so. A file without any holder
+// line is refused.
 
 #include "FuzzSupport.h"
 
+#include "platform/Cp932.h"
 #include "userfiles/Favorites.h"
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 using namespace zeku;
 
@@ -28,7 +31,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::unique_ptr<FavoriteSet> favorite = loadFavorite(folder, master, 0);
     fuzz::removeInput(file);
 
-    ZEKU_FUZZ_CHECK(favorite != nullptr);
+    // Only a file that names none of the six holders is refused as damaged.
+    if (!favorite) {
+        std::string_view text(reinterpret_cast<const char*>(data), size);
+        while (!text.empty()) {
+            const std::size_t lf = std::min(text.find('\n'), text.size());
+            const std::string_view line = trimCp932(text.substr(0, lf));
+            text.remove_prefix(std::min(lf + 1, text.size()));
+            for (const std::string holder : {"Weapon", "Head", "Body", "Arm", "Waist", "Leg"})
+                ZEKU_FUZZ_CHECK(line != holder && line.substr(0, holder.size() + 1) != holder + "=");
+        }
+        return 0;
+    }
     ZEKU_FUZZ_CHECK(favorite->title == "fuzz" && favorite->comment == "c");
     ZEKU_FUZZ_CHECK(favorite->missing == !favorite->missingNames.empty());
     const EquipSet& set = favorite->equipment;

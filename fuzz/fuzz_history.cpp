@@ -5,6 +5,8 @@
 #include "FuzzSupport.h"
 
 #include "search/SearchResultStore.h"
+#include "userfiles/LineParser.h"
+#include "userfiles/NotationCheck.h"
 #include "userfiles/SearchHistory.h"
 
 #include <algorithm>
@@ -58,9 +60,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     };
 
     StoredSearch search;
-    if (!readSearchHistory(nextLine, master, search))
-        return 0;
+    int failedLine = -1;
+    const bool read = readSearchHistory(nextLine, master, search, &failedLine);
     const auto lines = static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1;
+    // A failure names a line of the file; a success names none.
+    ZEKU_FUZZ_CHECK(read ? failedLine == 0 : failedLine >= 1 && static_cast<std::size_t>(failedLine) <= lines);
+    if (!read)
+        return 0;
+    // Every record kept is one the writer could have written.
+    ParsedLine parsed;
+    for (const NumberedCombination& combination : search.combinations)
+        ZEKU_FUZZ_CHECK(parseUserFileLine(combination.notation(), parsed) && isWellFormedNotation(parsed.fields));
     ZEKU_FUZZ_CHECK(search.combinations.size() <= lines);
     ZEKU_FUZZ_CHECK(search.combinationCount == search.combinations.size());
     ZEKU_FUZZ_CHECK(search.missingItems.size() <= lines);

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
+#include <csignal>
 #include <cstring>
 #include <unistd.h>
 
@@ -41,12 +42,34 @@ bool TextLineReader::next(std::string& line)
     return true;
 }
 
+namespace {
+
+// Temporary names are "<target>.tmp<pid>_<counter>".
+constexpr std::string_view kTempMarker = ".tmp";
+
+// The process id in a temporary file's name; 0 when the name is no such name.
+pid_t temporaryOwner(const std::string& name)
+{
+    const std::size_t marker = name.rfind(kTempMarker);
+    if (marker == std::string::npos || marker == 0)
+        return 0;
+    const std::string rest = name.substr(marker + kTempMarker.size());
+    const std::size_t underscore = rest.find('_');
+    if (underscore == 0 || underscore == std::string::npos || underscore + 1 == rest.size() || underscore > 9 ||
+        rest.find_first_not_of("0123456789_") != std::string::npos ||
+        rest.find('_', underscore + 1) != std::string::npos)
+        return 0;
+    return static_cast<pid_t>(std::stol(rest.substr(0, underscore)));
+}
+
+} // namespace
+
 SafeTextWriter::SafeTextWriter(std::filesystem::path target) : m_target(std::move(target))
 {
     // A name unique to this process and call, so concurrent writers never share it.
     static std::atomic<unsigned> counter{0};
     m_temp = m_target;
-    m_temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    m_temp += std::string(kTempMarker) + std::to_string(::getpid()) + "_" + std::to_string(counter++);
     m_file = std::fopen(m_temp.c_str(), "wb");
     if (!m_file)
         fail(std::strerror(errno));
@@ -139,6 +162,17 @@ bool SafeTextWriter::commit()
     if (!ok)
         std::filesystem::remove(m_temp, ec);
     return ok;
+}
+
+void removeStaleTemporaries(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const pid_t owner = temporaryOwner(it->path().filename().string());
+        std::error_code fileEc;
+        if (owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH && it->is_regular_file(fileEc))
+            std::filesystem::remove(it->path(), fileEc);
+    }
 }
 
 bool ensureFolder(const std::filesystem::path& folder)

@@ -58,6 +58,11 @@ private:
     bool m_failed = false;
 };
 
+// Removes the temporary files of SafeTextWriter in `folder` whose process no
+// longer runs: what a save killed midway left behind. Files of running
+// processes, and every other file, stay.
+void removeStaleTemporaries(const std::filesystem::path& folder);
+
 // Creates `folder` with all missing parents. False (reported) on failure.
 bool ensureFolder(const std::filesystem::path& folder);
 

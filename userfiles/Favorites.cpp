@@ -5,12 +5,16 @@
 #include "platform/ErrorReport.h"
 #include "platform/LenientNumber.h"
 #include "platform/TextFile.h"
+#include "userfiles/DamagedFile.h"
 #include "userfiles/FavoriteIndex.h"
 #include "userfiles/ItemNumberTable.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/StorableText.h"
 #include "userfiles/StoredPath.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 namespace zeku {
@@ -89,6 +93,19 @@ void readPiece(const MasterData& master, int part, const std::vector<std::string
     }
 }
 
+// Reports why `favorite` cannot be written so that it reads back; false when it can.
+bool refusedForStorage(const FavoriteSet& favorite)
+{
+    std::string refusal = indexTextRefusal(favorite.title, favorite.comment);
+    if (refusal.empty())
+        if (const std::string* name = firstUnstorableItemName(favorite.equipment))
+            refusal = unstorableItemMessage(*name);
+    if (refusal.empty())
+        return false;
+    errorReporter().reportErrorMessage(refusal);
+    return true;
+}
+
 // Creates the favourites folder and a new file "<stamp>_<title>.dat" holding `text`.
 std::optional<NewUserFile> writeFavoriteFile(const UserFolder& folder, const std::string& stamp,
                                              const FavoriteSet& favorite)
@@ -152,11 +169,16 @@ bool saveNewFavorite(const UserFolder& folder, uint16_t sex, uint16_t job, const
 {
     try {
         const FavoriteSet favorite = buildFavorite(sex, job, set, title, comment);
-        const auto file = writeFavoriteFile(folder, formatTimeStamp(localClock().now(), true), favorite);
-        if (!file)
+        if (refusedForStorage(favorite))
             return false;
+        if (!ensureFolder(folder.favoriteFolder()))
+            return false;
+        // Locked from here to the index's rename (see saveSearchHistory).
         FavoriteIndex index(folder);
         if (!index.loadForUpdate())
+            return false;
+        const auto file = writeFavoriteFile(folder, formatTimeStamp(localClock().now(), true), favorite);
+        if (!file)
             return false;
         index.append(favorite.title, favorite.comment, file->stored, pieceSexOf(set), pieceJobOf(set));
         return index.save();
@@ -170,11 +192,15 @@ bool overwriteFavorite(const UserFolder& folder, int position, uint16_t sex, uin
                        const std::string& title, const std::string& comment)
 {
     try {
+        if (!ensureFolder(folder.favoriteFolder()))
+            return false;
         FavoriteIndex index(folder);
         if (!index.loadForUpdate() || !index.contains(position))
             return false;
         const std::string oldPath = *index.path(position);
         const FavoriteSet favorite = buildFavorite(sex, job, set, title, comment);
+        if (refusedForStorage(favorite))
+            return false;
         const auto file = writeFavoriteFile(folder, formatTimeStamp(localClock().now(), false), favorite);
         if (!file)
             return false;
@@ -197,14 +223,22 @@ try {
     FavoriteIndex index(folder);
     if (!index.load() || !index.contains(position))
         return nullptr;
-    TextLineReader reader(nativePath(folder, *index.path(position)));
-    if (!reader.isOpen())
+    const std::optional<std::filesystem::path> file = openableEntryFile(index, position);
+    if (!file)
         return nullptr;
+    TextLineReader reader(*file);
+    if (!reader.isOpen()) {
+        errorReporter().reportFileError(file->string(), std::strerror(errno));
+        return nullptr;
+    }
     auto favorite = std::make_unique<FavoriteSet>();
     favorite->title = *index.title(position);
     favorite->comment = *index.comment(position);
     std::string line;
     ParsedLine parsed;
+    // Every favourite file names its weapon and five parts, each even when empty;
+    // a file without those lines (empty, junk) is no favourite.
+    int holderLines = 0;
     while (reader.next(line)) {
         if (!parseUserFileLine(line, parsed) || parsed.key == "Version")
             continue;
@@ -215,11 +249,19 @@ try {
             favorite->job = parseLenientUInt16(value);
         } else if (parsed.key == "Weapon") {
             readWeapon(master, parsed.fields, *favorite);
+            ++holderLines;
         } else {
-            for (int part = 0; part < kPartCount; ++part)
-                if (parsed.key == kPartKeys[part])
+            for (int part = 0; part < kPartCount; ++part) {
+                if (parsed.key == kPartKeys[part]) {
                     readPiece(master, part, parsed.fields, *favorite);
+                    ++holderLines;
+                }
+            }
         }
+    }
+    if (holderLines == 0) {
+        reportDamagedFile(*file, 0);
+        return nullptr;
     }
     favorite->missing = !favorite->missingNames.empty();
     return favorite;

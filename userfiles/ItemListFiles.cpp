@@ -1,6 +1,7 @@
 #include "userfiles/ItemListFiles.h"
 
 #include "platform/LenientNumber.h"
+#include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "userfiles/LineParser.h"
 #include "userfiles/SortedEntries.h"
@@ -127,6 +128,9 @@ bool writeListFile(const UserFolder& folder, const std::filesystem::path& file, 
 {
     if (!ensureFolder(folder.root()))
         return false;
+    // One writer at a time in the folder; it also clears what killed saves left.
+    const FolderLock lock(folder.root());
+    removeStaleTemporaries(folder.root());
     SafeTextWriter writer(file);
     if (!writer.isOpen())
         return false;

@@ -1,10 +1,12 @@
 #include "userfiles/SavedFileIndex.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "userfiles/LineParser.h"
 #include "userfiles/StoredPath.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zeku {
@@ -96,14 +98,42 @@ bool SavedFileIndex::load()
 
 bool SavedFileIndex::loadForUpdate()
 {
-    if (load())
+    if (!m_updateLock)
+        m_updateLock = std::make_shared<FolderLock>(m_nativeFolder);
+    if (load()) {
+        removeSaveLeftovers();
         return true;
+    }
+    m_updateLock.reset();
     errorReporter().reportFileError(indexFile().string(), "the index cannot be read");
     return false;
 }
 
+void SavedFileIndex::removeSaveLeftovers() const
+{
+    removeStaleTemporaries(m_nativeFolder);
+    // A new entry's file is made empty, filled and listed while the lock is
+    // held, so an empty file the index does not list belongs to a save that died.
+    std::vector<std::filesystem::path> listed;
+    for (const std::string& stored : m_paths)
+        if (auto file = confinedStoredPath(m_userFolder.root(), stored))
+            listed.push_back(file->filename());
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(m_nativeFolder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path& file = it->path();
+        std::error_code fileEc;
+        if (file.extension() != ".dat" || file.filename() == "index.dat" || !it->is_regular_file(fileEc) ||
+            it->file_size(fileEc) != 0 || fileEc)
+            continue;
+        if (std::find(listed.begin(), listed.end(), file.filename()) == listed.end())
+            std::filesystem::remove(file, fileEc);
+    }
+}
+
 bool SavedFileIndex::save() const
 {
+    // Whatever the outcome, the update ends here.
+    const std::shared_ptr<FolderLock> lock = std::move(m_updateLock);
     SafeTextWriter writer(indexFile());
     if (!writer.isOpen())
         return false;

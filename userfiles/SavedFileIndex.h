@@ -9,11 +9,13 @@
 #include "userfiles/UserFolder.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace zeku {
 
+class FolderLock;
 class SafeTextWriter;
 
 class SavedFileIndex {
@@ -43,9 +45,13 @@ public:
     // folder must exist). False, silently, when it cannot be opened.
     bool load();
     // load() before a change that will be saved: a failure is reported, since
-    // saving after it would drop the entries that could not be read.
+    // saving after it would drop the entries that could not be read. Takes the
+    // folder's lock first and holds it until save() or destruction, so no other
+    // writer changes the index in between; then removes what interrupted saves
+    // left in the folder.
     bool loadForUpdate();
-    // Rewrites index.dat through a temporary file; failures are reported.
+    // Rewrites index.dat through a temporary file; failures are reported. Lets
+    // go of the lock that loadForUpdate() took.
     bool save() const;
 
     // Appends an entry; returns the new number of entries.
@@ -66,6 +72,10 @@ public:
     std::filesystem::path indexFile() const { return m_nativeFolder / "index.dat"; }
 
 protected:
+    // Removes what saves killed midway left in the folder: stale temporary
+    // files and empty files that no entry lists. Only under the lock.
+    void removeSaveLeftovers() const;
+
     // Appends the three texts without touching derived lists.
     void appendTexts(const std::string& title, const std::string& comment, const std::string& path);
 
@@ -82,6 +92,8 @@ private:
     std::vector<std::string> m_titles;
     std::vector<std::string> m_comments;
     std::vector<std::string> m_paths;
+    // Held from loadForUpdate() to save(); shared by copies of the index.
+    mutable std::shared_ptr<FolderLock> m_updateLock;
 };
 
 // Inserts a copy of list[from] before list[to]; both positions already checked.

@@ -33,14 +33,17 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
                        const std::string& title, const std::string& comment);
 
 // Reads the lines of a history file into `out`. False at the first malformed
-// section; names the master data lacks are collected in out.missingItems.
-bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out);
+// section; then `failedLine` (when given) receives its 1-based line. Names the
+// master data lacks are collected in out.missingItems.
+bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out,
+                       int* failedLine = nullptr);
 
 // The file's version number from its "Version=" value: "0.047" gives 47.
 int historyVersionNumber(std::string_view value);
 
 // Reads the entry at `position` of the history index; nullptr when the index or
-// the entry is missing, the file cannot be opened (reported) or is malformed.
+// the entry is missing, or (reported with the file's name and line) when the
+// entry's path leaves the user folder, the file cannot be opened or is malformed.
 std::unique_ptr<StoredSearch> loadSearchHistory(const UserFolder& folder, const MasterData& master, int position);
 
 } // namespace zeku

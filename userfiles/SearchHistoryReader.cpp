@@ -3,13 +3,16 @@
 #include "platform/ErrorReport.h"
 #include "platform/LenientNumber.h"
 #include "platform/TextFile.h"
+#include "userfiles/DamagedFile.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/NotationCheck.h"
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/StoredPath.h"
 
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <optional>
 
 namespace zeku {
 namespace {
@@ -29,8 +32,19 @@ public:
     }
 
     bool run();
+    // The line where run() failed: the last line read, when the file ended early.
+    int failedLine() const { return m_failedLine; }
 
 private:
+    // The next line, counted; false at the end.
+    bool readLine(std::string& line)
+    {
+        if (!m_nextLine(line))
+            return false;
+        ++m_lineNumber;
+        return true;
+    }
+
     enum class Count { Read, Missing, Bad };
 
     // The next line, parsed; false at the end of the file or when it is no
@@ -54,6 +68,8 @@ private:
     const MasterData& m_master;
     StoredSearch& m_out;
     int m_version = 0;
+    int m_lineNumber = 0;
+    int m_failedLine = 0;
     std::string m_line;
     ParsedLine m_parsed;
 };
@@ -83,7 +99,7 @@ bool HistoryReader::nextEntry(bool keyRequired, bool* ended)
 {
     if (ended)
         *ended = false;
-    if (!m_nextLine(m_line)) {
+    if (!readLine(m_line)) {
         if (ended)
             *ended = true;
         return false;
@@ -131,7 +147,7 @@ bool HistoryReader::readDataBase()
     if (readCount(count) != Count::Read)
         return false;
     for (int32_t i = 0; i < count; ++i) {
-        if (!nextEntry(true))
+        if (!nextEntry(true) || !isWellFormedItemKey(m_parsed.key))
             return false;
         enterItem(m_parsed.key, m_parsed.fields[0]);
     }
@@ -174,6 +190,8 @@ bool HistoryReader::readCondition()
             for (std::size_t i = 0; i < fields.size(); i += 2)
                 condition.wanted.push_back(SkillPoint{parseLenientUInt16(fields[i]), parseLenientInt16(fields[i + 1])});
         } else if (key == "FixParts") {
+            if (!isWellFormedNotation(fields))
+                return false;
             m_out.fixed = NumberedCombination::fromFields(fields);
             // Fixed pieces are restored as far as they resolve; a gap is not an error.
             m_out.fixed.resolve(m_out.items, condition.fixed);
@@ -245,7 +263,7 @@ bool HistoryReader::readRecords()
     if (readCount(count) != Count::Read || count <= 0)
         return false;
     for (int32_t i = 0; i < count; ++i) {
-        if (!nextEntry(false))
+        if (!nextEntry(false) || !isWellFormedNotation(m_parsed.fields))
             return false;
         m_out.combinations.push_back(NumberedCombination::fromFields(m_parsed.fields));
     }
@@ -256,7 +274,7 @@ bool HistoryReader::run()
 {
     std::string line;
     ParsedLine parsed;
-    while (m_nextLine(line)) {
+    while (readLine(line)) {
         if (!parseUserFileLine(line, parsed))
             continue;
         bool ok = true;
@@ -274,8 +292,10 @@ bool HistoryReader::run()
             ok = readPieceList(false);
         else if (line == "[Records]")
             ok = readRecords();
-        if (!ok)
+        if (!ok) {
+            m_failedLine = m_lineNumber;
             return false;
+        }
     }
     m_out.combinationCount = static_cast<uint32_t>(m_out.combinations.size());
     return true;
@@ -293,9 +313,13 @@ int historyVersionNumber(std::string_view value)
     return static_cast<int>(number);
 }
 
-bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out)
+bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out, int* failedLine)
 {
-    return HistoryReader(nextLine, master, out).run();
+    HistoryReader reader(nextLine, master, out);
+    const bool ok = reader.run();
+    if (failedLine)
+        *failedLine = ok ? 0 : reader.failedLine();
+    return ok;
 }
 
 std::unique_ptr<StoredSearch> loadSearchHistory(const UserFolder& folder, const MasterData& master, int position)
@@ -303,17 +327,26 @@ try {
     SavedFileIndex index = SavedFileIndex::forHistory(folder);
     if (!index.load() || !index.contains(position))
         return nullptr;
-    const std::filesystem::path file = nativePath(folder, *index.path(position));
-    TextLineReader reader(file);
+    const std::optional<std::filesystem::path> file = openableEntryFile(index, position);
+    if (!file)
+        return nullptr;
+    TextLineReader reader(*file);
     if (!reader.isOpen()) {
-        errorReporter().reportFileError(file.string(), std::strerror(errno));
+        errorReporter().reportFileError(file->string(), std::strerror(errno));
         return nullptr;
     }
     auto search = std::make_unique<StoredSearch>();
     search->title = *index.title(position);
     search->comment = *index.comment(position);
-    if (!readSearchHistory([&reader](std::string& line) { return reader.next(line); }, master, *search))
+    int failedLine = 0;
+    // Every saved search has at least one record: a file without [Records]
+    // (empty, junk, CR only) would otherwise load as a search that found nothing.
+    if (!readSearchHistory([&reader](std::string& line) { return reader.next(line); }, master, *search,
+                           &failedLine) ||
+        search->combinations.empty()) {
+        reportDamagedFile(*file, failedLine);
         return nullptr;
+    }
     return search;
 } catch (const std::bad_alloc&) {
     reportOutOfMemory();

@@ -5,6 +5,7 @@
 #include "platform/TextFile.h"
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/SortedEntries.h"
+#include "userfiles/StorableText.h"
 #include "userfiles/StoredPath.h"
 
 #include <algorithm>
@@ -19,13 +20,20 @@ void writeDataBase(SafeTextWriter& writer, const ItemNumberTable& table)
 {
     writer.write("[DataBase]\n");
     writer.writef("Count=%zu\n", table.size());
-    for (const auto& [number, weapon] : table.weapons())
+    for (const auto& [number, weapon] : table.weapons()) {
+        requireStorableItemName(weapon->name);
         writer.writef("0%d%d=%s\n", 0, number, weapon->name.c_str());
-    for (int part = 0; part < kPartCount; ++part)
-        for (const auto& [number, piece] : table.pieces(part))
+    }
+    for (int part = 0; part < kPartCount; ++part) {
+        for (const auto& [number, piece] : table.pieces(part)) {
+            requireStorableItemName(piece->name);
             writer.writef("%d%d%d=%s\n", part + 1, piece->sex, number, piece->name.c_str());
-    for (const auto& [number, jewel] : table.jewels())
+        }
+    }
+    for (const auto& [number, jewel] : table.jewels()) {
+        requireStorableItemName(jewel->name);
         writer.writef("6%d%d=%s\n", 0, number, jewel->name.c_str());
+    }
 }
 
 void writeCondition(SafeTextWriter& writer, const SearchCondition& condition, const NumberedCombination& fixed)
@@ -44,9 +52,12 @@ void writeCondition(SafeTextWriter& writer, const SearchCondition& condition, co
 // The piece lines of [ExclusiveItem] and [SParts]: "<kind><sex>=<name>".
 void writePieces(SafeTextWriter& writer, const SPartSet& set)
 {
-    for (int part = 0; part < kPartCount; ++part)
-        for (const auto* entry : sortedEntries(set.pieces(static_cast<PartKind>(part))))
+    for (int part = 0; part < kPartCount; ++part) {
+        for (const auto* entry : sortedEntries(set.pieces(static_cast<PartKind>(part)))) {
+            requireStorableItemName(entry->second->name);
             writer.writef("%d%d=%s\n", part + 1, entry->second->sex, entry->second->name.c_str());
+        }
+    }
 }
 
 void writeStandingLists(SafeTextWriter& writer, const SearchCondition& condition)
@@ -54,8 +65,10 @@ void writeStandingLists(SafeTextWriter& writer, const SearchCondition& condition
     writer.write("[ExclusiveItem]\n");
     writer.writef("Count=%zu\n", condition.excludedItems.total());
     writePieces(writer, condition.excludedItems);
-    for (const auto* entry : sortedEntries(condition.excludedItems.jewels()))
+    for (const auto* entry : sortedEntries(condition.excludedItems.jewels())) {
+        requireStorableItemName(entry->first);
         writer.write("60=" + entry->first + "\n");
+    }
 
     writer.write("[ExclusiveSkill]\n");
     writer.writef("Count=%zu\n", condition.excludedSkills.total());
@@ -90,18 +103,24 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
 bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
                        const std::string& title, const std::string& comment)
 {
+    if (const std::string refusal = indexTextRefusal(title, comment); !refusal.empty()) {
+        errorReporter().reportErrorMessage(refusal);
+        return false;
+    }
     try {
         const std::string stamp = formatTimeStamp(localClock().now(), true);
         if (!ensureFolder(folder.historyFolder()))
+            return false;
+        // The folder stays locked from here to the index's rename: the new file
+        // is written and listed by one save at a time.
+        SavedFileIndex index = SavedFileIndex::forHistory(folder);
+        if (!index.loadForUpdate())
             return false;
         const auto file = writeNewUserFile(folder, kStoredHistoryFolder, stamp + "_" + safeFileTitle(title),
                                            [&](SafeTextWriter& writer) {
                                                writeSearchHistory(writer, condition, results);
                                            });
         if (!file)
-            return false;
-        SavedFileIndex index = SavedFileIndex::forHistory(folder);
-        if (!index.loadForUpdate())
             return false;
         index.append(title, comment, file->stored);
         return index.save();
@@ -111,6 +130,9 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
     } catch (const std::length_error&) {
         // More distinct items than 16-bit item numbers can name.
         errorReporter().reportErrorMessage("保存する装備の種類が多すぎます。");
+        return false;
+    } catch (const UnstorableItemName& e) {
+        errorReporter().reportErrorMessage(unstorableItemMessage(e.name()));
         return false;
     }
 }

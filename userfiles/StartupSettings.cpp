@@ -2,6 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/LenientNumber.h"
+#include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "userfiles/LineParser.h"
 
@@ -167,6 +168,9 @@ bool StartupSettings::save(const UserFolder& folder) const
 {
     if (!ensureFolder(folder.root()))
         return false;
+    // One writer at a time in the folder; it also clears what killed saves left.
+    const FolderLock lock(folder.root());
+    removeStaleTemporaries(folder.root());
     SafeTextWriter out(folder.startupFile());
     if (!out.isOpen())
         return false;

@@ -24,14 +24,10 @@ bool isUserComponent(const std::string& component)
     return true;
 }
 
-// How many names createNewUserFile tries before it gives up.
-constexpr int kMaxNameAttempts = 10000;
-
-} // namespace
-
-std::filesystem::path nativePath(const UserFolder& folder, std::string_view stored)
+// The components of a stored path. The text is decoded from CP932 first: in
+// UTF-8 a 0x5C byte is always a backslash, so splitting is safe there.
+std::vector<std::string> storedComponents(std::string_view stored)
 {
-    // In UTF-8 a 0x5C byte is always a backslash, so splitting is safe here.
     const std::string text = cp932ToUtf8(stored);
     std::vector<std::string> components;
     std::string current;
@@ -46,7 +42,22 @@ std::filesystem::path nativePath(const UserFolder& folder, std::string_view stor
     }
     if (!current.empty())
         components.push_back(std::move(current));
+    return components;
+}
 
+// How many names createNewUserFile tries before it gives up.
+constexpr int kMaxNameAttempts = 10000;
+
+// The longest title part of a file name, in bytes of its native (UTF-8) form:
+// with the time stamp, a counter and a temporary suffix the name stays within
+// the 255 bytes file systems allow. Longer titles keep their whole text in the index.
+constexpr std::size_t kMaxFileTitleBytes = 180;
+
+} // namespace
+
+std::filesystem::path nativePath(const UserFolder& folder, std::string_view stored)
+{
+    const std::vector<std::string> components = storedComponents(stored);
     std::filesystem::path result;
     std::size_t first = 0;
     if (!components.empty() && isUserComponent(components[0])) {
@@ -55,6 +66,22 @@ std::filesystem::path nativePath(const UserFolder& folder, std::string_view stor
     }
     for (std::size_t i = first; i < components.size(); ++i)
         result /= components[i];
+    return result;
+}
+
+std::optional<std::filesystem::path> confinedStoredPath(const std::filesystem::path& userRoot, std::string_view stored)
+{
+    const std::vector<std::string> components = storedComponents(stored);
+    if (components.size() < 2 || !isUserComponent(components[0]))
+        return std::nullopt;
+    std::filesystem::path result = userRoot;
+    for (std::size_t i = 1; i < components.size(); ++i) {
+        const std::string& c = components[i];
+        // ".." climbs out, "." and a drive ("C:") or stream name are no file names of ours.
+        if (c == "." || c == ".." || c.find(':') != std::string::npos)
+            return std::nullopt;
+        result /= c;
+    }
     return result;
 }
 
@@ -73,6 +100,15 @@ std::string safeFileTitle(std::string_view title)
             result.append(title.substr(pos, length));
         }
         pos += length;
+    }
+    // Shorten by whole characters; only titles that no file name could hold are cut.
+    std::size_t nativeBytes = 0;
+    for (std::size_t at = 0; at < result.size(); at += cp932CharLength(result, at)) {
+        nativeBytes += cp932ToUtf8(std::string_view(result).substr(at, cp932CharLength(result, at))).size();
+        if (nativeBytes > kMaxFileTitleBytes) {
+            result.resize(at);
+            break;
+        }
     }
     return result;
 }
@@ -137,8 +173,9 @@ void reportOutOfMemory()
 
 bool removeStoredFile(const UserFolder& folder, std::string_view stored)
 {
+    const auto file = confinedStoredPath(folder.root(), stored);
     std::error_code ec;
-    return std::filesystem::remove(nativePath(folder, stored), ec);
+    return file && std::filesystem::remove(*file, ec);
 }
 
 } // namespace zeku

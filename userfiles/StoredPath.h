@@ -28,9 +28,15 @@ inline constexpr const char* kStoredHistoryFolder = "user\\SearchHistory\\";
 // stored paths stay relative to the working directory.
 std::filesystem::path nativePath(const UserFolder& folder, std::string_view stored);
 
+// The native path of `stored` as read from an index file, resolved inside the
+// user folder `userRoot` only: it must start with "user\" and may hold no "."
+// or ".." component and no drive or stream colon. nullopt for anything else: a
+// damaged entry, never opened.
+std::optional<std::filesystem::path> confinedStoredPath(const std::filesystem::path& userRoot, std::string_view stored);
+
 // `title` with every character that Windows or POSIX forbids in a file name
 // (\ / : * ? " < > | and control characters) replaced by "_". Double-byte
-// characters are kept whole.
+// characters are kept whole; a title too long for a file name is shortened.
 std::string safeFileTitle(std::string_view title);
 
 // A file created for a new entry, in stored and native form.
@@ -56,7 +62,8 @@ std::optional<NewUserFile> writeNewUserFile(const UserFolder& folder, std::strin
 // Tells the user that memory ran out during a file operation.
 void reportOutOfMemory();
 
-// Removes the file a stored path names; false when nothing was removed.
+// Removes the file a stored path names when it lies inside the user folder;
+// false when nothing was removed.
 bool removeStoredFile(const UserFolder& folder, std::string_view stored);
 
 } // namespace zeku

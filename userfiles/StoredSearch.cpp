@@ -21,22 +21,29 @@ void restoreResults(const StoredSearch& search, SearchResultStore& store)
         spare->clear();
 }
 
-std::string missingItemsMessage(const StoredSearch& search)
+std::string missingItemsMessage(const StoredSearch& search, std::size_t droppedRecords)
 {
-    if (search.missingItems.empty())
-        return {};
-    // The wording of this message is the program's own, typo included.
-    std::string message = "以下のアイテム情報が見つからない為\n"
-                          "検索結果の一部が復元できませんした。\n\n";
-    for (const std::string& name : search.missingItems)
-        message += cp932ToUtf8(name) + "\r\n";
+    std::string message;
+    if (!search.missingItems.empty()) {
+        // The wording of this message is the program's own, typo included.
+        message = "以下のアイテム情報が見つからない為\n"
+                  "検索結果の一部が復元できませんした。\n\n";
+        for (const std::string& name : search.missingItems)
+            message += cp932ToUtf8(name) + "\r\n";
+    }
+    if (droppedRecords > 0) {
+        if (!message.empty())
+            message += "\r\n";
+        message += "復元できなかった検索結果：" + std::to_string(droppedRecords) + "件\r\n";
+    }
     return message;
 }
 
-void reportMissingItems(const StoredSearch& search)
+void reportMissingItems(const StoredSearch& search, std::size_t droppedRecords)
 {
-    if (!search.missingItems.empty())
-        errorReporter().reportErrorMessage(missingItemsMessage(search));
+    const std::string message = missingItemsMessage(search, droppedRecords);
+    if (!message.empty())
+        errorReporter().reportErrorMessage(message);
 }
 
 } // namespace zeku

@@ -28,9 +28,11 @@ struct StoredSearch {
 // memory runs out.
 void restoreResults(const StoredSearch& search, SearchResultStore& store);
 
-// The missing-items message of a stored search (UTF-8); empty when nothing is missing.
-std::string missingItemsMessage(const StoredSearch& search);
+// The missing-items message of a stored search (UTF-8), followed by the number
+// of records that did not resolve when `droppedRecords` is not 0; empty when
+// nothing is missing or dropped.
+std::string missingItemsMessage(const StoredSearch& search, std::size_t droppedRecords = 0);
 // Shows that message through the error reporter when it is not empty.
-void reportMissingItems(const StoredSearch& search);
+void reportMissingItems(const StoredSearch& search, std::size_t droppedRecords = 0);
 
 } // namespace zeku

@@ -94,7 +94,8 @@ TEST_F(ZekuDataCli, HistoryShowPrintsConditionThenEachRestoredResult)
     const std::string end = "\nなし\n\n\n"; // the last clip text: no skills, CR LF, then the empty line
     ASSERT_GE(r.out.size(), end.size());
     EXPECT_EQ(r.out.substr(r.out.size() - end.size()), end);
-    EXPECT_EQ(r.err, "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n消えたヘルム\n");
+    EXPECT_EQ(r.err, "以下のアイテム情報が見つからない為\n検索結果の一部が復元できませんした。\n\n消えたヘルム\n\n"
+                     "復元できなかった検索結果：1件\n");
 }
 
 TEST_F(ZekuDataCli, HistoryShowJson)
@@ -128,7 +129,11 @@ TEST_F(ZekuDataCli, FailedHistoryLoadsExitWithOne)
         ToolRun r = run(args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(r.err, kReadFailed) << args;
+        // The damaged file is named with its line before the general message.
+        const std::string named = std::string(args).find("show 1") != std::string::npos
+                                      ? "user/SearchHistory/broken.dat: 3行目のデータが壊れています。\n"
+                                      : "";
+        EXPECT_EQ(r.err, named + kReadFailed) << args;
     }
 }
 

@@ -6,6 +6,8 @@
 #include "platform/Cp932.h"
 #include "search/CombinationSearch.h"
 #include "tools/SampleDataGenerator.h"
+#include "userfiles/SavedFileIndex.h"
+#include "userfiles/SearchHistory.h"
 
 #include "CliTestSupport.h"
 
@@ -18,6 +20,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -171,6 +174,11 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
     const nlohmann::ordered_json good = benchCondition("3 skills, jewels", 10);
     const uint16_t tree = good["skills"][0][0];
     const std::string pieceName = cp932ToUtf8(s_master->equip(PartHead).items().front().name);
+    std::string wideJewel;
+    for (const Jewel& jewel : s_master->jewels().items())
+        if (jewel.slots >= 2)
+            wideJewel = cp932ToUtf8(jewel.name);
+    ASSERT_FALSE(wideJewel.empty());
     auto with = [&](const char* key, nlohmann::ordered_json value) {
         nlohmann::ordered_json j = good;
         j[key] = std::move(value);
@@ -188,6 +196,9 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         {with("fixed", {{"weapon", {{"slots", 4}}}}), "slot count"},
         {with("fixed", {{"head", {{"name", "存在しない兜"}, {"sex", 0}}}}), "存在しない兜"},
         {with("fixed", {{"weapon", {{"slots", 2}, {"jewels", {"無い珠"}}}}}), "無い珠"},
+        {with("skills", {{tree, 10}, {65000, 5}}), "unknown skill tree 65000"},
+        {with("excluded_skills", {{65001, 5}}), "unknown skill tree 65001"},
+        {with("fixed", {{"weapon", {{"slots", 1}, {"jewels", {wideJewel}}}}}), "do not fit"},
         // A list whose switch is off is still checked.
         {with("s_parts", {{"head", nlohmann::ordered_json::array({nlohmann::ordered_json::array({pieceName, 7})})}}),
          pieceName},
@@ -298,6 +309,82 @@ TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)
     // The restored results are the saved ones, line by line.
     EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
     EXPECT_EQ(nlohmann::json::parse(out[0])["skills"].dump(), benchCondition("4 skills, jewels", 1)["skills"].dump());
+}
+
+TEST_F(ZekuSearchCli, SaveTextsTheIndexCannotHoldAreRefused)
+{
+    writeCondition("c.json", benchCondition("3 skills, jewels", 5));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"--save 'a=b'", "イコール"},
+        {"--save '#1 火力装備'", "先頭"},
+        {"--save ';memo'", "先頭"},
+        {"--save Version", "Version"},
+        {"--save ' lead'", "空白"},
+        {"--save 'two\nlines'", "制御文字"},
+        {"--save \"$(printf 'tab\\there')\"", "制御文字"},
+        {"--save 雪だるま☃", "☃"},
+        {"--save ok --comment 'a,b'", "カンマ"},
+        {"--save ok --comment 'trail '", "空白"},
+        {"--save ok --comment ☃", "☃"},
+    };
+    for (const auto& [args, mention] : cases) {
+        const ToolRun r = search(args + " c.json");
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(lines(r.err).size(), 1u) << args << "\n" << r.err;
+        EXPECT_NE(r.err.find(mention), std::string::npos) << args << "\n" << r.err;
+    }
+    EXPECT_FALSE(fs::exists(s_dir / "user"));
+
+    // What the index can hold is kept exactly, blanks inside and at the title's end included.
+    ASSERT_EQ(search("--save 'a;b #c d ' --comment ' x=y' c.json").status, 0);
+    EXPECT_EQ(run(ZEKU_DATA_TOOL, "history").out, "0\ta;b #c d \t x=y\n");
+}
+
+// Writers started together, round after round, into one user folder: every
+// save that reports success is listed and loads.
+TEST_F(ZekuSearchCli, ConcurrentSavesAreAllListed)
+{
+    writeCondition("c.json", benchCondition("3 skills, jewels", 5));
+    constexpr int kWriters = 4, kRounds = 5;
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<pid_t> children;
+        for (int writer = 0; writer < kWriters; ++writer) {
+            const std::string title = "r" + std::to_string(round) + "w" + std::to_string(writer);
+            const pid_t child = fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                ::chdir(s_dir.c_str());
+                const int null = ::open("/dev/null", O_WRONLY);
+                ::dup2(null, 1);
+                ::dup2(null, 2);
+                ::execl(ZEKU_SEARCH_TOOL, ZEKU_SEARCH_TOOL, "--save", title.c_str(), "c.json",
+                        static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            children.push_back(child);
+        }
+        for (pid_t child : children) {
+            int raw = 0;
+            ::waitpid(child, &raw, 0);
+            ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+        }
+    }
+    const UserFolder user(s_dir / "user");
+    SavedFileIndex index = SavedFileIndex::forHistory(user);
+    ASSERT_TRUE(index.load());
+    EXPECT_EQ(index.count(), kWriters * kRounds);
+    std::set<std::string> titles;
+    for (int i = 0; i < index.count(); ++i) {
+        titles.insert(*index.title(i));
+        const auto loaded = loadSearchHistory(user, *s_master, i);
+        ASSERT_TRUE(loaded) << *index.title(i);
+        EXPECT_EQ(loaded->combinations.size(), 5u);
+    }
+    EXPECT_EQ(titles.size(), std::size_t(kWriters * kRounds));
+    // Nothing but the entries' files, the index and the lock file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(user.historyFolder()), fs::directory_iterator()),
+              kWriters * kRounds + 2);
 }
 
 TEST_F(ZekuSearchCli, SaveNeedsResults)

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "platform/FolderLock.h"
+
 #include <algorithm>
 #include <atomic>
 #include <fstream>
@@ -59,7 +61,8 @@ std::vector<std::string> folderEntries(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
+        if (entry.path().filename() != kFolderLockName)
+            names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -39,7 +39,7 @@ void writeFileBytes(const std::filesystem::path& file, std::string_view bytes);
 // The source tree's root, for the committed sample data and golden files.
 std::filesystem::path sourceDir();
 
-// The names of the entries of `folder`, sorted.
+// The names of the entries of `folder`, sorted, without the folder's lock file.
 std::vector<std::string> folderEntries(const std::filesystem::path& folder);
 
 // Makes writes to regular files fail beyond `bytes`, as a full disk would.

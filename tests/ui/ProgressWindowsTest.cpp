@@ -293,9 +293,19 @@ private Q_SLOTS:
         QVERIFY(boxes.shown().back().text.contains(QStringLiteral("☃")));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
+        // Titles the index line cannot hold are refused as the command line refuses them.
         comment->setText(QStringLiteral("一番"));
+        for (const char* hostile : {"a=b", "#1 火力装備", ";x", "Version", "a\tb", " 前"}) {
+            title->setText(QString::fromUtf8(hostile));
+            dialog.accept();
+            QCOMPARE(boxes.shown().back().icon, MessageIcon::Warning);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        }
+        QCOMPARE(boxes.shown().size(), std::size_t(9));
+        title->setText(QStringLiteral("火力"));
+
         dialog.accept();
-        QCOMPARE(boxes.shown().size(), std::size_t(3));
+        QCOMPARE(boxes.shown().size(), std::size_t(9));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.title(), sj("火力"));
         QCOMPARE(dialog.comment(), sj("一番"));

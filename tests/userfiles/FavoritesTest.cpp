@@ -1,3 +1,4 @@
+#include "platform/FolderLock.h"
 #include "userfiles/FavoriteIndex.h"
 #include "userfiles/Favorites.h"
 #include "userfiles/StoredPath.h"
@@ -34,7 +35,7 @@ protected:
     {
         std::size_t n = 0;
         for (const auto& entry : std::filesystem::directory_iterator(m_folder.favoriteFolder()))
-            n += entry.path().filename() != "index.dat";
+            n += entry.path().filename() != "index.dat" && entry.path().filename() != kFolderLockName;
         return n;
     }
 };
@@ -241,8 +242,10 @@ TEST_F(FavoritesTest, FailedOverwriteKeepsTheOldFileAndEntry)
     EXPECT_EQ(fileOf(5), oldFile);
 
     // A file that cannot be written at all leaves index and old file alone.
-    const std::string tooLong(300, 'x');
-    EXPECT_FALSE(overwriteFavorite(m_folder, 5, 1, 1, EquipSet(), tooLong, ""));
+    {
+        zeku::test::FileSizeLimit fullDisk(20);
+        EXPECT_FALSE(overwriteFavorite(m_folder, 5, 1, 1, EquipSet(), "n", ""));
+    }
     EXPECT_EQ(reporter.fileErrors.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(oldFile));
     EXPECT_EQ(readFileBytes(m_folder.favoriteFolder() / "index.dat"), indexBefore);
@@ -257,10 +260,13 @@ TEST_F(FavoritesTest, SaveIntoAnUnwritableFolderFails)
     ASSERT_EQ(reporter.fileErrors.size(), 1u);
     EXPECT_NE(reporter.fileErrors[0].find("Favorite"), std::string::npos);
 
-    // A title too long for a file name: reported, nothing left behind, index unchanged.
+    // A file that cannot be written: reported, nothing left behind, index unchanged.
     ASSERT_TRUE(saveNewFavorite(m_folder, 1, 1, EquipSet(), "kept", ""));
     const std::string indexBefore = readFileBytes(m_folder.favoriteFolder() / "index.dat");
-    EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, EquipSet(), std::string(300, 'y'), ""));
+    {
+        zeku::test::FileSizeLimit fullDisk(20);
+        EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, EquipSet(), "y", ""));
+    }
     EXPECT_EQ(reporter.fileErrors.size(), 2u);
     EXPECT_EQ(readFileBytes(m_folder.favoriteFolder() / "index.dat"), indexBefore);
     EXPECT_EQ(favouriteFileCount(), 1u);

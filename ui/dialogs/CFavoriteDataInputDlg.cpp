@@ -3,6 +3,7 @@
 #include "ui/main/WindowSupport.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
+#include "userfiles/StorableText.h"
 
 #include "ui_CFavoriteDataInputDlg.h"
 
@@ -59,15 +60,15 @@ void CFavoriteDataInputDlg::accept()
         return;
     }
     const QString commentText = m_ui->commentEdit->text();
-    // The index lines are "title=path,comment": a comma would split a field.
-    if (titleText.contains(QLatin1Char(',')) || commentText.contains(QLatin1Char(','))) {
-        showMessage(this, QStringLiteral("カンマ記号は使用できません。"), MessageIcon::Warning);
-        return;
-    }
     std::string title;
     std::string comment;
     if (!storableText(this, titleText, title) || !storableText(this, commentText, comment))
         return;
+    // The index line "title=path,comment" must read back as typed.
+    if (const std::string refusal = indexTextRefusal(title, comment); !refusal.empty()) {
+        showMessage(this, QString::fromStdString(refusal), MessageIcon::Warning);
+        return;
+    }
     m_title = std::move(title);
     m_comment = std::move(comment);
     QDialog::accept();

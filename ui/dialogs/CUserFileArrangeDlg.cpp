@@ -108,19 +108,29 @@ void CUserFileArrangeDlg::moveEntry(int delta)
         refill(target);
 }
 
+bool CUserFileArrangeDlg::reloadForUpdate(SavedFileIndex& index, int row, const std::string& path)
+{
+    // The question was asked without the folder's lock, so that other saves need
+    // not wait for the user; the change goes ahead only if the entry is still there.
+    if (index.loadForUpdate() && index.path(row) && *index.path(row) == path)
+        return true;
+    refill(-1);
+    return false;
+}
+
 void CUserFileArrangeDlg::changeEntry()
 {
     const int row = m_ui->entryList->selectedRow();
     std::unique_ptr<SavedFileIndex> index = chosenIndex();
-    if (row < 0 || !index->loadForUpdate() || !index->contains(row))
+    if (row < 0 || !index->load() || !index->contains(row))
         return;
     CFavoriteDataInputDlg input(this);
     input.setCaption(QStringLiteral("変更"));
     input.setTitle(*index->title(row));
     input.setComment(*index->comment(row));
-    if (input.exec() != QDialog::Accepted)
-        return;
     const std::string path = *index->path(row);
+    if (input.exec() != QDialog::Accepted || !reloadForUpdate(*index, row, path))
+        return;
     if (index->replaceEntry(row, input.title(), input.comment(), path) && index->save())
         refill(row);
 }
@@ -129,7 +139,7 @@ void CUserFileArrangeDlg::deleteEntry()
 {
     const int row = m_ui->entryList->selectedRow();
     std::unique_ptr<SavedFileIndex> index = chosenIndex();
-    if (row < 0 || !index->loadForUpdate() || !index->contains(row))
+    if (row < 0 || !index->load() || !index->contains(row))
         return;
     const QString text = showingFavorites() ? QStringLiteral("お気に入りデータ '%1' を削除してよろしいですか？")
                                             : QStringLiteral("検索結果データ '%1' を削除してよろしいですか？");
@@ -137,6 +147,8 @@ void CUserFileArrangeDlg::deleteEntry()
         MessageAnswer::Yes)
         return;
     const std::string path = *index->path(row);
+    if (!reloadForUpdate(*index, row, path))
+        return;
     // The data file goes only once the index no longer lists it.
     if (index->removeEntry(row) && index->save()) {
         removeStoredFile(m_folder, path);

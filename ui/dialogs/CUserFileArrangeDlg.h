@@ -37,6 +37,9 @@ private:
     void moveEntry(int delta);
     void changeEntry();
     void deleteEntry();
+    // Reads `index` again under its folder's lock after the user answered; false
+    // (the list refilled) when `row` no longer holds the entry stored at `path`.
+    bool reloadForUpdate(SavedFileIndex& index, int row, const std::string& path);
     void updateButtons();
 
     std::unique_ptr<Ui::CUserFileArrangeDlg> m_ui;

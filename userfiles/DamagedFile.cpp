@@ -1,0 +1,39 @@
+#include "userfiles/DamagedFile.h"
+
+#include "platform/Cp932.h"
+#include "platform/ErrorReport.h"
+#include "userfiles/SavedFileIndex.h"
+#include "userfiles/StoredPath.h"
+
+#include <string>
+
+namespace zeku {
+
+void reportDamagedFile(const std::filesystem::path& file, int line)
+{
+    const std::string cause = line > 0 ? std::to_string(line) + "行目のデータが壊れています。"
+                                       : std::string("保存データとして読み込めない内容です。");
+    errorReporter().reportFileError(file.string(), cause);
+}
+
+std::optional<std::filesystem::path> openableEntryFile(const SavedFileIndex& index, int position)
+{
+    const std::string* stored = index.path(position);
+    if (!stored)
+        return std::nullopt;
+    const auto file = confinedStoredPath(index.userFolder().root(), *stored);
+    if (!file) {
+        errorReporter().reportFileError(index.indexFile().string(),
+                                        "「" + cp932ToUtf8(*stored) + "」はユーザーフォルダーの外を指すため開きません。");
+        return std::nullopt;
+    }
+    std::error_code ec;
+    const auto status = std::filesystem::status(*file, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        errorReporter().reportFileError(file->string(), "通常のファイルではありません。");
+        return std::nullopt;
+    }
+    return file;
+}
+
+} // namespace zeku
