@@ -3,6 +3,7 @@
 # file list with dpkg-deb, unpacks it into a scratch folder (nothing is
 # installed into the machine) and runs the unpacked zeku-search and zeku-data
 # from a folder without dat/: they must find the sample unpacked beside them.
+# Last, dpkg installs and purges it inside a scratch root of its own.
 #
 # usage: deb_package.sh BUILD_DIR SCRATCH SAMPLE_DAT
 set -euo pipefail
@@ -67,6 +68,19 @@ counts="$("$scratch/root/usr/bin/zeku-search")" || fail "the unpacked zeku-searc
 results="$(echo '{"sex": 2, "job": 2, "skills": [[1, 10]], "max_results": 2}' |
     "$scratch/root/usr/bin/zeku-search" - 2>/dev/null | wc -l)"
 [ "$results" == 2 ] || fail "the unpacked zeku-search found $results results instead of 2"
+
+# 4. Installed and purged by dpkg into a scratch root with its own database
+#    (the libraries it depends on are not in that database, hence --force-depends):
+#    every packaged file lands, and purging leaves nothing but dpkg's own records.
+dpkg_root=(dpkg --root="$scratch/dpkg-root" --force-not-root --force-depends --log=/dev/null)
+mkdir -p "$scratch/dpkg-root/var/lib/dpkg/info" "$scratch/dpkg-root/var/lib/dpkg/updates"
+touch "$scratch/dpkg-root/var/lib/dpkg/status"
+"${dpkg_root[@]}" -i "$deb" >"$scratch/dpkg-install.log" 2>&1 || fail "dpkg could not install the package"
+installed="$(cd "$scratch/dpkg-root" && find . -path ./var/lib/dpkg -prune -o ! -type d -print | LC_ALL=C sort)"
+[ "$installed" == "$(LC_ALL=C sort <<<"$expected")" ] || fail "dpkg installed other files: $installed"
+"${dpkg_root[@]}" --purge zeku >"$scratch/dpkg-purge.log" 2>&1 || fail "dpkg could not remove the package"
+left="$(cd "$scratch/dpkg-root" && find . -mindepth 1 ! -path ./var ! -path ./var/lib ! -path './var/lib/dpkg*')"
+[ -z "$left" ] || fail "purging left: $left"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures checks failed"
