@@ -36,14 +36,15 @@ protected:
     SearchCondition goldenCondition() const
     {
         SearchCondition condition;
+        // Distinct values, so that a writer or reader that swaps two keys fails.
         condition.sex = 1;
-        condition.job = 1;
+        condition.job = 2;
         condition.rarity = 105;
         condition.minDefence = 50;
         condition.useJewels = true;
         condition.useExcludedItems = true;
-        condition.useExcludedSkills = true;
-        condition.requireSParts = false; // the list is stored all the same
+        condition.useExcludedSkills = false; // the list is stored all the same
+        condition.requireSParts = false;     // likewise
         condition.maxResults = 200;
         condition.wanted = {{1, 10}, {2, -10}};
         condition.fixed.setWeapon(weapon(2));
@@ -125,6 +126,51 @@ TEST_F(HistoryTest, SavedFileMatchesGoldenFile)
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), readFileBytes(golden("history/index.dat")));
 }
 
+TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
+{
+    // The golden condition and its mirror image: every value and switch differs.
+    SearchCondition mirrored = goldenCondition();
+    mirrored.sex = 2;
+    mirrored.job = 1;
+    mirrored.rarity = 7;
+    mirrored.minDefence = 3;
+    mirrored.maxResults = 9;
+    mirrored.useJewels = false;
+    mirrored.useExcludedItems = false;
+    mirrored.useExcludedSkills = true;
+    mirrored.requireSParts = true;
+    const std::vector<EquipSet> results = goldenResults();
+    int position = 0;
+    for (const SearchCondition& saved : {goldenCondition(), mirrored}) {
+        SCOPED_TRACE(position);
+        SearchResultStore store;
+        fill(store, results);
+        m_clock.set(LocalTime{2026, 12, 7, 9, 30, 16, position});
+        ASSERT_TRUE(saveSearchHistory(m_folder, saved, store, "t", ""));
+        auto search = loadSearchHistory(m_folder, m_master, position++);
+        ASSERT_TRUE(search);
+        const SearchCondition& got = search->condition;
+        EXPECT_EQ(got.sex, saved.sex);
+        EXPECT_EQ(got.job, saved.job);
+        EXPECT_EQ(got.rarity, saved.rarity);
+        EXPECT_EQ(got.minDefence, saved.minDefence);
+        EXPECT_EQ(got.maxResults, saved.maxResults);
+        EXPECT_EQ(got.useJewels, saved.useJewels);
+        EXPECT_EQ(got.useExcludedItems, saved.useExcludedItems);
+        EXPECT_EQ(got.useExcludedSkills, saved.useExcludedSkills);
+        EXPECT_EQ(got.requireSParts, saved.requireSParts);
+        EXPECT_TRUE(sameEquipment(got.fixed, saved.fixed));
+        EXPECT_TRUE(got.excludedItems.equals(saved.excludedItems));
+        EXPECT_TRUE(got.excludedSkills.equals(saved.excludedSkills));
+        EXPECT_TRUE(got.sParts.equals(saved.sParts));
+        SearchResultStore restored;
+        restoreResults(*search, restored);
+        ASSERT_EQ(restored.count(), static_cast<int32_t>(results.size()));
+        for (int32_t i = 0; i < restored.count(); ++i)
+            EXPECT_TRUE(sameEquipment(restored.get(i), results[static_cast<std::size_t>(i)])) << "result " << i;
+    }
+}
+
 TEST_F(HistoryTest, GoldenFileLoadsBack)
 {
     installHistory(readFileBytes(golden("history/full.dat")));
@@ -137,11 +183,12 @@ TEST_F(HistoryTest, GoldenFileLoadsBack)
     const SearchCondition expected = goldenCondition();
     const SearchCondition& got = search->condition;
     EXPECT_EQ(got.sex, 1);
-    EXPECT_EQ(got.job, 1);
+    EXPECT_EQ(got.job, 2);
     EXPECT_EQ(got.rarity, 105);
     EXPECT_EQ(got.minDefence, 50);
     EXPECT_EQ(got.maxResults, 200u);
-    EXPECT_TRUE(got.useJewels && got.useExcludedItems && got.useExcludedSkills);
+    EXPECT_TRUE(got.useJewels && got.useExcludedItems);
+    EXPECT_FALSE(got.useExcludedSkills);
     EXPECT_FALSE(got.requireSParts);
     ASSERT_EQ(got.wanted.size(), 2u);
     EXPECT_EQ(got.wanted[1].treeId, 2);
