@@ -173,7 +173,7 @@ BenchResult runBenchCondition(const MasterData& master, const SearchCondition& c
 
     uint64_t hash = 14695981039346656037ull;
     for (int32_t i = 0; i < store.count(); ++i)
-        hash = fnv1a(hash, resultToJson(store.get(i), master.skills(), i + 1).dump() + "\n");
+        hash = fnv1a(hash, resultToJson(store.fullSet(i), master.skills(), i + 1).dump() + "\n");
     char counters[160];
     std::snprintf(counters, sizeof counters, "%d %d %llu %llu %llu %llu", r.outcome, r.results,
                   static_cast<unsigned long long>(r.total), static_cast<unsigned long long>(r.done),

@@ -73,14 +73,14 @@ int showHistory(const Options& options, std::ostream& out, std::ostream& err)
     if (options.json) {
         out << conditionToJson(worker.condition()).dump() << '\n';
         for (int32_t i = 0; i < results->count(); ++i)
-            out << resultToJson(results->get(i), skills, i + 1).dump() << '\n';
+            out << resultToJson(results->fullSet(i), skills, i + 1).dump() << '\n';
         return kExitOk;
     }
     std::string condition;
     appendConditionText(worker.condition(), skills, condition);
     out << toOutputText(condition) << '\n';
     for (int32_t i = 0; i < results->count(); ++i)
-        out << toOutputText(buildClipText(results->get(i), skills)) << '\n';
+        out << toOutputText(buildClipText(results->fullSet(i), skills)) << '\n';
     return kExitOk;
 }
 

@@ -235,7 +235,7 @@ int runSearch(const Options& options, const MasterData& master)
     std::signal(SIGINT, SIG_DFL);
 
     for (int32_t i = 0; i < store.count(); ++i)
-        std::cout << resultToJson(store.get(i), master.skills(), i + 1).dump() << '\n';
+        std::cout << resultToJson(store.fullSet(i), master.skills(), i + 1).dump() << '\n';
     std::cout.flush();
 
     int status = worker.outcome() == OutcomeOutOfMemory ? 1 : 0;

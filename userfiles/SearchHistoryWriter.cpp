@@ -74,8 +74,11 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
     // Number everything first: [DataBase] comes before the sections that use the numbers.
     ItemNumberTable table;
     const NumberedCombination fixed = NumberedCombination::fromSet(condition.fixed, table);
-    for (const EquipSet* result : results.results())
-        NumberedCombination::fromSet(*result, table);
+    EquipSet result; // each stored result in turn, built from its record
+    for (int32_t i = 0; i < results.count(); ++i) {
+        results.buildSet(results.record(i), result);
+        NumberedCombination::fromSet(result, table);
+    }
 
     writer.writef("Version=%s\n", kVersionText);
     writeDataBase(writer, table);
@@ -83,8 +86,10 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
     writeStandingLists(writer, condition);
     writer.write("[Records]\n");
     writer.writef("Count=%d\n", results.count());
-    for (const EquipSet* result : results.results())
-        writer.write(NumberedCombination::fromSet(*result, table).notation() + "\n");
+    for (int32_t i = 0; i < results.count(); ++i) {
+        results.buildSet(results.record(i), result);
+        writer.write(NumberedCombination::fromSet(result, table).notation() + "\n");
+    }
 }
 
 bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,

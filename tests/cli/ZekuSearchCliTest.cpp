@@ -141,7 +141,7 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     ASSERT_EQ(out.size(), static_cast<std::size_t>(store.count()));
     ASSERT_GT(out.size(), 0u);
     for (int32_t i = 0; i < store.count(); ++i)
-        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.get(i), s_master->skills(), i + 1).dump());
+        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump());
 
     const nlohmann::json s = summary(r);
     EXPECT_EQ(s["outcome"], "finished");

@@ -52,16 +52,14 @@ TEST_F(ResultStoreTest, EveryRecordAcrossBlockBoundariesComesBackAsStored)
         SCOPED_TRACE(count);
         SearchResultStore store;
         for (int n = 0; n < count; ++n) {
-            EquipSet* record = store.takeRecord();
-            *record = setNumber(n);
-            store.append(record);
+            store.append(setNumber(n), m_master.data().skills());
         }
         ASSERT_EQ(store.count(), count);
         EXPECT_EQ(store.blockCount(), static_cast<std::size_t>((count + SearchResultStore::kBlockSize - 1) /
                                                                 SearchResultStore::kBlockSize));
         for (int n = 0; n < count; ++n) {
             const EquipSet expected = setNumber(n);
-            const EquipSet& got = store.get(n);
+            const EquipSet got = store.fullSet(n);
             ASSERT_EQ(describeSet(got), describeSet(expected)) << "record " << n;
             ASSERT_EQ(got.totals().values(), expected.totals().values()) << "record " << n;
             ASSERT_EQ(got.totalDefence(), expected.totalDefence());

@@ -77,11 +77,8 @@ protected:
 
     void fill(SearchResultStore& store, const std::vector<EquipSet>& sets)
     {
-        for (const EquipSet& set : sets) {
-            EquipSet* record = store.takeRecord();
-            *record = set;
-            store.append(record);
-        }
+        for (const EquipSet& set : sets)
+            store.append(set, m_master.skills());
     }
 
     // Installs `text` as the history file of index entry 0.
@@ -164,10 +161,10 @@ TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
         EXPECT_TRUE(got.excludedSkills.equals(saved.excludedSkills));
         EXPECT_TRUE(got.sParts.equals(saved.sParts));
         SearchResultStore restored;
-        restoreResults(*search, restored);
+        restoreResults(*search, m_master.skills(), restored);
         ASSERT_EQ(restored.count(), static_cast<int32_t>(results.size()));
         for (int32_t i = 0; i < restored.count(); ++i)
-            EXPECT_TRUE(sameEquipment(restored.get(i), results[static_cast<std::size_t>(i)])) << "result " << i;
+            EXPECT_TRUE(sameEquipment(restored.fullSet(i), results[static_cast<std::size_t>(i)])) << "result " << i;
     }
 }
 
@@ -201,13 +198,13 @@ TEST_F(HistoryTest, GoldenFileLoadsBack)
 
     EXPECT_EQ(search->combinationCount, 3u);
     SearchResultStore restored;
-    restoreResults(*search, restored);
+    restoreResults(*search, m_master.skills(), restored);
     const std::vector<EquipSet> results = goldenResults();
     ASSERT_EQ(restored.count(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(sameEquipment(restored.get(i), results[static_cast<std::size_t>(i)])) << "result " << i;
+        EXPECT_TRUE(sameEquipment(restored.fullSet(i), results[static_cast<std::size_t>(i)])) << "result " << i;
     // The female helmet was stored with sex digit 2 and is not the first of its name.
-    EXPECT_EQ(restored.get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+    EXPECT_EQ(restored.fullSet(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
 }
 
 TEST_F(HistoryTest, ConditionEndsWhereTheFileVersionSays)
@@ -224,10 +221,10 @@ TEST_F(HistoryTest, ConditionEndsWhereTheFileVersionSays)
     EXPECT_TRUE(v42->condition.excludedSkills.contains(2, -10));
     ASSERT_EQ(v42->combinations.size(), 2u);
     SearchResultStore restored;
-    restoreResults(*v42, restored);
+    restoreResults(*v42, m_master.skills(), restored);
     ASSERT_EQ(restored.count(), 2);
-    EXPECT_EQ(restored.get(0).weapon(), weapon(1));
-    EXPECT_EQ(restored.get(1).pieceSlots(PartHead).jewels, std::vector<const Jewel*>{jewel(sj("攻撃珠"))});
+    EXPECT_EQ(restored.fullSet(0).weapon(), weapon(1));
+    EXPECT_EQ(restored.fullSet(1).pieceSlots(PartHead).jewels, std::vector<const Jewel*>{jewel(sj("攻撃珠"))});
 
     installHistory(readFileBytes(golden("history/v039.dat")));
     auto v39 = loadSearchHistory(m_folder, m_master, 0);
@@ -343,12 +340,12 @@ TEST_F(HistoryTest, SexDigitsAndMissingNamesInTheDataBase)
     ASSERT_TRUE(search);
     EXPECT_EQ(search->missingItems, (std::vector<std::string>{"Alpha Cap", sj("消えた珠")}));
     SearchResultStore restored;
-    restoreResults(*search, restored);
+    restoreResults(*search, m_master.skills(), restored);
     ASSERT_EQ(restored.count(), 3);
-    EXPECT_EQ(restored.get(0).piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
-    EXPECT_EQ(restored.get(1).piece(PartHead), piece(PartHead, sj("ソウルヘルム")));
-    EXPECT_EQ(restored.get(2).weapon(), weapon(3));
-    EXPECT_EQ(restored.get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+    EXPECT_EQ(restored.fullSet(0).piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
+    EXPECT_EQ(restored.fullSet(1).piece(PartHead), piece(PartHead, sj("ソウルヘルム")));
+    EXPECT_EQ(restored.fullSet(2).weapon(), weapon(3));
+    EXPECT_EQ(restored.fullSet(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
 
     RecordingErrorReporter reporter;
     reportMissingItems(*search);
