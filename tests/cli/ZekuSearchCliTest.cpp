@@ -2,6 +2,7 @@
 // its error handling, cancel and the saving of a search into the history.
 
 #include "cli/JsonFormat.h"
+#include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
 #include "platform/Cp932.h"
 #include "search/CombinationSearch.h"
@@ -154,6 +155,39 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     // Run to run, and from standard input, the output is the same.
     EXPECT_EQ(search("c.json").out, r.out);
     EXPECT_EQ(search("-", condition.dump()).out, r.out);
+}
+
+TEST_F(ZekuSearchCli, LineWriterWritesWhatResultToJsonDumps)
+{
+    // Search results, plus sets the search never makes: no weapon and one piece
+    // from outside the catalogues whose name needs escaping, and a piece with
+    // more jewels than a record holds.
+    SearchCondition condition;
+    for (const BenchCondition& b : benchConditions(*s_master))
+        if (b.name.rfind("4 skills, jewels, 2-slot", 0) == 0)
+            condition = b.condition;
+    SearchResultStore store;
+    SearchProgress progress;
+    std::atomic<int32_t> cancel{0};
+    SearchRun runInfo{s_master, &store, &progress, &cancel, nullptr};
+    runCombinationSearch(condition, runInfo);
+    ASSERT_GT(store.count(), 100);
+    EquipItem outside = s_master->equip(PartArm).items()[3];
+    outside.name = "Q\"uote\\ \t" + outside.name;
+    outside.slots = 40;
+    EquipSet odd;
+    odd.setPiece(PartArm, &outside);
+    odd.addPieceJewels(PartArm, std::vector<const Jewel*>(20, &s_master->jewels().items()[0]));
+    store.append(odd, s_master->skills()); // kept whole
+    odd.setPiece(PartArm, &outside);       // the same piece without jewels: a plain record
+    store.append(odd, s_master->skills());
+
+    ResultLineWriter writer(*s_master);
+    for (int32_t i = 0; i < store.count(); ++i) {
+        std::string line;
+        writer.appendLine(store, i, line);
+        ASSERT_EQ(line, resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump() + "\n") << "result " << i;
+    }
 }
 
 TEST_F(ZekuSearchCli, StopsAtTheResultLimit)
