@@ -26,6 +26,16 @@
 #include <unistd.h>
 #include <vector>
 
+// An address-space limit cannot be combined with AddressSanitizer.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZEKU_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define ZEKU_UNDER_ASAN 1
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -289,6 +299,32 @@ TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
     EXPECT_EQ(s["outcome"], "cancelled") << r.err;
     EXPECT_LT(s["done"].get<uint64_t>(), s["total"].get<uint64_t>());
     EXPECT_EQ(lines(r.out).size(), s["results"].get<std::size_t>());
+}
+
+TEST_F(ZekuSearchCli, OutOfMemoryWhileStoringPrintsEveryResultStoredSoFar)
+{
+#ifdef ZEKU_UNDER_ASAN
+    GTEST_SKIP() << "the sanitizers' shadow memory does not fit under an address-space limit";
+#endif
+    // Two skills with jewels: far more results than 30 MB of address space holds.
+    // One malloc arena: the worker thread's own would not fit under the limit.
+    nlohmann::ordered_json condition = benchCondition("3 skills, jewels", 999999);
+    condition["skills"].erase(2);
+    writeCondition("many.json", condition);
+    const ToolRun limited = run("sh", "-c \"ulimit -v 30000 && MALLOC_ARENA_MAX=1 exec '" ZEKU_SEARCH_TOOL "' many.json\"");
+    EXPECT_EQ(limited.status, 1) << limited.err;
+    const nlohmann::json s = summary(limited);
+    ASSERT_EQ(s["outcome"], "out_of_memory") << limited.err;
+    const auto stored = s["results"].get<uint32_t>();
+    EXPECT_GT(stored, 0u);
+    EXPECT_EQ(lines(limited.out).size(), stored);
+
+    // They are the first results of the search, byte for byte.
+    condition["max_results"] = stored;
+    writeCondition("many.json", condition);
+    const ToolRun full = search("many.json");
+    EXPECT_EQ(summary(full)["outcome"], "limit");
+    EXPECT_TRUE(full.out == limited.out);
 }
 
 TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)
