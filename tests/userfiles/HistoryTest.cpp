@@ -301,6 +301,47 @@ TEST_F(HistoryTest, MalformedSectionsFailTheWholeLoad)
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+TEST_F(HistoryTest, AFileOf999999ResultsLoadsWholeOrFailsWhenDamaged)
+{
+    // The golden file's header and its three records repeated to 999,999.
+    const std::string file = readFileBytes(golden("history/full.dat"));
+    const std::string header = file.substr(0, file.find("[Records]"));
+    const std::string records[] = {"1,2,2,2,3,1,4,5,0,0,0,6,1,7,8,0\r\n", "1,1,2,9,1,7,5,1,2,0,0,0,0,0,0\r\n",
+                                   "0,0,10,0,0,0,0,0,0,0,0,0\r\n"};
+    constexpr int kCount = 999999;
+    std::string body;
+    for (int i = 0; i < kCount; ++i)
+        body += records[i % 3];
+    auto withRecords = [&](int count, const std::string& lines) {
+        return header + "[Records]\r\nCount=" + std::to_string(count) + "\r\n" + lines;
+    };
+
+    auto whole = read(withRecords(kCount, body));
+    ASSERT_TRUE(whole);
+    SearchResultStore restored;
+    restoreResults(*whole, m_master.skills(), restored);
+    ASSERT_EQ(restored.count(), kCount);
+    const std::vector<EquipSet> expected = goldenResults();
+    for (int i : {0, 1, 2, 10000, 10001, kCount - 1})
+        EXPECT_TRUE(sameEquipment(restored.fullSet(i), expected[static_cast<std::size_t>(i % 3)])) << i;
+
+    // Damaged copies fail as a whole, as a short file does.
+    const std::string cutMidLine = body.substr(0, body.size() / 2 + 7);
+    std::string blankLine = body;
+    blankLine.insert(body.find("\r\n", body.size() / 2) + 2, "\r\n");
+    EXPECT_FALSE(read(withRecords(kCount, cutMidLine))) << "cut in the middle of a line";
+    EXPECT_FALSE(read(withRecords(kCount, body.substr(0, body.size() - records[2].size())))) << "last line missing";
+    EXPECT_FALSE(read(withRecords(kCount, blankLine))) << "empty line inside";
+    // A record that names an item the data base lacks is dropped on restore.
+    std::string unknownItem = body;
+    unknownItem.replace(body.size() - records[2].size(), records[2].size(), "0,0,99,0,0,0,0,0,0,0,0,0\r\n");
+    auto partial = read(withRecords(kCount, unknownItem));
+    ASSERT_TRUE(partial);
+    SearchResultStore fewer;
+    restoreResults(*partial, m_master.skills(), fewer);
+    EXPECT_EQ(fewer.count(), kCount - 1);
+}
+
 TEST_F(HistoryTest, StandingListsSkipWhatTheyCannotUse)
 {
     auto search = read(crlf({
