@@ -5,7 +5,7 @@
 // without locks.
 
 #include "data/MasterData.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
 
