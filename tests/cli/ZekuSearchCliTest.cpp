@@ -299,6 +299,18 @@ TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
     EXPECT_EQ(s["outcome"], "cancelled") << r.err;
     EXPECT_LT(s["done"].get<uint64_t>(), s["total"].get<uint64_t>());
     EXPECT_EQ(lines(r.out).size(), s["results"].get<std::size_t>());
+
+    // The lines are the search's first results, byte for byte.
+    const auto printed = s["results"].get<uint32_t>();
+    if (printed == 0)
+        return;
+    for (const BenchCondition& b : benchConditions(large))
+        if (b.name.rfind("5 skills, jewels, 3-slot", 0) == 0) {
+            nlohmann::ordered_json condition = conditionToJson(b.condition);
+            condition["max_results"] = printed;
+            writeCondition("first.json", condition);
+        }
+    EXPECT_TRUE(search("--dat dat3 first.json").out == r.out);
 }
 
 TEST_F(ZekuSearchCli, OutOfMemoryWhileStoringPrintsEveryResultStoredSoFar)
