@@ -323,7 +323,8 @@ TEST_F(ZekuSearchCli, OutOfMemoryWhileStoringPrintsEveryResultStoredSoFar)
     nlohmann::ordered_json condition = benchCondition("3 skills, jewels", 999999);
     condition["skills"].erase(2);
     writeCondition("many.json", condition);
-    const ToolRun limited = run("sh", "-c \"ulimit -v 30000 && MALLOC_ARENA_MAX=1 exec '" ZEKU_SEARCH_TOOL "' many.json\"");
+    const ToolRun limited =
+        run("sh", "-c \"ulimit -v 30000 && MALLOC_ARENA_MAX=1 exec '" ZEKU_SEARCH_TOOL "' many.json\"");
     EXPECT_EQ(limited.status, 1) << limited.err;
     const nlohmann::json s = summary(limited);
     ASSERT_EQ(s["outcome"], "out_of_memory") << limited.err;
