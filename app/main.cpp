@@ -1,6 +1,6 @@
 // The program: start-up on the main thread, the main search window, shutdown.
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "report/AppIdentity.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/main/WindowSupport.h"

@@ -1,7 +1,7 @@
 #include "cli/JsonFormat.h"
 
 #include "platform/Cp932.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,7 @@
 #include "cli/SearchBench.h"
 
 #include "cli/JsonFormat.h"
+#include "cli/ResultLineWriter.h"
 #include "search/CombinationSearch.h"
 
 #include <algorithm>
@@ -172,8 +173,13 @@ BenchResult runBenchCondition(const MasterData& master, const SearchCondition& c
     r.rawDone = progress.rawDone.load();
 
     uint64_t hash = 14695981039346656037ull;
-    for (int32_t i = 0; i < store.count(); ++i)
-        hash = fnv1a(hash, resultToJson(store.get(i), master.skills(), i + 1).dump() + "\n");
+    ResultLineWriter lines(master);
+    std::string line;
+    for (int32_t i = 0; i < store.count(); ++i) {
+        line.clear();
+        lines.appendLine(store, i, line);
+        hash = fnv1a(hash, line);
+    }
     char counters[160];
     std::snprintf(counters, sizeof counters, "%d %d %llu %llu %llu %llu", r.outcome, r.results,
                   static_cast<unsigned long long>(r.total), static_cast<unsigned long long>(r.done),

@@ -1,4 +1,5 @@
 #include "cli/JsonFormat.h"
+#include "cli/ResultLineWriter.h"
 #include "cli/zeku_data.h"
 
 #include "data/MasterData.h"
@@ -74,15 +75,14 @@ int showHistory(const Options& options, std::ostream& out, std::ostream& err)
     const SkillCatalogue& skills = master.skills();
     if (options.json) {
         out << conditionToJson(worker.condition()).dump() << '\n';
-        for (int32_t i = 0; i < results->count(); ++i)
-            out << resultToJson(results->get(i), skills, i + 1).dump() << '\n';
+        writeResultLines(master, *results, out);
         return kExitOk;
     }
     std::string condition;
     appendConditionText(worker.condition(), skills, condition);
     out << toOutputText(condition) << '\n';
     for (int32_t i = 0; i < results->count(); ++i)
-        out << toOutputText(buildClipText(results->get(i), skills)) << '\n';
+        out << toOutputText(buildClipText(results->fullSet(i), skills)) << '\n';
     return kExitOk;
 }
 

@@ -12,6 +12,7 @@
 #include "cli/ConditionJson.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
+#include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
 #include "platform/Cp932.h"
 #include "report/FormatCount.h"
@@ -269,9 +270,9 @@ int runSearch(const Options& options, const MasterData& master)
     line.finish();
     std::signal(SIGINT, SIG_DFL);
 
-    for (int32_t i = 0; i < store.count(); ++i)
-        std::cout << resultToJson(store.get(i), master.skills(), i + 1).dump() << '\n';
     std::cout.flush();
+    writeResultLines(master, store, stdout);
+    std::fflush(stdout);
 
     int status = worker.outcome() == OutcomeOutOfMemory ? 1 : 0;
     if (options.saveTitle && store.count() == 0) {

@@ -27,9 +27,20 @@ void appendTextContent(const pugi::xml_node& node, std::string& out)
 
 } // namespace
 
+void SkillCatalogue::addTree(SkillTree tree)
+{
+    const uint16_t id = tree.id;
+    m_trees.push_back(std::move(tree));
+    if (m_positionById.size() <= id)
+        m_positionById.resize(static_cast<std::size_t>(id) + 1, 0);
+    if (m_positionById[id] == 0)
+        m_positionById[id] = static_cast<uint32_t>(m_trees.size());
+}
+
 LoadResult SkillCatalogue::load(const std::filesystem::path& file)
 {
     m_trees.clear();
+    m_positionById.clear();
     pugi::xml_document doc;
     if (LoadResult r = loadXmlFile(file, doc); !r)
         return r;
@@ -54,17 +65,16 @@ LoadResult SkillCatalogue::load(const std::filesystem::path& file)
             tree.activations.push_back(
                 SkillActivation{tree.id, parseLenientInt16(xmlText(point.value())), xmlText(text.c_str())});
         }
-        m_trees.push_back(std::move(tree));
+        addTree(std::move(tree));
     }
     return LoadResult::success();
 }
 
 const SkillTree* SkillCatalogue::findTree(uint16_t id) const
 {
-    for (const SkillTree& tree : m_trees)
-        if (tree.id == id)
-            return &tree;
-    return nullptr;
+    if (id >= m_positionById.size() || m_positionById[id] == 0)
+        return nullptr;
+    return &m_trees[m_positionById[id] - 1];
 }
 
 const std::string* SkillCatalogue::treeName(uint16_t id) const
@@ -99,9 +109,12 @@ std::string SkillCatalogue::activatedSkillName(uint16_t id, int16_t total) const
 int SkillCatalogue::countActivatedSkills(const TreeTotals& totals) const
 {
     int count = 0;
-    for (const auto& [id, total] : totals)
-        if (!activatedSkillName(id, total).empty())
+    for (const auto& [id, total] : totals) {
+        const SkillTree* tree = findTree(id);
+        const SkillActivation* a = tree ? findActivatedSkill(*tree, total) : nullptr;
+        if (a && !a->name.empty())
             ++count;
+    }
     return count;
 }
 

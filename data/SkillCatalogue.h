@@ -50,10 +50,13 @@ public:
     int countActivatedSkills(const TreeTotals& totals) const;
 
     // For tests and generated data: appends a tree as a load would.
-    void addTree(SkillTree tree) { m_trees.push_back(std::move(tree)); }
+    void addTree(SkillTree tree);
 
 private:
     std::vector<SkillTree> m_trees;
+    // Position + 1 of the first tree of each id (0: none). Every stored result
+    // counts its activated skills, so finding a tree must not walk the list.
+    std::vector<uint32_t> m_positionById;
 };
 
 } // namespace zeku

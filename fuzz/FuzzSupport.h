@@ -3,7 +3,7 @@
 // the small catalogue the list readers match names against, and invariant checks.
 
 #include "data/MasterData.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 
 #include <cstddef>
 #include <cstdint>

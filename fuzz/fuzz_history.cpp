@@ -79,9 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     checkSet(search.condition.fixed, master);
 
     SearchResultStore results;
-    restoreResults(search, results);
+    restoreResults(search, master.skills(), results);
     ZEKU_FUZZ_CHECK(static_cast<std::size_t>(results.count()) <= search.combinations.size());
-    for (const EquipSet* result : results.results())
-        checkSet(*result, master);
+    for (int32_t i = 0; i < results.count(); ++i)
+        checkSet(results.fullSet(i), master);
     return 0;
 }

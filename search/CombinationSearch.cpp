@@ -447,9 +447,7 @@ private:
             m_outcome = OutcomeLimitReached;
             throw SearchAbort{};
         }
-        EquipSet* record = store.takeRecord();
-        record->copyFrom(m_template);
-        store.append(record);
+        store.append(m_template, m_run.master->skills());
     }
 
     bool activatesExcludedSkill() const

@@ -3,7 +3,7 @@
 // copy, and the history files store it.
 
 #include "search/EquipSet.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 
 #include <cstdint>
 #include <vector>

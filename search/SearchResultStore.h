@@ -1,12 +1,16 @@
 #pragma once
-// The results of one search, in acceptance order. Records come from blocks of
-// 10000 so that a search with many results allocates once per block and frees
-// everything at once; a record never moves once handed out.
+// The results of one search, in acceptance order, as compact records. Records
+// come from blocks of 10000 so that a search with many results allocates once
+// per block and frees everything at once; a record never moves once stored.
+// While a search runs the store is its worker's alone.
 
+#include "data/SkillCatalogue.h"
 #include "search/EquipSet.h"
+#include "search/ResultRecord.h"
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace zeku {
@@ -15,30 +19,43 @@ class SearchResultStore {
 public:
     static constexpr int kBlockSize = 10000;
 
-    SearchResultStore() = default;
+    // `blockSize` other than the default is for tests of running out of memory.
+    explicit SearchResultStore(int blockSize = kBlockSize) : m_blockSize(blockSize) {}
     SearchResultStore(const SearchResultStore&) = delete;
     SearchResultStore& operator=(const SearchResultStore&) = delete;
 
-    // An empty record from the pool (worker only). Throws std::bad_alloc when a
-    // new block cannot be allocated.
-    EquipSet* takeRecord();
-    // Appends a taken and filled record to the results (worker only).
-    // Throws std::bad_alloc when the array cannot grow.
-    void append(EquipSet* record);
+    // Stores `set` as the next result; `skills` counts its activated skills.
+    // Throws std::bad_alloc when memory runs out; the results stored so far stay.
+    void append(const EquipSet& set, const SkillCatalogue& skills);
 
-    int32_t count() const { return static_cast<int32_t>(m_results.size()); }
-    const EquipSet& get(int32_t index) const { return *m_results[static_cast<std::size_t>(index)]; }
-    const std::vector<EquipSet*>& results() const { return m_results; }
+    int32_t count() const { return m_count; }
+    const ResultRecord& record(int32_t index) const
+    {
+        const auto i = static_cast<std::size_t>(index), size = static_cast<std::size_t>(m_blockSize);
+        return m_blocks[i / size][i % size];
+    }
+    // The full set of result `index`, with its skill totals.
+    EquipSet fullSet(int32_t index) const;
+    // The same into `out`, for loops that reuse one set.
+    void buildSet(const ResultRecord& record, EquipSet& out) const;
+    // The jewel that `number` in a record stands for.
+    const Jewel* jewel(uint16_t number) const { return m_jewels[number]; }
     // Number of blocks allocated so far (for tests of the pooling).
-    std::size_t blockCount() const { return m_fullBlocks.size() + (m_current ? 1 : 0); }
+    std::size_t blockCount() const { return m_blocks.size(); }
 
 private:
-    using Block = std::unique_ptr<EquipSet[]>;
+    // False when the table is full (the set is then kept whole).
+    bool numberJewel(const Jewel* jewel, uint16_t& number);
+    ResultRecord& nextSlot();
 
-    std::vector<EquipSet*> m_results;
-    Block m_current;
-    int32_t m_takenInCurrent = 0;
-    std::vector<Block> m_fullBlocks;
+    int m_blockSize;
+    int32_t m_count = 0;
+    std::vector<std::unique_ptr<ResultRecord[]>> m_blocks;
+    std::vector<const Jewel*> m_jewels;
+    std::unordered_map<const Jewel*, uint16_t> m_jewelNumbers;
+    const Jewel* m_lastJewel = nullptr;
+    uint16_t m_lastNumber = 0;
+    std::vector<std::unique_ptr<EquipSet>> m_wholeSets; // the rare sets a record cannot hold
 };
 
 } // namespace zeku

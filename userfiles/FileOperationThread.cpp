@@ -53,7 +53,7 @@ void CFileOperationThread::run()
 
 void CFileOperationThread::rebuildResults(const StoredSearch& search, SearchResultStore& store)
 {
-    restoreResults(search, store);
+    restoreResults(search, m_master.skills(), store);
 }
 
 int32_t CFileOperationThread::load()

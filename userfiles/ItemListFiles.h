@@ -8,7 +8,7 @@
 // any failure through the error reporter; the old file then stays as it was.
 
 #include "data/MasterData.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 #include "userfiles/UserFolder.h"
 
 namespace zeku {

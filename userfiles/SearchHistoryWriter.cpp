@@ -80,6 +80,30 @@ void writeStandingLists(SafeTextWriter& writer, const SearchCondition& condition
     writePieces(writer, condition.sParts);
 }
 
+// What NumberedCombination::fromSet gives for the full set of result `index`,
+// in the same numbering order, read straight from its record: the writer needs
+// no skill totals.
+NumberedCombination numberResult(const SearchResultStore& results, int32_t index, ItemNumberTable& table)
+{
+    const ResultRecord& record = results.record(index);
+    if (record.whole)
+        return NumberedCombination::fromSet(results.fullSet(index), table);
+    NumberedCombination combination;
+    std::size_t next = 0;
+    for (int holder = 0; holder < ResultRecord::kHolders; ++holder) {
+        const uint8_t count = record.jewelCounts[static_cast<std::size_t>(holder)];
+        const EquipItem* piece = holder == 0 ? nullptr : record.pieces[static_cast<std::size_t>(holder) - 1];
+        if (holder == 0 ? record.weapon != nullptr : piece != nullptr) {
+            NumberedEntry& entry = combination.entries[static_cast<std::size_t>(holder)];
+            entry.item = holder == 0 ? table.numberWeapon(record.weapon) : table.numberPiece(holder - 1, piece);
+            for (uint8_t i = 0; i < count; ++i)
+                entry.jewels.push_back(table.numberJewel(results.jewel(record.jewels[next + i])));
+        }
+        next += count;
+    }
+    return combination;
+}
+
 } // namespace
 
 void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results)
@@ -87,8 +111,8 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
     // Number everything first: [DataBase] comes before the sections that use the numbers.
     ItemNumberTable table;
     const NumberedCombination fixed = NumberedCombination::fromSet(condition.fixed, table);
-    for (const EquipSet* result : results.results())
-        NumberedCombination::fromSet(*result, table);
+    for (int32_t i = 0; i < results.count(); ++i)
+        numberResult(results, i, table);
 
     writer.writef("Version=%s\n", kVersionText);
     writeDataBase(writer, table);
@@ -96,8 +120,8 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
     writeStandingLists(writer, condition);
     writer.write("[Records]\n");
     writer.writef("Count=%d\n", results.count());
-    for (const EquipSet* result : results.results())
-        writer.write(NumberedCombination::fromSet(*result, table).notation() + "\n");
+    for (int32_t i = 0; i < results.count(); ++i)
+        writer.write(numberResult(results, i, table).notation() + "\n");
 }
 
 bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,

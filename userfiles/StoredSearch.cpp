@@ -5,20 +5,12 @@
 
 namespace zeku {
 
-void restoreResults(const StoredSearch& search, SearchResultStore& store)
+void restoreResults(const StoredSearch& search, const SkillCatalogue& skills, SearchResultStore& store)
 {
-    // A record whose combination did not resolve is reused for the next one.
-    EquipSet* spare = nullptr;
-    for (const NumberedCombination& combination : search.combinations) {
-        EquipSet* record = spare ? spare : store.takeRecord();
-        spare = nullptr;
-        if (combination.resolve(search.items, *record))
-            store.append(record);
-        else
-            spare = record;
-    }
-    if (spare)
-        spare->clear();
+    EquipSet set;
+    for (const NumberedCombination& combination : search.combinations)
+        if (combination.resolve(search.items, set))
+            store.append(set, skills);
 }
 
 std::string missingItemsMessage(const StoredSearch& search, std::size_t droppedRecords)

@@ -24,9 +24,9 @@ struct StoredSearch {
 };
 
 // Resolves every stored combination into a record of `store`, in stored order;
-// only those that resolve completely are appended. Throws std::bad_alloc when
-// memory runs out.
-void restoreResults(const StoredSearch& search, SearchResultStore& store);
+// only those that resolve completely are appended. `skills` counts their
+// activated skills. Throws std::bad_alloc when memory runs out.
+void restoreResults(const StoredSearch& search, const SkillCatalogue& skills, SearchResultStore& store);
 
 // The missing-items message of a stored search (UTF-8), followed by the number
 // of records that did not resolve when `droppedRecords` is not 0; empty when

@@ -2,6 +2,7 @@
 // its error handling, cancel and the saving of a search into the history.
 
 #include "cli/JsonFormat.h"
+#include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
 #include "platform/Cp932.h"
 #include "search/CombinationSearch.h"
@@ -27,6 +28,16 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
+
+// An address-space limit cannot be combined with AddressSanitizer.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZEKU_UNDER_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define ZEKU_UNDER_ASAN 1
+#endif
 
 namespace {
 
@@ -144,7 +155,7 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     ASSERT_EQ(out.size(), static_cast<std::size_t>(store.count()));
     ASSERT_GT(out.size(), 0u);
     for (int32_t i = 0; i < store.count(); ++i)
-        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.get(i), s_master->skills(), i + 1).dump());
+        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump());
 
     const nlohmann::json s = summary(r);
     EXPECT_EQ(s["outcome"], "finished");
@@ -157,6 +168,39 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     // Run to run, and from standard input, the output is the same.
     EXPECT_EQ(search("c.json").out, r.out);
     EXPECT_EQ(search("-", condition.dump()).out, r.out);
+}
+
+TEST_F(ZekuSearchCli, LineWriterWritesWhatResultToJsonDumps)
+{
+    // Search results, plus sets the search never makes: no weapon and one piece
+    // from outside the catalogues whose name needs escaping, and a piece with
+    // more jewels than a record holds.
+    SearchCondition condition;
+    for (const BenchCondition& b : benchConditions(*s_master))
+        if (b.name.rfind("4 skills, jewels, 2-slot", 0) == 0)
+            condition = b.condition;
+    SearchResultStore store;
+    SearchProgress progress;
+    std::atomic<int32_t> cancel{0};
+    SearchRun runInfo{s_master, &store, &progress, &cancel, nullptr};
+    runCombinationSearch(condition, runInfo);
+    ASSERT_GT(store.count(), 100);
+    EquipItem outside = s_master->equip(PartArm).items()[3];
+    outside.name = "Q\"uote\\ \t" + outside.name;
+    outside.slots = 40;
+    EquipSet odd;
+    odd.setPiece(PartArm, &outside);
+    odd.addPieceJewels(PartArm, std::vector<const Jewel*>(20, &s_master->jewels().items()[0]));
+    store.append(odd, s_master->skills()); // kept whole
+    odd.setPiece(PartArm, &outside);       // the same piece without jewels: a plain record
+    store.append(odd, s_master->skills());
+
+    ResultLineWriter writer(*s_master);
+    for (int32_t i = 0; i < store.count(); ++i) {
+        std::string line;
+        writer.appendLine(store, i, line);
+        ASSERT_EQ(line, resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump() + "\n") << "result " << i;
+    }
 }
 
 TEST_F(ZekuSearchCli, StopsAtTheResultLimit)
@@ -289,6 +333,45 @@ TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
     EXPECT_EQ(s["outcome"], "cancelled") << r.err;
     EXPECT_LT(s["done"].get<uint64_t>(), s["total"].get<uint64_t>());
     EXPECT_EQ(lines(r.out).size(), s["results"].get<std::size_t>());
+
+    // The lines are the search's first results, byte for byte.
+    const auto printed = s["results"].get<uint32_t>();
+    if (printed == 0)
+        return;
+    for (const BenchCondition& b : benchConditions(large))
+        if (b.name.rfind("5 skills, jewels, 3-slot", 0) == 0) {
+            nlohmann::ordered_json condition = conditionToJson(b.condition);
+            condition["max_results"] = printed;
+            writeCondition("first.json", condition);
+        }
+    EXPECT_TRUE(search("--dat dat3 first.json").out == r.out);
+}
+
+TEST_F(ZekuSearchCli, OutOfMemoryWhileStoringPrintsEveryResultStoredSoFar)
+{
+#ifdef ZEKU_UNDER_ASAN
+    GTEST_SKIP() << "the sanitizers' shadow memory does not fit under an address-space limit";
+#endif
+    // Two skills with jewels: far more results than 30 MB of address space holds.
+    // One malloc arena: the worker thread's own would not fit under the limit.
+    nlohmann::ordered_json condition = benchCondition("3 skills, jewels", 999999);
+    condition["skills"].erase(2);
+    writeCondition("many.json", condition);
+    const ToolRun limited =
+        run("sh", "-c \"ulimit -v 30000 && MALLOC_ARENA_MAX=1 exec '" ZEKU_SEARCH_TOOL "' many.json\"");
+    EXPECT_EQ(limited.status, 1) << limited.err;
+    const nlohmann::json s = summary(limited);
+    ASSERT_EQ(s["outcome"], "out_of_memory") << limited.err;
+    const auto stored = s["results"].get<uint32_t>();
+    EXPECT_GT(stored, 0u);
+    EXPECT_EQ(lines(limited.out).size(), stored);
+
+    // They are the first results of the search, byte for byte.
+    condition["max_results"] = stored;
+    writeCondition("many.json", condition);
+    const ToolRun full = search("many.json");
+    EXPECT_EQ(summary(full)["outcome"], "limit");
+    EXPECT_TRUE(full.out == limited.out);
 }
 
 TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)

@@ -507,9 +507,7 @@ private:
             m_outcome = OutcomeLimitReached;
             throw Abandon{};
         }
-        EquipSet* record = m_store.takeRecord();
-        *record = set;
-        m_store.append(record);
+        m_store.append(set, m_master.skills());
     }
 
     // ---- Progress, cancel and notices -------------------------------------------

@@ -162,8 +162,8 @@ TEST_P(SearchOutcomes, OutOfMemoryDuringPreparationPostsNothing)
 
 TEST_P(SearchOutcomes, OutOfMemoryWhileStoringKeepsTheResultsSoFar)
 {
-    // After the first hit the results array holds one entry at full capacity,
-    // so storing the second result must grow it: that allocation fails.
+    // The test store has blocks of one record, so storing the second result
+    // must allocate a block: that allocation fails.
     TestMaster master;
     twoHeadGroups(master);
     SearchCapture run = search(master, makeCondition({{1, 1}}, false),
@@ -179,16 +179,16 @@ TEST_P(SearchOutcomes, OutOfMemoryWhileStoringKeepsTheResultsSoFar)
 
 TEST_P(SearchOutcomes, ResultCountAgreesWithTheStoreAfterMemoryRunsOutMidExpansion)
 {
-    // One group of three pieces: the first record takes a block and grows the
-    // results array (probe calls 1 and 2), the second grows it again (3).
-    // That fails inside the expansion, so no hit count is posted for it.
+    // One group of three pieces: the first record takes a block (probe call 1),
+    // the second takes another (2). That fails inside the expansion, so no hit
+    // count is posted for it.
     TestMaster master;
     for (const char* name : {"H1", "H2", "H3"})
         master.piece(PartHead, name, {{1, 5}});
     SearchCapture run = search(master, makeCondition({{1, 5}}, false),
                                [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
                                    if (code == FindStarted)
-                                       armAllocationFailure(3);
+                                       armAllocationFailure(2);
                                });
     EXPECT_EQ(run.outcome, OutcomeOutOfMemory);
     EXPECT_EQ(run.results, (Results{"-|H1|-|-|-|-"}));

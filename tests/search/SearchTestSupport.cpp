@@ -129,7 +129,9 @@ SearchCapture runSearch(SearchFunction search, const MasterData& master, const S
                         const NoticeHook& hook)
 {
     SearchCondition copy(condition);
-    SearchResultStore store;
+    // Blocks of one record: every stored result allocates, which the
+    // out-of-memory tests need.
+    SearchResultStore store(1);
     SearchProgress progress;
     std::atomic<int32_t> cancel{0};
     HookedSink sink(hook, progress, cancel);
@@ -142,9 +144,10 @@ SearchCapture runSearch(SearchFunction search, const MasterData& master, const S
 
     SearchCapture capture;
     capture.outcome = search(copy, run);
-    for (const EquipSet* result : store.results()) {
-        capture.results.push_back(describeSet(*result));
-        capture.resultTotals.push_back(describeTotals(*result));
+    for (int32_t i = 0; i < store.count(); ++i) {
+        const EquipSet result = store.fullSet(i);
+        capture.results.push_back(describeSet(result));
+        capture.resultTotals.push_back(describeTotals(result));
     }
     capture.notices = sink.codes;
     capture.total = progress.total;

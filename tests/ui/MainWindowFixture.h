@@ -2,7 +2,7 @@
 // A working folder with small master data for the main-window tests, the
 // application object loaded from it, and helpers to drive windows by control id.
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "support/TestSupport.h"
 #include "ui/main/WindowSupport.h"
 

@@ -443,12 +443,12 @@ private Q_SLOTS:
         closeProgress(window);
         auto* results = ctl<CFindResultListCtrl>(window, 1061);
         results->selectSingleRow(1);
-        const EquipSet* chosen = results->resultAt(1);
+        const ResultRecord* chosen = results->recordAt(1);
         results->sortByHeader(1); // defence
-        QCOMPARE(results->resultAt(results->selectedRow()), chosen);
+        QCOMPARE(results->recordAt(results->selectedRow()), chosen);
         results->sortByHeader(1); // reversed
-        QCOMPARE(results->resultAt(results->selectedRow()), chosen);
-        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), chosen);
+        QCOMPARE(results->recordAt(results->selectedRow()), chosen);
+        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), results->resultAt(results->selectedRow()));
     }
 
     void resizeMovesTheAnchoredControls()

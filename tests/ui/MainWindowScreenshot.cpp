@@ -5,7 +5,7 @@
 // Each TREE_ROW is a row of the skill-tree chooser whose first skill is wanted
 // (default: rows 2 and 3, the first two trees).
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "ui/lists/CFindResultListCtrl.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/main/CSearchDlg.h"

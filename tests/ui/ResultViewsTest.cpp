@@ -65,14 +65,15 @@ private:
         return m_sets.back().get();
     }
 
-    // Rows of (set, number) in number order.
+    // Stores the sets as results 1, 2, … and shows them.
     void fillResults(CFindResultListCtrl& list, const std::vector<EquipSet*>& sets)
     {
-        list.getDataArray().clear();
-        for (std::size_t i = 0; i < sets.size(); ++i)
-            list.getDataArray().push_back(FindResultRow{sets[i], static_cast<int32_t>(i + 1)});
-        list.refreshRows();
+        m_store = std::make_unique<SearchResultStore>();
+        for (const EquipSet* set : sets)
+            m_store->append(*set, m_master.skills());
+        list.showResults(m_store.get());
     }
+    std::unique_ptr<SearchResultStore> m_store;
 
 private Q_SLOTS:
     void initTestCase() { buildSampleMaster(m_master); }
@@ -162,9 +163,7 @@ private Q_SLOTS:
         // Head ボーンヘルム (3 slots, 攻撃+3) with 剛力珠 (3 slots, 攻撃+4) and the four others.
         EquipSet* set = makeSet(3, {jewel(3)}, true);
         SearchResultStore store;
-        EquipSet* stored = store.takeRecord();
-        *stored = *set;
-        store.append(stored);
+        store.append(*set, m_master.skills());
         list.showResults(&store);
         QCOMPARE(list.model()->rowCount(), 1);
         QCOMPARE(cellText(list, 0, ColNo), QStringLiteral("1"));
@@ -174,7 +173,14 @@ private Q_SLOTS:
         QCOMPARE(cellText(list, 0, ColFree), QStringLiteral("4"));
         // 攻撃 3+4+2+1+1 = 11 activates; 防御 2+1 = 3 and 火耐性 -2-1 do not.
         QCOMPARE(cellText(list, 0, ColSkills), QStringLiteral("1"));
-        QCOMPARE(list.resultAt(0), stored);
+        // The set built from the record: the same pieces, jewels and totals.
+        const EquipSet* built = list.resultAt(0);
+        for (int part = 0; part < kPartCount; ++part) {
+            QCOMPARE(built->piece(part), set->piece(part));
+            QCOMPARE(built->pieceSlots(part).jewels, set->pieceSlots(part).jewels);
+        }
+        QVERIFY(built->totals().values() == set->totals().values());
+        QCOMPARE(list.recordAt(0), &store.record(0));
         list.showResults(nullptr);
         QCOMPARE(list.model()->rowCount(), 0);
     }
@@ -246,16 +252,15 @@ private Q_SLOTS:
 
     void aMillionResultsListAtOnce()
     {
-        // The rows refer to a handful of records; nothing is copied per row.
+        // The rows refer to the compact records; nothing is copied per row.
         std::vector<EquipSet*> sets = {makeSet(0, {}), makeSet(1, {}), makeSet(2, {}), makeSet(3, {jewel(3)})};
         CFindResultListCtrl list;
         list.setUp(m_master.skills());
         constexpr int kRows = 1000000;
-        std::vector<FindResultRow>& rows = list.getDataArray();
-        rows.reserve(kRows);
+        SearchResultStore store;
         for (int i = 0; i < kRows; ++i)
-            rows.push_back(FindResultRow{sets[static_cast<std::size_t>(i % 4)], i + 1});
-        list.refreshRows();
+            store.append(*sets[static_cast<std::size_t>(i % 4)], m_master.skills());
+        list.showResults(&store);
         QCOMPARE(list.model()->rowCount(), kRows);
         QCOMPARE(cellText(list, 0, ColNo), QStringLiteral("      1"));
         QCOMPARE(cellText(list, kRows - 1, ColNo), QStringLiteral("1000000"));

@@ -1,7 +1,7 @@
 // Start-up of the application object: the master files in their order, the
 // message and the stop after a missing one, and the optional user files.
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "support/TestSupport.h"
 #include "ui/platform/MessageBoxService.h"
 

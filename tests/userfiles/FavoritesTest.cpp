@@ -104,6 +104,14 @@ TEST_F(FavoritesTest, DefaultTitlesAndIndexNumbersComeFromTheRightPlaces)
     // First non-zero values head to leg: Alpha Cap (male, blade) wins over Belt.
     EXPECT_EQ(pieceSexOf(fullSet()), kSexMale);
     EXPECT_EQ(pieceJobOf(fullSet()), kJobBlade);
+
+    // The leg is the only sexed piece: the index takes the leg's sex.
+    EquipSet legSexed;
+    legSexed.setPiece(PartBody, piece(PartBody, "Plate"));
+    legSexed.setPiece(PartLeg, piece(PartLeg, sj("表グリーヴ"), kSexMale));
+    ASSERT_TRUE(saveNewFavorite(m_folder, kSexFemale, kJobGunner, legSexed, "l", ""));
+    EXPECT_EQ(loadIndex().sex(1), kSexMale);
+    EXPECT_EQ(pieceSexOf(legSexed), kSexMale);
 }
 
 TEST_F(FavoritesTest, MissingItemsAreCollectedAndTheRestLoads)

@@ -37,22 +37,23 @@ private:
 class StarvedThread final : public CFileOperationThread {
 public:
     StarvedThread(NoticeSink& sink, UserFolder folder, const MasterData& master, int records)
-        : CFileOperationThread(sink, std::move(folder), master), m_records(records)
+        : CFileOperationThread(sink, std::move(folder), master), m_skills(master.skills()), m_records(records)
     {
     }
 
 protected:
     void rebuildResults(const StoredSearch& search, SearchResultStore& store) override
     {
+        EquipSet set;
         for (int i = 0; i < m_records; ++i) {
-            EquipSet* record = store.takeRecord();
-            search.combinations[static_cast<std::size_t>(i)].resolve(search.items, *record);
-            store.append(record);
+            search.combinations[static_cast<std::size_t>(i)].resolve(search.items, set);
+            store.append(set, m_skills);
         }
         throw std::bad_alloc();
     }
 
 private:
+    const SkillCatalogue& m_skills;
     int m_records;
 };
 
@@ -92,8 +93,8 @@ TEST_F(FileOperationThreadTest, LoadRebuildsResultsInStoredOrder)
     auto results = worker.takeResults();
     ASSERT_TRUE(results);
     ASSERT_EQ(results->count(), 3);
-    EXPECT_EQ(results->get(0).weaponSlots().jewels.size(), 2u);
-    EXPECT_EQ(results->get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+    EXPECT_EQ(results->fullSet(0).weaponSlots().jewels.size(), 2u);
+    EXPECT_EQ(results->fullSet(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
     EXPECT_EQ(worker.condition().maxResults, 200u);
     EXPECT_EQ(worker.condition().fixed.piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
     EXPECT_EQ(worker.title(), sj("保存"));
@@ -116,7 +117,7 @@ TEST_F(FileOperationThreadTest, LoadDropsUnresolvedCombinationsAfterTellingTheUs
     auto results = worker.takeResults();
     ASSERT_TRUE(results);
     ASSERT_EQ(results->count(), 1); // both results with the body piece are gone
-    EXPECT_EQ(results->get(0).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+    EXPECT_EQ(results->fullSet(0).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
 }
 
 TEST_F(FileOperationThreadTest, LoadFailuresPostOne)
@@ -160,9 +161,7 @@ TEST_F(FileOperationThreadTest, SaveWritesTheEntryAndPostsTheOutcome)
     condition.job = 2;
     condition.wanted = {{1, 10}};
     SearchResultStore results;
-    EquipSet* record = results.takeRecord();
-    *record = fullSet();
-    results.append(record);
+    results.append(fullSet(), m_master.skills());
 
     CFileOperationThread worker(m_sink, m_folder, m_master);
     worker.setSave(condition, &results, "t", "c");

@@ -39,14 +39,15 @@ protected:
     SearchCondition goldenCondition() const
     {
         SearchCondition condition;
+        // Distinct values, so that a writer or reader that swaps two keys fails.
         condition.sex = 1;
-        condition.job = 1;
+        condition.job = 2;
         condition.rarity = 105;
         condition.minDefence = 50;
         condition.useJewels = true;
         condition.useExcludedItems = true;
-        condition.useExcludedSkills = true;
-        condition.requireSParts = false; // the list is stored all the same
+        condition.useExcludedSkills = false; // the list is stored all the same
+        condition.requireSParts = false;     // likewise
         condition.maxResults = 200;
         condition.wanted = {{1, 10}, {2, -10}};
         condition.fixed.setWeapon(weapon(2));
@@ -79,11 +80,8 @@ protected:
 
     void fill(SearchResultStore& store, const std::vector<EquipSet>& sets)
     {
-        for (const EquipSet& set : sets) {
-            EquipSet* record = store.takeRecord();
-            *record = set;
-            store.append(record);
-        }
+        for (const EquipSet& set : sets)
+            store.append(set, m_master.skills());
     }
 
     // Installs `text` as the history file of index entry 0.
@@ -128,6 +126,51 @@ TEST_F(HistoryTest, SavedFileMatchesGoldenFile)
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), readFileBytes(golden("history/index.dat")));
 }
 
+TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
+{
+    // The golden condition and its mirror image: every value and switch differs.
+    SearchCondition mirrored = goldenCondition();
+    mirrored.sex = 2;
+    mirrored.job = 1;
+    mirrored.rarity = 7;
+    mirrored.minDefence = 3;
+    mirrored.maxResults = 9;
+    mirrored.useJewels = false;
+    mirrored.useExcludedItems = false;
+    mirrored.useExcludedSkills = true;
+    mirrored.requireSParts = true;
+    const std::vector<EquipSet> results = goldenResults();
+    int position = 0;
+    for (const SearchCondition& saved : {goldenCondition(), mirrored}) {
+        SCOPED_TRACE(position);
+        SearchResultStore store;
+        fill(store, results);
+        m_clock.set(LocalTime{2026, 12, 7, 9, 30, 16, position});
+        ASSERT_TRUE(saveSearchHistory(m_folder, saved, store, "t", ""));
+        auto search = loadSearchHistory(m_folder, m_master, position++);
+        ASSERT_TRUE(search);
+        const SearchCondition& got = search->condition;
+        EXPECT_EQ(got.sex, saved.sex);
+        EXPECT_EQ(got.job, saved.job);
+        EXPECT_EQ(got.rarity, saved.rarity);
+        EXPECT_EQ(got.minDefence, saved.minDefence);
+        EXPECT_EQ(got.maxResults, saved.maxResults);
+        EXPECT_EQ(got.useJewels, saved.useJewels);
+        EXPECT_EQ(got.useExcludedItems, saved.useExcludedItems);
+        EXPECT_EQ(got.useExcludedSkills, saved.useExcludedSkills);
+        EXPECT_EQ(got.requireSParts, saved.requireSParts);
+        EXPECT_TRUE(sameEquipment(got.fixed, saved.fixed));
+        EXPECT_TRUE(got.excludedItems.equals(saved.excludedItems));
+        EXPECT_TRUE(got.excludedSkills.equals(saved.excludedSkills));
+        EXPECT_TRUE(got.sParts.equals(saved.sParts));
+        SearchResultStore restored;
+        restoreResults(*search, m_master.skills(), restored);
+        ASSERT_EQ(restored.count(), static_cast<int32_t>(results.size()));
+        for (int32_t i = 0; i < restored.count(); ++i)
+            EXPECT_TRUE(sameEquipment(restored.fullSet(i), results[static_cast<std::size_t>(i)])) << "result " << i;
+    }
+}
+
 TEST_F(HistoryTest, GoldenFileLoadsBack)
 {
     installHistory(readFileBytes(golden("history/full.dat")));
@@ -140,11 +183,12 @@ TEST_F(HistoryTest, GoldenFileLoadsBack)
     const SearchCondition expected = goldenCondition();
     const SearchCondition& got = search->condition;
     EXPECT_EQ(got.sex, 1);
-    EXPECT_EQ(got.job, 1);
+    EXPECT_EQ(got.job, 2);
     EXPECT_EQ(got.rarity, 105);
     EXPECT_EQ(got.minDefence, 50);
     EXPECT_EQ(got.maxResults, 200u);
-    EXPECT_TRUE(got.useJewels && got.useExcludedItems && got.useExcludedSkills);
+    EXPECT_TRUE(got.useJewels && got.useExcludedItems);
+    EXPECT_FALSE(got.useExcludedSkills);
     EXPECT_FALSE(got.requireSParts);
     ASSERT_EQ(got.wanted.size(), 2u);
     EXPECT_EQ(got.wanted[1].treeId, 2);
@@ -157,13 +201,13 @@ TEST_F(HistoryTest, GoldenFileLoadsBack)
 
     EXPECT_EQ(search->combinationCount, 3u);
     SearchResultStore restored;
-    restoreResults(*search, restored);
+    restoreResults(*search, m_master.skills(), restored);
     const std::vector<EquipSet> results = goldenResults();
     ASSERT_EQ(restored.count(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(sameEquipment(restored.get(i), results[static_cast<std::size_t>(i)])) << "result " << i;
+        EXPECT_TRUE(sameEquipment(restored.fullSet(i), results[static_cast<std::size_t>(i)])) << "result " << i;
     // The female helmet was stored with sex digit 2 and is not the first of its name.
-    EXPECT_EQ(restored.get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+    EXPECT_EQ(restored.fullSet(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
 }
 
 TEST_F(HistoryTest, ConditionEndsWhereTheFileVersionSays)
@@ -180,10 +224,10 @@ TEST_F(HistoryTest, ConditionEndsWhereTheFileVersionSays)
     EXPECT_TRUE(v42->condition.excludedSkills.contains(2, -10));
     ASSERT_EQ(v42->combinations.size(), 2u);
     SearchResultStore restored;
-    restoreResults(*v42, restored);
+    restoreResults(*v42, m_master.skills(), restored);
     ASSERT_EQ(restored.count(), 2);
-    EXPECT_EQ(restored.get(0).weapon(), weapon(1));
-    EXPECT_EQ(restored.get(1).pieceSlots(PartHead).jewels, std::vector<const Jewel*>{jewel(sj("攻撃珠"))});
+    EXPECT_EQ(restored.fullSet(0).weapon(), weapon(1));
+    EXPECT_EQ(restored.fullSet(1).pieceSlots(PartHead).jewels, std::vector<const Jewel*>{jewel(sj("攻撃珠"))});
 
     installHistory(readFileBytes(golden("history/v039.dat")));
     auto v39 = loadSearchHistory(m_folder, m_master, 0);
@@ -281,6 +325,47 @@ TEST_F(HistoryTest, MalformedSectionsFailTheWholeLoad)
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+TEST_F(HistoryTest, AFileOf999999ResultsLoadsWholeOrFailsWhenDamaged)
+{
+    // The golden file's header and its three records repeated to 999,999.
+    const std::string file = readFileBytes(golden("history/full.dat"));
+    const std::string header = file.substr(0, file.find("[Records]"));
+    const std::string records[] = {"1,2,2,2,3,1,4,5,0,0,0,6,1,7,8,0\r\n", "1,1,2,9,1,7,5,1,2,0,0,0,0,0,0\r\n",
+                                   "0,0,10,0,0,0,0,0,0,0,0,0\r\n"};
+    constexpr int kCount = 999999;
+    std::string body;
+    for (int i = 0; i < kCount; ++i)
+        body += records[i % 3];
+    auto withRecords = [&](int count, const std::string& lines) {
+        return header + "[Records]\r\nCount=" + std::to_string(count) + "\r\n" + lines;
+    };
+
+    auto whole = read(withRecords(kCount, body));
+    ASSERT_TRUE(whole);
+    SearchResultStore restored;
+    restoreResults(*whole, m_master.skills(), restored);
+    ASSERT_EQ(restored.count(), kCount);
+    const std::vector<EquipSet> expected = goldenResults();
+    for (int i : {0, 1, 2, 10000, 10001, kCount - 1})
+        EXPECT_TRUE(sameEquipment(restored.fullSet(i), expected[static_cast<std::size_t>(i % 3)])) << i;
+
+    // Damaged copies fail as a whole, as a short file does.
+    const std::string cutMidLine = body.substr(0, body.size() / 2 + 7);
+    std::string blankLine = body;
+    blankLine.insert(body.find("\r\n", body.size() / 2) + 2, "\r\n");
+    EXPECT_FALSE(read(withRecords(kCount, cutMidLine))) << "cut in the middle of a line";
+    EXPECT_FALSE(read(withRecords(kCount, body.substr(0, body.size() - records[2].size())))) << "last line missing";
+    EXPECT_FALSE(read(withRecords(kCount, blankLine))) << "empty line inside";
+    // A record that names an item the data base lacks is dropped on restore.
+    std::string unknownItem = body;
+    unknownItem.replace(body.size() - records[2].size(), records[2].size(), "0,0,99,0,0,0,0,0,0,0,0,0\r\n");
+    auto partial = read(withRecords(kCount, unknownItem));
+    ASSERT_TRUE(partial);
+    SearchResultStore fewer;
+    restoreResults(*partial, m_master.skills(), fewer);
+    EXPECT_EQ(fewer.count(), kCount - 1);
+}
+
 TEST_F(HistoryTest, StandingListsSkipWhatTheyCannotUse)
 {
     auto search = read(crlf({
@@ -320,12 +405,12 @@ TEST_F(HistoryTest, SexDigitsAndMissingNamesInTheDataBase)
     ASSERT_TRUE(search);
     EXPECT_EQ(search->missingItems, (std::vector<std::string>{"Alpha Cap", sj("消えた珠")}));
     SearchResultStore restored;
-    restoreResults(*search, restored);
+    restoreResults(*search, m_master.skills(), restored);
     ASSERT_EQ(restored.count(), 3);
-    EXPECT_EQ(restored.get(0).piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
-    EXPECT_EQ(restored.get(1).piece(PartHead), piece(PartHead, sj("ソウルヘルム")));
-    EXPECT_EQ(restored.get(2).weapon(), weapon(3));
-    EXPECT_EQ(restored.get(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
+    EXPECT_EQ(restored.fullSet(0).piece(PartHead), piece(PartHead, "Alpha Cap", kSexMale));
+    EXPECT_EQ(restored.fullSet(1).piece(PartHead), piece(PartHead, sj("ソウルヘルム")));
+    EXPECT_EQ(restored.fullSet(2).weapon(), weapon(3));
+    EXPECT_EQ(restored.fullSet(2).piece(PartHead), piece(PartHead, sj("ソウルヘルム"), kSexFemale));
 
     RecordingErrorReporter reporter;
     reportMissingItems(*search);

@@ -33,9 +33,7 @@ protected:
     std::unique_ptr<SearchResultStore> oneResult(const EquipSet* set = nullptr)
     {
         auto store = std::make_unique<SearchResultStore>();
-        EquipSet* record = store->takeRecord();
-        *record = set ? *set : fullSet();
-        store->append(record);
+        store->append(set ? *set : fullSet(), m_master.skills());
         return store;
     }
 

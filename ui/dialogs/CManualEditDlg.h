@@ -9,7 +9,7 @@
 #include "search/EquipSet.h"
 #include "ui/dialogs/StandingLists.h"
 #include "ui/lists/QuickRegistration.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
 

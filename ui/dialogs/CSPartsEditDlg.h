@@ -4,7 +4,7 @@
 // the caller takes the right list back after OK.
 
 #include "data/MasterData.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 #include "userfiles/UserFolder.h"
 
 #include <QDialog>

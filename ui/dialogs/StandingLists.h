@@ -3,7 +3,7 @@
 // as the quick registration dialogs change them. The application object owns
 // all of it; this only refers to it.
 
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 #include "userfiles/UserFolder.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "search/SearchCondition.h"
 #include "ui/lists/CDataListCtrl.h"
 #include "ui/lists/CatalogueColumns.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 
 #include <array>
 #include <string>

@@ -14,7 +14,7 @@ constexpr uint32_t kGroupFree = 0x200;
 
 const void* rowIdentity(const FindResultRow& row)
 {
-    return row.set;
+    return row.record;
 }
 
 // Compares the keys in order; the first difference decides.
@@ -55,13 +55,11 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
 
     using Row = FindResultRow;
     auto number = [](const Row& r) { return static_cast<long long>(r.number); };
-    auto defence = [](const Row& r) { return static_cast<long long>(r.set->totalDefence()); };
-    auto slots = [](const Row& r) { return static_cast<long long>(r.set->totalSlots()); };
-    auto used = [](const Row& r) { return static_cast<long long>(r.set->usedSlots()); };
-    auto free = [](const Row& r) { return static_cast<long long>(r.set->freeSlots()); };
-    auto activated = [this](const Row& r) {
-        return static_cast<long long>(r.set->activatedSkillCount(*m_skills));
-    };
+    auto defence = [](const Row& r) { return static_cast<long long>(r.record->defence); };
+    auto slots = [](const Row& r) { return static_cast<long long>(r.record->slots); };
+    auto used = [](const Row& r) { return static_cast<long long>(r.record->used); };
+    auto free = [](const Row& r) { return static_cast<long long>(r.record->free); };
+    auto activated = [](const Row& r) { return static_cast<long long>(r.record->skillCount); };
     auto numberText = [this](const Row& r, int) {
         return QString::asprintf("%*d", numberWidth(m_table.rowCount()), r.number);
     };
@@ -111,12 +109,24 @@ void CFindResultListCtrl::showResults(const SearchResultStore* store)
 {
     std::vector<FindResultRow>& rows = m_table.rows();
     rows.clear();
+    m_store = store;
+    m_builtFrom = nullptr;
     if (store) {
         rows.reserve(static_cast<std::size_t>(store->count()));
         for (int32_t i = 0; i < store->count(); ++i)
-            rows.push_back(FindResultRow{&store->get(i), i + 1});
+            rows.push_back(FindResultRow{&store->record(i), i + 1});
     }
     refreshRows();
+}
+
+const EquipSet* CFindResultListCtrl::resultAt(int row) const
+{
+    const ResultRecord* record = recordAt(row);
+    if (record != m_builtFrom) {
+        m_store->buildSet(*record, m_builtSet);
+        m_builtFrom = record;
+    }
+    return &m_builtSet;
 }
 
 void CFindResultListCtrl::resetSortState()

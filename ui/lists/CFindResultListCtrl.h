@@ -14,7 +14,7 @@ namespace zeku {
 
 // One shown result: the record and its number (position in the store + 1).
 struct FindResultRow {
-    const EquipSet* set = nullptr;
+    const ResultRecord* record = nullptr;
     int32_t number = 0;
 };
 
@@ -25,12 +25,16 @@ public:
 
     // Inserts the columns; `skills` (for the activated-skill count) must outlive the list.
     void setUp(const SkillCatalogue& skills);
-    // The shown array; the owner fills it in number order and calls refreshRows().
-    std::vector<FindResultRow>& getDataArray() { return m_table.rows(); }
-    // Shows every result of `store` (none for nullptr), numbered from 1.
+    // The shown array, rows of the shown store.
+    const std::vector<FindResultRow>& getDataArray() const { return m_table.rows(); }
+    // Shows every result of `store` (none for nullptr), numbered from 1; the
+    // store must outlive the rows.
     void showResults(const SearchResultStore* store);
     // The record of `row`.
-    const EquipSet* resultAt(int row) const { return m_table.rows()[static_cast<std::size_t>(row)].set; }
+    const ResultRecord* recordAt(int row) const { return m_table.rows()[static_cast<std::size_t>(row)].record; }
+    // The full set of `row`, built from its record; valid until the next call
+    // for another row.
+    const EquipSet* resultAt(int row) const;
 
     // After every refill the rows count as sorted by number, ascending.
     void resetSortState() override;
@@ -40,7 +44,11 @@ public:
 
 private:
     const SkillCatalogue* m_skills = nullptr;
+    const SearchResultStore* m_store = nullptr;
     DataListTable<FindResultRow> m_table;
+    // The last set resultAt() built, and the record it was built from.
+    mutable EquipSet m_builtSet;
+    mutable const ResultRecord* m_builtFrom = nullptr;
 };
 
 } // namespace zeku

@@ -5,7 +5,7 @@
 #include "search/SearchCondition.h"
 #include "ui/lists/CDataListCtrl.h"
 #include "ui/lists/CatalogueColumns.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "ui/main/CSearchDlg.h"
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "report/AppIdentity.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/main/CAboutDlg.h"

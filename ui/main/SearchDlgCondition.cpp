@@ -1,7 +1,7 @@
 // The condition area of the main window: sex and job, the skill choosers and
 // the wanted skills, the fixed-equipment lists, the list switches and "検索".
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "platform/LenientNumber.h"
 #include "ui/lists/RarityCombo.h"
 #include "ui/main/CSearchDlg.h"

@@ -2,7 +2,7 @@
 // editors, the manual equipment editor in its three modes, the saved-data
 // organiser, and the quick registrations of menu 139 on its lists.
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 #include "ui/dialogs/CManualEditDlg.h"

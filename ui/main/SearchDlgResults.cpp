@@ -1,7 +1,7 @@
 // The results area of the main window: result list and details, the search
 // history (through the file worker), favourites, clip and condition restore.
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "report/ClipText.h"
 #include "report/FormatCount.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"

@@ -1,7 +1,7 @@
 // The main window's search: the checks of "検索", the condition it builds, the
 // worker it starts, and the worker's notices up to the filled result list.
 
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 #include "platform/LenientNumber.h"
 #include "ui/lists/RarityCombo.h"
 #include "ui/main/CFindProcessDlg.h"

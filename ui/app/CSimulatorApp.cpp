@@ -1,4 +1,4 @@
-#include "app/CSimulatorApp.h"
+#include "ui/app/CSimulatorApp.h"
 
 #include "ui/platform/MessageBoxService.h"
 #include "userfiles/ItemListFiles.h"

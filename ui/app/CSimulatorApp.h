@@ -6,7 +6,7 @@
 
 #include "data/MasterData.h"
 #include "platform/DataFolders.h"
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
 

@@ -1,4 +1,4 @@
-#include "userfiles/ItemSets.h"
+#include "search/ItemSets.h"
 
 namespace zeku {
 
