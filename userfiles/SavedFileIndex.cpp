@@ -98,7 +98,7 @@ bool SavedFileIndex::loadForUpdate()
 {
     if (load())
         return true;
-    errorReporter().reportFileError(indexFile().string(), "the index cannot be read");
+    errorReporter().reportFileError(indexFile().string(), kUnreadableCause);
     return false;
 }
 

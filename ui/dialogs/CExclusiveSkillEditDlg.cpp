@@ -15,6 +15,7 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     : QDialog(parent), m_ui(std::make_unique<Ui::CExclusiveSkillEditDlg>())
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     m_ui->leftList->setUp();
     m_ui->rightList->setUp();
 

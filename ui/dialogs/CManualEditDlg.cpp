@@ -26,6 +26,7 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
       m_fixedCondition(input.fixedCondition)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     m_attachButtons = {m_ui->attachWeapon, m_ui->attachHead, m_ui->attachBody,
                        m_ui->attachArm,    m_ui->attachWaist, m_ui->attachLeg};
 

@@ -31,6 +31,7 @@ CSkillFilterDlg::CSkillFilterDlg(const SkillCatalogue& skills, const Choices& ch
       m_choices(choices)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     m_leftModel->setHorizontalHeaderLabels({QStringLiteral("スキル一覧")});
     m_rightModel->setHorizontalHeaderLabels({QStringLiteral("絞込スキル")});
     m_ui->leftList->setModel(m_leftModel);

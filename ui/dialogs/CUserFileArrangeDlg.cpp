@@ -21,6 +21,7 @@ CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* pare
       m_model(new QStandardItemModel(0, 2, this))
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->closeButton);
     m_model->setHorizontalHeaderLabels({QStringLiteral("タイトル"), QStringLiteral("コメント")});
     m_ui->entryList->setModel(m_model);
     m_ui->entryList->setColumnWidth(0, 160);

@@ -33,6 +33,14 @@ QString withoutMnemonic(QString text)
 
 } // namespace
 
+void keepEnterOnDefault(QWidget* root, QPushButton* defaultButton)
+{
+    for (QPushButton* button : root->findChildren<QPushButton*>())
+        button->setAutoDefault(button == defaultButton);
+    if (defaultButton)
+        defaultButton->setDefault(true);
+}
+
 void nameControlsForAssistiveTech(QWidget* root)
 {
     for (QAbstractButton* b : root->findChildren<QAbstractButton*>())

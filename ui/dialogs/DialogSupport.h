@@ -5,6 +5,7 @@
 // editors.
 
 #include <QString>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -43,6 +44,11 @@ void moveEntries(List& from, List& to, bool all)
 // radios their caption, fields and lists the text of the label that names them
 // (the label's buddy). Mnemonic ampersands are dropped.
 void nameControlsForAssistiveTech(QWidget* root);
+
+// Makes Enter press `defaultButton` only (none when nullptr): every other push
+// button of `root` loses the auto-default that would make it the default when
+// it has the focus, or, without a default, the first of them.
+void keepEnterOnDefault(QWidget* root, QPushButton* defaultButton);
 
 // The text of a field that will be stored, as CP932. When it holds a character
 // CP932 cannot represent, shows a message naming it over `parent` and returns
