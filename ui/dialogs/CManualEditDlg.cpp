@@ -26,7 +26,6 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
       m_fixedCondition(input.fixedCondition)
 {
     m_ui->setupUi(this);
-    keepEnterOnDefault(this, m_ui->okButton);
     m_attachButtons = {m_ui->attachWeapon, m_ui->attachHead, m_ui->attachBody,
                        m_ui->attachArm,    m_ui->attachWaist, m_ui->attachLeg};
 
@@ -46,6 +45,8 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
     } else {
         m_ui->okButton->hide();
     }
+    // Enter ends the dialog through its OK, or through "閉じる" where OK is hidden.
+    keepEnterOnDefault(this, m_fixedCondition ? m_ui->okButton : m_ui->closeButton);
     fillRarityCombo(m_ui->rarityCombo);
     m_ui->hideExcluded->setChecked(true);
     m_ui->tabHead->setChecked(true);
