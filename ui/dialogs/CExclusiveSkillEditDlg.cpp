@@ -35,6 +35,11 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     // addEntries sorts each master by tree id, then points descending.
     m_ui->leftList->addEntries(std::move(left));
     m_ui->rightList->addEntries(std::move(right));
+    // Both lists open at their first row and take the dialog's free height.
+    for (CExclusiveSkillListCtrl* list : {m_ui->leftList, m_ui->rightList}) {
+        list->scrollToTop();
+        giveListTheFreeHeight(list);
+    }
     m_ui->plusCheck->setChecked(true);
     m_ui->minusCheck->setChecked(true);
 

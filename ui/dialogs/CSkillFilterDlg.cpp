@@ -38,6 +38,7 @@ CSkillFilterDlg::CSkillFilterDlg(const SkillCatalogue& skills, const Choices& ch
     m_ui->rightList->setModel(m_rightModel);
     m_ui->leftList->setColumnWidth(0, 100);
     m_ui->rightList->setColumnWidth(0, 120);
+    giveListTheFreeHeight(m_ui->leftList);
     m_ui->leftList->setMultiSelection(true);
     m_ui->rightList->setMultiSelection(true);
 

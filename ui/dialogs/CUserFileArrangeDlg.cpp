@@ -27,6 +27,7 @@ CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* pare
     m_ui->entryList->setColumnWidth(0, 160);
     m_ui->entryList->setColumnWidth(1, 240);
     m_ui->entryList->setAccessibleName(windowTitle());
+    giveListTheFreeHeight(m_ui->entryList);
 
     connect(m_ui->favoriteRadio, &QRadioButton::clicked, this, [this] { showIndex(true); });
     connect(m_ui->historyRadio, &QRadioButton::clicked, this, [this] { showIndex(false); });

@@ -79,6 +79,11 @@ void TwoListItemEditor::fill(const MasterData& master, const std::function<bool(
     // addEntries sorts every master by rarity, then name.
     m_left->addEntries(std::move(leftEntries));
     m_right->addEntries(std::move(rightEntries));
+    // Both lists open at their first row and take the dialog's free height.
+    for (CItemListCtrl* list : {m_left, m_right}) {
+        list->scrollToTop();
+        giveListTheFreeHeight(list);
+    }
     auto checkValue = [this](const std::vector<std::pair<int, int>>& radios, int wanted) {
         for (const auto& [id, value] : radios)
             if (value == wanted)

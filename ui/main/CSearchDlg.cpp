@@ -172,8 +172,18 @@ void CSearchDlg::recordLayout()
     m_anchoring.add(m_ui->list1061, {.stretchTall = true});
     m_anchoring.add(m_ui->list1056, {.stretchWide = true, .stretchTall = true});
     m_anchoring.add(m_ui->list1055, {.stretchWide = true});
+    // The comment field ends at the window's right edge at every width.
+    m_anchoring.add(m_ui->edit1109, {.stretchWide = true});
     m_anchoring.add(m_ui->group1160, {.stretchWide = true, .widthBelowNarrowOnly = true});
-    m_anchoring.add(m_ui->list1060, {.stretchWide = true, .widthBelowNarrowOnly = true});
+    // Below the narrow width the two fixed lists share the shrink by their
+    // widths (300 and 160), so the jewel list keeps a usable width.
+    constexpr double kPieceListShare = 300.0 / 460.0;
+    m_anchoring.add(m_ui->list1059, {.stretchWide = true, .widthBelowNarrowOnly = true, .stretchShare = kPieceListShare});
+    m_anchoring.add(m_ui->list1060, {.moveRight = true,
+                                     .stretchWide = true,
+                                     .widthBelowNarrowOnly = true,
+                                     .moveShare = kPieceListShare,
+                                     .stretchShare = 1.0 - kPieceListShare});
     m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
     m_layoutRecorded = true;
     placeSizeGrip();
