@@ -15,7 +15,10 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 #include <functional>
 
@@ -92,6 +95,17 @@ private Q_SLOTS:
                 QVERIFY2(list->verticalScrollBar()->value() == 0, qPrintable(what));
                 opening << list->height();
             }
+
+            // The buttons beside the lists stand in one column next to them.
+            QList<int> buttonColumns;
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->geometry().top() >= lists.front()->geometry().top() &&
+                    button->geometry().top() < lists.front()->geometry().bottom())
+                    buttonColumns << button->geometry().left();
+            QVERIFY2(!buttonColumns.isEmpty() &&
+                         std::all_of(buttonColumns.begin(), buttonColumns.end(),
+                                     [&](int x) { return x == buttonColumns.front(); }),
+                     d.file);
 
             dialog->resize(dialog->width() + kEnlarge, dialog->height() + kEnlarge);
             QTest::qWait(20);
