@@ -9,7 +9,7 @@ packages=(
     libpugixml-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth fonts-noto-cjk
+    xvfb xauth fonts-noto-cjk openbox
 )
 
 missing=()
