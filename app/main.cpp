@@ -87,8 +87,8 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
             choose->click(); // returns when the editor has closed
         bool passed = saved && editorSaved;
         if (windowManager) {
-            checks->mainBackMaximised =
-                waitFor([&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 5000);
+            checks->mainBackMaximised = waitFor(
+                [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 5000);
             checks->print();
             passed = passed && checks->allPassed();
         }

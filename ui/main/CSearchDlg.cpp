@@ -178,7 +178,8 @@ void CSearchDlg::recordLayout()
     // Below the narrow width the two fixed lists share the shrink by their
     // widths (300 and 160), so the jewel list keeps a usable width.
     constexpr double kPieceListShare = 300.0 / 460.0;
-    m_anchoring.add(m_ui->list1059, {.stretchWide = true, .widthBelowNarrowOnly = true, .stretchShare = kPieceListShare});
+    m_anchoring.add(m_ui->list1059,
+                    {.stretchWide = true, .widthBelowNarrowOnly = true, .stretchShare = kPieceListShare});
     m_anchoring.add(m_ui->list1060, {.moveRight = true,
                                      .stretchWide = true,
                                      .widthBelowNarrowOnly = true,
