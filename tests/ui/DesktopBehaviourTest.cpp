@@ -17,6 +17,7 @@
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/MessageBoxService.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -60,6 +61,31 @@ QString announcedLabel(QWidget* control)
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
     const auto labels = iface->relations(QAccessible::Label);
     return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+}
+
+// The button of `dialog` whose caption is `caption`.
+QAbstractButton* buttonCaptioned(const QDialog& dialog, const char* caption)
+{
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->text() == QString::fromUtf8(caption))
+            return button;
+    qFatal("no button %s", caption);
+    return nullptr;
+}
+
+// What the user sees of `dialog`'s lists: the first two columns of every visible row.
+QStringList listContents(const QDialog& dialog)
+{
+    QStringList rows;
+    for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>()) {
+        if (!view->isVisibleTo(&dialog))
+            continue;
+        const QAbstractItemModel* model = view->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            rows << model->index(r, 0).data().toString() + '|' + model->index(r, 1).data().toString();
+        rows << QStringLiteral("--");
+    }
+    return rows;
 }
 
 } // namespace
@@ -222,6 +248,40 @@ private Q_SLOTS:
         QCOMPARE(boxes.shown().size(), std::size_t(1));
         QCOMPARE(boxes.shown().back().text,
                  QStringLiteral("除外アイテムが登録されていません\n編集ボタンを押して登録してください"));
+    }
+
+    void dialogChoicesReactAlikeToClicksAndScreenReaders()
+    {
+        AppFixture fixture;
+        CSimulatorApp& app = fixture.app();
+        const struct {
+            const char* caption;
+            std::function<std::unique_ptr<QDialog>()> open;
+        } cases[] = {
+            {"頭", [&] { return std::make_unique<CExclusiveItemEditDlg>(app.master(), app.exclusions(), 1); }},
+            {"プラススキル",
+             [&] { return std::make_unique<CExclusiveSkillEditDlg>(app.skills(), app.excludedSkills(), 1); }},
+            {"胴",
+             [&] {
+                 return std::make_unique<CManualEditDlg>(app.master(), app.exclusions(), app.startupSettings(),
+                                                         app.userFolder(), ManualEditInput{});
+             }},
+            {"女",
+             [&] {
+                 return std::make_unique<CManualEditDlg>(app.master(), app.exclusions(), app.startupSettings(),
+                                                         app.userFolder(), ManualEditInput{});
+             }},
+        };
+        for (const auto& c : cases) {
+            std::unique_ptr<QDialog> clicked = c.open();
+            const QStringList before = listContents(*clicked);
+            buttonCaptioned(*clicked, c.caption)->click();
+            const QStringList afterClick = listContents(*clicked);
+            QVERIFY2(afterClick != before, c.caption);
+            std::unique_ptr<QDialog> toggled = c.open();
+            toggleByScreenReader(buttonCaptioned(*toggled, c.caption));
+            QCOMPARE(listContents(*toggled), afterClick);
+        }
     }
 
     void screenReadersTellTheControlsApart()

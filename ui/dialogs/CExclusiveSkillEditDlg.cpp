@@ -44,8 +44,9 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     m_ui->minusCheck->setChecked(true);
 
     connect(m_ui->treeCombo, &QComboBox::currentIndexChanged, this, [this] { refilter(); });
-    connect(m_ui->plusCheck, &QCheckBox::clicked, this, [this] { refilter(); });
-    connect(m_ui->minusCheck, &QCheckBox::clicked, this, [this] { refilter(); });
+    // On the state, not the click: a screen reader's toggle has no click.
+    connect(m_ui->plusCheck, &QCheckBox::toggled, this, [this] { refilter(); });
+    connect(m_ui->minusCheck, &QCheckBox::toggled, this, [this] { refilter(); });
     connect(m_ui->addButton, &QPushButton::clicked, this, [this] { move(m_ui->leftList, m_ui->rightList, false); });
     connect(m_ui->removeButton, &QPushButton::clicked, this,
             [this] { move(m_ui->rightList, m_ui->leftList, false); });

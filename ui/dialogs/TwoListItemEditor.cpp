@@ -56,7 +56,11 @@ TwoListItemEditor::TwoListItemEditor(QDialog* dialog, TwoListItemEditorIds ids)
 void TwoListItemEditor::connectRadios(const std::vector<std::pair<int, int>>& radios)
 {
     for (const auto& [id, value] : radios)
-        connect(control<QRadioButton>(m_dialog, id), &QRadioButton::clicked, this, [this] { refilter(); });
+        // On the state, not the click: a screen reader's toggle has no click.
+        connect(control<QRadioButton>(m_dialog, id), &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                refilter();
+        });
 }
 
 void TwoListItemEditor::fill(const MasterData& master, const std::function<bool(const EquipItem&)>& pieceListed,
