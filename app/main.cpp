@@ -65,15 +65,17 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
         window.setWindowState(Qt::WindowMaximized);
     QTimer::singleShot(1500, &window, [&window, path, windowManager] {
         auto checks = std::make_shared<WindowManagerChecks>();
-        checks->mainMaximised = waitFor([&window] { return window.isMaximized(); }, 5000);
+        if (windowManager)
+            checks->mainMaximised = waitFor([&window] { return window.isMaximized(); }, 10000);
         bool saved = window.grab().save(path, "PNG");
         QString base = path;
         if (base.endsWith(QStringLiteral(".png")))
             base.chop(4);
         bool editorSaved = false;
-        QTimer::singleShot(1500, &window, [&window, base, &editorSaved, checks] {
+        QTimer::singleShot(1500, &window, [&window, base, &editorSaved, checks, windowManager] {
             if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                checks->mainMinimisedWhileEditing = waitFor([&window] { return window.isMinimized(); }, 5000);
+                if (windowManager)
+                    checks->mainMinimisedWhileEditing = waitFor([&window] { return window.isMinimized(); }, 10000);
                 checks->editorShown = editor->isVisible() && editor->windowHandle() &&
                                       editor->windowHandle()->isExposed();
                 editorSaved = editor->grab().save(base + QStringLiteral("-manual.png"), "PNG");
@@ -88,7 +90,7 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
         bool passed = saved && editorSaved;
         if (windowManager) {
             checks->mainBackMaximised = waitFor(
-                [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 5000);
+                [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000);
             checks->print();
             passed = passed && checks->allPassed();
         }
