@@ -7,12 +7,14 @@
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
+#include "ui/dialogs/CJewelRemoveDlg.h"
 #include "ui/dialogs/CManualEditDlg.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/dialogs/CSPartsEditDlg.h"
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/main/CAboutDlg.h"
+#include "ui/main/CFindConditionDispDlg.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/MessageBoxService.h"
@@ -164,6 +166,7 @@ private Q_SLOTS:
         CSimulatorApp& app = fixture.app();
         ManualEditInput fixedInput;
         fixedInput.fixedCondition = true;
+        const SearchCondition noCondition;
         const struct {
             const char* defaultCaption;
             std::function<std::unique_ptr<QDialog>()> open;
@@ -186,6 +189,8 @@ private Q_SLOTS:
             {"ＯＫ", [&] { return std::make_unique<CSkillFilterDlg>(app.skills(), CSkillFilterDlg::Choices{}); }},
             {"ＯＫ", [&] { return std::make_unique<CFavoriteDataInputDlg>(); }},
             {"ＯＫ", [&] { return std::make_unique<CAboutDlg>(); }},
+            {"ＯＫ", [&] { return std::make_unique<CJewelRemoveDlg>(std::vector<const Jewel*>{}); }},
+            {"ＯＫ", [&] { return std::make_unique<CFindConditionDispDlg>(noCondition, app.skills()); }},
         };
         for (const auto& d : dialogs) {
             std::unique_ptr<QDialog> dialog = d.open();
