@@ -79,7 +79,8 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
                 checks->editorShown = editor->isVisible() && editor->windowHandle() &&
                                       editor->windowHandle()->isExposed();
                 editorSaved = editor->grab().save(base + QStringLiteral("-manual.png"), "PNG");
-                if (QScreen* screen = QGuiApplication::primaryScreen())
+                QScreen* screen = QGuiApplication::primaryScreen();
+                if (windowManager && screen)
                     screen->grabWindow(0).save(base + QStringLiteral("-screen.png"), "PNG");
                 editor->reject();
             }
