@@ -13,7 +13,6 @@
 #include "ui/dialogs/CSPartsEditDlg.h"
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
-#include "ui/main/CAboutDlg.h"
 #include "ui/main/CFindConditionDispDlg.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/main/CSearchDlg.h"
@@ -188,7 +187,6 @@ private Q_SLOTS:
             {"ＯＫ", [&] { return std::make_unique<CSPartsEditDlg>(app.master(), app.sParts(), 1); }},
             {"ＯＫ", [&] { return std::make_unique<CSkillFilterDlg>(app.skills(), CSkillFilterDlg::Choices{}); }},
             {"ＯＫ", [&] { return std::make_unique<CFavoriteDataInputDlg>(); }},
-            {"ＯＫ", [&] { return std::make_unique<CAboutDlg>(); }},
             {"ＯＫ", [&] { return std::make_unique<CJewelRemoveDlg>(std::vector<const Jewel*>{}); }},
             {"ＯＫ", [&] { return std::make_unique<CFindConditionDispDlg>(noCondition, app.skills()); }},
         };

@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace zeku {
 
 QWidget* findControl(const QWidget* root, int id)
@@ -54,7 +52,7 @@ void giveListTheFreeHeight(QWidget* list)
     grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
     const int last = row + rowSpan - 1;
     for (int r = 0; r < grid->rowCount(); ++r)
-        grid->setRowStretch(r, r == last ? 1 : std::min(grid->rowStretch(r), 0));
+        grid->setRowStretch(r, r == last ? 1 : 0);
     for (int i = 0; i < grid->count(); ++i) {
         int r = 0, c = 0, rs = 0, cs = 0;
         grid->getItemPosition(i, &r, &c, &rs, &cs);
