@@ -8,37 +8,94 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
 
 namespace {
+
+// Runs the event loop until `done` holds or `ms` milliseconds have passed; a
+// window manager answers state changes asynchronously.
+bool waitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// What the smoke run under a window manager saw; every field must end true.
+struct WindowManagerChecks {
+    bool mainMaximised = false;
+    bool mainMinimisedWhileEditing = false;
+    bool editorShown = false;
+    bool mainBackMaximised = false;
+
+    bool allPassed() const { return mainMaximised && mainMinimisedWhileEditing && editorShown && mainBackMaximised; }
+    void print() const
+    {
+        std::fprintf(stderr,
+                     "smoke: main window maximised %d, minimised while the editor is open %d, "
+                     "editor shown %d, main window back maximised %d\n",
+                     mainMaximised, mainMinimisedWhileEditing, editorShown, mainBackMaximised);
+    }
+};
 
 // With ZEKU_SMOKE_SCREENSHOT set to a file path, the main window saves a PNG
 // of itself once it is on screen, then opens the manual editor as the user
 // does ("自分で選ぶ") and saves it beside the first one ("-manual.png"), closes
 // both and ends, so that a smoke test can check that the real program starts
-// and draws its windows.
+// and draws its windows. With ZEKU_SMOKE_WINDOW_MANAGER also set, a window
+// manager runs: the main window starts maximised, must be minimised while the
+// editor is shown and come back maximised; the whole screen is kept as well
+// ("-screen.png") while the editor is open.
 void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
 {
     const QString path = qEnvironmentVariable("ZEKU_SMOKE_SCREENSHOT");
     if (path.isEmpty())
         return;
-    QTimer::singleShot(1500, &window, [&window, path] {
+    const bool windowManager = !qEnvironmentVariableIsEmpty("ZEKU_SMOKE_WINDOW_MANAGER");
+    if (windowManager)
+        window.setWindowState(Qt::WindowMaximized);
+    QTimer::singleShot(1500, &window, [&window, path, windowManager] {
+        auto checks = std::make_shared<WindowManagerChecks>();
+        if (windowManager)
+            checks->mainMaximised = waitFor([&window] { return window.isMaximized(); }, 10000);
         bool saved = window.grab().save(path, "PNG");
-        QString editorPath = path;
-        if (editorPath.endsWith(QStringLiteral(".png")))
-            editorPath.chop(4);
-        editorPath += QStringLiteral("-manual.png");
+        QString base = path;
+        if (base.endsWith(QStringLiteral(".png")))
+            base.chop(4);
         bool editorSaved = false;
-        QTimer::singleShot(1500, &window, [editorPath, &editorSaved] {
+        QTimer::singleShot(1500, &window, [&window, base, &editorSaved, checks, windowManager] {
             if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                editorSaved = editor->grab().save(editorPath, "PNG");
+                if (windowManager)
+                    checks->mainMinimisedWhileEditing = waitFor([&window] { return window.isMinimized(); }, 10000);
+                checks->editorShown = editor->isVisible() && editor->windowHandle() &&
+                                      editor->windowHandle()->isExposed();
+                editorSaved = editor->grab().save(base + QStringLiteral("-manual.png"), "PNG");
+                QScreen* screen = QGuiApplication::primaryScreen();
+                if (windowManager && screen)
+                    screen->grabWindow(0).save(base + QStringLiteral("-screen.png"), "PNG");
                 editor->reject();
             }
         });
         constexpr int kChooseYourselfButton = 1037;
         if (auto* choose = zeku::controlById<QAbstractButton>(&window, kChooseYourselfButton))
             choose->click(); // returns when the editor has closed
-        window.done(saved && editorSaved ? QDialog::Accepted : QDialog::Rejected);
+        bool passed = saved && editorSaved;
+        if (windowManager) {
+            checks->mainBackMaximised = waitFor(
+                [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000);
+            checks->print();
+            passed = passed && checks->allPassed();
+        }
+        window.done(passed ? QDialog::Accepted : QDialog::Rejected);
     });
 }
 

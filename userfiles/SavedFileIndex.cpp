@@ -105,7 +105,7 @@ bool SavedFileIndex::loadForUpdate()
         return true;
     }
     m_updateLock.reset();
-    errorReporter().reportFileError(indexFile().string(), "the index cannot be read");
+    errorReporter().reportFileError(indexFile().string(), kUnreadableCause);
     return false;
 }
 

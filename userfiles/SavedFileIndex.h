@@ -27,6 +27,9 @@ public:
     static SavedFileIndex forHistory(const UserFolder& userFolder);
     virtual ~SavedFileIndex();
 
+    // The cause reported when the index to be updated cannot be read.
+    static constexpr const char* kUnreadableCause = "the index cannot be read";
+
     // Removes the entry at `position` from every parallel list; false when there is none.
     virtual bool removeEntry(int position);
     // True when all parallel lists have the same length.

@@ -96,6 +96,25 @@ private Q_SLOTS:
         QCOMPARE(ctl<QPushButton>(dlg.get(), kChoose)->accessibleName(), QStringLiteral("選択"));
     }
 
+    void enterEndsTheDialogAndKeepsTheNameFilter()
+    {
+        // Enter presses OK where the dialog shows one, else "閉じる"; never "解除".
+        for (const bool fixedCondition : {false, true}) {
+            TempDir dir;
+            ManualEditInput input;
+            input.fixedCondition = fixedCondition;
+            auto dlg = open(UserFolder(dir.path()), input);
+            dlg->show();
+            auto* name = ctl<QLineEdit>(dlg.get(), kName);
+            name->setFocus();
+            name->setText(QStringLiteral("ア"));
+            QTest::keyClick(name, Qt::Key_Return);
+            QCOMPARE(name->text(), QStringLiteral("ア"));
+            QVERIFY(!dlg->isVisible());
+            QCOMPARE(dlg->result(), int(fixedCondition ? QDialog::Accepted : QDialog::Rejected));
+        }
+    }
+
     void replacingAPieceDropsItsJewels()
     {
         TempDir dir;

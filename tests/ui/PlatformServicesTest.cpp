@@ -2,7 +2,9 @@
 // delivery across threads, error reports from workers, text conversion.
 
 #include "support/TestSupport.h"
+#include "platform/TextFile.h"
 #include "ui/platform/ClipboardService.h"
+#include "ui/platform/FileErrorCause.h"
 #include "ui/platform/GuiErrorReporter.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/QtNoticeSink.h"
@@ -18,6 +20,11 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 #include <mutex>
 #include <thread>
 
@@ -232,9 +239,49 @@ private Q_SLOTS:
         QCOMPARE(boxes.shown()[0].icon, MessageIcon::Error);
         QCOMPARE(boxes.shown()[0].buttons, MessageButtons::Ok);
         QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("user/SParts.dat")));
-        QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("No space left on device")));
+        QVERIFY(boxes.shown()[0].text.contains(QStringLiteral("ディスクの空き容量が足りません。")));
         QCOMPARE(boxes.shown()[1].text, QStringLiteral("一部の装備が見つかりませんでした"));
         QCOMPARE(boxes.shown()[1].caption, QStringLiteral("ZEKU"));
+    }
+
+    void fileErrorCausesAreShownInJapanese()
+    {
+        const struct {
+            int code;
+            const char* japanese;
+        } known[] = {
+            {ENOENT, "ファイルまたはフォルダが見つかりません。"}, {EACCES, "アクセスする権限がありません。"},
+            {EPERM, "アクセスする権限がありません。"},          {EROFS, "読み取り専用の場所なので書き込めません。"},
+            {ENOSPC, "ディスクの空き容量が足りません。"},       {EDQUOT, "ディスクの使用量の上限に達しました。"},
+            {EISDIR, "ファイルの名前でフォルダがあります。"},   {ENOTDIR, "フォルダの名前でファイルがあります。"},
+        };
+        for (const auto& k : known) {
+            QCOMPARE(fileErrorCauseText(std::strerror(k.code)), QString::fromUtf8(k.japanese));
+            QCOMPARE(fileErrorCauseText(std::system_category().message(k.code)), QString::fromUtf8(k.japanese));
+        }
+        QCOMPARE(fileErrorCauseText("the index cannot be read"), QStringLiteral("一覧ファイル (index.dat) を読み込めません。"));
+        // A cause without a translation keeps the system's words.
+        QCOMPARE(fileErrorCauseText(std::strerror(EIO)), QString::fromUtf8(std::strerror(EIO)));
+
+        // Real failures of the safe writer: a folder where the file goes, a file where its folder goes.
+        zeku::test::TempDir dir;
+        std::filesystem::create_directory(dir.path() / "folder.dat");
+        std::ofstream(dir.path() / "file") << "x";
+        ScriptedMessageBoxService boxes;
+        GuiErrorReporter reporter;
+        ErrorReporter& previous = errorReporter();
+        setErrorReporter(&reporter);
+        for (const char* target : {"folder.dat", "file/inside.dat"}) {
+            SafeTextWriter writer(dir.path() / target);
+            writer.write("a\n");
+            QVERIFY(!writer.commit());
+        }
+        setErrorReporter(&previous);
+        QCOMPARE(boxes.shown().size(), std::size_t(2));
+        QVERIFY2(boxes.shown()[0].text.endsWith(QStringLiteral("ファイルの名前でフォルダがあります。")),
+                 qPrintable(boxes.shown()[0].text));
+        QVERIFY2(boxes.shown()[1].text.endsWith(QStringLiteral("フォルダの名前でファイルがあります。")),
+                 qPrintable(boxes.shown()[1].text));
     }
 
     void workerReportsWaitUntilShownOnTheUiThread()

@@ -141,6 +141,21 @@ private Q_SLOTS:
         QCOMPARE(data.favoriteIndexBytes(), before);
     }
 
+    void enterClosesWithoutTouchingTheIndex()
+    {
+        SavedData data;
+        const std::string before = data.favoriteIndexBytes();
+        CUserFileArrangeDlg dlg(data.folder);
+        dlg.show();
+        auto* list = ctl<ReportListView>(&dlg, kEntries);
+        list->selectSingleRow(2);
+        list->setFocus();
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(data.favoriteIndexBytes(), before);
+    }
+
     void changeRenamesInPlace()
     {
         SavedData data;

@@ -13,6 +13,7 @@ CExclusiveItemEditDlg::CExclusiveItemEditDlg(const MasterData& master, const Exc
     : QDialog(parent), m_ui(std::make_unique<Ui::CExclusiveItemEditDlg>())
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     TwoListItemEditorIds ids;
     ids.leftList = 1095;
     ids.rightList = 1096;

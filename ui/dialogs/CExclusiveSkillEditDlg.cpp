@@ -15,6 +15,7 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     : QDialog(parent), m_ui(std::make_unique<Ui::CExclusiveSkillEditDlg>())
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     m_ui->leftList->setUp();
     m_ui->rightList->setUp();
 
@@ -34,12 +35,18 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     // addEntries sorts each master by tree id, then points descending.
     m_ui->leftList->addEntries(std::move(left));
     m_ui->rightList->addEntries(std::move(right));
+    // Both lists open at their first row and take the dialog's free height.
+    for (CExclusiveSkillListCtrl* list : {m_ui->leftList, m_ui->rightList}) {
+        list->scrollToTop();
+        giveListTheFreeHeight(list);
+    }
     m_ui->plusCheck->setChecked(true);
     m_ui->minusCheck->setChecked(true);
 
     connect(m_ui->treeCombo, &QComboBox::currentIndexChanged, this, [this] { refilter(); });
-    connect(m_ui->plusCheck, &QCheckBox::clicked, this, [this] { refilter(); });
-    connect(m_ui->minusCheck, &QCheckBox::clicked, this, [this] { refilter(); });
+    // On the state, not the click: a screen reader's toggle has no click.
+    connect(m_ui->plusCheck, &QCheckBox::toggled, this, [this] { refilter(); });
+    connect(m_ui->minusCheck, &QCheckBox::toggled, this, [this] { refilter(); });
     connect(m_ui->addButton, &QPushButton::clicked, this, [this] { move(m_ui->leftList, m_ui->rightList, false); });
     connect(m_ui->removeButton, &QPushButton::clicked, this,
             [this] { move(m_ui->rightList, m_ui->leftList, false); });

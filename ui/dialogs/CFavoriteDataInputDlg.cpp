@@ -3,6 +3,7 @@
 #include "ui/main/WindowSupport.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "userfiles/StorableText.h"
 
 #include "ui_CFavoriteDataInputDlg.h"
@@ -27,6 +28,7 @@ CFavoriteDataInputDlg::CFavoriteDataInputDlg(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CFavoriteDataInputDlg>())
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     connect(m_ui->okButton, &QPushButton::clicked, this, &CFavoriteDataInputDlg::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &CFavoriteDataInputDlg::reject);
     giveAccessibleNames(this);

@@ -20,6 +20,7 @@ CJewelRemoveDlg::CJewelRemoveDlg(const std::vector<const Jewel*>& jewels, QWidge
                                  static_cast<int>(jewels.size()), this))
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     for (std::size_t r = 0; r < m_jewels.size(); ++r) {
         const int row = static_cast<int>(r);
         m_model->setCell(row, 0, QStringLiteral("珠"));

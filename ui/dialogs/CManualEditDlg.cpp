@@ -45,13 +45,18 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
     } else {
         m_ui->okButton->hide();
     }
+    // Enter ends the dialog through its OK, or through "閉じる" where OK is hidden.
+    keepEnterOnDefault(this, m_fixedCondition ? m_ui->okButton : m_ui->closeButton);
     fillRarityCombo(m_ui->rarityCombo);
     m_ui->hideExcluded->setChecked(true);
     m_ui->tabHead->setChecked(true);
 
-    // Filters.
+    // Filters. The radios and the switch act on their state, not on a click:
+    // a screen reader's toggle has no click.
     for (QRadioButton* r : {m_ui->sexMale, m_ui->sexFemale, m_ui->jobBlade, m_ui->jobGunner})
-        connect(r, &QRadioButton::clicked, this, [this] {
+        connect(r, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on)
+                return;
             refilterAll();
             redrawSet();
         });
@@ -64,12 +69,15 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
     const std::array<QRadioButton*, 7> tabs = {m_ui->tabWeapon, m_ui->tabHead, m_ui->tabBody, m_ui->tabArm,
                                                m_ui->tabWaist,  m_ui->tabLeg,  m_ui->tabJewel};
     for (std::size_t t = 0; t < tabs.size(); ++t)
-        connect(tabs[t], &QRadioButton::clicked, this, [this, t] { switchTab(static_cast<int>(t)); });
+        connect(tabs[t], &QRadioButton::toggled, this, [this, t](bool on) {
+            if (on)
+                switchTab(static_cast<int>(t));
+        });
     connect(m_ui->matchAll, &QRadioButton::clicked, this, [this] { setMatchMode(1); });
     connect(m_ui->matchAny, &QRadioButton::clicked, this, [this] { setMatchMode(2); });
     connect(m_ui->skillFilterEdit, &QPushButton::clicked, this, &CManualEditDlg::editSkillFilter);
     connect(m_ui->skillFilterClear, &QPushButton::clicked, this, &CManualEditDlg::clearSkillFilter);
-    connect(m_ui->hideExcluded, &QCheckBox::clicked, this, [this] { refilterAll(); });
+    connect(m_ui->hideExcluded, &QCheckBox::toggled, this, [this] { refilterAll(); });
     for (CDataListCtrl* list : {static_cast<CDataListCtrl*>(m_ui->weaponList),
                                 static_cast<CDataListCtrl*>(m_ui->equipList),
                                 static_cast<CDataListCtrl*>(m_ui->jewelList)})

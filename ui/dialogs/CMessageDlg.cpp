@@ -2,6 +2,7 @@
 
 #include "ui_CMessageDlg.h"
 
+#include <QCloseEvent>
 #include <QStyle>
 
 namespace zeku {
@@ -14,15 +15,36 @@ CMessageDlg::CMessageDlg(QWidget* owner) : QDialog(owner), m_ui(std::make_unique
     m_ui->icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
 }
 
-CMessageDlg::~CMessageDlg() = default;
+CMessageDlg::~CMessageDlg()
+{
+    QWidget* owner = parentWidget();
+    if (!owner)
+        return;
+    // Hidden first, so that the owner becomes the active window once enabled.
+    hide();
+    owner->setEnabled(true);
+    owner->raise();
+    owner->activateWindow();
+}
 
 void CMessageDlg::showMessage(const QString& caption, const QString& line1, const QString& line2)
 {
     setWindowTitle(caption);
     m_ui->line1->setText(line1);
     m_ui->line2->setText(line2);
+    if (QWidget* owner = parentWidget()) {
+        owner->setEnabled(false);
+        // The notice itself is a window of its own and stays enabled.
+        setEnabled(true);
+        move(owner->frameGeometry().center() - rect().center());
+    }
     show();
     raise();
+}
+
+void CMessageDlg::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
 }
 
 QString CMessageDlg::line1() const

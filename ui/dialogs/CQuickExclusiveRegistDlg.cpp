@@ -17,6 +17,7 @@ CQuickExclusiveRegistDlg::CQuickExclusiveRegistDlg(const SkillCatalogue& skills,
     : QDialog(parent), m_ui(std::make_unique<Ui::CQuickExclusiveRegistDlg>()), m_lists(lists)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->registerButton);
     int32_t saveDefault = 1;
     std::vector<std::vector<QString>> cells;
     std::vector<bool> red;

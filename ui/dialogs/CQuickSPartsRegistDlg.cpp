@@ -13,6 +13,7 @@ CQuickSPartsRegistDlg::CQuickSPartsRegistDlg(const EquipItem& piece, const Stand
     : QDialog(parent), m_ui(std::make_unique<Ui::CQuickSPartsRegistDlg>()), m_piece(piece), m_lists(lists)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->registerButton);
     m_model = new CheckListModel({{QStringLiteral("\u3000"), Qt::AlignLeft, 80},
                                   {QStringLiteral("名称"), Qt::AlignLeft, 160},
                                   {QStringLiteral("状態"), Qt::AlignLeft, 60}},

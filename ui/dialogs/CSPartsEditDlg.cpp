@@ -13,6 +13,7 @@ CSPartsEditDlg::CSPartsEditDlg(const MasterData& master, const SPartSet& list, i
     : QDialog(parent), m_ui(std::make_unique<Ui::CSPartsEditDlg>())
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     TwoListItemEditorIds ids;
     ids.leftList = 1192;
     ids.rightList = 1197;

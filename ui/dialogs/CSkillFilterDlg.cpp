@@ -31,12 +31,14 @@ CSkillFilterDlg::CSkillFilterDlg(const SkillCatalogue& skills, const Choices& ch
       m_choices(choices)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     m_leftModel->setHorizontalHeaderLabels({QStringLiteral("スキル一覧")});
     m_rightModel->setHorizontalHeaderLabels({QStringLiteral("絞込スキル")});
     m_ui->leftList->setModel(m_leftModel);
     m_ui->rightList->setModel(m_rightModel);
     m_ui->leftList->setColumnWidth(0, 100);
     m_ui->rightList->setColumnWidth(0, 120);
+    giveListTheFreeHeight(m_ui->leftList);
     m_ui->leftList->setMultiSelection(true);
     m_ui->rightList->setMultiSelection(true);
 

@@ -10,6 +10,7 @@
 #include "ui_CUserFileArrangeDlg.h"
 
 #include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 
 namespace zeku {
@@ -21,14 +22,23 @@ CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* pare
       m_model(new QStandardItemModel(0, 2, this))
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->closeButton);
     m_model->setHorizontalHeaderLabels({QStringLiteral("タイトル"), QStringLiteral("コメント")});
     m_ui->entryList->setModel(m_model);
     m_ui->entryList->setColumnWidth(0, 160);
     m_ui->entryList->setColumnWidth(1, 240);
     m_ui->entryList->setAccessibleName(windowTitle());
+    giveListTheFreeHeight(m_ui->entryList);
 
-    connect(m_ui->favoriteRadio, &QRadioButton::clicked, this, [this] { showIndex(true); });
-    connect(m_ui->historyRadio, &QRadioButton::clicked, this, [this] { showIndex(false); });
+    // On the state, not the click: a screen reader's toggle has no click.
+    connect(m_ui->favoriteRadio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showIndex(true);
+    });
+    connect(m_ui->historyRadio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showIndex(false);
+    });
     connect(m_ui->upButton, &QPushButton::clicked, this, [this] { moveEntry(-1); });
     connect(m_ui->downButton, &QPushButton::clicked, this, [this] { moveEntry(+1); });
     connect(m_ui->changeButton, &QPushButton::clicked, this, &CUserFileArrangeDlg::changeEntry);
@@ -56,8 +66,12 @@ std::unique_ptr<SavedFileIndex> CUserFileArrangeDlg::chosenIndex() const
 
 void CUserFileArrangeDlg::showIndex(bool favorites)
 {
-    m_ui->favoriteRadio->setChecked(favorites);
-    m_ui->historyRadio->setChecked(!favorites);
+    {
+        const QSignalBlocker blockFavorites(m_ui->favoriteRadio);
+        const QSignalBlocker blockHistory(m_ui->historyRadio);
+        m_ui->favoriteRadio->setChecked(favorites);
+        m_ui->historyRadio->setChecked(!favorites);
+    }
     refill(-1);
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -32,6 +33,34 @@ QString withoutMnemonic(QString text)
 }
 
 } // namespace
+
+void keepEnterOnDefault(QWidget* root, QPushButton* defaultButton)
+{
+    for (QPushButton* button : root->findChildren<QPushButton*>())
+        button->setAutoDefault(button == defaultButton);
+    if (defaultButton)
+        defaultButton->setDefault(true);
+}
+
+void giveListTheFreeHeight(QWidget* list)
+{
+    auto* grid = qobject_cast<QGridLayout*>(list->parentWidget()->layout());
+    const int index = grid ? grid->indexOf(list) : -1;
+    if (index < 0)
+        return;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    const int last = row + rowSpan - 1;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        grid->setRowStretch(r, r == last ? 1 : 0);
+    for (int i = 0; i < grid->count(); ++i) {
+        int r = 0, c = 0, rs = 0, cs = 0;
+        grid->getItemPosition(i, &r, &c, &rs, &cs);
+        if (r == last && rs == 1)
+            grid->itemAt(i)->setAlignment(Qt::AlignTop);
+    }
+    grid->invalidate();
+}
 
 void nameControlsForAssistiveTech(QWidget* root)
 {

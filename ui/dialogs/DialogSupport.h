@@ -5,6 +5,7 @@
 // editors.
 
 #include <QString>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -43,6 +44,17 @@ void moveEntries(List& from, List& to, bool all)
 // radios their caption, fields and lists the text of the label that names them
 // (the label's buddy). Mnemonic ampersands are dropped.
 void nameControlsForAssistiveTech(QWidget* root);
+
+// Makes Enter press `defaultButton` only (none when nullptr): every other push
+// button of `root` loses the auto-default that would make it the default when
+// it has the focus, or, without a default, the first of them.
+void keepEnterOnDefault(QWidget* root, QPushButton* defaultButton);
+
+// Gives the free height of the grid layout that holds `list` to the rows the
+// list spans: the last of them stretches, the others keep their natural
+// height, and the other controls of the stretching row stay at its top. So the
+// list, not empty bands, grows when the dialog is made taller.
+void giveListTheFreeHeight(QWidget* list);
 
 // The text of a field that will be stored, as CP932. When it holds a character
 // CP932 cannot represent, shows a message naming it over `parent` and returns

@@ -56,7 +56,11 @@ TwoListItemEditor::TwoListItemEditor(QDialog* dialog, TwoListItemEditorIds ids)
 void TwoListItemEditor::connectRadios(const std::vector<std::pair<int, int>>& radios)
 {
     for (const auto& [id, value] : radios)
-        connect(control<QRadioButton>(m_dialog, id), &QRadioButton::clicked, this, [this] { refilter(); });
+        // On the state, not the click: a screen reader's toggle has no click.
+        connect(control<QRadioButton>(m_dialog, id), &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                refilter();
+        });
 }
 
 void TwoListItemEditor::fill(const MasterData& master, const std::function<bool(const EquipItem&)>& pieceListed,
@@ -79,6 +83,11 @@ void TwoListItemEditor::fill(const MasterData& master, const std::function<bool(
     // addEntries sorts every master by rarity, then name.
     m_left->addEntries(std::move(leftEntries));
     m_right->addEntries(std::move(rightEntries));
+    // Both lists open at their first row and take the dialog's free height.
+    for (CItemListCtrl* list : {m_left, m_right}) {
+        list->scrollToTop();
+        giveListTheFreeHeight(list);
+    }
     auto checkValue = [this](const std::vector<std::pair<int, int>>& radios, int wanted) {
         for (const auto& [id, value] : radios)
             if (value == wanted)

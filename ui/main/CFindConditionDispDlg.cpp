@@ -3,6 +3,7 @@
 #include "report/ConditionText.h"
 #include "ui/main/WindowSupport.h"
 #include "ui/platform/TextConvert.h"
+#include "ui/dialogs/DialogSupport.h"
 
 #include "ui_CFindConditionDispDlg.h"
 
@@ -13,6 +14,7 @@ CFindConditionDispDlg::CFindConditionDispDlg(const SearchCondition& condition, c
     : QDialog(parent), m_ui(std::make_unique<Ui::CFindConditionDispDlg>()), m_condition(condition)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->okButton);
     std::string text;
     appendConditionText(condition, skills, text);
     m_ui->conditionText->setPlainText(toQString(text));

@@ -8,13 +8,14 @@
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/main/WindowSupport.h"
 #include "userfiles/UserFolder.h"
+#include "ui/dialogs/DialogSupport.h"
 
 #include "ui_CSearchDlg.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QRegularExpressionValidator>
 #include <QResizeEvent>
-#include <QShortcut>
 #include <QSizeGrip>
 #include <QThread>
 
@@ -33,6 +34,7 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
       m_workerNotices(workerNotices ? workerNotices : &m_notices)
 {
     m_ui->setupUi(this);
+    keepEnterOnDefault(this, m_ui->button1070);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("%1 %2").arg(QString::fromLatin1(kAppTitle), QString::fromLatin1(kVersionText)));
     setWindowIcon(applicationIcon());
@@ -95,10 +97,12 @@ CSearchDlg::~CSearchDlg()
 
 void CSearchDlg::connectControls()
 {
-    connect(m_ui->radio1038, &QRadioButton::clicked, this, [this] { onSexClicked(1); });
-    connect(m_ui->radio1039, &QRadioButton::clicked, this, [this] { onSexClicked(2); });
-    connect(m_ui->radio1040, &QRadioButton::clicked, this, [this] { onJobClicked(1); });
-    connect(m_ui->radio1041, &QRadioButton::clicked, this, [this] { onJobClicked(2); });
+    // The rules follow the state, not the click: the keyboard and a screen
+    // reader's toggle action change it without one.
+    connect(m_ui->radio1038, &QRadioButton::toggled, this, [this](bool on) { if (on) onSexClicked(1); });
+    connect(m_ui->radio1039, &QRadioButton::toggled, this, [this](bool on) { if (on) onSexClicked(2); });
+    connect(m_ui->radio1040, &QRadioButton::toggled, this, [this](bool on) { if (on) onJobClicked(1); });
+    connect(m_ui->radio1041, &QRadioButton::toggled, this, [this](bool on) { if (on) onJobClicked(2); });
     connect(m_ui->combo1062, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
         fillActivatedSkillChooser();
         updateSkillButtons();
@@ -118,15 +122,15 @@ void CSearchDlg::connectControls()
     connect(m_ui->list1059, &CFixEquipListCtrl::checkToggled, this, &CSearchDlg::onFixEquipToggled);
     connect(m_ui->list1060, &CFixJewelListCtrl::checkToggled, this, &CSearchDlg::onFixJewelToggled);
     connect(m_ui->check1212, &QCheckBox::clicked, this, &CSearchDlg::onCheckAllFixed);
-    connect(m_ui->check1099, &QCheckBox::clicked, this, [this] {
+    connect(m_ui->check1099, &QCheckBox::toggled, this, [this] {
         onSwitchClicked(m_ui->check1099, m_app.exclusions().total() == 0,
                         QStringLiteral("除外アイテムが登録されていません\n編集ボタンを押して登録してください"));
     });
-    connect(m_ui->check1107, &QCheckBox::clicked, this, [this] {
+    connect(m_ui->check1107, &QCheckBox::toggled, this, [this] {
         onSwitchClicked(m_ui->check1107, m_app.excludedSkills().total() == 0,
                         QStringLiteral("除外スキルが登録されていません\n編集ボタンを押して登録してください"));
     });
-    connect(m_ui->check1111, &QCheckBox::clicked, this, [this] {
+    connect(m_ui->check1111, &QCheckBox::toggled, this, [this] {
         onSwitchClicked(m_ui->check1111, m_app.sParts().total() == 0,
                         QStringLiteral("Ｓ防具が登録されていません\n編集ボタンを押して登録してください"));
     });
@@ -143,9 +147,13 @@ void CSearchDlg::connectControls()
     connect(m_ui->button1110, &QPushButton::clicked, this, &CSearchDlg::onRestoreCondition);
     connect(m_ui->button1054, &QPushButton::clicked, this, &CSearchDlg::accept);
 
-    // The platform has no window menu to carry the version command; F1 opens it.
-    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(about, &QShortcut::activated, this, &CSearchDlg::showAbout);
+    // The platform has no window menu to carry the version command: F1 opens
+    // it, and so does the context menu of the window's free area, which shows the key.
+    auto* about = new QAction(QStringLiteral("バージョン情報"), this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(about, &QAction::triggered, this, &CSearchDlg::showAbout);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void CSearchDlg::recordLayout()
@@ -164,8 +172,19 @@ void CSearchDlg::recordLayout()
     m_anchoring.add(m_ui->list1061, {.stretchTall = true});
     m_anchoring.add(m_ui->list1056, {.stretchWide = true, .stretchTall = true});
     m_anchoring.add(m_ui->list1055, {.stretchWide = true});
+    // The comment field ends at the window's right edge at every width.
+    m_anchoring.add(m_ui->edit1109, {.stretchWide = true});
     m_anchoring.add(m_ui->group1160, {.stretchWide = true, .widthBelowNarrowOnly = true});
-    m_anchoring.add(m_ui->list1060, {.stretchWide = true, .widthBelowNarrowOnly = true});
+    // Below the narrow width the two fixed lists share the shrink by their
+    // widths (300 and 160), so the jewel list keeps a usable width.
+    constexpr double kPieceListShare = 300.0 / 460.0;
+    m_anchoring.add(m_ui->list1059,
+                    {.stretchWide = true, .widthBelowNarrowOnly = true, .stretchShare = kPieceListShare});
+    m_anchoring.add(m_ui->list1060, {.moveRight = true,
+                                     .stretchWide = true,
+                                     .widthBelowNarrowOnly = true,
+                                     .moveShare = kPieceListShare,
+                                     .stretchShare = 1.0 - kPieceListShare});
     m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
     m_layoutRecorded = true;
     placeSizeGrip();

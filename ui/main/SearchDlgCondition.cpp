@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QSignalBlocker>
 
 namespace zeku {
 
@@ -201,6 +202,9 @@ void CSearchDlg::onRemoveAllSkills()
 
 void CSearchDlg::setSex(int sex)
 {
+    // A set value, not the user's choice: the rules of a change do not run.
+    const QSignalBlocker blockMale(m_ui->radio1038);
+    const QSignalBlocker blockFemale(m_ui->radio1039);
     m_ui->radio1038->setChecked(sex == 1);
     m_ui->radio1039->setChecked(sex != 1);
 }
@@ -208,8 +212,12 @@ void CSearchDlg::setSex(int sex)
 void CSearchDlg::setJob(int job)
 {
     const bool changed = jobOf(*m_ui) != (job == 1 ? 1 : 2);
-    m_ui->radio1040->setChecked(job == 1);
-    m_ui->radio1041->setChecked(job != 1);
+    {
+        const QSignalBlocker blockBlade(m_ui->radio1040);
+        const QSignalBlocker blockGunner(m_ui->radio1041);
+        m_ui->radio1040->setChecked(job == 1);
+        m_ui->radio1041->setChecked(job != 1);
+    }
     if (changed) {
         fillSkillTreeChooser();
         updateSkillButtons();
@@ -238,13 +246,7 @@ void CSearchDlg::onSexClicked(int sex)
 
 void CSearchDlg::onJobClicked(int job)
 {
-    // The click toggled the radio itself; the other radio still tells the job before it.
-    const QRadioButton* other = job == 1 ? m_ui->radio1041 : m_ui->radio1040;
-    if (!other->isChecked()) {
-        m_ui->radio1040->setChecked(job == 1);
-        m_ui->radio1041->setChecked(job != 1);
-        return;
-    }
+    // Called once the radio of `job` became checked; the group unchecked the other.
     const uint16_t fixedJob = pieceJobOf(m_fixed);
     if (fixedJob != 0 && fixedJob != job) {
         for (int part = 0; part < kPartCount; ++part) {
@@ -254,8 +256,6 @@ void CSearchDlg::onJobClicked(int job)
         }
         refreshFixedLists();
     }
-    m_ui->radio1040->setChecked(job == 1);
-    m_ui->radio1041->setChecked(job != 1);
     fillSkillTreeChooser();
     updateSkillButtons();
 }
@@ -337,7 +337,7 @@ void CSearchDlg::onCheckAllFixed()
 
 void CSearchDlg::onSwitchClicked(QCheckBox* box, bool listEmpty, const QString& emptyMessage)
 {
-    // The click toggled the box already: checked now means it was off.
+    // Runs on every change of the box, however made: an empty list turns it back off.
     if (box->isChecked() && listEmpty) {
         box->setChecked(false);
         showMessage(this, emptyMessage, MessageIcon::Information);

@@ -50,6 +50,9 @@ void CSearchDlg::connectEditors()
     });
     connect(m_ui->button1037, &QPushButton::clicked, this, [this] { runManualEditor(0, 0, EquipSet(), false); });
     connect(m_ui->button1044, &QPushButton::clicked, this, [this] {
+        // The file worker rewrites the history index: the organiser waits its turn.
+        if (m_fileWorkerBusy)
+            return;
         CUserFileArrangeDlg organiser(m_app.userFolder(), this);
         runChildDialog(organiser);
         fillHistoryList(-1);

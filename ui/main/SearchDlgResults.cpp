@@ -18,6 +18,8 @@
 
 #include "ui_CSearchDlg.h"
 
+#include <QSignalBlocker>
+
 namespace zeku {
 
 namespace {
@@ -238,6 +240,10 @@ void CSearchDlg::onRestoreCondition()
         m_ui->edit1101->setText(QString::number(condition.minDefence));
         m_ui->edit1094->setText(QString::number(condition.maxResults));
         m_ui->check1096->setChecked(condition.useJewels);
+        // The stored choices come back as they were, without the empty-list message.
+        const QSignalBlocker blockItems(m_ui->check1099);
+        const QSignalBlocker blockSParts(m_ui->check1111);
+        const QSignalBlocker blockSkills(m_ui->check1107);
         m_ui->check1099->setChecked(condition.useExcludedItems);
         m_ui->check1111->setChecked(condition.requireSParts);
         m_ui->check1107->setChecked(condition.useExcludedSkills);

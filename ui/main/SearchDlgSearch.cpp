@@ -159,8 +159,10 @@ void CSearchDlg::onProgressWindowFinished()
 void CSearchDlg::restoreMainWindow()
 {
     setEnabled(true);
+    // Only the minimised state goes: a maximised window comes back maximised.
     if (isMinimized())
-        showNormal();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
 }

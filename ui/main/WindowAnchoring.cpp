@@ -1,6 +1,7 @@
 #include "ui/main/WindowAnchoring.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zeku {
 
@@ -22,11 +23,11 @@ QRect WindowAnchoring::place(const QRect& initial, const Anchor& anchor, const Q
     }
     QRect rect = initial;
     if (anchor.moveRight)
-        rect.translate(dw, 0);
+        rect.translate(static_cast<int>(std::lround(dw * anchor.moveShare)), 0);
     if (anchor.moveDown)
         rect.translate(0, dh);
     if (anchor.stretchWide)
-        rect.setWidth(std::max(0, initial.width() + dw));
+        rect.setWidth(std::max(0, initial.width() + static_cast<int>(std::lround(dw * anchor.stretchShare))));
     if (anchor.stretchTall)
         rect.setHeight(std::max(0, initial.height() + dh));
     return rect;

@@ -18,6 +18,10 @@ struct Anchor {
     bool stretchTall = false;
     // Follows the width only below kNarrowWidth (see below) instead of always.
     bool widthBelowNarrowOnly = false;
+    // The parts of the width change the move and the stretch take, so that
+    // two controls side by side can share a shrink instead of one vanishing.
+    double moveShare = 1.0;
+    double stretchShare = 1.0;
 };
 
 class WindowAnchoring {

@@ -24,7 +24,7 @@ public:
     void reportFileError(const std::string& fileName, const std::string& cause) override;
     void reportErrorMessage(const std::string& message) override;
 
-    // The text of the file-error box.
+    // The text of the file-error box; `cause` is already in the words shown.
     static QString fileErrorText(const QString& fileName, const QString& cause);
 
 private:
