@@ -69,8 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         return 0;
     // Every record kept is one the writer could have written.
     ParsedLine parsed;
-    for (const NumberedCombination& combination : search.combinations)
-        ZEKU_FUZZ_CHECK(parseUserFileLine(combination.notation(), parsed) && isWellFormedNotation(parsed.fields));
+    for (std::size_t i = 0; i < search.combinations.size(); ++i)
+        ZEKU_FUZZ_CHECK(parseUserFileLine(search.combinations[i].notation(), parsed) &&
+                        isWellFormedNotation(parsed.fields));
     ZEKU_FUZZ_CHECK(search.combinations.size() <= lines);
     ZEKU_FUZZ_CHECK(search.combinationCount == search.combinations.size());
     ZEKU_FUZZ_CHECK(search.missingItems.size() <= lines);

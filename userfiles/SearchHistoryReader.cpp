@@ -265,7 +265,7 @@ bool HistoryReader::readRecords()
     for (int32_t i = 0; i < count; ++i) {
         if (!nextEntry(false) || !isWellFormedNotation(m_parsed.fields))
             return false;
-        m_out.combinations.push_back(NumberedCombination::fromFields(m_parsed.fields));
+        m_out.combinations.appendFields(m_parsed.fields);
     }
     return true;
 }

@@ -8,8 +8,8 @@ namespace zeku {
 void restoreResults(const StoredSearch& search, const SkillCatalogue& skills, SearchResultStore& store)
 {
     EquipSet set;
-    for (const NumberedCombination& combination : search.combinations)
-        if (combination.resolve(search.items, set))
+    for (std::size_t i = 0; i < search.combinations.size(); ++i)
+        if (search.combinations.resolve(i, search.items, set))
             store.append(set, skills);
 }
 

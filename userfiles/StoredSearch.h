@@ -5,6 +5,7 @@
 #include "search/SearchCondition.h"
 #include "search/SearchResultStore.h"
 #include "userfiles/ItemNumberTable.h"
+#include "userfiles/StoredCombinations.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ struct StoredSearch {
     SearchCondition condition; // with its three standing lists
     NumberedCombination fixed; // the condition's fixed pieces
     uint32_t combinationCount = 0;
-    std::vector<NumberedCombination> combinations; // in result order
+    StoredCombinations combinations;                // in result order
     std::vector<std::string> missingItems;          // names the master data no longer has
 };
 

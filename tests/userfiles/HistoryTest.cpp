@@ -1,3 +1,5 @@
+#include "userfiles/LineParser.h"
+#include "userfiles/NotationCheck.h"
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/SearchHistory.h"
 #include "userfiles/StoredPath.h"
@@ -447,6 +449,43 @@ TEST_F(HistoryTest, CombinationNotation)
     auto search = read(fileWith({"FixParts=0,0,0,0,0,0,0,0,0,0,0,0", "SParts=1"}));
     ASSERT_TRUE(search);
     EXPECT_TRUE(sameEquipment(search->condition.fixed, EquipSet()));
+}
+
+// The flat record store against the per-holder combination it replaces: the
+// same notation back and the same set (or the same failure) when resolved.
+TEST_F(HistoryTest, FlatCombinationsMatchNumberedOnes)
+{
+    ItemNumberTable table;
+    const std::string full = NumberedCombination::fromSet(fullSet(), table).notation();
+    const std::vector<std::string> lines = {
+        full,
+        "0,0,0,0,0,0,0,0,0,0,0,0",
+        "1,2,2,2,0,0,0,0,0,0,0,0,0,0", // weapon and its jewels only
+        "0,0,3,1,99,0,0,0,0,0,0,0,0",  // a jewel the table does not hold
+        "0,0,0,0,0,0,0,0,0,0,77,0",    // a leg piece the table does not hold
+        "88,0,0,0,0,0,0,0,0,0,0,0",    // a weapon-slot item the table does not hold
+        full,
+    };
+    StoredCombinations flat;
+    ParsedLine parsed;
+    for (const std::string& line : lines) {
+        ASSERT_TRUE(parseUserFileLine(line, parsed) && isWellFormedNotation(parsed.fields)) << line;
+        flat.appendFields(parsed.fields);
+    }
+    ASSERT_EQ(flat.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(lines[i]);
+        EXPECT_EQ(flat[i].notation(), lines[i]);
+        parseUserFileLine(lines[i], parsed);
+        EquipSet expected, actual;
+        const bool resolves = NumberedCombination::fromFields(parsed.fields).resolve(table, expected);
+        EXPECT_EQ(flat.resolve(i, table, actual), resolves);
+        if (resolves)
+            EXPECT_TRUE(sameEquipment(actual, expected));
+    }
+    EquipSet first;
+    ASSERT_TRUE(flat.resolve(0, table, first));
+    EXPECT_TRUE(sameEquipment(first, fullSet()));
 }
 
 TEST_F(HistoryTest, SavesInTheSameMillisecondGetTheirOwnFiles)
