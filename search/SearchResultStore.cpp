@@ -2,6 +2,8 @@
 
 #include "search/AllocationProbe.h"
 
+#include <new>
+
 namespace zeku {
 
 namespace {
@@ -38,6 +40,8 @@ ResultRecord& SearchResultStore::nextSlot()
     const auto inBlock = static_cast<std::size_t>(m_count % m_blockSize);
     if (inBlock == 0 && static_cast<std::size_t>(m_count / m_blockSize) == m_blocks.size()) {
         allocationProbe();
+        if (m_blocks.size() >= m_blockLimit)
+            throw std::bad_alloc();
         m_blocks.reserve(m_blocks.size() + 1);
         m_blocks.push_back(std::make_unique<ResultRecord[]>(static_cast<std::size_t>(m_blockSize)));
     }

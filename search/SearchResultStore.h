@@ -8,6 +8,7 @@
 #include "search/EquipSet.h"
 #include "search/ResultRecord.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
@@ -19,8 +20,12 @@ class SearchResultStore {
 public:
     static constexpr int kBlockSize = 10000;
 
-    // `blockSize` other than the default is for tests of running out of memory.
-    explicit SearchResultStore(int blockSize = kBlockSize) : m_blockSize(blockSize) {}
+    // `blockSize` other than the default and `blockLimit` are for tests of
+    // running out of memory: a block past the limit fails as if memory ran out.
+    explicit SearchResultStore(int blockSize = kBlockSize, std::size_t blockLimit = SIZE_MAX)
+        : m_blockSize(blockSize), m_blockLimit(blockLimit)
+    {
+    }
     SearchResultStore(const SearchResultStore&) = delete;
     SearchResultStore& operator=(const SearchResultStore&) = delete;
 
@@ -49,6 +54,7 @@ private:
     ResultRecord& nextSlot();
 
     int m_blockSize;
+    std::size_t m_blockLimit;
     int32_t m_count = 0;
     std::vector<std::unique_ptr<ResultRecord[]>> m_blocks;
     std::vector<const Jewel*> m_jewels;

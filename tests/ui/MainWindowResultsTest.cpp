@@ -64,17 +64,36 @@ void closeProgress(CSearchDlg& window)
     QVERIFY(window.isEnabled());
 }
 
-// Runs the same search on the engine directly and returns its result count.
-int32_t engineCount(const CSimulatorApp& app, const SearchCondition& condition)
+// Runs the same search on the engine directly and returns its results.
+std::unique_ptr<SearchResultStore> engineResults(const CSimulatorApp& app, const SearchCondition& condition)
 {
-    SearchResultStore store;
+    auto store = std::make_unique<SearchResultStore>();
     SearchProgress progress;
     RecordingNoticeSink notices;
-    CEquipFindThread worker(app.master(), condition, store, progress, notices);
+    CEquipFindThread worker(app.master(), condition, *store, progress, notices);
     worker.start();
     worker.wait();
-    return store.count();
+    return store;
 }
+
+int32_t engineCount(const CSimulatorApp& app, const SearchCondition& condition)
+{
+    return engineResults(app, condition)->count();
+}
+
+// A main window whose searches store into blocks of one record, at most
+// kStoredResults of them: storing the next result runs out of memory.
+class StarvedStoreWindow final : public CSearchDlg {
+public:
+    static constexpr int kStoredResults = 3;
+    using CSearchDlg::CSearchDlg;
+
+protected:
+    std::unique_ptr<SearchResultStore> newResultStore() override
+    {
+        return std::make_unique<SearchResultStore>(1, kStoredResults);
+    }
+};
 
 // Answers child dialogs: the favourite input takes `title`, the confirm
 // window checks "すべて"; both end with OK. Restores exec() when destroyed.
@@ -165,6 +184,29 @@ private Q_SLOTS:
                  QStringLiteral("最大表示件数に達しましたので"));
         QCOMPARE(window.currentResults()->count(), 2);
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), 2);
+        closeProgress(window);
+    }
+
+    void outOfMemoryWhileStoringShowsEveryResultStoredSoFar()
+    {
+        AppFixture fixture;
+        StarvedStoreWindow window(fixture.app());
+        searchAttack(window);
+        CFindProcessDlg* progress = window.progressWindow();
+        QVERIFY(progress);
+        QCOMPARE(progress->findChild<QLabel*>(QStringLiteral("countsLine"))->text(),
+                 QStringLiteral("メモリ不足になりましたので"));
+        const int32_t stored = StarvedStoreWindow::kStoredResults;
+        QCOMPARE(window.currentResults()->count(), stored);
+        QCOMPARE(ctl<QLabel>(window, 1113)->text(), QStringLiteral("%1 件").arg(stored));
+        // The list shows them all, and they are the first results of the search.
+        const std::unique_ptr<SearchResultStore> full = engineResults(fixture.app(), window.currentCondition());
+        QVERIFY(full->count() > stored);
+        auto* list = ctl<CFindResultListCtrl>(window, 1061);
+        QCOMPARE(list->model()->rowCount(), stored);
+        const SkillCatalogue& skills = fixture.app().skills();
+        for (int row = 0; row < stored; ++row)
+            QCOMPARE(buildClipText(*list->resultAt(row), skills), buildClipText(full->fullSet(row), skills));
         closeProgress(window);
     }
 

@@ -86,6 +86,8 @@ public Q_SLOTS:
     void done(int result) override;
 
 protected:
+    // The store a new search fills; tests hand one that runs out of memory early.
+    virtual std::unique_ptr<SearchResultStore> newResultStore();
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

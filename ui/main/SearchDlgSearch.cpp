@@ -109,7 +109,7 @@ void CSearchDlg::onSearch()
 
     emptyResultViews();
     m_progress.reset();
-    m_results = std::make_unique<SearchResultStore>();
+    m_results = newResultStore();
     m_stored = false;
     updateResultButtons();
     m_searchWorker.reset();
@@ -117,6 +117,11 @@ void CSearchDlg::onSearch()
                                                         *m_workerNotices);
     m_searchRunning = true;
     m_searchWorker->start();
+}
+
+std::unique_ptr<SearchResultStore> CSearchDlg::newResultStore()
+{
+    return std::make_unique<SearchResultStore>();
 }
 
 void CSearchDlg::handleNotice(const Notice& notice)
