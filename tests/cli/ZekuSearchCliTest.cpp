@@ -2,6 +2,7 @@
 // its error handling, cancel and the saving of a search into the history.
 
 #include "cli/JsonFormat.h"
+#include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
 #include "platform/Cp932.h"
@@ -201,6 +202,26 @@ TEST_F(ZekuSearchCli, LineWriterWritesWhatResultToJsonDumps)
         writer.appendLine(store, i, line);
         ASSERT_EQ(line, resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump() + "\n") << "result " << i;
     }
+}
+
+// Count notices that arrive while one waits are folded into it; the others
+// keep their order, and a count notice taken lets the next one in.
+TEST(NoticeQueue, CountNoticesWaitingAreFoldedAndOthersKeepTheirOrder)
+{
+    NoticeQueue queue;
+    const auto post = [&](int32_t code) { queue.post(Notice{NoticeKind::Search, code, 0}); };
+    const auto takeAll = [&] {
+        std::vector<int32_t> codes;
+        while (std::optional<Notice> notice = queue.take(std::chrono::milliseconds(0)))
+            codes.push_back(notice->code);
+        return codes;
+    };
+    for (int32_t code : {FindStarted, FindHitCount, FindProgress, FindHitCount, FindLimitReached, FindHitCount})
+        post(code);
+    EXPECT_EQ(takeAll(), (std::vector<int32_t>{FindStarted, FindHitCount, FindLimitReached}));
+    post(FindProgress);
+    post(FindFinished);
+    EXPECT_EQ(takeAll(), (std::vector<int32_t>{FindProgress, FindFinished}));
 }
 
 TEST_F(ZekuSearchCli, StopsAtTheResultLimit)
