@@ -48,14 +48,16 @@ void EquipSet::subtractJewels(const JewelSlots& slots)
             m_totals.subtract(p);
 }
 
-bool EquipSet::addJewels(JewelSlots& slots, const std::vector<const Jewel*>& jewels)
+bool EquipSet::addJewels(JewelSlots& slots, const Jewel* const* jewels, std::size_t count)
 {
+    const Jewel* const* end = jewels + count;
     unsigned needed = 0;
-    for (const Jewel* jewel : jewels)
-        needed += jewel->slots;
+    for (const Jewel* const* jewel = jewels; jewel != end; ++jewel)
+        needed += (*jewel)->slots;
     if (slots.freeSlots() < needed)
         return false;
-    for (const Jewel* jewel : jewels) {
+    for (const Jewel* const* next = jewels; next != end; ++next) {
+        const Jewel* jewel = *next;
         if (jewel->slots > slots.freeSlots())
             continue;
         slots.jewels.push_back(jewel);
@@ -76,7 +78,7 @@ void EquipSet::setWeapon(const WeaponSlotItem* weapon)
 
 bool EquipSet::addWeaponJewels(const std::vector<const Jewel*>& jewels)
 {
-    return addJewels(m_weaponSlots, jewels);
+    return addJewels(m_weaponSlots, jewels.data(), jewels.size());
 }
 
 void EquipSet::setPiece(int part, const EquipItem* piece)
@@ -97,7 +99,7 @@ void EquipSet::setPiece(int part, const EquipItem* piece)
 
 bool EquipSet::addPieceJewels(int part, const std::vector<const Jewel*>& jewels)
 {
-    return addJewels(m_pieceSlots[part], jewels);
+    return addJewels(m_pieceSlots[part], jewels.data(), jewels.size());
 }
 
 void EquipSet::copyFrom(const EquipSet& source)

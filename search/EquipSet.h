@@ -72,9 +72,12 @@ public:
     // Refused as a whole (false) when the list needs more slots than are free;
     // otherwise each jewel that still fits is appended.
     bool addWeaponJewels(const std::vector<const Jewel*>& jewels);
+    // A list of one jewel, without building the list.
+    bool addWeaponJewel(const Jewel* jewel) { return addJewels(m_weaponSlots, &jewel, 1); }
     // Replaces the piece of `part`; the old piece's jewels are taken out.
     void setPiece(int part, const EquipItem* piece);
     bool addPieceJewels(int part, const std::vector<const Jewel*>& jewels);
+    bool addPieceJewel(int part, const Jewel* jewel) { return addJewels(m_pieceSlots[part], &jewel, 1); }
     // Rebuilds this set from `source` through the operations above.
     void copyFrom(const EquipSet& source);
 
@@ -87,7 +90,7 @@ public:
     uint16_t activatedSkillCount(const SkillCatalogue& skills) const;
 
 private:
-    bool addJewels(JewelSlots& slots, const std::vector<const Jewel*>& jewels);
+    bool addJewels(JewelSlots& slots, const Jewel* const* jewels, std::size_t count);
     void subtractJewels(const JewelSlots& slots);
 
     const WeaponSlotItem* m_weapon = nullptr;

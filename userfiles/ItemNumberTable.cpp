@@ -31,6 +31,14 @@ const EquipItem* findPieceByName(const MasterData& master, int part, const std::
 }
 
 template <typename T>
+void ItemNumberTable::placeAt(Kind<T>& kind, uint16_t number, const T* record)
+{
+    if (number >= kind.atNumber.size())
+        kind.atNumber.resize(static_cast<std::size_t>(number) + 1, nullptr);
+    kind.atNumber[number] = record;
+}
+
+template <typename T>
 uint16_t ItemNumberTable::numberOf(Kind<T>& kind, const T* record)
 {
     auto it = kind.byRecord.find(record);
@@ -41,14 +49,17 @@ uint16_t ItemNumberTable::numberOf(Kind<T>& kind, const T* record)
     const auto number = static_cast<uint16_t>(m_next++);
     kind.byRecord.emplace(record, number);
     kind.byNumber.emplace(number, record);
+    placeAt(kind, number, record);
     return number;
 }
 
 template <typename T>
 void ItemNumberTable::enter(Kind<T>& kind, uint16_t number, const T* record)
 {
-    if (kind.byNumber.emplace(number, record).second)
+    if (kind.byNumber.emplace(number, record).second) {
         kind.byRecord.emplace(record, number);
+        placeAt(kind, number, record);
+    }
     if (number >= m_next)
         m_next = static_cast<uint32_t>(number) + 1;
 }

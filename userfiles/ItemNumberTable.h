@@ -63,6 +63,9 @@ private:
     struct Kind {
         std::map<uint16_t, const T*> byNumber;
         std::unordered_map<const T*, uint16_t> byRecord;
+        // byNumber again, indexed by number: restoring a million records looks
+        // numbers up several million times.
+        std::vector<const T*> atNumber;
     };
 
     template <typename T>
@@ -70,10 +73,11 @@ private:
     template <typename T>
     void enter(Kind<T>& kind, uint16_t number, const T* record);
     template <typename T>
+    static void placeAt(Kind<T>& kind, uint16_t number, const T* record);
+    template <typename T>
     static const T* find(const Kind<T>& kind, uint16_t number)
     {
-        auto it = kind.byNumber.find(number);
-        return it == kind.byNumber.end() ? nullptr : it->second;
+        return number < kind.atNumber.size() ? kind.atNumber[number] : nullptr;
     }
 
     Kind<WeaponSlotItem> m_weapons;

@@ -58,9 +58,9 @@ bool StoredCombinations::resolve(std::size_t index, const ItemNumberTable& table
             if (!jewel)
                 return false;
             if (holder == 0)
-                target.addWeaponJewels({jewel});
+                target.addWeaponJewel(jewel);
             else
-                target.addPieceJewels(part, {jewel});
+                target.addPieceJewel(part, jewel);
         }
     }
     return true;
