@@ -3,10 +3,12 @@
 //   zeku-search [--dat DIR]                       catalogue counts
 //   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
 //   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
+//   zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-   skills that still fit
 //
 // Results go to standard output as JSON Lines; the last line of standard error
 // is a JSON object with the outcome and the five progress counters.
 
+#include "cli/AddableCommand.h"
 #include "cli/ConditionJson.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
@@ -46,13 +48,15 @@ struct Options {
     std::string conditionFile;
     bool progress = false;
     bool bench = false;
+    bool addable = false;
     std::optional<std::string> saveTitle;
     std::string saveComment;
 };
 
 constexpr const char* kUsage =
     "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
-    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]";
+    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]"
+    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-";
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
 {
@@ -84,6 +88,8 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
             options.progress = true;
         } else if (arg == "--bench") {
             options.bench = true;
+        } else if (arg == "--addable") {
+            options.addable = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return false;
@@ -98,7 +104,11 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         error = "--comment goes with --save";
         return false;
     }
-    if ((options.saveTitle || options.progress) && options.conditionFile.empty()) {
+    if (options.addable && options.saveTitle) {
+        error = "--save does not go with --addable";
+        return false;
+    }
+    if ((options.saveTitle || options.progress || options.addable) && options.conditionFile.empty()) {
         error = "no condition file given";
         return false;
     }
@@ -207,6 +217,8 @@ int runSearch(const Options& options, const MasterData& master)
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
+    if (options.addable)
+        return runAddableCommand(condition, master, options.progress, g_interrupted);
 
     SearchResultStore store;
     SearchProgress progress;
