@@ -51,6 +51,8 @@ public:
     void requestCancel() { m_cancel.store(1, std::memory_order_relaxed); }
     void wait();
 
+    // The condition the candidates change.
+    const SearchCondition& base() const { return m_base; }
     const std::vector<AddableCandidate>& candidates() const { return m_candidates; }
     // Candidates decided so far (either way); progress is done() of candidates().size().
     uint64_t done() const { return m_done.load(std::memory_order_relaxed); }
