@@ -1,7 +1,7 @@
 // Additional-skill search benchmarks: the whole answer for a bench condition,
 // wall-clock time, on one thread and on two side by side (each iteration runs
-// both, so both see the same machine load), and on data at three times the
-// sample's scale.
+// both, so both see the same machine load), on data at three times the
+// sample's scale, and how soon a cancel ends the threads.
 //
 //   zeku_bench_search --benchmark_filter=addable
 
@@ -11,10 +11,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -95,11 +97,34 @@ void addableSpeedUp(benchmark::State& state, int scale, const std::string& name)
     state.counters["speed-up"] = two > 0 ? one / two : 0.0;
 }
 
+// How long a cancel takes to end every thread, requested 300 ms into a long answer.
+void addableCancel(benchmark::State& state, int scale, const std::string& name)
+{
+    const MasterData& master = dataAtScale(scale);
+    const SearchCondition& condition = benchCondition(scale, name);
+    double worst = 0;
+    for (auto _ : state) {
+        DiscardNotices notices;
+        CAddableFindThread finder(master, condition, notices, AddableOptions{2, false});
+        finder.start();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const auto start = std::chrono::steady_clock::now();
+        finder.requestCancel();
+        finder.wait();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["worst ms"] = worst * 1000.0;
+}
+
 BENCHMARK_CAPTURE(addableAnswer, x1/3 skills jewels, 1, std::string("3 skills, jewels"))
     ->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(addableSpeedUp, x1/3 skills jewels, 1, std::string("3 skills, jewels"))
     ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK_CAPTURE(addableAnswer, x3/5 skills jewels 3-slot weapon, 3, std::string("5 skills, jewels, 3-slot weapon"))
     ->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(addableCancel, x3/5 skills jewels 3-slot weapon, 3, std::string("5 skills, jewels, 3-slot weapon"))
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
