@@ -6,6 +6,8 @@
 
 #include <QItemSelectionModel>
 
+#include <algorithm>
+
 namespace zeku {
 
 CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchCondition& base, QWidget* parent)
@@ -16,7 +18,8 @@ CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchConditi
     m_ui->list1241->setUp();
     giveAccessibleNames(this);
     m_finder = std::make_unique<CAddableFindThread>(master, base, m_notices);
-    m_ui->progress1242->setRange(0, static_cast<int>(m_finder->candidates().size()));
+    // At least 1: an empty range would show a busy bar instead of a finished one.
+    m_ui->progress1242->setRange(0, std::max(1, static_cast<int>(m_finder->candidates().size())));
     m_ui->progress1242->setValue(0);
     connect(m_ui->button1243, &QPushButton::clicked, this, &CAddableSkillDlg::onAddToCondition);
     connect(m_ui->list1241, &QAbstractItemView::doubleClicked, this, &CAddableSkillDlg::onAddToCondition);
@@ -57,6 +60,8 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
         break;
     default:
         m_running = false;
+        if (m_finder->outcome() == OutcomeCompleted)
+            m_ui->progress1242->setValue(m_ui->progress1242->maximum());
         break;
     }
     showCount();
