@@ -3,12 +3,14 @@
 //   zeku-search [--dat DIR]                       catalogue counts
 //   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
 //   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
+//   zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-   skills that still fit
 //   zeku-search --help | --version
 //
 // Results go to standard output as JSON Lines; the last line of standard error
 // is a JSON object with the outcome and the five progress counters.
 
 #include "cli/CommandLine.h"
+#include "cli/AddableCommand.h"
 #include "cli/ConditionJson.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
@@ -53,13 +55,15 @@ struct Options {
     bool help = false;
     bool version = false;
     bool unknownOption = false; // its message points at --help instead of the usage
+    bool addable = false;
     std::optional<std::string> saveTitle;
     std::string saveComment;
 };
 
 constexpr const char* kUsage =
     "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
-    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]";
+    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]"
+    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-";
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
 {
@@ -94,6 +98,8 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         } else if (arg == "--help" || arg == "--version") {
             (arg == "--help" ? options.help : options.version) = true;
             return true;
+        } else if (arg == "--addable") {
+            options.addable = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = cli::unknownOptionMessage("zeku-search", arg);
             options.unknownOption = true;
@@ -109,7 +115,11 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         error = "--comment goes with --save";
         return false;
     }
-    if ((options.saveTitle || options.progress) && options.conditionFile.empty()) {
+    if (options.addable && options.saveTitle) {
+        error = "--save does not go with --addable";
+        return false;
+    }
+    if ((options.saveTitle || options.progress || options.addable) && options.conditionFile.empty()) {
         error = "no condition file given";
         return false;
     }
@@ -243,6 +253,8 @@ int runSearch(const Options& options, const MasterData& master)
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
+    if (options.addable)
+        return runAddableCommand(condition, master, options.progress, g_interrupted);
 
     SearchResultStore store;
     SearchProgress progress;

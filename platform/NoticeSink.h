@@ -11,8 +11,9 @@
 
 namespace zeku {
 
-// The two kinds of notice: search progress and file-operation completion.
-enum class NoticeKind : int32_t { Search = 0, FileOperation = 1 };
+// The kinds of notice: search progress, file-operation completion and the
+// additional-skill search's verdicts.
+enum class NoticeKind : int32_t { Search = 0, FileOperation = 1, Addable = 2 };
 
 struct Notice {
     NoticeKind kind;

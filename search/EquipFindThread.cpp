@@ -1,21 +1,8 @@
 #include "search/EquipFindThread.h"
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#include "search/ThreadPriority.h"
 
 namespace zeku {
-namespace {
-
-// Below normal: the search must not make the desktop sluggish.
-void lowerThisThreadsPriority()
-{
-    const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
-    const int current = ::getpriority(PRIO_PROCESS, tid);
-    ::setpriority(PRIO_PROCESS, tid, current + 5 > 19 ? 19 : current + 5);
-}
-
-} // namespace
 
 CEquipFindThread::CEquipFindThread(const MasterData& master, const SearchCondition& condition,
                                    SearchResultStore& store, SearchProgress& progress, NoticeSink& notices)

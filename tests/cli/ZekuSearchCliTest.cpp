@@ -1,11 +1,13 @@
 // Runs the built zeku-search on generated master data and checks its output,
 // its error handling, cancel and the saving of a search into the history.
 
+#include "cli/AddableCommand.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
 #include "platform/Cp932.h"
+#include "search/AddableFindThread.h"
 #include "search/CombinationSearch.h"
 #include "tools/SampleDataGenerator.h"
 #include "userfiles/SavedFileIndex.h"
@@ -311,6 +313,46 @@ TEST_F(ZekuSearchCli, BothToolsAnswerHelpVersionAndUnknownOptions)
                   std::string(name) + ": unknown option --frobnicate (" + name + " --help lists the options)\n");
     }
     EXPECT_NE(run(ZEKU_SEARCH_TOOL, "--help").out.find("--addable CONDITION.json|-"), std::string::npos);
+}
+
+TEST_F(ZekuSearchCli, AddablePrintsTheAnswerInOrderAndRefusesAsASearchDoes)
+{
+    const nlohmann::ordered_json condition = benchCondition("3 skills, jewels", 10);
+    writeCondition("c.json", condition);
+    const ToolRun r = search("--addable c.json");
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    SearchCondition direct;
+    for (const BenchCondition& b : benchConditions(*s_master))
+        if (b.name == "3 skills, jewels")
+            direct = b.condition;
+    RecordingNoticeSink notices;
+    CAddableFindThread finder(*s_master, direct, notices);
+    finder.start();
+    finder.wait();
+    std::vector<std::string> expected;
+    for (const AddableCandidate& c : finder.answer())
+        expected.push_back(addableToJson(c).dump());
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(lines(r.out), expected);
+    const nlohmann::json s = summary(r);
+    EXPECT_EQ(s["outcome"], "finished");
+    EXPECT_EQ(s["candidates"], finder.candidates().size());
+    EXPECT_EQ(s["addable"], expected.size());
+
+    // Bad conditions: the search's message and status.
+    nlohmann::ordered_json empty = condition, conflict = condition;
+    empty["skills"] = nlohmann::ordered_json::array();
+    conflict["excluded_skills"] = {condition["skills"][0]};
+    conflict["use_excluded_skills"] = true;
+    for (const std::string& input : {std::string("{\"sex\": 1,"), empty.dump(), conflict.dump()}) {
+        const ToolRun plain = search("-", input), addable = search("--addable -", input);
+        EXPECT_EQ(addable.status, 2) << input;
+        EXPECT_EQ(addable.err, plain.err) << input;
+        EXPECT_EQ(addable.out, "") << input;
+    }
+    EXPECT_EQ(search("--addable --save t c.json").status, 2);
+    EXPECT_EQ(search("--addable").status, 2);
 }
 
 TEST_F(ZekuSearchCli, MissingMasterFileGivesItsMessage)

@@ -35,6 +35,16 @@ void TestMaster::jewel(const std::string& name, std::vector<SkillPoint> skills, 
     m_master->mutableJewels().addItem(std::move(jewel));
 }
 
+void TestMaster::tree(uint16_t id, const std::vector<int16_t>& thresholds)
+{
+    SkillTree tree;
+    tree.id = id;
+    tree.name = "t" + std::to_string(id);
+    for (int16_t threshold : thresholds)
+        tree.activations.push_back(SkillActivation{id, threshold, std::to_string(id) + ":" + std::to_string(threshold)});
+    m_master->mutableSkills().addTree(std::move(tree));
+}
+
 const EquipItem& TestMaster::findPiece(int part, const std::string& name, int sex) const
 {
     for (const EquipItem& item : m_master->equip(part).items())

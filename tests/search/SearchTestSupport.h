@@ -60,6 +60,8 @@ public:
 
     void piece(int part, const std::string& name, std::vector<SkillPoint> skills, PieceShape shape = {});
     void jewel(const std::string& name, std::vector<SkillPoint> skills, uint16_t slots, uint16_t rarity = 1);
+    // A skill tree whose activations have these thresholds, named "<id>:<threshold>".
+    void tree(uint16_t id, const std::vector<int16_t>& thresholds);
 
     // The first piece of `part` with that name (and sex, when given).
     const EquipItem& findPiece(int part, const std::string& name, int sex = -1) const;

@@ -135,6 +135,7 @@ void CSearchDlg::connectControls()
                         QStringLiteral("Ｓ防具が登録されていません\n編集ボタンを押して登録してください"));
     });
     connect(m_ui->button1070, &QPushButton::clicked, this, &CSearchDlg::onSearch);
+    connect(m_ui->button1240, &QPushButton::clicked, this, &CSearchDlg::onAddableSearch);
 
     connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onResultSelectionChanged);

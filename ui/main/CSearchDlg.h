@@ -71,6 +71,8 @@ public:
     void replaceFixedSet(const EquipSet& set);
     // Replaces the wanted skills and shows them (selecting `select` when >= 0).
     void replaceWantedSkills(const std::vector<SkillPoint>& wanted, int select = -1);
+    // Wants `skill` as "追加" does: a wanted tree gets the new points, a new one is appended.
+    void addWantedSkill(const SkillPoint& skill);
     void updateSkillButtons();
     void updateResultButtons();
 
@@ -119,6 +121,7 @@ private:
     void onSearch();
     bool excludedSkillConflict();
     void fillConditionFromControls(uint32_t maxResults);
+    void onAddableSearch(); // "追加スキル検索", SearchDlgAddable.cpp
 
     // Results area.
     void onSearchNotice(int32_t code);

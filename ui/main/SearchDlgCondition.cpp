@@ -126,7 +126,11 @@ void CSearchDlg::onAddSkill()
     const int row = m_ui->combo1106->currentIndex();
     if (row < 0 || static_cast<std::size_t>(row) >= m_chooserSkills.size() || !m_chooserSkills[row])
         return;
-    const SkillPoint skill = *m_chooserSkills[row];
+    addWantedSkill(*m_chooserSkills[row]);
+}
+
+void CSearchDlg::addWantedSkill(const SkillPoint& skill)
+{
     std::vector<SkillPoint> wanted = m_wanted;
     int position = -1;
     for (std::size_t i = 0; i < wanted.size(); ++i) {

@@ -1,0 +1,84 @@
+#include "cli/AddableCommand.h"
+
+#include "cli/NoticeQueue.h"
+#include "platform/Cp932.h"
+#include "search/AddableFindThread.h"
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+namespace zeku {
+namespace {
+
+const char* outcomeName(SearchOutcome outcome)
+{
+    switch (outcome) {
+    case OutcomeCancelled:
+        return "cancelled";
+    case OutcomeOutOfMemory:
+        return "out_of_memory";
+    default:
+        return "finished";
+    }
+}
+
+} // namespace
+
+nlohmann::ordered_json addableToJson(const AddableCandidate& candidate)
+{
+    nlohmann::ordered_json line;
+    line["tree"] = candidate.tree->id;
+    line["tree_name"] = cp932ToUtf8(candidate.tree->name);
+    line["points"] = candidate.points;
+    line["skill"] = cp932ToUtf8(candidate.skill->name);
+    line["kind"] = candidate.kind == AddableKind::Raise ? "raise" : "add";
+    return line;
+}
+
+int runAddableCommand(const SearchCondition& condition, const MasterData& master, bool progress,
+                      const std::atomic<int>& interrupted)
+{
+    NoticeQueue notices;
+    CAddableFindThread finder(master, condition, notices);
+    const bool showProgress = progress && ::isatty(STDERR_FILENO);
+    const std::size_t total = finder.candidates().size();
+    std::size_t found = 0;
+    finder.start();
+    bool cancelRequested = false;
+    for (;;) {
+        const std::optional<Notice> notice = notices.take(std::chrono::milliseconds(100));
+        if (interrupted.load() && !cancelRequested) {
+            finder.requestCancel();
+            cancelRequested = true;
+        }
+        if (!notice)
+            continue;
+        if (notice->code == AddableFound || notice->code == AddableRejected) {
+            found += notice->code == AddableFound ? 1 : 0;
+            if (showProgress)
+                std::fprintf(stderr, "\r%llu / %zu candidates  addable %zu   ",
+                             static_cast<unsigned long long>(finder.done()), total, found);
+            continue;
+        }
+        break;
+    }
+    finder.wait();
+    if (showProgress)
+        std::fputc('\n', stderr);
+
+    const std::vector<AddableCandidate> answer = finder.answer();
+    for (const AddableCandidate& candidate : answer)
+        std::cout << addableToJson(candidate).dump() << '\n';
+    std::cout.flush();
+
+    nlohmann::ordered_json summary;
+    summary["outcome"] = outcomeName(finder.outcome());
+    summary["candidates"] = total;
+    summary["addable"] = answer.size();
+    std::fprintf(stderr, "%s\n", summary.dump().c_str());
+    return finder.outcome() == OutcomeOutOfMemory ? 1 : 0;
+}
+
+} // namespace zeku

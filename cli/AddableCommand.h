@@ -1,0 +1,28 @@
+#pragma once
+// `zeku-search --addable`: the additional-skill search on the command line.
+//
+// Prints one JSON Lines object per addable candidate, in candidate order:
+//   {"tree": id, "tree_name": "...", "points": p, "skill": "...", "kind": "add" | "raise"}
+// and, as the last line of standard error,
+//   {"outcome": "finished" | "cancelled" | "out_of_memory", "candidates": n, "addable": k}.
+
+#include "data/MasterData.h"
+#include "search/AddableCandidates.h"
+#include "search/SearchCondition.h"
+
+#include <atomic>
+#include <nlohmann/json.hpp>
+
+namespace zeku {
+
+// One addable candidate as printed.
+nlohmann::ordered_json addableToJson(const AddableCandidate& candidate);
+
+// Runs the search for `condition` (already read and checked) on every thread
+// of the machine; `interrupted` turning non-zero cancels it, and what was
+// decided is printed. A progress line goes to a terminal's standard error
+// when `progress`. Returns the exit status: 0, or 1 when memory ran out.
+int runAddableCommand(const SearchCondition& condition, const MasterData& master, bool progress,
+                      const std::atomic<int>& interrupted);
+
+} // namespace zeku

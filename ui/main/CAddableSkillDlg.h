@@ -1,0 +1,53 @@
+#pragma once
+// The window "追加スキル検索": runs the additional-skill search for the main
+// window's condition and lists the skills that still fit, as they are found.
+// "条件に追加" (or a double-click) hands the selected row to the main window,
+// which adds it to the wanted skills as "追加" does; "中止" cancels and keeps
+// what was decided; "閉じる" cancels too and closes.
+
+#include "search/AddableFindThread.h"
+#include "ui/platform/QtNoticeSink.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class CAddableSkillDlg;
+}
+
+namespace zeku {
+
+class CAddableSkillDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Starts the search at once; `master` must outlive the dialog, `base` is copied.
+    CAddableSkillDlg(const MasterData& master, const SearchCondition& base, QWidget* parent = nullptr);
+    ~CAddableSkillDlg() override; // cancels and waits for the search
+
+    // True until the search's final notice arrived.
+    bool searchRunning() const { return m_running; }
+    const CAddableFindThread& finder() const { return *m_finder; }
+
+public Q_SLOTS:
+    void done(int result) override;
+
+Q_SIGNALS:
+    // The user chose to want `skill` (tree id and points).
+    void addRequested(zeku::SkillPoint skill);
+
+private:
+    void onNotice(const Notice& notice);
+    void onAddToCondition();
+    void updateButtons();
+    void showCount();
+
+    std::unique_ptr<Ui::CAddableSkillDlg> m_ui;
+    QtNoticeSink m_notices;
+    std::unique_ptr<CAddableFindThread> m_finder;
+    bool m_running = true;
+    int m_found = 0;
+};
+
+} // namespace zeku
