@@ -258,16 +258,12 @@ private:
     void checkExcludedSkillConflict(const SearchCondition& c)
     {
         for (const SkillPoint& w : c.wanted) {
-            for (const SkillActivation& e : c.excludedSkills.entries()) {
-                const bool reaches = (e.threshold > 0 && w.points >= e.threshold) ||
-                                     (e.threshold < 0 && w.points <= e.threshold);
-                if (e.treeId != w.treeId || !reaches)
-                    continue;
-                const std::string* tree = m_master.skills().treeName(w.treeId);
-                throw InputError("skill tree " + std::to_string(w.treeId) + " (" +
-                                 cp932ToUtf8(tree ? *tree : std::string()) + ") at " + std::to_string(w.points) +
-                                 " points is an excluded skill");
-            }
+            if (!c.excludedSkills.reachedBy(w))
+                continue;
+            const std::string* tree = m_master.skills().treeName(w.treeId);
+            throw InputError("skill tree " + std::to_string(w.treeId) + " (" +
+                             cp932ToUtf8(tree ? *tree : std::string()) + ") at " + std::to_string(w.points) +
+                             " points is an excluded skill");
         }
     }
 

@@ -28,17 +28,6 @@ TreePoints pointsInTree(const std::vector<SkillPoint>& skills, uint16_t treeId)
 
 } // namespace
 
-bool wantedReachesExcluded(const SkillPoint& wanted, const ExcludedSkillList& excluded)
-{
-    for (const SkillActivation& e : excluded.entries()) {
-        if (e.treeId != wanted.treeId)
-            continue;
-        if ((e.threshold > 0 && wanted.points >= e.threshold) || (e.threshold < 0 && wanted.points <= e.threshold))
-            return true;
-    }
-    return false;
-}
-
 std::vector<AddableCandidate> addableCandidates(const SearchCondition& base, const SkillCatalogue& skills)
 {
     std::vector<const SkillTree*> trees;
@@ -68,7 +57,7 @@ std::vector<AddableCandidate> addableCandidates(const SearchCondition& base, con
             const SkillActivation* skill = skillsOfTree[k];
             if (k > 0 && skillsOfTree[k - 1]->threshold == skill->threshold)
                 continue;
-            if (base.useExcludedSkills && wantedReachesExcluded(SkillPoint{tree->id, skill->threshold}, base.excludedSkills))
+            if (base.useExcludedSkills && base.excludedSkills.reachedBy(SkillPoint{tree->id, skill->threshold}))
                 continue;
             AddableCandidate c;
             c.tree = tree;

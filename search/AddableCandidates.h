@@ -26,10 +26,6 @@ struct AddableCandidate {
     int32_t wantedIndex = -1;                  // Raise: the wanted entry it replaces
 };
 
-// True when the excluded-skill check of a search refuses wanting `wanted`:
-// an excluded entry of the same tree is reached by the wanted points.
-bool wantedReachesExcluded(const SkillPoint& wanted, const ExcludedSkillList& excluded);
-
 // Every candidate for `base`, by tree id and then threshold. A tree id that
 // appears twice counts once, as its first tree; two activations with the same
 // threshold are one candidate (the first). With the excluded-skill switch on,

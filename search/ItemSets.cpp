@@ -113,6 +113,17 @@ bool ExcludedSkillList::contains(uint16_t treeId, int16_t threshold) const
     return false;
 }
 
+bool ExcludedSkillList::reachedBy(const SkillPoint& wanted) const
+{
+    for (const SkillActivation& e : m_entries) {
+        if (e.treeId != wanted.treeId)
+            continue;
+        if ((e.threshold > 0 && wanted.points >= e.threshold) || (e.threshold < 0 && wanted.points <= e.threshold))
+            return true;
+    }
+    return false;
+}
+
 bool ExcludedSkillList::equals(const ExcludedSkillList& other) const
 {
     if (m_entries.size() != other.m_entries.size())

@@ -62,6 +62,9 @@ public:
     void clear() { m_entries.clear(); }
     void add(uint16_t treeId, int16_t threshold, std::string name = {});
     bool contains(uint16_t treeId, int16_t threshold) const;
+    // True when `wanted` reaches an excluded skill of its tree: at or above a
+    // positive threshold, at or below a negative one. Such a wish is refused.
+    bool reachedBy(const SkillPoint& wanted) const;
     std::size_t total() const { return m_entries.size(); }
     void copyFrom(const ExcludedSkillList& source) { m_entries = source.m_entries; }
     bool equals(const ExcludedSkillList& other) const;

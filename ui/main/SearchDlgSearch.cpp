@@ -19,23 +19,17 @@ bool CSearchDlg::excludedSkillConflict()
 {
     const SkillCatalogue& skills = m_app.skills();
     for (const SkillPoint& wanted : m_wanted) {
-        for (const SkillActivation& excluded : m_app.excludedSkills().entries()) {
-            if (excluded.treeId != wanted.treeId)
-                continue;
-            const bool reached = (excluded.threshold > 0 && wanted.points >= excluded.threshold) ||
-                                 (excluded.threshold < 0 && wanted.points <= excluded.threshold);
-            if (!reached)
-                continue;
-            const std::string* tree = skills.treeName(wanted.treeId);
-            const QString treeName = tree ? toQString(*tree) : QString();
-            const std::string skill = skills.activatedSkillName(wanted.treeId, wanted.points);
-            // Points that activate no named skill are shown as the points
-            // themselves, so the message never comes up empty.
-            const QString what = skill.empty() ? QString::number(wanted.points) : toQString(skill);
-            showMessage(this, QStringLiteral("'%1 (%2)' は除外スキルに登録されています\n").arg(treeName, what),
-                        MessageIcon::Information);
-            return true;
-        }
+        if (!m_app.excludedSkills().reachedBy(wanted))
+            continue;
+        const std::string* tree = skills.treeName(wanted.treeId);
+        const QString treeName = tree ? toQString(*tree) : QString();
+        const std::string skill = skills.activatedSkillName(wanted.treeId, wanted.points);
+        // Points that activate no named skill are shown as the points
+        // themselves, so the message never comes up empty.
+        const QString what = skill.empty() ? QString::number(wanted.points) : toQString(skill);
+        showMessage(this, QStringLiteral("'%1 (%2)' は除外スキルに登録されています\n").arg(treeName, what),
+                    MessageIcon::Information);
+        return true;
     }
     return false;
 }
