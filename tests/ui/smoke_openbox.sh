@@ -14,12 +14,8 @@ check="$2"
 dat="$3"
 out="$4"
 
-for tool in xvfb-run openbox; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is not installed (scripts/install-deps.sh installs it)"
-        exit 77
-    fi
-done
+source "$(dirname "$0")/../support/screenshots.sh"
+require_tools xvfb-run openbox
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -52,30 +48,13 @@ exit "$status"
 SESSION
 
 cd "$work"
-status=0
-ZEKU_SMOKE_SCREENSHOT="$out" ZEKU_SMOKE_WINDOW_MANAGER=1 timeout 120 \
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh" "$work/openbox-ready" "$zeku" || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "zeku ended with status $status under openbox"
-    exit 1
-fi
-
-for png in "$out" "$base-manual.png" "$base-screen.png"; do
-    if [ ! -s "$png" ]; then
-        echo "$png was not written"
-        exit 1
-    fi
-    read -r width height colours < <("$check" "$png")
-    echo "screenshot $png: ${width}x${height}, $colours colours"
-    if [ "$colours" -lt 8 ]; then
-        echo "$png is blank"
-        exit 1
-    fi
+ZEKU_SMOKE_WINDOW_MANAGER=1 run_with_screenshot "$out" bash "$work/session.sh" "$work/openbox-ready" "$zeku"
+for png in "$base-manual.png" "$base-screen.png" "$out"; do
+    check_screenshot "$check" "$png"
 done
-# Maximised on a 1280x1024 screen, the main window is wider than its 985 pixels.
-read -r width height colours < <("$check" "$out")
-if [ "$width" -le 985 ] || [ "$height" -le 700 ]; then
-    echo "the main window was not maximised: ${width}x${height}"
+# Maximised on a 1280x1024 screen, the main window (checked last) is wider than its 985 pixels.
+if [ "$shot_width" -le 985 ] || [ "$shot_height" -le 700 ]; then
+    echo "the main window was not maximised: ${shot_width}x${shot_height}"
     exit 1
 fi
 echo "1 passed, 0 failed"
