@@ -37,16 +37,6 @@ namespace {
 
 constexpr int kWait = 20000;
 
-// Chooses the tree `tree` and the skill `skill`, then clicks "追加".
-void addWantedSkill(CSearchDlg& window, const QString& tree, const QString& skill)
-{
-    auto* trees = ctl<QComboBox>(window, 1062);
-    trees->setCurrentIndex(trees->findText(tree));
-    auto* skills = ctl<QComboBox>(window, 1106);
-    skills->setCurrentIndex(skills->findText(skill));
-    clickControl(window, 1067);
-}
-
 // Runs the screen reader's toggle action on `control`.
 void toggleByScreenReader(QWidget* control)
 {

@@ -34,16 +34,6 @@ QStringList comboTexts(const QComboBox* combo)
     return texts;
 }
 
-// Chooses the tree `tree` in 1062 and the skill `skill` in 1106, then clicks "追加".
-void addWantedSkill(CSearchDlg& window, const QString& tree, const QString& skill)
-{
-    auto* trees = ctl<QComboBox>(window, 1062);
-    trees->setCurrentIndex(trees->findText(tree));
-    auto* skills = ctl<QComboBox>(window, 1106);
-    skills->setCurrentIndex(skills->findText(skill));
-    clickControl(window, 1067);
-}
-
 // Checks or unchecks a row as the user's click would.
 void toggleRow(QAbstractItemView* list, int row, bool checked)
 {

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include <QComboBox>
 #include <QTest>
 
 namespace zeku::test {
@@ -78,6 +79,15 @@ void clickControl(const QWidget& window, int id)
     if (!button->isEnabled())
         qFatal("control %d is disabled", id);
     button->click();
+}
+
+void addWantedSkill(const QWidget& window, const QString& tree, const QString& skill)
+{
+    auto* trees = ctl<QComboBox>(window, 1062);
+    trees->setCurrentIndex(trees->findText(tree));
+    auto* skills = ctl<QComboBox>(window, 1106);
+    skills->setCurrentIndex(skills->findText(skill));
+    clickControl(window, 1067);
 }
 
 } // namespace zeku::test

@@ -51,4 +51,8 @@ T* ctl(const QWidget& window, int id)
 // Clicks the button `id` of `window`.
 void clickControl(const QWidget& window, int id);
 
+// Chooses the tree `tree` in 1062 and the skill `skill` in 1106 of the main
+// window, then clicks "追加".
+void addWantedSkill(const QWidget& window, const QString& tree, const QString& skill);
+
 } // namespace zeku::test

@@ -38,15 +38,6 @@ namespace {
 
 constexpr int kWait = 20000;
 
-void addWantedSkill(CSearchDlg& window, const QString& tree, const QString& skill)
-{
-    auto* trees = ctl<QComboBox>(window, 1062);
-    trees->setCurrentIndex(trees->findText(tree));
-    auto* skills = ctl<QComboBox>(window, 1106);
-    skills->setCurrentIndex(skills->findText(skill));
-    clickControl(window, 1067);
-}
-
 // Wants 攻撃 10 and presses "検索"; returns when the final notice was handled.
 void searchAttack(CSearchDlg& window)
 {
