@@ -47,7 +47,7 @@ expected="$(
         printf './usr/share/icons/hicolor/%sx%s/apps/org.zeku.Zeku.png\n' "$size" "$size"
     done
     printf './usr/share/icons/hicolor/scalable/apps/org.zeku.Zeku.svg\n'
-    printf './usr/share/man/man1/%s.1\n' zeku-data zeku-search
+    printf './usr/share/man/man1/%s.1.gz\n' zeku-data zeku-search
     printf './usr/share/metainfo/org.zeku.Zeku.metainfo.xml\n'
     printf './usr/share/zeku/dat/%s.xml\n' EquipArm EquipBody EquipHead EquipLeg EquipWst Jewel SkillBase
 )"

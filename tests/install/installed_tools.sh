@@ -32,7 +32,7 @@ data="$prefix/bin/zeku-data"
 for file in bin/zeku bin/zeku-search bin/zeku-data share/zeku/dat/SkillBase.xml share/zeku/dat/Jewel.xml \
     share/applications/org.zeku.Zeku.desktop share/metainfo/org.zeku.Zeku.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.zeku.Zeku.svg share/icons/hicolor/48x48/apps/org.zeku.Zeku.png \
-    share/icons/hicolor/256x256/apps/org.zeku.Zeku.png share/man/man1/zeku-search.1 share/man/man1/zeku-data.1 \
+    share/icons/hicolor/256x256/apps/org.zeku.Zeku.png share/man/man1/zeku-search.1.gz share/man/man1/zeku-data.1.gz \
     share/bash-completion/completions/zeku-search share/bash-completion/completions/zeku-data; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -43,7 +43,7 @@ desktop-file-validate "$prefix/share/applications/org.zeku.Zeku.desktop" || fail
 appstreamcli validate --no-net "$prefix/share/metainfo/org.zeku.Zeku.metainfo.xml" || fail "appstreamcli validate"
 if command -v man >/dev/null; then
     for page in zeku-search zeku-data; do
-        warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)"
+        warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
         expect "man page $page warnings" "" "$warnings"
     done
 fi
