@@ -318,6 +318,19 @@ private Q_SLOTS:
         setDialogRunner({});
         QCOMPARE(seen, QStringList({"バージョン情報"}));
     }
+
+    // The window frame shows the icon the desktop installs, in each of its sizes.
+    void windowsCarryTheInstalledIcon()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        const QList<QSize> sizes = window.windowIcon().availableSizes();
+        QCOMPARE(sizes.size(), int(std::size(kApplicationIconSizes)));
+        for (int size : kApplicationIconSizes) {
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+            QCOMPARE(window.windowIcon().pixmap(size, size).size(), QSize(size, size));
+        }
+    }
 };
 
 QTEST_MAIN(TestDesktopBehaviour)

@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 
 namespace zeku {
 
@@ -42,23 +40,8 @@ void giveAccessibleNames(QWidget* root)
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(QColor(40, 90, 160));
-        painter.setPen(Qt::NoPen);
-        painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-        QFont font = painter.font();
-        font.setBold(true);
-        font.setPixelSize(size * 3 / 4);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("Z"));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : kApplicationIconSizes)
+        icon.addFile(QStringLiteral(":/icons/zeku-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

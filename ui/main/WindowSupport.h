@@ -31,8 +31,10 @@ T* controlById(const QWidget* root, int id)
 // a group's children keep their own. Mnemonic ampersands are dropped.
 void giveAccessibleNames(QWidget* root);
 
-// The program's icon, drawn once: windows show it in their frame and the
-// version window beside the title.
+// The program's icon, the sizes the desktop installs (app/icons), built into
+// the program: windows show it in their frame and the version window beside
+// the title.
+inline constexpr int kApplicationIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QIcon applicationIcon();
 
 // Runs a child dialog modally and returns its result. Windows call every
