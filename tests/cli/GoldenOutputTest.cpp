@@ -34,18 +34,7 @@ protected:
         fs::remove_all(m_dir, ec);
     }
 
-    ToolRun run(const std::string& tool, const std::string& args) const
-    {
-        const fs::path out = m_dir / "stdout.txt", err = m_dir / "stderr.txt";
-        const std::string command = "cd '" + m_dir.string() + "' && '" + tool + "' " + args + " >'" + out.string() +
-                                    "' 2>'" + err.string() + "'";
-        ToolRun result;
-        const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readAll(out);
-        result.err = readAll(err);
-        return result;
-    }
+    ToolRun run(const std::string& tool, const std::string& args) const { return runTool(m_dir, tool, args); }
 
     // The one history file a --save wrote (its name carries the time).
     fs::path savedHistory() const

@@ -45,19 +45,7 @@ protected:
     }
 
     // Runs the tool in the scratch folder with `args` (already quoted as needed).
-    ToolRun run(const std::string& args) const
-    {
-        const fs::path out = m_dir / "stdout.txt";
-        const fs::path err = m_dir / "stderr.txt";
-        const std::string command = "cd '" + m_dir.string() + "' && '" + ZEKU_DATA_TOOL + "' " + args + " >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
-        ToolRun result;
-        int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readAll(out);
-        result.err = readAll(err);
-        return result;
-    }
+    ToolRun run(const std::string& args) const { return runTool(m_dir, ZEKU_DATA_TOOL, args); }
 
     fs::path m_dir;
 };

@@ -74,16 +74,7 @@ protected:
 
     static ToolRun run(const std::string& tool, const std::string& args, const std::string& input = "")
     {
-        const fs::path in = s_dir / "stdin.txt", out = s_dir / "stdout.txt", err = s_dir / "stderr.txt";
-        std::ofstream(in, std::ios::binary) << input;
-        const std::string command = "cd '" + s_dir.string() + "' && '" + tool + "' " + args + " <'" +
-                                    in.string() + "' >'" + out.string() + "' 2>'" + err.string() + "'";
-        ToolRun result;
-        const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readAll(out);
-        result.err = readAll(err);
-        return result;
+        return runTool(s_dir, tool, args, input);
     }
     static ToolRun search(const std::string& args, const std::string& input = "")
     {
