@@ -7,6 +7,13 @@
 
 namespace zeku::cli {
 
+// Where the tools look without --dat and --user; both help texts carry it.
+#define ZEKU_FOLDER_RULES                                                            \
+    "Without --dat and --user: dat/ and user/ in the working directory when it\n"    \
+    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"      \
+    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n"   \
+    "~/.local/share). `zeku-data paths` prints the folders in use.\n"
+
 const char* const kZekuSearchHelp =
     "usage: zeku-search [OPTIONS]                    catalogue counts\n"
     "       zeku-search [OPTIONS] CONDITION.json|-   search; one JSON line per result\n"
@@ -24,10 +31,7 @@ const char* const kZekuSearchHelp =
     "  --help           this text\n"
     "  --version        the version\n"
     "\n"
-    "Without --dat and --user: dat/ and user/ in the working directory when it\n"
-    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"
-    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n"
-    "~/.local/share). `zeku-data paths` prints the folders in use.\n"
+    ZEKU_FOLDER_RULES
     "\n"
     "Exit status: 0 done, 1 out of memory or save failed, 2 bad input or missing master data.\n";
 
@@ -47,12 +51,11 @@ const char* const kZekuDataHelp =
     "  --help           this text\n"
     "  --version        the version\n"
     "\n"
-    "Without --dat and --user: dat/ and user/ in the working directory when it\n"
-    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"
-    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n"
-    "~/.local/share).\n"
+    ZEKU_FOLDER_RULES
     "\n"
     "Exit status: 0 done, 1 the entry could not be read, 2 bad arguments or missing master data.\n";
+
+#undef ZEKU_FOLDER_RULES
 
 void printVersion(const char* tool)
 {
