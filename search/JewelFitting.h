@@ -37,6 +37,9 @@ public:
     const FitBound& bound() const { return m_bound; }
     const SlotBound& slotBound() const { return m_slotBound; }
     void useBounds(bool on) { m_boundsOn = on; }
+    // False when the bounds show that no jewels in the free slots can meet
+    // the wish (true while they are off).
+    bool boundsAllow();
 
     // Free slots of the weapon and the groups in the working set: in all, and
     // what they can bring to the wish.
