@@ -31,6 +31,9 @@ public:
         c.rarity = static_cast<RarityFilterCode>(integer(m_in, "rarity", -32768, 32767, 0));
         c.minDefence = static_cast<uint16_t>(integer(m_in, "min_defence", 0, 65535, 0));
         c.useJewels = boolean(m_in, "jewels", true);
+        c.exactJewels = boolean(m_in, "exact_jewels", false);
+        if (c.exactJewels && !c.useJewels)
+            throw InputError("\"exact_jewels\" needs \"jewels\": true");
         int64_t maxResults = integer(m_in, "max_results", 0, std::numeric_limits<uint32_t>::max(), 0);
         c.maxResults = maxResults == 0 ? kDefaultMaxResults : static_cast<uint32_t>(maxResults);
         c.wanted = wantedSkills();

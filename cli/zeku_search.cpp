@@ -3,6 +3,7 @@
 //   zeku-search [--dat DIR]                       catalogue counts
 //   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
 //   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
+//   zeku-search [--dat DIR] --bench-exact [FILTER]  the same with jewels, greedy and exact side by side
 //   zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-   skills that still fit
 //   zeku-search --help | --version
 //
@@ -52,6 +53,7 @@ struct Options {
     std::string conditionFile;
     bool progress = false;
     bool bench = false;
+    bool benchExact = false;
     bool help = false;
     bool version = false;
     bool unknownOption = false; // its message points at --help instead of the usage
@@ -62,7 +64,7 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
-    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]"
+    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench|--bench-exact [FILTER]"
     "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-";
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
@@ -93,8 +95,9 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
                 return false;
         } else if (arg == "--progress") {
             options.progress = true;
-        } else if (arg == "--bench") {
+        } else if (arg == "--bench" || arg == "--bench-exact") {
             options.bench = true;
+            options.benchExact = arg == "--bench-exact";
         } else if (arg == "--help" || arg == "--version") {
             (arg == "--help" ? options.help : options.version) = true;
             return true;
@@ -346,7 +349,8 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.bench)
-        return runSearchBench(master, options.conditionFile);
+        return options.benchExact ? runExactBench(master, options.conditionFile)
+                                  : runSearchBench(master, options.conditionFile);
     if (options.conditionFile.empty()) {
         printCounts(master);
         return 0;

@@ -109,8 +109,19 @@ private:
         if (!m_condition.useJewels)
             return m_work.wantedSkillsMet();
         if (m_exact)
-            return m_work.wantedSkillsMet() || (m_fitter.boundsAllow() && m_exactFit->passes(m_work));
+            return exactPasses(false);
         return m_fitter.fit();
+    }
+
+    // The exact test: the bounds rule most combinations out, the greedy steps
+    // find a placement for most others, and the rest is decided exactly.
+    bool exactPasses(bool boundChecked)
+    {
+        if (m_work.wantedSkillsMet())
+            return true;
+        if (!boundChecked && !m_fitter.boundsAllow())
+            return false;
+        return m_fitter.greedyFinds() || m_exactFit->passes(m_work);
     }
 
     // Visit(part): the subtree of every choice for parts `part`..4, unless
@@ -247,7 +258,7 @@ private:
             // that needs jewels was checked against both bounds just above.
             bool passes = true;
             if (m_exact)
-                passes = m_exactFit->passes(m_work);
+                passes = exactPasses(m_totalsStayInRange);
             else if (m_condition.useJewels)
                 passes = m_fitter.fit(m_totalsStayInRange);
             if (passes)

@@ -128,6 +128,13 @@ bool JewelFitter::fit(bool boundChecked)
     return runGreedy();
 }
 
+bool JewelFitter::greedyFinds()
+{
+    const bool found = runGreedy();
+    m_work.resetPlacedJewels();
+    return found;
+}
+
 bool JewelFitter::boundsAllow()
 {
     if (!m_boundsOn)

@@ -40,6 +40,9 @@ public:
     // False when the bounds show that no jewels in the free slots can meet
     // the wish (true while they are off).
     bool boundsAllow();
+    // The greedy steps alone, without the rule on empty parts: a quick way to
+    // show that some placement meets the wish. Leaves no jewel placed.
+    bool greedyFinds();
 
     // Free slots of the weapon and the groups in the working set: in all, and
     // what they can bring to the wish.

@@ -12,6 +12,10 @@ constexpr uint16_t kLargestKeyedSize = 15;
 constexpr std::size_t kSizeWords = 2;
 constexpr std::size_t kFirstMemoEntries = std::size_t{1} << 12;
 constexpr std::size_t kMostMemoEntries = std::size_t{1} << 18;
+// Unit sums are sums of a few dozen products of small integers and weights;
+// the margin keeps rounding from ever refusing a placement that exists.
+constexpr double kUnitMargin = 1.0 + 1e-9;
+constexpr double kUnitSlack = 1e-9;
 
 } // namespace
 
@@ -20,6 +24,15 @@ PlacementSolver::PlacementSolver(const std::vector<uint16_t>& jewelSizes, const 
     : m_goals(goals), m_largest(largestHolder), m_sizes(jewelSizes), m_jewelGains(gains),
       m_keyWords(kSizeWords + goals)
 {
+    // Per goal, the most any jewel that fits some holder gains per slot.
+    m_unitWeight.assign(goals, 0.0);
+    for (std::size_t g = 0; g < goals; ++g) {
+        double best = 0.0;
+        for (std::size_t j = 0; j < jewelSizes.size(); ++j)
+            if (jewelSizes[j] >= 1 && jewelSizes[j] <= largestHolder)
+                best = std::max(best, static_cast<double>(gains[j * goals + g]) / jewelSizes[j]);
+        m_unitWeight[g] = best > 0 ? 1.0 / best : 0.0;
+    }
     m_tables.resize(static_cast<std::size_t>(largestHolder) + 1);
     Table& empty = m_tables[0];
     empty.count = 1;
@@ -143,6 +156,7 @@ void PlacementSolver::buildTable(uint16_t size)
             table.most[g] = first ? v[g] : std::max<int32_t>(table.most[g], v[g]);
             table.leastBelowZero[g] = std::max<int32_t>(table.leastBelowZero[g], -v[g]);
         }
+        table.units = std::max(table.units, unitsOf(v));
         first = false;
     }
 }
@@ -172,6 +186,12 @@ bool PlacementSolver::solve(int depth, const uint16_t* sizes, int count)
     const Table& first = m_tables[sizes[0]];
     // What all the holders could gain at most towards each goal, and below
     // which an amount is met whatever they take.
+    double units = 0.0;
+    for (int h = 0; h < count; ++h)
+        units += m_tables[sizes[h]].units;
+    if (unitsOf(missing) > units * kUnitMargin + kUnitSlack)
+        return false;
+    const double restUnits = (units - first.units) * kUnitMargin + kUnitSlack;
     int32_t* rest = &m_rest[static_cast<std::size_t>(depth) * G];
     for (std::size_t g = 0; g < G; ++g) {
         int32_t most = 0, floor = 0;
@@ -223,7 +243,7 @@ bool PlacementSolver::solve(int depth, const uint16_t* sizes, int count)
                 break;
             }
         }
-        if (possible && solve(depth + 1, sizes + 1, count - 1))
+        if (possible && unitsOf(next) <= restUnits && solve(depth + 1, sizes + 1, count - 1))
             found = true;
     }
     if (m_memoUsable)

@@ -63,7 +63,22 @@ private:
         std::vector<uint16_t> repCount;
         std::vector<int32_t> most;       // per goal: the largest gain of any vector
         std::vector<int32_t> leastBelowZero; // per goal: -(the most negative gain), >= 0
+        double units = 0.0; // the most unitsOf() of any vector
     };
+
+    // A holder's gains weighed on one scale: each goal's positive gain in
+    // slots of the jewel that gains most per slot towards it. Whatever the
+    // holders take, the amounts missing weigh at most what they can weigh
+    // together, which prunes most of the walk.
+    template <typename T>
+    double unitsOf(const T* amounts) const
+    {
+        double units = 0.0;
+        for (std::size_t g = 0; g < m_goals; ++g)
+            if (amounts[g] > 0)
+                units += amounts[g] * m_unitWeight[g];
+        return units;
+    }
 
     void buildTable(uint16_t size);
     bool solve(int depth, const uint16_t* sizes, int count);
@@ -80,6 +95,7 @@ private:
     std::vector<uint16_t> m_sizes;
     std::vector<int16_t> m_jewelGains;
     std::vector<Table> m_tables; // per holder size 0..largest
+    std::vector<double> m_unitWeight; // per goal, see unitsOf()
     std::vector<int32_t> m_repJewels;
 
     std::vector<int32_t> m_missing; // per depth, the amounts still missing
