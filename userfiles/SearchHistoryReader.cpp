@@ -68,6 +68,7 @@ private:
     const MasterData& m_master;
     StoredSearch& m_out;
     int m_version = 0;
+    bool m_inOptions = false; // the lines after "[Option]", up to the next section
     int m_lineNumber = 0;
     int m_failedLine = 0;
     std::string m_line;
@@ -278,8 +279,13 @@ bool HistoryReader::run()
         if (!parseUserFileLine(line, parsed))
             continue;
         bool ok = true;
+        const bool sectionLine = !line.empty() && line.front() == '[';
+        if (sectionLine)
+            m_inOptions = line == "[Option]";
         if (parsed.key == "Version")
             m_version = historyVersionNumber(parsed.fields.empty() ? std::string() : parsed.fields[0]);
+        else if (m_inOptions && parsed.key == "ExactJewel" && !parsed.fields.empty())
+            m_out.condition.exactJewels = parseLenientInt(parsed.fields[0]) != 0;
         else if (line == "[DataBase]")
             ok = readDataBase();
         else if (line == "[Condition]")

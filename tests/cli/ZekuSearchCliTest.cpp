@@ -257,6 +257,13 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         {with("skills", {{tree, 10}, {65000, 5}}), "unknown skill tree 65000"},
         {with("excluded_skills", {{65001, 5}}), "unknown skill tree 65001"},
         {with("fixed", {{"weapon", {{"slots", 1}, {"jewels", {wideJewel}}}}}), "do not fit"},
+        {[&] {
+             nlohmann::ordered_json j = good;
+             j["jewels"] = false;
+             j["exact_jewels"] = true;
+             return j.dump();
+         }(),
+         "\"exact_jewels\" needs"},
         // A list whose switch is off is still checked.
         {with("s_parts", {{"head", nlohmann::ordered_json::array({nlohmann::ordered_json::array({pieceName, 7})})}}),
          pieceName},
@@ -446,6 +453,22 @@ TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)
     // The restored results are the saved ones, line by line.
     EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
     EXPECT_EQ(nlohmann::json::parse(out[0])["skills"].dump(), benchCondition("4 skills, jewels", 1)["skills"].dump());
+    EXPECT_FALSE(nlohmann::json::parse(out[0]).contains("exact_jewels"));
+}
+
+TEST_F(ZekuSearchCli, ExactSearchIsSavedWithItsOptionAndShownBack)
+{
+    nlohmann::ordered_json condition = benchCondition("4 skills, jewels", 100000);
+    condition["exact_jewels"] = true;
+    writeCondition("c.json", condition);
+    const ToolRun saved = search("--save 全組合せ c.json");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const ToolRun shown = run(ZEKU_DATA_TOOL, "history show 0 --json");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> out = lines(shown.out);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(nlohmann::json::parse(out[0]).value("exact_jewels", false), true);
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
 }
 
 TEST_F(ZekuSearchCli, SaveTextsTheIndexCannotHoldAreRefused)
