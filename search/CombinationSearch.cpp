@@ -119,6 +119,10 @@ private:
     {
         if (m_work.wantedSkillsMet())
             return true;
+        // Whole slots first: cheaper than the capacity the other bound builds.
+        if (!boundChecked && m_totalsStayInRange &&
+            m_fitter.slotBound().slotsNeeded(m_work.totals()) > m_fitter.freeSlots())
+            return false;
         if (!boundChecked && !m_fitter.boundsAllow())
             return false;
         return m_fitter.greedyFinds() || m_exactFit->passes(m_work);
