@@ -41,6 +41,7 @@ void CSearchDlg::fillConditionFromControls(uint32_t maxResults)
     m_condition.job = m_ui->radio1040->isChecked() ? 1 : 2;
     m_condition.rarity = selectedRarityCode(m_ui->combo1053);
     m_condition.useJewels = m_ui->check1096->isChecked();
+    m_condition.exactJewels = m_condition.useJewels && m_ui->check1247->isChecked();
     m_condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->edit1101->text().toStdString()));
     m_condition.useExcludedItems = m_ui->check1099->isChecked();
     m_condition.useExcludedSkills = m_ui->check1107->isChecked();
