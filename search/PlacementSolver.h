@@ -52,9 +52,6 @@ public:
     bool place(const uint16_t* sizes, int count, const int32_t* missing, std::vector<int32_t>& jewels,
                int32_t (&ends)[kMaxHolders]);
 
-    // Undominated vectors for holders of `size` free slots (for tests).
-    std::size_t vectorCount(uint16_t size) const { return m_tables[size].count; }
-
 private:
     struct Table {
         std::size_t count = 0;
