@@ -27,4 +27,9 @@ namespace zeku {
 bool conditionFromJson(const nlohmann::json& input, const MasterData& master, SearchCondition& out,
                        std::string& error);
 
+// Fills `out` from one set written as a result line of zeku-search prints it
+// ("weapon" and the five parts, each null or with name, sex and jewels;
+// other keys are ignored). On a problem returns false and sets `error`.
+bool setFromJson(const nlohmann::json& input, const MasterData& master, EquipSet& out, std::string& error);
+
 } // namespace zeku
