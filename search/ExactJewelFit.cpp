@@ -48,6 +48,10 @@ ExactJewelFit::ExactJewelFit(const SearchCondition& condition, const PreparedSea
         if (allowed[j])
             m_allowed.push_back(static_cast<int32_t>(j));
 
+    m_missing.assign(m_goals.size(), 0);
+    m_shownMissing.assign(m_goals.size(), 0);
+    if (m_impossible)
+        return; // no combination passes: nothing will ask
     m_largest = work.holder(kWeaponHolder).freeSlots();
     for (const CandidateGroup& group : prep.groups)
         m_largest = std::max(m_largest, group.capacity);
@@ -66,8 +70,6 @@ ExactJewelFit::ExactJewelFit(const SearchCondition& condition, const PreparedSea
         }
     }
     m_solver = std::make_unique<PlacementSolver>(sizes, gains, m_goals.size(), m_largest);
-    m_missing.assign(m_goals.size(), 0);
-    m_shownMissing.assign(m_goals.size(), 0);
     m_placed.reserve(static_cast<std::size_t>(PlacementSolver::kMaxHolders) * m_largest);
 }
 
