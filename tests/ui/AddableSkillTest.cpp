@@ -77,6 +77,8 @@ private Q_SLOTS:
         QVERIFY(progressFull);
         QVERIFY(mainDisabled);
         QVERIFY(window.isEnabled());
+        // No search ran: there are still no results, and so no condition of theirs.
+        QCOMPARE(window.currentCondition().sex, uint16_t(0));
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown, printed);
         // As "追加" does: a wanted tree takes the new points, a new tree is appended.

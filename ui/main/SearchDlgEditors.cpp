@@ -46,7 +46,7 @@ void CSearchDlg::connectEditors()
     connect(m_ui->button1088, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
     connect(m_ui->button1092, &QPushButton::clicked, this, [this] {
         if (const EquipSet* set = selectedResult())
-            runManualEditor(m_condition.sex, m_condition.job, *set, false);
+            runManualEditor(m_resultsCondition.sex, m_resultsCondition.job, *set, false);
     });
     connect(m_ui->button1037, &QPushButton::clicked, this, [this] { runManualEditor(0, 0, EquipSet(), false); });
     connect(m_ui->button1044, &QPushButton::clicked, this, [this] {
