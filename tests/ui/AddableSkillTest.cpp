@@ -96,6 +96,24 @@ private Q_SLOTS:
         }
     }
 
+    void closesOnTheFinalNoticeWithoutWaitingForIt()
+    {
+        AppFixture fixture;
+        SearchCondition condition;
+        condition.sex = 1;
+        condition.job = 1;
+        condition.wanted = {SkillPoint{1, 10}};
+        CAddableSkillDlg addable(fixture.app().master(), condition);
+        addable.show();
+        // "閉じる" before the final notice was handled: the search is cancelled
+        // and the window stays until that notice comes.
+        clickControl(addable, 1245);
+        QVERIFY(addable.isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !addable.isVisible(); }, 60000));
+        QVERIFY(!addable.searchRunning());
+        QCOMPARE(addable.result(), int(QDialog::Rejected));
+    }
+
     void refusesAnEmptyWantedList()
     {
         AppFixture fixture;
