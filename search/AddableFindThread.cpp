@@ -1,7 +1,7 @@
 #include "search/AddableFindThread.h"
 
+#include "platform/ThreadPriority.h"
 #include "search/CombinationSearch.h"
-#include "search/ThreadPriority.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,6 @@
 #include "search/SearchResultStore.h"
 
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <new>
 

@@ -1,5 +1,6 @@
 #include "userfiles/SearchHistory.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextFile.h"

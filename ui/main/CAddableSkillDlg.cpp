@@ -1,6 +1,6 @@
 #include "ui/main/CAddableSkillDlg.h"
 
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CAddableSkillDlg.h"
 

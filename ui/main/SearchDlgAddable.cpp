@@ -5,7 +5,7 @@
 #include "ui/app/CSimulatorApp.h"
 #include "ui/main/CAddableSkillDlg.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/MessageBoxService.h"
 
 #include "ui_CSearchDlg.h"

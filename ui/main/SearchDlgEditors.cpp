@@ -12,7 +12,7 @@
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/dialogs/StandingLists.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CSearchDlg.h"
 

@@ -8,7 +8,7 @@
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/main/CFindConditionDispDlg.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
