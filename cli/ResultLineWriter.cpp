@@ -25,6 +25,13 @@ void appendNumber(std::string& out, unsigned value)
     out.append(digits, end);
 }
 
+// A literal's bytes, its length known when compiling.
+template <std::size_t N>
+void appendText(std::string& out, const char (&text)[N])
+{
+    out.append(text, N - 1);
+}
+
 // The one definition of a result line: its keys, their order and the form of
 // each value, byte for byte as nlohmann::json dumps them. `source` gives
 //   hasWeapon(), appendWeaponName(out), hasPiece(part), appendPieceName(part, out),
@@ -34,7 +41,7 @@ template <typename Source>
 void appendResultLine(Source& source, std::optional<unsigned> no, std::string& out)
 {
     auto appendJewels = [&](int holder) {
-        out += "\"jewels\":[";
+        appendText(out, "\"jewels\":[");
         bool first = true;
         source.forEachJewelName(holder, [&](const std::string& name) {
             if (!first)
@@ -42,47 +49,47 @@ void appendResultLine(Source& source, std::optional<unsigned> no, std::string& o
             first = false;
             out += name;
         });
-        out += "]}";
+        appendText(out, "]}");
     };
     out += '{';
     if (no) {
-        out += "\"no\":";
+        appendText(out, "\"no\":");
         appendNumber(out, *no);
         out += ',';
     }
-    out += "\"weapon\":";
+    appendText(out, "\"weapon\":");
     if (source.hasWeapon()) {
-        out += "{\"name\":";
+        appendText(out, "{\"name\":");
         source.appendWeaponName(out);
         out += ',';
         appendJewels(0);
     } else {
-        out += "null";
+        appendText(out, "null");
     }
     for (int part = 0; part < kPartCount; ++part) {
-        out += ",\"";
+        appendText(out, ",\"");
         out += kJsonPartKeys[part];
-        out += "\":";
+        appendText(out, "\":");
         if (!source.hasPiece(part)) {
-            out += "null";
+            appendText(out, "null");
             continue;
         }
-        out += "{\"name\":";
+        appendText(out, "{\"name\":");
         source.appendPieceName(part, out);
-        out += ",\"sex\":";
+        appendText(out, ",\"sex\":");
         appendNumber(out, source.pieceSex(part));
         out += ',';
         appendJewels(part + 1);
     }
-    out += ",\"defence\":";
+    appendText(out, ",\"defence\":");
     appendNumber(out, source.defence());
-    out += ",\"slots\":";
+    appendText(out, ",\"slots\":");
     appendNumber(out, source.slots());
-    out += ",\"used\":";
+    appendText(out, ",\"used\":");
     appendNumber(out, source.used());
-    out += ",\"free\":";
+    appendText(out, ",\"free\":");
     appendNumber(out, source.free());
-    out += ",\"skills\":";
+    appendText(out, ",\"skills\":");
     appendNumber(out, source.skills());
     out += '}';
 }
