@@ -30,12 +30,12 @@ FolderLock::FolderLock(const std::filesystem::path& folder) : m_file(folder / kF
 {
     const int fd = openLockFile(m_file);
     if (fd < 0) {
-        m_cause = errno == ELOOP ? std::string("シンボリックリンクは使用できません。") : std::strerror(errno);
+        m_cause = errno == ELOOP ? std::string("シンボリックリンクです") : std::strerror(errno);
         return;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))) {
-        m_cause = "通常のファイルではありません。";
+        m_cause = "ファイルでもフォルダーでもありません";
         ::close(fd);
         return;
     }

@@ -28,7 +28,7 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
     bool held() const { return m_fd >= 0; }
-    // Why the lock was not taken (UTF-8); empty when held.
+    // Why the lock was not taken (UTF-8, no closing stop); empty when held.
     const std::string& cause() const { return m_cause; }
     const std::filesystem::path& file() const { return m_file; }
 

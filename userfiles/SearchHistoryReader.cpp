@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <new>
 #include <iterator>
+#include <new>
 #include <optional>
 
 namespace zeku {
@@ -297,14 +297,14 @@ bool HistoryReader::run()
     while (readLine(line)) {
         if (!parseUserFileLine(line, parsed))
             continue;
-        std::size_t which = 0;
-        if (parsed.key == "Version")
-            which = kVersionLine;
-        else
+        std::size_t which = kVersionLine;
+        if (parsed.key != "Version") {
+            which = 0;
             while (which < kVersionLine && line != kSections[which].header)
                 ++which;
-        if (which == kVersionLine && parsed.key != "Version")
-            continue;
+            if (which == kVersionLine)
+                continue; // outside any section of this version
+        }
         bool ok = !seen[which];
         seen[which] = true;
         if (ok && which == kVersionLine) {
