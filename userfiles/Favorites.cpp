@@ -182,7 +182,7 @@ bool saveNewFavorite(const UserFolder& folder, uint16_t sex, uint16_t job, const
         if (!file)
             return false;
         index.append(favorite.title, favorite.comment, file->stored, pieceSexOf(set), pieceJobOf(set));
-        return index.save();
+        return savedOrUnlisted(index, *file);
     } catch (const std::bad_alloc&) {
         reportOutOfMemory();
         return false;
@@ -214,7 +214,7 @@ bool overwriteFavorite(const UserFolder& folder, int position, const std::string
             return false;
         index.replaceEntry(position, favorite.title, favorite.comment, file->stored, pieceSexOf(set),
                            pieceJobOf(set));
-        if (!index.save())
+        if (!savedOrUnlisted(index, *file))
             return false;
         // The new file always has a name of its own, but never delete what was just written.
         if (nativePath(folder, oldPath) != file->native)

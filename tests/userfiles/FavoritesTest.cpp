@@ -230,36 +230,6 @@ TEST_F(FavoritesTest, OverwriteKeepsThePositionAndReplacesTheFile)
     EXPECT_EQ(favouriteFileCount(), 3u);
 }
 
-TEST_F(FavoritesTest, FailedOverwriteKeepsTheOldFileAndEntry)
-{
-    RecordingErrorReporter reporter;
-    for (int i = 0; i < 12; ++i)
-        ASSERT_TRUE(saveNewFavorite(m_folder, 1, 1, EquipSet(), "entry" + std::to_string(i), "some comment"));
-    const std::filesystem::path oldFile = fileOf(5);
-    const std::string indexBefore = readFileBytes(m_folder.favoriteFolder() / "index.dat");
-    ASSERT_GT(indexBefore.size(), 400u);
-
-    // The new file fits, the longer index does not: the old file must stay.
-    {
-        zeku::test::FileSizeLimit fullDisk(400);
-        EXPECT_FALSE(overwriteFavorite(m_folder, 5, *loadIndex().path(5), 1, 1, EquipSet(), "n", ""));
-    }
-    ASSERT_EQ(reporter.fileErrors.size(), 1u);
-    EXPECT_NE(reporter.fileErrors[0].find("index.dat"), std::string::npos);
-    EXPECT_TRUE(std::filesystem::exists(oldFile));
-    EXPECT_EQ(readFileBytes(m_folder.favoriteFolder() / "index.dat"), indexBefore);
-    EXPECT_EQ(fileOf(5), oldFile);
-
-    // A file that cannot be written at all leaves index and old file alone.
-    {
-        zeku::test::FileSizeLimit fullDisk(20);
-        EXPECT_FALSE(overwriteFavorite(m_folder, 5, *loadIndex().path(5), 1, 1, EquipSet(), "n", ""));
-    }
-    EXPECT_EQ(reporter.fileErrors.size(), 2u);
-    EXPECT_TRUE(std::filesystem::exists(oldFile));
-    EXPECT_EQ(readFileBytes(m_folder.favoriteFolder() / "index.dat"), indexBefore);
-}
-
 TEST_F(FavoritesTest, SaveIntoAnUnwritableFolderFails)
 {
     RecordingErrorReporter reporter;

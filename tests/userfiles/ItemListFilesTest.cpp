@@ -502,33 +502,6 @@ TEST_F(ItemListFilesTest, SaveFailsWhenTheTargetCannotBeReplaced)
               (std::vector<std::string>{"ExclusiveItem.dat", "ExclusiveSkill.dat", "SParts.dat"}));
 }
 
-TEST_F(ItemListFilesTest, FailedWriteLeavesTheOldFileUntouched)
-{
-    ExclusionSet items = goldenExclusions();
-    SPartSet parts;
-    addGoldenPieces(parts);
-    ExcludedSkillList skills;
-    skills.add(1, 1);
-    const std::string old = "Version=0.047\r\n\r\nthe previous contents, longer than the limit\r\n";
-    for (const SaveCase& c : saveCases(items, parts, skills))
-        writeFileBytes(c.file(m_folder), old);
-
-    for (const SaveCase& c : saveCases(items, parts, skills)) {
-        RecordingErrorReporter reporter;
-        bool saved;
-        {
-            FileSizeLimit full(12); // the version line alone is longer
-            saved = c.save(m_folder, nullptr);
-        }
-        EXPECT_FALSE(saved) << c.what;
-        ASSERT_EQ(reporter.fileErrors.size(), 1u) << c.what;
-        EXPECT_EQ(reporter.fileErrors[0].rfind(c.file(m_folder).string() + ": ", 0), 0u) << reporter.fileErrors[0];
-        EXPECT_EQ(readFileBytes(c.file(m_folder)), old) << c.what;
-    }
-    EXPECT_EQ(folderEntries(m_folder.root()),
-              (std::vector<std::string>{"ExclusiveItem.dat", "ExclusiveSkill.dat", "SParts.dat"}));
-}
-
 TEST_F(ItemListFilesTest, ASaveNoticesAnotherWindowsSaveSinceItsWindowRead)
 {
     ExclusionSet items = goldenExclusions();
