@@ -214,11 +214,13 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     EXPECT_EQ(search("-", condition.dump()).out, r.out);
 }
 
-TEST_F(ZekuSearchCli, LineWriterWritesWhatResultToJsonDumps)
+TEST_F(ZekuSearchCli, RecordLinesAreTheLinesOfTheirFullSets)
 {
-    // Search results, plus sets the search never makes: no weapon and one piece
-    // from outside the catalogues whose name needs escaping, and a piece with
-    // more jewels than a record holds.
+    // A line written from a stored record (its kept numbers, the writer's name
+    // cache) is the line of the full set the store builds from it (numbers
+    // computed afresh). Search results, plus sets the search never makes: no
+    // weapon and one piece from outside the catalogues whose name needs
+    // escaping, and a piece with more jewels than a record holds.
     SearchCondition condition;
     for (const BenchCondition& b : benchConditions(*s_master))
         if (b.name.rfind("4 skills, jewels, 2-slot", 0) == 0)
