@@ -1,5 +1,7 @@
 #include "cli/AddableCommand.h"
 
+#include "cli/CommandLine.h"
+#include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "platform/Cp932.h"
 #include "search/AddableFindThread.h"
@@ -11,21 +13,6 @@
 #include <unistd.h>
 
 namespace zeku {
-namespace {
-
-const char* outcomeName(SearchOutcome outcome)
-{
-    switch (outcome) {
-    case OutcomeCancelled:
-        return "cancelled";
-    case OutcomeOutOfMemory:
-        return "out_of_memory";
-    default:
-        return "finished";
-    }
-}
-
-} // namespace
 
 nlohmann::ordered_json addableToJson(const AddableCandidate& candidate)
 {
@@ -88,14 +75,14 @@ int runAddableCommand(const SearchCondition& condition, const MasterData& master
     const std::vector<AddableCandidate> answer = finder.answer();
     for (const AddableCandidate& candidate : answer)
         std::cout << addableToJson(candidate).dump() << '\n';
-    std::cout.flush();
+    const bool written = cli::finishStandardOutput("zeku-search");
 
     nlohmann::ordered_json summary;
     summary["outcome"] = outcomeName(finder.outcome());
     summary["candidates"] = total;
     summary["addable"] = answer.size();
     std::fprintf(stderr, "%s\n", summary.dump().c_str());
-    return finder.outcome() == OutcomeOutOfMemory ? 1 : 0;
+    return finder.outcome() == OutcomeOutOfMemory || !written ? 1 : 0;
 }
 
 } // namespace zeku

@@ -1,7 +1,7 @@
 #include "search/AddableFindThread.h"
 
+#include "platform/ThreadPriority.h"
 #include "search/CombinationSearch.h"
-#include "search/ThreadPriority.h"
 
 #include <algorithm>
 #include <map>
@@ -92,12 +92,11 @@ void CAddableFindThread::work()
         finish();
 }
 
-// One engine search that stops at the first set it would store: with a
-// maximum count of 0, storing is where it reaches its limit.
+// One engine search that stops at the first set it would store.
 CAddableFindThread::Verdict CAddableFindThread::decide(const AddableCandidate& candidate)
 {
     SearchCondition condition = candidateCondition(m_base, candidate);
-    condition.maxResults = 0;
+    condition.maxResults = kStopAtFirstResult;
     SearchResultStore store;
     SearchProgress progress;
     SearchRun run;

@@ -3,9 +3,10 @@
 // whether the search with its changed condition stores a result, on a pool of
 // worker threads.
 //
-// Each candidate is one engine search with the maximum count at 0, so that it
-// ends at the first set it would store; each thread prepares its own data for
-// the candidate it runs and shares only the master data, which is read-only.
+// Each candidate is one engine search with the maximum count at
+// kStopAtFirstResult, so that it ends at the first set it would store; each
+// thread prepares its own data for the candidate it runs and shares only the
+// master data, which is read-only.
 // A candidate that a bound proves out of reach is decided without searching.
 // The answer is the addable candidates in candidate order, whatever the number
 // of threads and their timing.

@@ -1,5 +1,6 @@
 #include "userfiles/StartupSettings.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/Cp932.h"
 #include "platform/LenientNumber.h"
 #include "platform/FolderLock.h"
@@ -170,6 +171,8 @@ bool StartupSettings::save(const UserFolder& folder) const
         return false;
     // One writer at a time in the folder; it also clears what killed saves left.
     const FolderLock lock(folder.root());
+    if (!lock.held())
+        return lock.reportRefusal();
     removeStaleTemporaries(folder.root());
     SafeTextWriter out(folder.startupFile());
     if (!out.isOpen())

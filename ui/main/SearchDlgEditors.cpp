@@ -12,7 +12,7 @@
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/dialogs/StandingLists.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CSearchDlg.h"
 
@@ -25,7 +25,8 @@ StandingLists standingListsOf(CSimulatorApp& app)
     return StandingLists{app.userFolder(),          app.exclusions(),
                          app.excludedSkills(),      app.sParts(),
                          app.saveExclusionsToFile(), app.saveExcludedSkillsToFile(),
-                         app.saveSPartsToFile()};
+                         app.saveSPartsToFile(),    &app.exclusionsStamp(),
+                         &app.excludedSkillsStamp(), &app.sPartsStamp()};
 }
 
 } // namespace
@@ -34,19 +35,20 @@ void CSearchDlg::connectEditors()
 {
     connect(m_ui->button1043, &QPushButton::clicked, this, [this] {
         CExclusiveItemEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.exclusions(),
-                                        m_app.saveExclusionsToFile(), this);
+                                        m_app.saveExclusionsToFile(), this, &m_app.exclusionsStamp());
     });
     connect(m_ui->button1045, &QPushButton::clicked, this, [this] {
         CExclusiveSkillEditDlg::editList(m_app.skills(), m_app.userFolder(), m_app.excludedSkills(),
-                                         m_app.saveExcludedSkillsToFile(), this);
+                                         m_app.saveExcludedSkillsToFile(), this, &m_app.excludedSkillsStamp());
     });
     connect(m_ui->button1046, &QPushButton::clicked, this, [this] {
-        CSPartsEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.sParts(), m_app.saveSPartsToFile(), this);
+        CSPartsEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.sParts(), m_app.saveSPartsToFile(), this,
+                                 &m_app.sPartsStamp());
     });
     connect(m_ui->button1088, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
     connect(m_ui->button1092, &QPushButton::clicked, this, [this] {
         if (const EquipSet* set = selectedResult())
-            runManualEditor(m_condition.sex, m_condition.job, *set, false);
+            runManualEditor(m_resultsCondition.sex, m_resultsCondition.job, *set, false);
     });
     connect(m_ui->button1037, &QPushButton::clicked, this, [this] { runManualEditor(0, 0, EquipSet(), false); });
     connect(m_ui->button1044, &QPushButton::clicked, this, [this] {
