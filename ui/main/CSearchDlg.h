@@ -130,6 +130,8 @@ private:
     uint32_t maxResultsFromControls() const;
     void onSearch();
     void onAddableSearch(); // "追加スキル検索", SearchDlgAddable.cpp
+    // "このセットに追加できるスキル" on the result the list's menu opened on.
+    void onSetFits();
 
     // Results area.
     void onSearchNotice(int32_t code);
