@@ -189,16 +189,23 @@ private Q_SLOTS:
         if (CFindProcessDlg* progress = window.progressWindow())
             progress->reject();
         QVERIFY(window.currentResults() && window.currentResults()->count() > 1);
-        // The controls move on; the window answers for the results on display.
+        // The controls move on (one wanted skill fewer); the window answers
+        // for the results on display.
         const SearchCondition shownCondition = window.currentCondition();
-        window.setJob(2);
+        window.replaceWantedSkills(std::vector<SkillPoint>(wanted.begin(), wanted.end() - 1));
 
-        // The last result the menu can reach whose set fits something, so
-        // that the comparison below has rows to compare.
+        // Of the first results, the one with the most fitting skills, so that
+        // the comparisons below have rows to compare.
         auto* results = ctl<CFindResultListCtrl>(window, 1061);
-        int row = results->model()->rowCount() - 1;
-        while (row > 0 && fittingCandidates(shownCondition, *results->resultAt(row), app.master()).empty())
-            --row;
+        int row = 0;
+        std::size_t most = 0;
+        for (int r = 0; r < std::min(results->model()->rowCount(), 300); ++r) {
+            const std::size_t count = fittingCandidates(shownCondition, *results->resultAt(r), app.master()).size();
+            if (count > most) {
+                most = count;
+                row = r;
+            }
+        }
         const EquipSet set = *results->resultAt(row);
 
         QStringList shown, menuTexts;
@@ -234,7 +241,6 @@ private Q_SLOTS:
 
         // The manual editor on the same result asks for the condition the
         // controls describe now, the chosen skill wanted there too.
-        window.setJob(1);
         results->selectSingleRow(row);
         QStringList editorMenu, editorShown;
         std::string editorInput;
