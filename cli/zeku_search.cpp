@@ -4,6 +4,7 @@
 //   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
 //   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
 //   zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-   skills that still fit
+//   zeku-search [--dat DIR] [--user DIR] [--progress] --explain CONDITION.json|-   why nothing fits
 //   zeku-search --help | --version
 //
 // Results go to standard output as JSON Lines; the last line of standard error
@@ -12,6 +13,7 @@
 #include "cli/CommandLine.h"
 #include "cli/AddableCommand.h"
 #include "cli/ConditionJson.h"
+#include "cli/ExplainCommand.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
@@ -56,6 +58,7 @@ struct Options {
     bool version = false;
     bool unknownOption = false; // its message points at --help instead of the usage
     bool addable = false;
+    bool explain = false;
     std::optional<std::string> saveTitle;
     std::string saveComment;
 };
@@ -63,7 +66,8 @@ struct Options {
 constexpr const char* kUsage =
     "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
     "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]"
-    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-";
+    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-"
+    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --explain CONDITION.json|-";
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
 {
@@ -100,6 +104,8 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
             return true;
         } else if (arg == "--addable") {
             options.addable = true;
+        } else if (arg == "--explain") {
+            options.explain = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = cli::unknownOptionMessage("zeku-search", arg);
             options.unknownOption = true;
@@ -119,7 +125,12 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         error = "--save does not go with --addable";
         return false;
     }
-    if ((options.saveTitle || options.progress || options.addable) && options.conditionFile.empty()) {
+    if (options.explain && (options.saveTitle || options.addable)) {
+        error = options.addable ? "--addable does not go with --explain" : "--save does not go with --explain";
+        return false;
+    }
+    if ((options.saveTitle || options.progress || options.addable || options.explain) &&
+        options.conditionFile.empty()) {
         error = "no condition file given";
         return false;
     }
@@ -255,6 +266,8 @@ int runSearch(const Options& options, const MasterData& master)
     }
     if (options.addable)
         return runAddableCommand(condition, master, options.progress, g_interrupted);
+    if (options.explain)
+        return runExplainCommand(condition, master, options.progress, g_interrupted);
 
     SearchResultStore store;
     SearchProgress progress;
