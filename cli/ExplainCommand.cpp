@@ -127,7 +127,7 @@ int runExplainCommand(const SearchCondition& condition, const MasterData& master
         }
         if (!notice)
             continue;
-        if (notice->code == ExplainDecided) {
+        if (notice->code == ExplainFindsSets || notice->code == ExplainFindsNone) {
             if (showProgress)
                 std::fprintf(stderr, "\r%llu / %llu searches   ", static_cast<unsigned long long>(explainer.done()),
                              static_cast<unsigned long long>(explainer.total()));

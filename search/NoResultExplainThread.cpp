@@ -41,7 +41,8 @@ void CNoResultExplainThread::post(const Notice& notice)
             m_hasResults.store(true);
             m_pool->requestCancel();
         }
-        m_notices.post(Notice{NoticeKind::Explain, ExplainDecided, notice.param});
+        m_notices.post(Notice{NoticeKind::Explain,
+                              notice.code == FirstResultStored ? ExplainFindsSets : ExplainFindsNone, notice.param});
         return;
     }
     ExplainOutcome outcome = ExplainOutcome::Finished;

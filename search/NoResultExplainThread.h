@@ -7,7 +7,8 @@
 //
 // Used like the search worker: construct (the reaches are computed there),
 // start(), requestCancel() from any thread, wait(). Notices (NoticeKind::Explain):
-// ExplainDecided as each search is decided, then exactly one final notice.
+// ExplainFindsSets / ExplainFindsNone as each search is decided, then exactly
+// one final notice.
 
 #include "search/FirstResultPool.h"
 #include "search/NoResultExplanation.h"
@@ -19,11 +20,12 @@
 namespace zeku {
 
 enum ExplainNotice : int32_t {
-    ExplainDecided = 0,     // param: 0 the condition itself, k the change changes()[k - 1]
-    ExplainFinished = 1,    // everything decided, the condition stores nothing
-    ExplainCancelled = 2,
-    ExplainOutOfMemory = 3,
-    ExplainHasResults = 4,  // the condition itself stores a result
+    ExplainFindsSets = 0, // param: 0 the condition itself, k the change changes()[k - 1]
+    ExplainFindsNone = 1, // param: as above
+    ExplainFinished = 2,  // everything decided, the condition stores nothing
+    ExplainCancelled = 3,
+    ExplainOutOfMemory = 4,
+    ExplainHasResults = 5, // the condition itself stores a result
 };
 
 enum class ExplainOutcome : int32_t { Running, Finished, Cancelled, OutOfMemory, HasResults };

@@ -134,6 +134,7 @@ std::vector<ConditionChange> singleChanges(const SearchCondition& condition, con
             c.kind = ChangeKind::Drop;
             c.wantedIndex = static_cast<int32_t>(i);
             c.treeId = wanted[i].treeId;
+            c.wantedPoints = wanted[i].points;
             out.push_back(c);
         }
     for (std::size_t i = 0; i < wanted.size(); ++i) {
@@ -155,6 +156,7 @@ std::vector<ConditionChange> singleChanges(const SearchCondition& condition, con
         c.wantedIndex = static_cast<int32_t>(i);
         c.treeId = wanted[i].treeId;
         c.points = static_cast<int16_t>(sign * nearest);
+        c.wantedPoints = wanted[i].points;
         out.push_back(c);
     }
     auto simple = [&out](ChangeKind kind) {

@@ -52,6 +52,7 @@ struct ConditionChange {
     int32_t wantedIndex = -1;                      // Drop, Lower
     uint16_t treeId = 0;                           // Drop, Lower
     int16_t points = 0;                            // Lower: the new points
+    int16_t wantedPoints = 0;                      // Drop, Lower: the points wanted before
     ConditionSwitch which = ConditionSwitch::ExcludedItems; // SwitchOff
     int32_t holder = kWeaponPosition;               // UnfixPiece, UnfixJewels: weapon or part
 };
