@@ -1,7 +1,8 @@
 // No-result explanation benchmarks: the whole explanation (the condition's own
 // search, every single change, the reaches), wall-clock time on two threads,
 // for wishes the data cannot meet: the bench conditions with every wanted
-// skill raised to its tree's highest threshold.
+// skill raised to its tree's highest threshold; and how soon a cancel ends the
+// threads.
 //
 //   zeku_bench_search --benchmark_filter=explain
 
@@ -11,9 +12,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -64,9 +67,32 @@ void explainWhole(benchmark::State& state, int scale, const std::string& name)
     state.counters["changes found"] = static_cast<double>(changes);
 }
 
+// How long a cancel takes to end every thread, requested 300 ms into a long explanation.
+void explainCancel(benchmark::State& state, int scale, const std::string& name)
+{
+    const MasterData& master = dataAtScale(scale);
+    const SearchCondition condition = unmetCondition(master, name);
+    double worst = 0;
+    for (auto _ : state) {
+        DiscardNotices notices;
+        CNoResultExplainThread explainer(master, condition, notices, FirstResultOptions{2, false});
+        explainer.start();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const auto start = std::chrono::steady_clock::now();
+        explainer.requestCancel();
+        explainer.wait();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        worst = std::max(worst, seconds);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["worst ms"] = worst * 1000.0;
+}
+
 BENCHMARK_CAPTURE(explainWhole, x1/3 skills jewels, 1, std::string("3 skills, jewels"))
     ->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(explainWhole, x3/5 skills jewels 3-slot weapon, 3, std::string("5 skills, jewels, 3-slot weapon"))
     ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(explainCancel, x3/5 skills jewels 3-slot weapon, 3, std::string("5 skills, jewels, 3-slot weapon"))
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
