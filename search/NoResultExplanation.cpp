@@ -3,7 +3,6 @@
 #include "search/CandidatePreparation.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace zeku {
 namespace {
@@ -92,10 +91,9 @@ std::vector<SkillReach> skillReaches(const SearchCondition& condition, const Mas
                 for (const EquipItem* piece : prep.groups[static_cast<std::size_t>(g)].pieces)
                     largest = std::max(largest, piece->slots);
         }
-        const std::vector<int32_t> fill = bestFill(jewels, jewels.empty() ? 0 : largest);
-        auto jewelsIn = [&](int32_t freeSlots) {
-            return fill.empty() || freeSlots <= 0 ? 0 : fill[std::min<std::size_t>(fill.size() - 1, static_cast<std::size_t>(freeSlots))];
-        };
+        // No holder has more free slots than `largest`.
+        const std::vector<int32_t> fill = bestFill(jewels, largest);
+        auto jewelsIn = [&](int32_t freeSlots) { return freeSlots <= 0 ? 0 : fill[static_cast<std::size_t>(freeSlots)]; };
 
         int32_t total = 0;
         for (const Jewel* jewel : fixed.weaponSlots().jewels)

@@ -175,7 +175,8 @@ std::vector<int> bruteForceReach(const SearchCondition& base, const MasterData& 
                 for (const EquipItem* piece : group->pieces)
                     choices[part].push_back(groupPoints(group->relevant) + jewelsIn(piece->slots));
         }
-        const int weapon = jewelPoints(base.fixed.weaponSlots().jewels) + jewelsIn(base.fixed.weaponSlots().freeSlots());
+        const JewelSlots& weaponSlots = base.fixed.weaponSlots();
+        const int weapon = jewelPoints(weaponSlots.jewels) + jewelsIn(weaponSlots.freeSlots());
         int best = INT32_MIN;
         for (int a : choices[0])
             for (int b : choices[1])
@@ -210,7 +211,8 @@ TEST(ExplainDifferential, ChangesAndReachesFollowTheirDefinitions)
         SCOPED_TRACE("seed " + std::to_string(seed) + ": " + world->summary);
 
         RecordingNoticeSink notices;
-        CNoResultExplainThread explainer(master, base, notices, FirstResultOptions{1 + static_cast<int>(seed % 3), false});
+        const FirstResultOptions threads{1 + static_cast<int>(seed % 3), false};
+        CNoResultExplainThread explainer(master, base, notices, threads);
         explainer.start();
         explainer.wait();
         if (storesAResult(master, baseJson)) {
@@ -245,7 +247,8 @@ TEST(ExplainDifferential, ChangesAndReachesFollowTheirDefinitions)
             const SkillReach& r = explainer.reaches()[i];
             EXPECT_EQ(r.treeId, base.wanted[i].treeId);
             EXPECT_EQ(r.reach, reach[i]) << "wanted " << base.wanted[i].treeId << ":" << base.wanted[i].points;
-            const bool met = base.wanted[i].points > 0 ? reach[i] >= base.wanted[i].points : reach[i] <= base.wanted[i].points;
+            const int wanted = base.wanted[i].points;
+            const bool met = wanted > 0 ? reach[i] >= wanted : reach[i] <= wanted;
             EXPECT_EQ(r.met, met);
             unmet += met ? 0 : 1;
         }

@@ -82,7 +82,8 @@ private Q_SLOTS:
             auto* table = ctl<QTableWidget>(reason, 1253);
             for (int row = 0; row < table->rowCount(); ++row)
                 shownReaches << QStringLiteral("%1 %2 %3 %4")
-                                    .arg(table->item(row, 0)->text(), QString::number(table->item(row, 1)->text().toInt()),
+                                    .arg(table->item(row, 0)->text(),
+                                         QString::number(table->item(row, 1)->text().toInt()),
                                          QString::number(table->item(row, 2)->text().toInt()),
                                          table->item(row, 3)->text().isEmpty() ? "true" : "false");
             auto* list = ctl<QListWidget>(reason, 1255);

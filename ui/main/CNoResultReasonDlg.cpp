@@ -137,13 +137,14 @@ void CNoResultReasonDlg::onNotice(const Notice& notice)
             const auto row = at - m_listedIndex.begin();
             m_listedIndex.insert(at, index);
             m_listed.insert(m_listed.begin() + row, m_explainer->changes()[index]);
-            m_ui->list1255->insertItem(static_cast<int>(row), changeText(m_listed[static_cast<std::size_t>(row)], m_skills));
+            m_ui->list1255->insertItem(static_cast<int>(row), changeText(m_explainer->changes()[index], m_skills));
         }
     } else {
         m_running = false;
         // The final answer replaces what was shown on the way.
         showChanges(m_explainer->answer());
-        if (m_explainer->outcome() == ExplainOutcome::Finished || m_explainer->outcome() == ExplainOutcome::HasResults)
+        const ExplainOutcome outcome = m_explainer->outcome();
+        if (outcome == ExplainOutcome::Finished || outcome == ExplainOutcome::HasResults)
             m_ui->progress1252->setValue(m_ui->progress1252->maximum());
     }
     showStatus();
