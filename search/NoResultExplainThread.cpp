@@ -19,7 +19,9 @@ CNoResultExplainThread::CNoResultExplainThread(const MasterData& master, const S
 
 CNoResultExplainThread::~CNoResultExplainThread()
 {
-    m_pool.reset(); // cancels and waits while the members its threads use still live
+    // The threads end before the pool goes: their notices come through this object.
+    m_pool->requestCancel();
+    m_pool->wait();
 }
 
 std::vector<ConditionChange> CNoResultExplainThread::answer() const
