@@ -4,6 +4,10 @@
 # destinations are fixed relative to the prefix: bin/ and share/.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/dat/ DESTINATION share/zeku/dat)
 
+# The MIT licence (LICENSE), in the machine-readable form Debian keeps beside
+# every package's documentation.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/copyright DESTINATION share/doc/zeku)
+
 # `cpack -G DEB` in the build folder. Its dependencies come from the binaries
 # (dpkg-shlibdeps); the Japanese windows need a CJK font, recommended only.
 set(CPACK_GENERATOR DEB)

@@ -43,6 +43,7 @@ expected="$(
     printf './usr/bin/%s\n' zeku zeku-data zeku-search
     printf './usr/share/applications/org.zeku.Zeku.desktop\n'
     printf './usr/share/bash-completion/completions/%s\n' zeku-data zeku-search
+    printf './usr/share/doc/zeku/copyright\n'
     for size in 128 16 24 256 32 48 64; do
         printf './usr/share/icons/hicolor/%sx%s/apps/org.zeku.Zeku.png\n' "$size" "$size"
     done
@@ -57,7 +58,17 @@ if [ "$actual" != "$(LC_ALL=C sort <<<"$expected")" ]; then
     diff <(LC_ALL=C sort <<<"$expected") <(echo "$actual") || true
 fi
 
-# 3. Unpacked and run from a folder without dat/.
+# 3. The licence: the machine-readable copyright file carries the MIT text of
+#    LICENSE, and lintian finds nothing to say about it.
+copyright="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/zeku/copyright)"
+licence_in_copyright="$(awk '/^License: Expat$/ { n++; next } n == 2' <<<"$copyright" | sed 's/^ \.$//; s/^ //')"
+licence_in_repo="$(sed -n '/^Permission/,$p' "$(dirname "$0")/../../LICENSE")"
+[ -n "$licence_in_repo" ] && [ "$licence_in_copyright" == "$licence_in_repo" ] ||
+    fail "the copyright file's Expat (MIT) text differs from LICENSE"
+tags="$(lintian "$deb" 2>/dev/null | grep -i copyright || true)"
+[ -z "$tags" ] || fail "lintian on the copyright: $tags"
+
+# 4. Unpacked and run from a folder without dat/.
 dpkg-deb -x "$deb" "$scratch/root"
 cd "$scratch/empty"
 paths="$("$scratch/root/usr/bin/zeku-data" paths)"
@@ -69,7 +80,7 @@ results="$(echo '{"sex": 2, "job": 2, "skills": [[1, 10]], "max_results": 2}' |
     "$scratch/root/usr/bin/zeku-search" - 2>/dev/null | wc -l)"
 [ "$results" == 2 ] || fail "the unpacked zeku-search found $results results instead of 2"
 
-# 4. Installed and purged by dpkg into a scratch root with its own database
+# 5. Installed and purged by dpkg into a scratch root with its own database
 #    (the libraries it depends on are not in that database, hence --force-depends):
 #    every packaged file lands, and purging leaves nothing but dpkg's own records.
 dpkg_root=(dpkg --root="$scratch/dpkg-root" --force-not-root --force-depends --log=/dev/null)
