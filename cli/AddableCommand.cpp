@@ -1,5 +1,6 @@
 #include "cli/AddableCommand.h"
 
+#include "cli/CommandLine.h"
 #include "cli/NoticeQueue.h"
 #include "platform/Cp932.h"
 #include "search/AddableFindThread.h"
@@ -71,14 +72,14 @@ int runAddableCommand(const SearchCondition& condition, const MasterData& master
     const std::vector<AddableCandidate> answer = finder.answer();
     for (const AddableCandidate& candidate : answer)
         std::cout << addableToJson(candidate).dump() << '\n';
-    std::cout.flush();
+    const bool written = cli::finishStandardOutput("zeku-search");
 
     nlohmann::ordered_json summary;
     summary["outcome"] = outcomeName(finder.outcome());
     summary["candidates"] = total;
     summary["addable"] = answer.size();
     std::fprintf(stderr, "%s\n", summary.dump().c_str());
-    return finder.outcome() == OutcomeOutOfMemory ? 1 : 0;
+    return finder.outcome() == OutcomeOutOfMemory || !written ? 1 : 0;
 }
 
 } // namespace zeku

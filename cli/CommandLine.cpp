@@ -3,7 +3,12 @@
 #include "platform/DataFolders.h"
 #include "userfiles/UserFolder.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <iostream>
 
 namespace zeku::cli {
 
@@ -79,6 +84,30 @@ void resolveFolders(std::string& datDir, std::string& userDir)
         datDir = folders.dat.string();
     if (userDir.empty())
         userDir = folders.user.string();
+}
+
+void keepRunningWhenOutputCloses()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    // A standard descriptor started closed is taken by a read-only /dev/null:
+    // otherwise the next file opened (a temporary file of a save) would get
+    // its number and receive what is meant for standard output.
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", fd == 2 ? O_WRONLY : O_RDONLY);
+}
+
+bool finishStandardOutput(const char* tool)
+{
+    errno = 0;
+    std::cout.flush();
+    const bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout);
+    if (!failed)
+        return true;
+    const int cause = errno;
+    std::fprintf(stderr, "%s: standard output: %s (the output was cut)\n", tool,
+                 cause != 0 ? std::strerror(cause) : "write error");
+    return false;
 }
 
 } // namespace zeku::cli

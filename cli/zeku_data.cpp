@@ -120,6 +120,7 @@ int main(int argc, char** argv)
         return kExitOk;
     }
     zeku::cli::resolveFolders(options.datDir, options.userDir);
+    zeku::cli::keepRunningWhenOutputCloses();
     CliErrorReporter reporter;
     zeku::setErrorReporter(&reporter);
     int status;
@@ -129,7 +130,8 @@ int main(int argc, char** argv)
         status = options.show ? showHistory(options, std::cout, std::cerr) : listHistory(options, std::cout);
     else
         status = options.show ? showFavorite(options, std::cout, std::cerr) : listFavorites(options, std::cout);
-    std::cout.flush();
+    if (!zeku::cli::finishStandardOutput("zeku-data") && status == kExitOk)
+        status = kExitLoadFailed;
     zeku::setErrorReporter(nullptr);
     return status;
 }

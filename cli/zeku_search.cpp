@@ -297,9 +297,10 @@ int runSearch(const Options& options, const MasterData& master)
 
     std::cout.flush();
     writeResultLines(master, store, stdout);
-    std::fflush(stdout);
+    // A full or closed output is a failure, but the save below still runs.
+    const bool written = cli::finishStandardOutput("zeku-search");
 
-    int status = worker.outcome() == OutcomeOutOfMemory ? 1 : 0;
+    int status = worker.outcome() == OutcomeOutOfMemory || !written ? 1 : 0;
     if (options.saveTitle && store.count() == 0) {
         // A history entry without results could not be read back.
         std::fprintf(stderr, "nothing to save: the search found no results\n");
@@ -346,6 +347,7 @@ int main(int argc, char** argv)
         return 0;
     }
     cli::resolveFolders(options.datDir, options.userDir);
+    cli::keepRunningWhenOutputCloses();
     // A search catches Ctrl-C from the start: pressed while the data loads,
     // it cancels the search before its first combination.
     const bool searching = !options.bench && !options.conditionFile.empty();
@@ -362,7 +364,7 @@ int main(int argc, char** argv)
         return runSearchBench(master, options.conditionFile);
     if (options.conditionFile.empty()) {
         printCounts(master);
-        return 0;
+        return cli::finishStandardOutput("zeku-search") ? 0 : 1;
     }
     return runSearch(options, master);
 }

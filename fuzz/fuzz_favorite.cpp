@@ -1,7 +1,7 @@
 // A favourite file from arbitrary bytes, reached through a fixed favourites
 // index. The loaded set may hold only catalogue records; every name it could
-// not find is listed, and the missing flag says so. A file without any holder
-// line is refused.
+// not find is listed, and the missing flag says so. A file without each of its
+// keys exactly once is refused.
 
 #include "FuzzSupport.h"
 
@@ -9,6 +9,7 @@
 #include "userfiles/Favorites.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -31,18 +32,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::unique_ptr<FavoriteSet> favorite = loadFavorite(folder, master, 0);
     fuzz::removeInput(file);
 
-    // Only a file that names none of the six holders is refused as damaged.
-    if (!favorite) {
-        std::string_view text(reinterpret_cast<const char*>(data), size);
-        while (!text.empty()) {
-            const std::size_t lf = std::min(text.find('\n'), text.size());
-            const std::string_view line = trimCp932(text.substr(0, lf));
-            text.remove_prefix(std::min(lf + 1, text.size()));
-            for (const std::string holder : {"Weapon", "Head", "Body", "Arm", "Waist", "Leg"})
-                ZEKU_FUZZ_CHECK(line != holder && line.substr(0, holder.size() + 1) != holder + "=");
-        }
-        return 0;
+    // A file is refused as damaged exactly when one of its eight keys is
+    // missing or comes twice (inputs stay far below the line-length limit).
+    const char* const keys[] = {"Sex", "Job", "Weapon", "Head", "Body", "Arm", "Waist", "Leg"};
+    int counts[8] = {};
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    while (!text.empty()) {
+        const std::size_t lf = std::min(text.find('\n'), text.size());
+        const std::string_view line = trimCp932(text.substr(0, lf));
+        text.remove_prefix(std::min(lf + 1, text.size()));
+        if (line.empty() || line.front() == ';' || line.front() == '#')
+            continue;
+        const std::string_view key = line.substr(0, line.find('='));
+        for (int k = 0; k < 8; ++k)
+            counts[k] += key == keys[k] ? 1 : 0;
     }
+    const bool eachOnce = std::all_of(std::begin(counts), std::end(counts), [](int n) { return n == 1; });
+    ZEKU_FUZZ_CHECK((favorite != nullptr) == eachOnce);
+    if (!favorite)
+        return 0;
     ZEKU_FUZZ_CHECK(favorite->title == "fuzz" && favorite->comment == "c");
     ZEKU_FUZZ_CHECK(favorite->missing == !favorite->missingNames.empty());
     const EquipSet& set = favorite->equipment;

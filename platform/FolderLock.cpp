@@ -1,33 +1,67 @@
 #include "platform/FolderLock.h"
 
+#include "platform/ErrorReport.h"
+
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zeku {
+namespace {
 
-FolderLock::FolderLock(const std::filesystem::path& folder)
+// Opens the lock file without following a symbolic link and without blocking
+// on a FIFO planted there: writable when possible, else read-only (flock needs
+// no write access), which also opens a folder of that name.
+int openLockFile(const std::filesystem::path& file)
 {
-    const std::filesystem::path file = folder / kFolderLockName;
-    m_fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (m_fd < 0)
+    constexpr int kCommon = O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | kCommon, 0644);
+    if (fd < 0 && (errno == EACCES || errno == EISDIR || errno == EPERM || errno == EROFS))
+        fd = ::open(file.c_str(), O_RDONLY | kCommon);
+    return fd;
+}
+
+} // namespace
+
+FolderLock::FolderLock(const std::filesystem::path& folder) : m_file(folder / kFolderLockName)
+{
+    const int fd = openLockFile(m_file);
+    if (fd < 0) {
+        m_cause = errno == ELOOP ? std::string("シンボリックリンクです") : std::strerror(errno);
         return;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))) {
+        m_cause = "ファイルでもフォルダーでもありません";
+        ::close(fd);
+        return;
+    }
     int rc;
     do
-        rc = ::flock(m_fd, LOCK_EX);
+        rc = ::flock(fd, LOCK_EX);
     while (rc != 0 && errno == EINTR);
     if (rc != 0) {
-        // A file system without locks: go on as before locks existed.
-        ::close(m_fd);
-        m_fd = -1;
+        m_cause = std::strerror(errno);
+        ::close(fd);
+        return;
     }
+    m_fd = fd;
 }
 
 FolderLock::~FolderLock()
 {
     if (m_fd >= 0)
         ::close(m_fd); // closing the last descriptor releases the lock
+}
+
+bool FolderLock::reportRefusal() const
+{
+    errorReporter().reportFileError(m_file.string(),
+                                    "フォルダーをロックできないため保存できません（" + m_cause + "）。");
+    return false;
 }
 
 } // namespace zeku

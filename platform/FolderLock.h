@@ -7,24 +7,38 @@
 // folder; a second holder, in this process or another, waits until the first
 // lets go. The system drops the lock when its holder dies, so a killed save
 // never leaves the folder locked.
+//
+// The lock is taken or the save is refused: a ".lock" this account cannot
+// write (left by a save under another account) is locked through a read-only
+// descriptor, one that is a folder is locked as the folder, and a symbolic
+// link at that name is never followed, dangling or not.
 
 #include <filesystem>
+#include <string>
 
 namespace zeku {
 
 class FolderLock {
 public:
-    // Waits for the lock of `folder`. When the lock file cannot be made (a
-    // read-only folder) the holder goes on without it: the write that follows
-    // fails and reports on its own.
+    // Waits for the lock of `folder`. When it cannot be taken, held() is false
+    // and cause() says why; the caller refuses its save.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
     bool held() const { return m_fd >= 0; }
+    // Why the lock was not taken (UTF-8, no closing stop); empty when held.
+    const std::string& cause() const { return m_cause; }
+    const std::filesystem::path& file() const { return m_file; }
+
+    // Reports through the error reporter that a save into the folder is
+    // refused for want of the lock; false, for the caller to return.
+    bool reportRefusal() const;
 
 private:
+    std::filesystem::path m_file;
+    std::string m_cause;
     int m_fd = -1;
 };
 

@@ -2,11 +2,13 @@
 
 #include "platform/ErrorReport.h"
 
-#include <atomic>
+#include <fcntl.h>
+#include <random>
 #include <cerrno>
 #include <cstdarg>
 #include <csignal>
 #include <cstring>
+#include <sys/random.h>
 #include <unistd.h>
 
 namespace zeku {
@@ -25,7 +27,7 @@ TextLineReader::~TextLineReader()
 bool TextLineReader::next(std::string& line)
 {
     line.clear();
-    if (!m_file)
+    if (!m_file || m_tooLong)
         return false;
     bool any = false;
     int c;
@@ -33,19 +35,45 @@ bool TextLineReader::next(std::string& line)
         any = true;
         if (c == '\n')
             break;
+        // One byte more than the limit may be the CR of a CR LF end; any
+        // further byte refuses the line without reading the rest of it.
+        if (line.size() > kMaxTextLineBytes)
+            break;
         line.push_back(static_cast<char>(c));
     }
     if (!any)
         return false;
-    if (!line.empty() && line.back() == '\r')
+    ++m_lineNumber;
+    const bool cut = c != EOF && c != '\n';
+    if (!cut && !line.empty() && line.back() == '\r')
         line.pop_back();
+    if (cut || line.size() > kMaxTextLineBytes) {
+        m_tooLong = true;
+        line.clear();
+        return false;
+    }
     return true;
 }
 
 namespace {
 
-// Temporary names are "<target>.tmp<pid>_<counter>".
+// Temporary names are "<target>.tmp<pid>_<16 random hex digits>": the process
+// id tells stale ones apart, the random part keeps the name unpredictable.
+// (Older versions put a decimal counter there; those names still count.)
 constexpr std::string_view kTempMarker = ".tmp";
+constexpr std::size_t kTempRandomDigits = 16;
+
+std::string randomHex()
+{
+    uint64_t value = 0;
+    if (::getrandom(&value, sizeof value, 0) != static_cast<ssize_t>(sizeof value)) {
+        std::random_device device;
+        value = (static_cast<uint64_t>(device()) << 32) ^ device();
+    }
+    char text[kTempRandomDigits + 1];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
 
 // The process id in a temporary file's name; 0 when the name is no such name.
 pid_t temporaryOwner(const std::string& name)
@@ -55,9 +83,9 @@ pid_t temporaryOwner(const std::string& name)
         return 0;
     const std::string rest = name.substr(marker + kTempMarker.size());
     const std::size_t underscore = rest.find('_');
-    if (underscore == 0 || underscore == std::string::npos || underscore + 1 == rest.size() || underscore > 9 ||
-        rest.find_first_not_of("0123456789_") != std::string::npos ||
-        rest.find('_', underscore + 1) != std::string::npos)
+    if (underscore == 0 || underscore == std::string::npos || underscore > 9 ||
+        rest.find_first_not_of("0123456789") < underscore || rest.size() == underscore + 1 ||
+        rest.find_first_not_of("0123456789abcdef", underscore + 1) != std::string::npos)
         return 0;
     return static_cast<pid_t>(std::stol(rest.substr(0, underscore)));
 }
@@ -66,11 +94,21 @@ pid_t temporaryOwner(const std::string& name)
 
 SafeTextWriter::SafeTextWriter(std::filesystem::path target) : m_target(std::move(target))
 {
-    // A name unique to this process and call, so concurrent writers never share it.
-    static std::atomic<unsigned> counter{0};
-    m_temp = m_target;
-    m_temp += std::string(kTempMarker) + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-    m_file = std::fopen(m_temp.c_str(), "wb");
+    // Created exclusively, never through a symbolic link planted at the name; a
+    // name that is taken (by chance or on purpose) gives way to another.
+    for (int attempt = 0; attempt < 16 && !m_file; ++attempt) {
+        m_temp = m_target;
+        m_temp += std::string(kTempMarker) + std::to_string(::getpid()) + "_" + randomHex();
+        const int fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            break;
+        }
+        m_file = ::fdopen(fd, "wb");
+        if (!m_file)
+            ::close(fd);
+    }
     if (!m_file)
         fail(std::strerror(errno));
 }

@@ -13,6 +13,11 @@
 
 namespace zeku {
 
+// The longest line a user file may hold, in bytes. The longest lines written
+// are index lines with a long title and comment and history lines of item
+// names, a few kilobytes at most; anything near this is no file of ours.
+inline constexpr std::size_t kMaxTextLineBytes = 1024 * 1024;
+
 // Reads a text file line by line; line ends (LF, CR LF) are removed.
 class TextLineReader {
 public:
@@ -22,11 +27,18 @@ public:
     TextLineReader& operator=(const TextLineReader&) = delete;
 
     bool isOpen() const { return m_file != nullptr; }
-    // Next line into `line`; false at the end of the file.
+    // Next line into `line`; false at the end of the file, and at a line longer
+    // than kMaxTextLineBytes, which is refused as soon as it grows past the
+    // limit (tooLong() then tells the two apart).
     bool next(std::string& line);
+    bool tooLong() const { return m_tooLong; }
+    // Lines given so far, the refused one included.
+    int lineNumber() const { return m_lineNumber; }
 
 private:
     std::FILE* m_file = nullptr;
+    bool m_tooLong = false;
+    int m_lineNumber = 0;
 };
 
 // Writes a text file through a temporary file. Every "\n" written becomes CR LF.

@@ -5,13 +5,14 @@
 #include "platform/ErrorReport.h"
 #include "platform/LenientNumber.h"
 #include "platform/TextFile.h"
-#include "userfiles/DamagedFile.h"
 #include "userfiles/FavoriteIndex.h"
 #include "userfiles/ItemNumberTable.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/SavedEntryLoader.h"
 #include "userfiles/StorableText.h"
 #include "userfiles/StoredPath.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -181,22 +182,29 @@ bool saveNewFavorite(const UserFolder& folder, uint16_t sex, uint16_t job, const
         if (!file)
             return false;
         index.append(favorite.title, favorite.comment, file->stored, pieceSexOf(set), pieceJobOf(set));
-        return index.save();
+        return savedOrUnlisted(index, *file);
     } catch (const std::bad_alloc&) {
         reportOutOfMemory();
         return false;
     }
 }
 
-bool overwriteFavorite(const UserFolder& folder, int position, uint16_t sex, uint16_t job, const EquipSet& set,
-                       const std::string& title, const std::string& comment)
+bool overwriteFavorite(const UserFolder& folder, int position, const std::string& expectedPath, uint16_t sex,
+                       uint16_t job, const EquipSet& set, const std::string& title, const std::string& comment)
 {
     try {
         if (!ensureFolder(folder.favoriteFolder()))
             return false;
         FavoriteIndex index(folder);
-        if (!index.loadForUpdate() || !index.contains(position))
+        if (!index.loadForUpdate())
             return false;
+        // The caller asked its questions without the lock; another window may
+        // have removed or moved entries since. Only the entry it asked about
+        // is replaced, never the one that moved into its place.
+        if (!index.contains(position) || *index.path(position) != expectedPath) {
+            errorReporter().reportErrorMessage(kFavoriteMovedMessage);
+            return false;
+        }
         const std::string oldPath = *index.path(position);
         const FavoriteSet favorite = buildFavorite(sex, job, set, title, comment);
         if (refusedForStorage(favorite))
@@ -206,7 +214,7 @@ bool overwriteFavorite(const UserFolder& folder, int position, uint16_t sex, uin
             return false;
         index.replaceEntry(position, favorite.title, favorite.comment, file->stored, pieceSexOf(set),
                            pieceJobOf(set));
-        if (!index.save())
+        if (!savedOrUnlisted(index, *file))
             return false;
         // The new file always has a name of its own, but never delete what was just written.
         if (nativePath(folder, oldPath) != file->native)
@@ -218,52 +226,55 @@ bool overwriteFavorite(const UserFolder& folder, int position, uint16_t sex, uin
     }
 }
 
+int readFavorite(const NextLine& nextLine, const MasterData& master, FavoriteSet& out)
+{
+    // Every favourite file holds each of these keys once, the weapon and the
+    // five parts even when empty: a file cut short, or one with a key twice,
+    // would show pieces that are not what was saved.
+    constexpr std::array<const char*, 3 + kPartCount> kKeys = {"Sex", "Job", "Weapon", "Head", "Body",
+                                                              "Arm", "Waist", "Leg"};
+    bool seen[kKeys.size()] = {};
+    std::string line;
+    ParsedLine parsed;
+    int lineNumber = 0;
+    while (nextLine(line)) {
+        ++lineNumber;
+        if (!parseUserFileLine(line, parsed) || parsed.key == "Version")
+            continue;
+        const auto found = std::find(kKeys.begin(), kKeys.end(), parsed.key);
+        if (found == kKeys.end())
+            continue;
+        const auto key = static_cast<std::size_t>(found - kKeys.begin());
+        if (seen[key])
+            return lineNumber;
+        seen[key] = true;
+        const std::string value = parsed.fields.empty() ? std::string() : parsed.fields[0];
+        if (key == 0)
+            out.sex = parseLenientUInt16(value);
+        else if (key == 1)
+            out.job = parseLenientUInt16(value);
+        else if (key == 2)
+            readWeapon(master, parsed.fields, out);
+        else
+            readPiece(master, static_cast<int>(key) - 3, parsed.fields, out);
+    }
+    for (bool present : seen)
+        if (!present)
+            return lineNumber > 0 ? lineNumber : kNoSingleDamagedLine;
+    out.missing = !out.missingNames.empty();
+    return 0;
+}
+
 std::unique_ptr<FavoriteSet> loadFavorite(const UserFolder& folder, const MasterData& master, int position)
 try {
     FavoriteIndex index(folder);
-    if (!index.load() || !index.contains(position))
-        return nullptr;
-    const std::optional<std::filesystem::path> file = openableEntryFile(index, position);
-    if (!file)
-        return nullptr;
-    TextLineReader reader(*file);
-    if (!reader.isOpen()) {
-        errorReporter().reportFileError(file->string(), std::strerror(errno));
-        return nullptr;
-    }
     auto favorite = std::make_unique<FavoriteSet>();
+    if (!loadSavedEntry(index, position,
+                        [&](const NextLine& nextLine) { return readFavorite(nextLine, master, *favorite); }))
+        return nullptr;
     favorite->title = *index.title(position);
     favorite->comment = *index.comment(position);
-    std::string line;
-    ParsedLine parsed;
-    // Every favourite file names its weapon and five parts, each even when empty;
-    // a file without those lines (empty, junk) is no favourite.
-    int holderLines = 0;
-    while (reader.next(line)) {
-        if (!parseUserFileLine(line, parsed) || parsed.key == "Version")
-            continue;
-        const std::string value = parsed.fields.empty() ? std::string() : parsed.fields[0];
-        if (parsed.key == "Sex") {
-            favorite->sex = parseLenientUInt16(value);
-        } else if (parsed.key == "Job") {
-            favorite->job = parseLenientUInt16(value);
-        } else if (parsed.key == "Weapon") {
-            readWeapon(master, parsed.fields, *favorite);
-            ++holderLines;
-        } else {
-            for (int part = 0; part < kPartCount; ++part) {
-                if (parsed.key == kPartKeys[part]) {
-                    readPiece(master, part, parsed.fields, *favorite);
-                    ++holderLines;
-                }
-            }
-        }
-    }
-    if (holderLines == 0) {
-        reportDamagedFile(*file, 0);
-        return nullptr;
-    }
-    favorite->missing = !favorite->missingNames.empty();
+    favorite->storedPath = *index.path(position);
     return favorite;
 } catch (const std::bad_alloc&) {
     reportOutOfMemory();

@@ -9,6 +9,7 @@
 
 #include "data/MasterData.h"
 #include "search/EquipSet.h"
+#include "userfiles/SavedEntryLoader.h"
 #include "userfiles/UserFolder.h"
 
 #include <cstdint>
@@ -23,6 +24,7 @@ struct FavoriteSet {
     EquipSet equipment;
     std::string title;   // CP932
     std::string comment; // CP932
+    std::string storedPath; // of its file, as the index lists it (set by loadFavorite)
     uint16_t sex = 0;    // 0 unspecified, 1 male, 2 female
     uint16_t job = 0;    // 0 unspecified, 1 blade user, 2 gunner
     bool missing = false;
@@ -44,12 +46,21 @@ bool saveNewFavorite(const UserFolder& folder, uint16_t sex, uint16_t job, const
                      const std::string& title, const std::string& comment);
 
 // Writes the favourite at `position` to a new file, replaces the index entry in
-// place, and deletes the old file only once the index was written.
-bool overwriteFavorite(const UserFolder& folder, int position, uint16_t sex, uint16_t job, const EquipSet& set,
-                       const std::string& title, const std::string& comment);
+// place, and deletes the old file only once the index was written. The entry
+// must still be the one whose file is `expectedPath` (what the caller loaded);
+// otherwise nothing changes and kFavoriteMovedMessage is reported.
+bool overwriteFavorite(const UserFolder& folder, int position, const std::string& expectedPath, uint16_t sex,
+                       uint16_t job, const EquipSet& set, const std::string& title, const std::string& comment);
+inline constexpr const char* kFavoriteMovedMessage =
+    "お気に入りデータが他のウィンドウで変更されたため上書きできませんでした。\n一覧を読み込み直してください。";
+
+// Reads the lines of a favourite file into `out`: 0 when they form a
+// favourite, else the 1-based line at fault (kNoSingleDamagedLine for a file
+// without any line). Names the catalogues lack are collected, not fatal.
+int readFavorite(const NextLine& nextLine, const MasterData& master, FavoriteSet& out);
 
 // Reads the favourite at `position`; nullptr when the index entry or its file is
-// missing. Names the catalogues lack are collected, not fatal.
+// missing, or (reported with file and line) when the file is damaged.
 std::unique_ptr<FavoriteSet> loadFavorite(const UserFolder& folder, const MasterData& master, int position);
 
 // The missing-items message of a favourite (UTF-8); empty when nothing is missing.

@@ -3,10 +3,12 @@
 #include "platform/LenientNumber.h"
 #include "platform/FolderLock.h"
 #include "platform/TextFile.h"
+#include "userfiles/DamagedFile.h"
 #include "userfiles/LineParser.h"
 #include "userfiles/SortedEntries.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <array>
 #include <string_view>
 #include <type_traits>
@@ -62,6 +64,18 @@ int sectionOf(const std::string& line, bool withJewels)
     return kNoSection;
 }
 
+// A file with an over-long line is no list of ours: it is reported as damaged
+// and nothing of it is kept. True when `reader` stopped at such a line.
+template <typename List>
+bool refusedAsTooLong(const TextLineReader& reader, const std::filesystem::path& file, List& out)
+{
+    if (!reader.tooLong())
+        return false;
+    out.clear();
+    reportDamagedFile(file, reader.lineNumber());
+    return true;
+}
+
 // Reads ExclusiveItem.dat (Set = ExclusionSet) or SParts.dat (Set = SPartSet).
 template <typename Set>
 bool loadPieceList(const std::filesystem::path& file, const MasterData& master, Set& out)
@@ -96,7 +110,7 @@ bool loadPieceList(const std::filesystem::path& file, const MasterData& master, 
         if (const EquipItem* piece = findPiece(master.equip(section), stored, sex))
             out.add(*piece);
     }
-    return true;
+    return !refusedAsTooLong(reader, file, out);
 }
 
 std::string versionHeader()
@@ -123,48 +137,88 @@ std::string pieceSections(const SPartSet& set)
     return text;
 }
 
-// Creates the user folder and replaces `file` with `text` (LF written as CR LF).
-bool writeListFile(const UserFolder& folder, const std::filesystem::path& file, const std::string& text)
+// The digest (FNV-1a, 64 bits) of the bytes of `file`; nullopt when it cannot be read.
+std::optional<uint64_t> fileDigest(const std::filesystem::path& file)
+{
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in)
+        return std::nullopt;
+    uint64_t digest = 14695981039346656037ull;
+    unsigned char buffer[8192];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        for (std::size_t i = 0; i < got; ++i)
+            digest = (digest ^ buffer[i]) * 1099511628211ull;
+    std::fclose(in);
+    return digest;
+}
+
+void takeStamp(ListFileStamp* stamp, const std::filesystem::path& file)
+{
+    if (!stamp)
+        return;
+    stamp->known = true;
+    stamp->digest = fileDigest(file);
+    stamp->changedElsewhere = false;
+}
+
+// Creates the user folder and replaces `file` with `text` (LF written as CR LF),
+// unless `stamp` says the file changed since this window read it.
+bool writeListFile(const UserFolder& folder, const std::filesystem::path& file, const std::string& text,
+                   ListFileStamp* stamp)
 {
     if (!ensureFolder(folder.root()))
         return false;
     // One writer at a time in the folder; it also clears what killed saves left.
     const FolderLock lock(folder.root());
+    if (!lock.held())
+        return lock.reportRefusal();
+    if (stamp && stamp->known && fileDigest(file) != stamp->digest) {
+        stamp->changedElsewhere = true;
+        return false;
+    }
     removeStaleTemporaries(folder.root());
     SafeTextWriter writer(file);
     if (!writer.isOpen())
         return false;
     writer.write(text);
-    return writer.commit();
+    if (!writer.commit())
+        return false;
+    takeStamp(stamp, file);
+    return true;
 }
 
 } // namespace
 
-bool loadExclusionList(const UserFolder& folder, const MasterData& master, ExclusionSet& out)
+bool loadExclusionList(const UserFolder& folder, const MasterData& master, ExclusionSet& out, ListFileStamp* stamp)
 {
+    // Stamped before reading: a save between the two makes the next save ask.
+    takeStamp(stamp, folder.exclusiveItemFile());
     return loadPieceList(folder.exclusiveItemFile(), master, out);
 }
 
-bool saveExclusionList(const UserFolder& folder, const ExclusionSet& set)
+bool saveExclusionList(const UserFolder& folder, const ExclusionSet& set, ListFileStamp* stamp)
 {
     std::string text = versionHeader() + pieceSections(set) + kJewelHeader + "\n";
     for (const auto* entry : sortedEntries(set.jewels()))
         text += entry->first + "\n";
-    return writeListFile(folder, folder.exclusiveItemFile(), text);
+    return writeListFile(folder, folder.exclusiveItemFile(), text, stamp);
 }
 
-bool loadSPartList(const UserFolder& folder, const MasterData& master, SPartSet& out)
+bool loadSPartList(const UserFolder& folder, const MasterData& master, SPartSet& out, ListFileStamp* stamp)
 {
+    takeStamp(stamp, folder.sPartsFile());
     return loadPieceList(folder.sPartsFile(), master, out);
 }
 
-bool saveSPartList(const UserFolder& folder, const SPartSet& set)
+bool saveSPartList(const UserFolder& folder, const SPartSet& set, ListFileStamp* stamp)
 {
-    return writeListFile(folder, folder.sPartsFile(), versionHeader() + pieceSections(set));
+    return writeListFile(folder, folder.sPartsFile(), versionHeader() + pieceSections(set), stamp);
 }
 
-bool loadExcludedSkills(const UserFolder& folder, ExcludedSkillList& out)
+bool loadExcludedSkills(const UserFolder& folder, ExcludedSkillList& out, ListFileStamp* stamp)
 {
+    takeStamp(stamp, folder.exclusiveSkillFile());
     out.clear();
     TextLineReader reader(folder.exclusiveSkillFile());
     if (!reader.isOpen())
@@ -182,15 +236,15 @@ bool loadExcludedSkills(const UserFolder& folder, ExcludedSkillList& out)
         if (treeId != 0 && threshold != 0)
             out.add(static_cast<uint16_t>(treeId), threshold);
     }
-    return true;
+    return !refusedAsTooLong(reader, folder.exclusiveSkillFile(), out);
 }
 
-bool saveExcludedSkills(const UserFolder& folder, const ExcludedSkillList& list)
+bool saveExcludedSkills(const UserFolder& folder, const ExcludedSkillList& list, ListFileStamp* stamp)
 {
     std::string text = versionHeader() + kSkillHeader + "\n";
     for (const SkillActivation& entry : list.entries())
         text += std::to_string(entry.treeId) + "," + std::to_string(entry.threshold) + "\n";
-    return writeListFile(folder, folder.exclusiveSkillFile(), text);
+    return writeListFile(folder, folder.exclusiveSkillFile(), text, stamp);
 }
 
 } // namespace zeku

@@ -3,11 +3,14 @@
 #include "platform/ErrorReport.h"
 #include "platform/FolderLock.h"
 #include "platform/TextFile.h"
+#include "userfiles/DamagedFile.h"
 #include "userfiles/LineParser.h"
 #include "userfiles/StoredPath.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <fcntl.h>
+#include <string_view>
+#include <unistd.h>
 
 namespace zeku {
 
@@ -76,36 +79,50 @@ bool SavedFileIndex::insertCopy(int from, int to)
 bool SavedFileIndex::load()
 {
     clear();
+    m_damagedLine = 0;
     const std::filesystem::path file = indexFile();
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) {
-        // A missing index is an empty one; it is created when the folder exists.
-        if (std::FILE* created = std::fopen(file.c_str(), "ab"))
-            std::fclose(created);
-    }
+    // A missing index is an empty one; it is created when the folder exists,
+    // never through a symbolic link left at its name.
+    const int created = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (created >= 0)
+        ::close(created);
     TextLineReader reader(file);
     if (!reader.isOpen())
         return false;
     std::string line;
     ParsedLine parsed;
     while (reader.next(line)) {
+        // A carriage return or NUL inside a line: the file has other line ends
+        // (CR only) or another encoding (UTF-16); its entries were not all read.
+        if (m_damagedLine == 0 && line.find_first_of(std::string_view("\r\0", 2)) != std::string::npos)
+            m_damagedLine = reader.lineNumber();
         if (!parseUserFileLine(line, parsed) || parsed.key == "Version" || parsed.fields.empty())
             continue;
         addFromLine(parsed.key, parsed.fields);
     }
+    if (reader.tooLong())
+        m_damagedLine = reader.lineNumber();
     return true;
 }
 
 bool SavedFileIndex::loadForUpdate()
 {
-    if (!m_updateLock)
-        m_updateLock = std::make_shared<FolderLock>(m_nativeFolder);
-    if (load()) {
+    if (!m_updateLock) {
+        auto lock = std::make_shared<FolderLock>(m_nativeFolder);
+        if (!lock->held())
+            return lock->reportRefusal();
+        m_updateLock = std::move(lock);
+    }
+    if (load() && m_damagedLine == 0) {
         removeSaveLeftovers();
         return true;
     }
     m_updateLock.reset();
-    errorReporter().reportFileError(indexFile().string(), kUnreadableCause);
+    // Rewriting an index that was not read whole would drop what was not read.
+    if (m_damagedLine > 0)
+        reportDamagedFile(indexFile(), m_damagedLine);
+    else
+        errorReporter().reportFileError(indexFile().string(), kUnreadableCause);
     return false;
 }
 

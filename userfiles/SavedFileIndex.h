@@ -45,10 +45,14 @@ public:
     virtual bool insertCopy(int from, int to);
 
     // Clears, then reads index.dat, creating an empty one when there is none (the
-    // folder must exist). False, silently, when it cannot be opened.
+    // folder must exist). False, silently, when it cannot be opened. A file with
+    // lines it could not read (over-long, CR line ends, another encoding) lists
+    // what it could; damagedLine() then names the first such line.
     bool load();
-    // load() before a change that will be saved: a failure is reported, since
-    // saving after it would drop the entries that could not be read. Takes the
+    int damagedLine() const { return m_damagedLine; }
+    // load() before a change that will be saved: a failure, and an index not
+    // read whole, is reported and refused, since saving after it would drop
+    // the entries that could not be read. Takes the
     // folder's lock first and holds it until save() or destruction, so no other
     // writer changes the index in between; then removes what interrupted saves
     // left in the folder.
@@ -95,6 +99,7 @@ private:
     std::vector<std::string> m_titles;
     std::vector<std::string> m_comments;
     std::vector<std::string> m_paths;
+    int m_damagedLine = 0;
     // Held from loadForUpdate() to save(); shared by copies of the index.
     mutable std::shared_ptr<FolderLock> m_updateLock;
 };

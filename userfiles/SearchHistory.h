@@ -9,6 +9,7 @@
 #include "data/MasterData.h"
 #include "search/SearchCondition.h"
 #include "search/SearchResultStore.h"
+#include "userfiles/SavedEntryLoader.h"
 #include "userfiles/StoredSearch.h"
 #include "userfiles/UserFolder.h"
 
@@ -20,9 +21,6 @@
 namespace zeku {
 
 class SafeTextWriter;
-
-// Gives the next line of a text (line end removed); false at the end.
-using NextLine = std::function<bool(std::string&)>;
 
 // Writes the history file of `condition` and `results` (version header through [Records]).
 void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results);
@@ -38,8 +36,10 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
 bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out,
                        int* failedLine = nullptr);
 
-// The file's version number from its "Version=" value: "0.047" gives 47.
+// The file's version number from its "Version=" value: "0.047" gives 47, a
+// value without "." 0, and one whose number does not fit kDamagedVersion.
 int historyVersionNumber(std::string_view value);
+inline constexpr int kDamagedVersion = -1;
 
 // Reads the entry at `position` of the history index; nullptr when the index or
 // the entry is missing, or (reported with the file's name and line) when the

@@ -2,15 +2,16 @@
 
 #include "platform/ErrorReport.h"
 #include "platform/LenientNumber.h"
-#include "platform/TextFile.h"
-#include "userfiles/DamagedFile.h"
 #include "userfiles/LineParser.h"
 #include "userfiles/NotationCheck.h"
+#include "userfiles/SavedEntryLoader.h"
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/StoredPath.h"
 
 #include <cerrno>
-#include <cstring>
+#include <climits>
+#include <cstdlib>
+#include <iterator>
 #include <new>
 #include <optional>
 
@@ -58,6 +59,8 @@ private:
     template <typename OnEntry>
     bool readListSection(bool keyRequired, OnEntry onEntry);
     bool readPieceList(bool withJewels);
+    bool readExcludedItems() { return readPieceList(true); }
+    bool readSParts() { return readPieceList(false); }
     bool readExcludedSkills();
     bool readRecords();
 
@@ -272,26 +275,44 @@ bool HistoryReader::readRecords()
 
 bool HistoryReader::run()
 {
+    // Each section, and the version line, comes once: a section read twice
+    // would show its entries twice. Headers this reader does not know (a later
+    // version's additions) are no sections here; their lines are skipped.
+    struct Section {
+        const char* header;
+        bool (HistoryReader::*read)();
+    };
+    static constexpr Section kSections[] = {
+        {"[DataBase]", &HistoryReader::readDataBase},
+        {"[Condition]", &HistoryReader::readCondition},
+        {"[ExclusiveItem]", &HistoryReader::readExcludedItems},
+        {"[ExclusiveSkill]", &HistoryReader::readExcludedSkills},
+        {"[SParts]", &HistoryReader::readSParts},
+        {"[Records]", &HistoryReader::readRecords},
+    };
+    constexpr std::size_t kVersionLine = std::size(kSections);
+    bool seen[kVersionLine + 1] = {};
     std::string line;
     ParsedLine parsed;
     while (readLine(line)) {
         if (!parseUserFileLine(line, parsed))
             continue;
-        bool ok = true;
-        if (parsed.key == "Version")
+        std::size_t which = kVersionLine;
+        if (parsed.key != "Version") {
+            which = 0;
+            while (which < kVersionLine && line != kSections[which].header)
+                ++which;
+            if (which == kVersionLine)
+                continue; // outside any section of this version
+        }
+        bool ok = !seen[which];
+        seen[which] = true;
+        if (ok && which == kVersionLine) {
             m_version = historyVersionNumber(parsed.fields.empty() ? std::string() : parsed.fields[0]);
-        else if (line == "[DataBase]")
-            ok = readDataBase();
-        else if (line == "[Condition]")
-            ok = readCondition();
-        else if (line == "[ExclusiveItem]")
-            ok = readPieceList(true);
-        else if (line == "[ExclusiveSkill]")
-            ok = readExcludedSkills();
-        else if (line == "[SParts]")
-            ok = readPieceList(false);
-        else if (line == "[Records]")
-            ok = readRecords();
+            ok = m_version != kDamagedVersion;
+        } else if (ok) {
+            ok = (this->*kSections[which].read)();
+        }
         if (!ok) {
             m_failedLine = m_lineNumber;
             return false;
@@ -308,9 +329,21 @@ int historyVersionNumber(std::string_view value)
     const std::size_t dot = value.find('.');
     if (dot == std::string_view::npos)
         return 0;
-    const int64_t major = parseLenientInt(value.substr(0, dot));
-    const int64_t number = major * 1000 + parseLenientInt(value.substr(dot + 1));
-    return static_cast<int>(number);
+    // Read as atoi would, but a part too large for 32 bits makes no version.
+    auto part = [](std::string_view text) -> std::optional<int64_t> {
+        const std::string copy(text);
+        errno = 0;
+        const long long number = std::strtoll(copy.c_str(), nullptr, 10);
+        if (errno == ERANGE || number < INT32_MIN || number > INT32_MAX)
+            return std::nullopt;
+        return number;
+    };
+    const std::optional<int64_t> major = part(value.substr(0, dot));
+    const std::optional<int64_t> minor = part(value.substr(dot + 1));
+    if (!major || !minor)
+        return kDamagedVersion;
+    const int64_t number = *major * 1000 + *minor;
+    return number < 0 || number > INT32_MAX ? kDamagedVersion : static_cast<int>(number);
 }
 
 bool readSearchHistory(const NextLine& nextLine, const MasterData& master, StoredSearch& out, int* failedLine)
@@ -325,28 +358,19 @@ bool readSearchHistory(const NextLine& nextLine, const MasterData& master, Store
 std::unique_ptr<StoredSearch> loadSearchHistory(const UserFolder& folder, const MasterData& master, int position)
 try {
     SavedFileIndex index = SavedFileIndex::forHistory(folder);
-    if (!index.load() || !index.contains(position))
-        return nullptr;
-    const std::optional<std::filesystem::path> file = openableEntryFile(index, position);
-    if (!file)
-        return nullptr;
-    TextLineReader reader(*file);
-    if (!reader.isOpen()) {
-        errorReporter().reportFileError(file->string(), std::strerror(errno));
-        return nullptr;
-    }
     auto search = std::make_unique<StoredSearch>();
+    const bool read = loadSavedEntry(index, position, [&](const NextLine& nextLine) {
+        int failedLine = 0;
+        if (!readSearchHistory(nextLine, master, *search, &failedLine))
+            return failedLine > 0 ? failedLine : kNoSingleDamagedLine;
+        // Every saved search has at least one record: a file without [Records]
+        // (empty, junk, CR only) would otherwise load as a search that found nothing.
+        return search->combinations.empty() ? kNoSingleDamagedLine : 0;
+    });
+    if (!read)
+        return nullptr;
     search->title = *index.title(position);
     search->comment = *index.comment(position);
-    int failedLine = 0;
-    // Every saved search has at least one record: a file without [Records]
-    // (empty, junk, CR only) would otherwise load as a search that found nothing.
-    if (!readSearchHistory([&reader](std::string& line) { return reader.next(line); }, master, *search,
-                           &failedLine) ||
-        search->combinations.empty()) {
-        reportDamagedFile(*file, failedLine);
-        return nullptr;
-    }
     return search;
 } catch (const std::bad_alloc&) {
     reportOutOfMemory();

@@ -147,7 +147,7 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
         if (!file)
             return false;
         index.append(title, comment, file->stored);
-        return index.save();
+        return savedOrUnlisted(index, *file);
     } catch (const std::bad_alloc&) {
         reportOutOfMemory();
         return false;

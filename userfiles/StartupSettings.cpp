@@ -170,6 +170,8 @@ bool StartupSettings::save(const UserFolder& folder) const
         return false;
     // One writer at a time in the folder; it also clears what killed saves left.
     const FolderLock lock(folder.root());
+    if (!lock.held())
+        return lock.reportRefusal();
     removeStaleTemporaries(folder.root());
     SafeTextWriter out(folder.startupFile());
     if (!out.isOpen())

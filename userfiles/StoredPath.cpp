@@ -3,6 +3,7 @@
 #include "platform/Cp932.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextFile.h"
+#include "userfiles/SavedFileIndex.h"
 
 #include <cctype>
 #include <cerrno>
@@ -164,6 +165,15 @@ std::optional<NewUserFile> writeNewUserFile(const UserFolder& folder, std::strin
         return std::nullopt;
     }
     return file;
+}
+
+bool savedOrUnlisted(const SavedFileIndex& index, const NewUserFile& file)
+{
+    if (index.save())
+        return true;
+    std::error_code ec;
+    std::filesystem::remove(file.native, ec);
+    return false;
 }
 
 void reportOutOfMemory()

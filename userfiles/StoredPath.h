@@ -17,6 +17,7 @@
 namespace zeku {
 
 class SafeTextWriter;
+class SavedFileIndex;
 
 // Stored folder prefixes of the two indexed folders.
 inline constexpr const char* kStoredFavoriteFolder = "user\\Favorite\\";
@@ -58,6 +59,10 @@ std::optional<NewUserFile> createNewUserFile(const UserFolder& folder, std::stri
 std::optional<NewUserFile> writeNewUserFile(const UserFolder& folder, std::string_view storedFolder,
                                             std::string_view baseName,
                                             const std::function<void(SafeTextWriter&)>& writeContent);
+
+// Saves `index`, which now lists the new `file`; when that fails (reported),
+// removes the file again, so that a failed save leaves the folder as it was.
+bool savedOrUnlisted(const SavedFileIndex& index, const NewUserFile& file);
 
 // Tells the user that memory ran out during a file operation.
 void reportOutOfMemory();

@@ -524,6 +524,30 @@ TEST_F(ZekuSearchCli, ConcurrentSavesAreAllListed)
               kWriters * kRounds + 2);
 }
 
+// Output that cannot be written is a failure with a message; a save that
+// follows the output still completes.
+TEST_F(ZekuSearchCli, OutputThatCannotBeWrittenFailsButTheSaveStillRuns)
+{
+    writeCondition("c.json", benchCondition("3 skills, jewels", 5));
+    int saves = 0;
+    for (BrokenOutput how : {BrokenOutput::Full, BrokenOutput::Closed, BrokenOutput::ReaderGone}) {
+        const std::vector<std::pair<std::string, std::vector<std::string>>> runs = {
+            {ZEKU_SEARCH_TOOL, {"c.json"}},
+            {ZEKU_SEARCH_TOOL, {"--addable", "c.json"}},
+            {ZEKU_SEARCH_TOOL, {"--save", "cut" + std::to_string(saves++), "c.json"}},
+            {ZEKU_DATA_TOOL, {"history"}},
+            {ZEKU_DATA_TOOL, {"history", "show", "0"}},
+        };
+        for (const auto& [tool, args] : runs) {
+            const ToolRun r = runWithBrokenOutput(s_dir, tool, args, how);
+            EXPECT_EQ(r.status, 1) << args.front() << " " << static_cast<int>(how) << "\n" << r.err;
+            EXPECT_NE(r.err.find("standard output"), std::string::npos) << r.err;
+        }
+    }
+    // Each of the three saves was listed, cut output or not.
+    EXPECT_EQ(lines(run(ZEKU_DATA_TOOL, "history").out).size(), 3u);
+}
+
 TEST_F(ZekuSearchCli, SaveNeedsResults)
 {
     nlohmann::ordered_json none = benchCondition("3 skills, no jewels", 10);

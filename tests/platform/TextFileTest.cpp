@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace zeku;
 using zeku::test::readFileBytes;
 using zeku::test::RecordingErrorReporter;
@@ -98,6 +100,25 @@ TEST(SafeTextWriter, TargetChangesOnlyAtCommit)
     EXPECT_EQ(folderEntries(dir.path()), (std::vector<std::string>{"list.dat"}));
 }
 
+TEST(TextLineReader, RefusesALineLongerThanTheLimitAndStopsThere)
+{
+    TempDir dir;
+    const std::string longest(kMaxTextLineBytes, 'x');
+    // At the limit (with a CR LF end) a line is read; one byte more is refused,
+    // and nothing after it is given.
+    writeFileBytes(dir / "edge.txt", "a\r\n" + longest + "\r\n" + longest + "y\nafter\n");
+    TextLineReader reader(dir / "edge.txt");
+    std::string line;
+    ASSERT_TRUE(reader.next(line));
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line.size(), kMaxTextLineBytes);
+    EXPECT_FALSE(reader.tooLong());
+    EXPECT_FALSE(reader.next(line));
+    EXPECT_TRUE(reader.tooLong());
+    EXPECT_EQ(reader.lineNumber(), 3);
+    EXPECT_FALSE(reader.next(line));
+}
+
 TEST(SafeTextWriter, AbandonedWriterLeavesTargetAndNoTempFile)
 {
     TempDir dir;
@@ -133,6 +154,31 @@ TEST(SafeTextWriter, FailedCommitReportsOnceAndLeavesOldContentAlone)
     EXPECT_EQ(readFileBytes(dir / "other.dat"), "keep\r\n");
     EXPECT_EQ(folderEntries(dir.path()), (std::vector<std::string>{"index.dat", "other.dat"}));
     EXPECT_EQ(folderEntries(target), (std::vector<std::string>{"old.dat"}));
+}
+
+TEST(SafeTextWriter, TemporaryNamesAreUnpredictableAndNeverFollowALink)
+{
+    TempDir dir;
+    // Links planted at every name a process-and-counter scheme would use.
+    writeFileBytes(dir / "outside.txt", "keep");
+    const std::string prefix = "list.dat.tmp" + std::to_string(::getpid()) + "_";
+    for (int i = 0; i < 100; ++i)
+        std::filesystem::create_symlink(dir / "outside.txt", dir / (prefix + std::to_string(i)));
+    std::vector<std::string> names;
+    for (int i = 0; i < 2; ++i) {
+        SafeTextWriter writer(dir / "list.dat");
+        ASSERT_TRUE(writer.isOpen());
+        writer.write("new\n");
+        for (const std::string& name : folderEntries(dir.path()))
+            if (name.rfind(prefix, 0) == 0 && !std::filesystem::is_symlink(dir / name))
+                names.push_back(name);
+        ASSERT_TRUE(writer.commit());
+    }
+    EXPECT_EQ(readFileBytes(dir / "outside.txt"), "keep");
+    EXPECT_EQ(readFileBytes(dir / "list.dat"), "new\r\n");
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_NE(names[0], names[1]);
+    EXPECT_EQ(names[0].size(), prefix.size() + 16) << names[0];
 }
 
 TEST(SafeTextWriter, MissingFolderIsReportedOnceAndNothingIsWritten)

@@ -75,17 +75,20 @@ TEST_F(ResultStoreTest, SetWithMoreJewelsThanARecordHoldsIsKeptWhole)
     master.piece(PartBody, "Wide", {{1, 1}}, {30, 9});
     master.jewel("J", {{1, 2}}, 1);
     const MasterData& data = master.data();
-    EquipSet wide;
-    wide.setPiece(PartBody, &data.equip(PartBody).items()[0]);
-    wide.addPieceJewels(PartBody, std::vector<const Jewel*>(25, &data.jewels().items()[0]));
-    ASSERT_EQ(wide.pieceSlots(PartBody).jewels.size(), 25u);
-    SearchResultStore store;
-    store.append(setNumber(5), m_master.data().skills());
-    store.append(wide, data.skills());
-    store.append(setNumber(6), m_master.data().skills());
-    EXPECT_EQ(describeSet(store.fullSet(1)), describeSet(wide));
-    EXPECT_EQ(store.record(1).used, 25);
-    EXPECT_EQ(describeSet(store.fullSet(2)), describeSet(setNumber(6)));
+    // Around the record's limit of 18 jewels: 18 fit a record, 19 and more are kept whole.
+    for (std::size_t count : {std::size_t{18}, std::size_t{19}, std::size_t{25}}) {
+        EquipSet wide;
+        wide.setPiece(PartBody, &data.equip(PartBody).items()[0]);
+        wide.addPieceJewels(PartBody, std::vector<const Jewel*>(count, &data.jewels().items()[0]));
+        ASSERT_EQ(wide.pieceSlots(PartBody).jewels.size(), count);
+        SearchResultStore store;
+        store.append(setNumber(5), m_master.data().skills());
+        store.append(wide, data.skills());
+        store.append(setNumber(6), m_master.data().skills());
+        EXPECT_EQ(describeSet(store.fullSet(1)), describeSet(wide)) << count;
+        EXPECT_EQ(store.record(1).used, static_cast<int>(count)) << count;
+        EXPECT_EQ(describeSet(store.fullSet(2)), describeSet(setNumber(6))) << count;
+    }
 }
 
 } // namespace

@@ -219,6 +219,42 @@ private Q_SLOTS:
         QVERIFY(reread.equals(list));
     }
 
+    void saveAsksWhenAnotherWindowSavedTheListMeanwhile()
+    {
+        TempDir dir;
+        UserFolder folder(dir.path());
+        ExclusionSet list;
+        ListFileStamp stamp;
+        QVERIFY(!loadExclusionList(folder, m_master, list, &stamp)); // no file yet
+        ExclusionSet other;
+        other.add(jewel(1));
+        QVERIFY(saveExclusionList(folder, other)); // another window's save
+        const std::string theirs = zeku::test::readFileBytes(folder.exclusiveItemFile());
+
+        ScriptedMessageBoxService messages;
+        int32_t flag = 1;
+        // No keeps the other window's file; Yes overwrites it.
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            messages.queueAnswer(answer);
+            whenModal([](QWidget* dlg) {
+                selectRows(ctl<CItemListCtrl>(dlg, kLeft), {0});
+                click(dlg, kAdd);
+                click(dlg, 1);
+            });
+            QCOMPARE(CExclusiveItemEditDlg::editList(m_master, folder, list, flag, nullptr, &stamp),
+                     int(QDialog::Accepted));
+            if (answer == MessageAnswer::No)
+                QCOMPARE(zeku::test::readFileBytes(folder.exclusiveItemFile()), theirs);
+        }
+        QCOMPARE(int(messages.shown().size()), 2);
+        QVERIFY(messages.shown()[0].text.contains(QStringLiteral("他のウィンドウで変更されています")));
+        QCOMPARE(messages.shown()[0].buttons, MessageButtons::YesNo);
+        ExclusionSet reread;
+        QVERIFY(loadExclusionList(folder, m_master, reread));
+        QVERIFY(reread.equals(list));
+        QCOMPARE(list.total(), std::size_t{2});
+    }
+
     void quickExclusionListsARepeatedJewelOnce()
     {
         TempDir dir;

@@ -129,26 +129,6 @@ TEST_F(IndexTest, MovingAFavouriteKeepsItsNumbersInStep)
     EXPECT_EQ(index.sex(3), 0);
 }
 
-TEST_F(IndexTest, FailedIndexWriteIsReportedAndKeepsTheOldFile)
-{
-    RecordingErrorReporter reporter;
-    SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
-    ASSERT_TRUE(index.load());
-    index.append("t", "", "p");
-    ASSERT_TRUE(index.save());
-    const std::string before = readFileBytes(index.indexFile());
-
-    for (int i = 0; i < 20; ++i)
-        index.append("title" + std::to_string(i), "comment", "user\\SearchHistory\\some file.dat");
-    {
-        zeku::test::FileSizeLimit fullDisk(100);
-        EXPECT_FALSE(index.save());
-    }
-    ASSERT_EQ(reporter.fileErrors.size(), 1u);
-    EXPECT_NE(reporter.fileErrors[0].find("index.dat"), std::string::npos);
-    EXPECT_EQ(readFileBytes(index.indexFile()), before);
-}
-
 TEST(StoredPath, MapsTheStoredFormIntoTheUserFolder)
 {
     UserFolder folder("/data/u");

@@ -430,19 +430,34 @@ namespace {
 
 struct SaveCase {
     const char* what;
-    std::function<bool(const UserFolder&)> save;
+    std::function<bool(const UserFolder&, ListFileStamp*)> save;
     std::function<std::filesystem::path(const UserFolder&)> file;
+    // Reads the file as a window does at start-up (the list itself is not kept).
+    std::function<bool(const UserFolder&, ListFileStamp*)> load;
 };
 
-std::vector<SaveCase> saveCases(const ExclusionSet& items, const SPartSet& parts, const ExcludedSkillList& skills)
+std::vector<SaveCase> saveCases(const ExclusionSet& items, const SPartSet& parts, const ExcludedSkillList& skills,
+                                const MasterData* master = nullptr)
 {
     return {
-        {"exclusions", [set = &items](const UserFolder& f) { return saveExclusionList(f, *set); },
-         [](const UserFolder& f) { return f.exclusiveItemFile(); }},
-        {"s-parts", [set = &parts](const UserFolder& f) { return saveSPartList(f, *set); },
-         [](const UserFolder& f) { return f.sPartsFile(); }},
-        {"skills", [list = &skills](const UserFolder& f) { return saveExcludedSkills(f, *list); },
-         [](const UserFolder& f) { return f.exclusiveSkillFile(); }},
+        {"exclusions", [set = &items](const UserFolder& f, ListFileStamp* s) { return saveExclusionList(f, *set, s); },
+         [](const UserFolder& f) { return f.exclusiveItemFile(); },
+         [master](const UserFolder& f, ListFileStamp* s) {
+             ExclusionSet read;
+             return loadExclusionList(f, *master, read, s);
+         }},
+        {"s-parts", [set = &parts](const UserFolder& f, ListFileStamp* s) { return saveSPartList(f, *set, s); },
+         [](const UserFolder& f) { return f.sPartsFile(); },
+         [master](const UserFolder& f, ListFileStamp* s) {
+             SPartSet read;
+             return loadSPartList(f, *master, read, s);
+         }},
+        {"skills", [list = &skills](const UserFolder& f, ListFileStamp* s) { return saveExcludedSkills(f, *list, s); },
+         [](const UserFolder& f) { return f.exclusiveSkillFile(); },
+         [](const UserFolder& f, ListFileStamp* s) {
+             ExcludedSkillList read;
+             return loadExcludedSkills(f, read, s);
+         }},
     };
 }
 
@@ -457,7 +472,7 @@ TEST_F(ItemListFilesTest, SaveFailsWhenTheFolderCannotBeCreated)
     UserFolder blocked(m_temp / "blocker" / "user");
     for (const SaveCase& c : saveCases(items, parts, skills)) {
         RecordingErrorReporter reporter;
-        EXPECT_FALSE(c.save(blocked)) << c.what;
+        EXPECT_FALSE(c.save(blocked, nullptr)) << c.what;
         ASSERT_EQ(reporter.fileErrors.size(), 1u) << c.what;
         EXPECT_NE(reporter.fileErrors[0].find((m_temp / "blocker" / "user").string()), std::string::npos)
             << reporter.fileErrors[0];
@@ -477,7 +492,7 @@ TEST_F(ItemListFilesTest, SaveFailsWhenTheTargetCannotBeReplaced)
     }
     for (const SaveCase& c : saveCases(items, parts, skills)) {
         RecordingErrorReporter reporter;
-        EXPECT_FALSE(c.save(m_folder)) << c.what;
+        EXPECT_FALSE(c.save(m_folder, nullptr)) << c.what;
         ASSERT_EQ(reporter.fileErrors.size(), 1u) << c.what;
         EXPECT_EQ(reporter.fileErrors[0].rfind(c.file(m_folder).string() + ": ", 0), 0u) << reporter.fileErrors[0];
         EXPECT_EQ(readFileBytes(c.file(m_folder) / "inside"), "kept");
@@ -487,29 +502,43 @@ TEST_F(ItemListFilesTest, SaveFailsWhenTheTargetCannotBeReplaced)
               (std::vector<std::string>{"ExclusiveItem.dat", "ExclusiveSkill.dat", "SParts.dat"}));
 }
 
-TEST_F(ItemListFilesTest, FailedWriteLeavesTheOldFileUntouched)
+TEST_F(ItemListFilesTest, ASaveNoticesAnotherWindowsSaveSinceItsWindowRead)
 {
     ExclusionSet items = goldenExclusions();
     SPartSet parts;
     addGoldenPieces(parts);
     ExcludedSkillList skills;
     skills.add(1, 1);
-    const std::string old = "Version=0.047\r\n\r\nthe previous contents, longer than the limit\r\n";
-    for (const SaveCase& c : saveCases(items, parts, skills))
-        writeFileBytes(c.file(m_folder), old);
+    const ExclusionSet noItems;
+    const SPartSet noParts;
+    const ExcludedSkillList noSkills;
+    const std::vector<SaveCase> firstWindow = saveCases(items, parts, skills, &m_master);
+    const std::vector<SaveCase> secondWindow = saveCases(noItems, noParts, noSkills, &m_master);
+    RecordingErrorReporter reporter;
+    for (std::size_t i = 0; i < firstWindow.size(); ++i) {
+        const SaveCase& one = firstWindow[i];
+        const SaveCase& two = secondWindow[i];
+        ListFileStamp first, second;
+        // Both windows read the list while there is no file yet.
+        EXPECT_FALSE(one.load(m_folder, &first));
+        EXPECT_FALSE(two.load(m_folder, &second));
+        ASSERT_TRUE(one.save(m_folder, &first)) << one.what;
+        ASSERT_TRUE(one.save(m_folder, &first)) << one.what; // its own save is no change
+        const std::string written = readFileBytes(one.file(m_folder));
 
-    for (const SaveCase& c : saveCases(items, parts, skills)) {
-        RecordingErrorReporter reporter;
-        bool saved;
-        {
-            FileSizeLimit full(12); // the version line alone is longer
-            saved = c.save(m_folder);
-        }
-        EXPECT_FALSE(saved) << c.what;
-        ASSERT_EQ(reporter.fileErrors.size(), 1u) << c.what;
-        EXPECT_EQ(reporter.fileErrors[0].rfind(c.file(m_folder).string() + ": ", 0), 0u) << reporter.fileErrors[0];
-        EXPECT_EQ(readFileBytes(c.file(m_folder)), old) << c.what;
+        EXPECT_FALSE(two.save(m_folder, &second)) << two.what;
+        EXPECT_TRUE(second.changedElsewhere);
+        EXPECT_EQ(readFileBytes(one.file(m_folder)), written);
+        // Told to overwrite, it does; then the first window is the one behind.
+        second.known = false;
+        ASSERT_TRUE(two.save(m_folder, &second)) << two.what;
+        EXPECT_NE(readFileBytes(one.file(m_folder)), written);
+        EXPECT_FALSE(one.save(m_folder, &first)) << one.what;
+        EXPECT_TRUE(first.changedElsewhere);
+        // Read again, it saves.
+        EXPECT_TRUE(one.load(m_folder, &first));
+        EXPECT_TRUE(one.save(m_folder, &first)) << one.what;
+        EXPECT_EQ(readFileBytes(one.file(m_folder)), written);
     }
-    EXPECT_EQ(folderEntries(m_folder.root()),
-              (std::vector<std::string>{"ExclusiveItem.dat", "ExclusiveSkill.dat", "SParts.dat"}));
+    EXPECT_TRUE(reporter.fileErrors.empty());
 }

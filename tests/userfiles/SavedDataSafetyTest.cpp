@@ -3,6 +3,7 @@
 // behind is cleared by the next save.
 
 #include "platform/FolderLock.h"
+#include "platform/TextFile.h"
 #include "userfiles/FavoriteIndex.h"
 #include "userfiles/ItemListFiles.h"
 #include "userfiles/Favorites.h"
@@ -15,6 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -75,6 +81,9 @@ TEST_F(SavedDataSafetyTest, RefusedTextsAreExactlyThoseTheIndexCannotGiveBack)
         }
     }
     EXPECT_EQ(indexTextRefusal("a", "b,c"), "カンマ記号は使用できません。");
+    // DEL reads back unchanged, so only the policy refuses it.
+    EXPECT_EQ(indexTextRefusal("a\x7f", ""), "改行やタブなどの制御文字は使用できません。");
+    EXPECT_EQ(indexTextRefusal("a", "\x7f"), "改行やタブなどの制御文字は使用できません。");
 }
 
 TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)
@@ -87,6 +96,7 @@ TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)
     // A catalogue name with a comma or outer blanks would not read back either.
     addJewel("Comma,Jewel", 1, {{1, 1}});
     addPiece(PartArm, " Spaced Arm", kSexBoth, kJobBoth, 1, 5, {});
+    addPiece(PartArm, "Trailing Arm ", kSexBoth, kJobBoth, 1, 5, {});
     EquipSet withJewel = fullSet();
     withJewel.setPiece(PartBody, piece(PartBody, "Plate"));
     withJewel.addPieceJewels(PartBody, {jewel("Comma,Jewel")});
@@ -97,8 +107,16 @@ TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)
     EquipSet withArm = fullSet();
     withArm.setPiece(PartArm, piece(PartArm, " Spaced Arm"));
     EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, withArm, "arm", ""));
+    // A trailing blank is trimmed away on reading just the same, by both save paths.
+    SearchCondition trailing;
+    trailing.sParts.add(*piece(PartArm, "Trailing Arm "));
+    EXPECT_FALSE(saveSearchHistory(m_folder, trailing, *results, "trail", ""));
+    withArm.setPiece(PartArm, piece(PartArm, "Trailing Arm "));
+    EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, withArm, "trail", ""));
 
-    ASSERT_EQ(reporter.messages.size(), 5u);
+    ASSERT_EQ(reporter.messages.size(), 7u);
+    EXPECT_EQ(reporter.messages[5].rfind("「Trailing Arm 」", 0), 0u);
+    EXPECT_EQ(reporter.messages[6], reporter.messages[5]);
     EXPECT_EQ(reporter.messages[0], "イコール記号はタイトルに使用できません。");
     EXPECT_EQ(reporter.messages[1], "タイトルの先頭に「;」と「#」は使用できません。");
     EXPECT_EQ(reporter.messages[2].rfind("「Comma,Jewel」", 0), 0u);
@@ -132,13 +150,17 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     std::filesystem::create_directories(m_folder.historyFolder() / "folder.dat");
     writeFileBytes(m_folder.historyFolder() / "in.dat", valid);
     RecordingErrorReporter reporter;
+    // A FIFO would block the reader forever if it were opened.
+    ASSERT_EQ(mkfifo((m_folder.historyFolder() / "fifo.dat").c_str(), 0644), 0);
     for (const std::string& stored : {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat",
                                       "..\\outside.dat", "outside.dat", "/etc/passwd", "user\\C:\\outside.dat",
-                                      "user/./SearchHistory/in.dat", "user\\SearchHistory\\folder.dat", "user"}) {
+                                      "user/./SearchHistory/in.dat", "user\\SearchHistory\\folder.dat", "user",
+                                      "user\\SearchHistory\\fifo.dat"}) {
         listHistory(stored);
         EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 0)) << stored;
     }
-    EXPECT_EQ(reporter.fileErrors.size(), 9u);
+    EXPECT_EQ(reporter.fileErrors.size(), 10u);
+    EXPECT_NE(reporter.fileErrors[9].find("fifo.dat: "), std::string::npos);
     EXPECT_NE(reporter.fileErrors[0].find("index.dat: 「user\\..\\outside.dat」"), std::string::npos);
     EXPECT_NE(reporter.fileErrors[7].find("folder.dat: "), std::string::npos);
 
@@ -158,21 +180,50 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     EXPECT_FALSE(loadFavorite(m_folder, m_master, 0));
     EXPECT_FALSE(removeStoredFile(m_folder, "user\\..\\fav.dat"));
     EXPECT_TRUE(std::filesystem::exists(m_temp / "fav.dat"));
-    EXPECT_EQ(reporter.fileErrors.size(), 10u);
+    // The user folder itself is no stored file.
+    EXPECT_FALSE(removeStoredFile(m_folder, "user"));
+    EXPECT_FALSE(removeStoredFile(m_folder, "user\\"));
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder.favoriteFolder()));
+    EXPECT_EQ(reporter.fileErrors.size(), 11u);
 }
 
 TEST_F(SavedDataSafetyTest, DamagedFavoriteFilesAreReported)
 {
     std::filesystem::create_directories(m_folder.favoriteFolder());
     writeFileBytes(m_folder.favoriteFolder() / "index.dat", crlf({"Version=0.047", "", "t=1,1,user\\Favorite\\f.dat"}));
+    // The golden favourite: version, empty line, Sex, Job, Weapon, Head ... Leg.
+    const std::string full = readFileBytes(golden("favorite/full.dat"));
+    auto firstLines = [&](int lines) {
+        std::size_t end = 0;
+        for (int i = 0; i < lines; ++i)
+            end = full.find("\r\n", end) + 2;
+        return full.substr(0, end);
+    };
+    struct Case {
+        std::string text;
+        const char* cause; // what the message says after the file name
+    };
+    const Case cases[] = {
+        {std::string(), "保存データとして読み込めない内容です。"},
+        {"\r\r\r", "1行目"},
+        {"junk\n\x01\xff", "2行目"},
+        {firstLines(7), "7行目"},                    // cut after the body line
+        {firstLines(9) + "Head=\r\n", "10行目"},   // a key twice
+        {full + std::string(kMaxTextLineBytes + 1, ','), "11行目"},
+        {firstLines(1) + std::string(kMaxTextLineBytes + 1, 'x'), "2行目"},
+    };
     RecordingErrorReporter reporter;
-    for (const std::string& text : {std::string(), std::string("\r\r\r"), std::string("junk\n\x01\xff")}) {
-        writeFileBytes(m_folder.favoriteFolder() / "f.dat", text);
-        EXPECT_FALSE(loadFavorite(m_folder, m_master, 0));
+    for (const Case& c : cases) {
+        writeFileBytes(m_folder.favoriteFolder() / "f.dat", c.text);
+        EXPECT_FALSE(loadFavorite(m_folder, m_master, 0)) << c.cause;
+        ASSERT_FALSE(reporter.fileErrors.empty());
+        EXPECT_NE(reporter.fileErrors.back().find(std::string("f.dat: ") + c.cause), std::string::npos)
+            << reporter.fileErrors.back();
     }
-    ASSERT_EQ(reporter.fileErrors.size(), 3u);
-    EXPECT_NE(reporter.fileErrors[2].find("f.dat: "), std::string::npos);
+    EXPECT_EQ(reporter.fileErrors.size(), std::size(cases));
     writeFileBytes(m_folder.favoriteFolder() / "f.dat", readFileBytes(golden("favorite/empty.dat")));
+    EXPECT_TRUE(loadFavorite(m_folder, m_master, 0));
+    writeFileBytes(m_folder.favoriteFolder() / "f.dat", full);
     EXPECT_TRUE(loadFavorite(m_folder, m_master, 0));
 }
 
@@ -204,6 +255,132 @@ TEST_F(SavedDataSafetyTest, NextSaveRemovesWhatKilledSavesLeft)
     EXPECT_TRUE(std::filesystem::exists(m_folder.root() / ("SParts.dat" + deadTemp)));
     ASSERT_TRUE(saveSPartList(m_folder, SPartSet()));
     EXPECT_FALSE(std::filesystem::exists(m_folder.root() / ("SParts.dat" + deadTemp)));
+}
+
+TEST_F(SavedDataSafetyTest, TheFolderLockIsTakenOrTheSaveRefused)
+{
+    const std::filesystem::path history = m_folder.historyFolder();
+    const std::filesystem::path lock = history / kFolderLockName;
+    const std::filesystem::path outside = m_temp / "outside";
+    std::filesystem::create_directories(history);
+    RecordingErrorReporter reporter;
+
+    // A ".lock" that is a folder is locked as the folder: the save goes ahead,
+    // and while it is held nobody else gets it.
+    std::filesystem::create_directory(lock);
+    ASSERT_TRUE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "folder", ""));
+    {
+        const FolderLock held(history);
+        ASSERT_TRUE(held.held());
+        const int other = ::open(lock.c_str(), O_RDONLY);
+        ASSERT_GE(other, 0);
+        EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
+        ::close(other);
+    }
+    std::filesystem::remove(lock);
+
+    // A symbolic link there, dangling or not, is never followed: the save is refused.
+    writeFileBytes(outside, "keep");
+    const std::string indexBefore = readFileBytes(history / "index.dat");
+    for (const std::filesystem::path& target : {outside, m_temp / "absent"}) {
+        std::filesystem::create_symlink(target, lock);
+        EXPECT_FALSE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "link", "")) << target;
+        EXPECT_FALSE(saveSPartList(UserFolder(history), SPartSet())) << target;
+        std::filesystem::remove(lock);
+    }
+    EXPECT_EQ(readFileBytes(outside), "keep");
+    EXPECT_FALSE(std::filesystem::exists(m_temp / "absent"));
+    EXPECT_EQ(readFileBytes(history / "index.dat"), indexBefore);
+    EXPECT_FALSE(std::filesystem::exists(history / "SParts.dat"));
+    ASSERT_EQ(reporter.fileErrors.size(), 4u);
+    EXPECT_NE(reporter.fileErrors[0].find(".lock: "), std::string::npos) << reporter.fileErrors[0];
+}
+
+TEST_F(SavedDataSafetyTest, AnIndexNotReadWholeIsNeverRewritten)
+{
+    std::filesystem::create_directories(m_folder.historyFolder());
+    const std::string entries[] = {"a=user\\SearchHistory\\a.dat", "b=user\\SearchHistory\\b.dat"};
+    std::string utf16;
+    for (char c : "Version=0.047\r\n\r\n" + entries[0] + "\r\n" + entries[1] + "\r\n")
+        utf16 += std::string{c, '\0'};
+    const std::string damaged[] = {
+        "Version=0.047\r\r" + entries[0] + "\r" + entries[1] + "\r", // CR-only line ends
+        "\xff\xfe" + utf16,                                              // UTF-16
+        crlf({"Version=0.047", "", entries[0], std::string(kMaxTextLineBytes + 1, 'x'), entries[1]}),
+    };
+    RecordingErrorReporter reporter;
+    for (const std::string& text : damaged) {
+        writeFileBytes(m_folder.historyFolder() / "index.dat", text);
+        EXPECT_FALSE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "new", ""));
+        EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), text);
+        EXPECT_EQ(folderEntries(m_folder.historyFolder()), std::vector<std::string>{"index.dat"});
+    }
+    ASSERT_EQ(reporter.fileErrors.size(), 3u);
+    EXPECT_NE(reporter.fileErrors[0].find("index.dat: 1行目"), std::string::npos) << reporter.fileErrors[0];
+    EXPECT_NE(reporter.fileErrors[2].find("index.dat: 4行目"), std::string::npos) << reporter.fileErrors[2];
+}
+
+TEST_F(SavedDataSafetyTest, OverwriteReplacesOnlyTheEntryItWasAskedFor)
+{
+    for (const char* title : {"a", "b", "c"})
+        ASSERT_TRUE(saveNewFavorite(m_folder, 1, 1, EquipSet(), title, ""));
+    // The dialogs are opened on "b"; meanwhile another window deletes "a".
+    const auto asked = loadFavorite(m_folder, m_master, 1);
+    ASSERT_TRUE(asked);
+    FavoriteIndex other(m_folder);
+    ASSERT_TRUE(other.loadForUpdate());
+    const std::string fileOfC = *other.path(2);
+    ASSERT_TRUE(other.removeEntry(0) && other.save());
+    const std::string indexBefore = readFileBytes(m_folder.favoriteFolder() / "index.dat");
+
+    RecordingErrorReporter reporter;
+    EXPECT_FALSE(overwriteFavorite(m_folder, 1, asked->storedPath, 1, 1, fullSet(), "new", ""));
+    EXPECT_EQ(readFileBytes(m_folder.favoriteFolder() / "index.dat"), indexBefore);
+    EXPECT_TRUE(std::filesystem::exists(nativePath(m_folder, fileOfC)));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0], kFavoriteMovedMessage);
+    // At its new position the same entry is overwritten.
+    EXPECT_TRUE(overwriteFavorite(m_folder, 0, asked->storedPath, 1, 1, fullSet(), "new", ""));
+    FavoriteIndex after(m_folder);
+    ASSERT_TRUE(after.load());
+    EXPECT_EQ(*after.title(0), "new");
+    EXPECT_EQ(*after.path(1), fileOfC);
+}
+
+TEST_F(SavedDataSafetyTest, ConcurrentFavouriteSavesFromSeveralProcessesAreAllListed)
+{
+    // With the lock file a folder (a save under another account can leave one).
+    std::filesystem::create_directories(m_folder.favoriteFolder() / kFolderLockName);
+    constexpr int kProcesses = 6;
+    constexpr int kSavesEach = 5;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = fork();
+        if (child == 0) {
+            bool ok = true;
+            for (int i = 0; i < kSavesEach; ++i)
+                ok = saveNewFavorite(m_folder, 1, 1, fullSet(), "p" + std::to_string(p) + "_" + std::to_string(i),
+                                     "") && ok;
+            _exit(ok ? 0 : 1);
+        }
+        ASSERT_GT(child, 0);
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    FavoriteIndex index(m_folder);
+    ASSERT_TRUE(index.load());
+    ASSERT_EQ(index.count(), kProcesses * kSavesEach);
+    std::vector<std::string> titles;
+    for (int i = 0; i < index.count(); ++i) {
+        titles.push_back(*index.title(i));
+        EXPECT_TRUE(loadFavorite(m_folder, m_master, i)) << *index.title(i);
+    }
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(std::unique(titles.begin(), titles.end()), titles.end());
 }
 
 } // namespace

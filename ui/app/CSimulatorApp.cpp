@@ -24,9 +24,9 @@ bool CSimulatorApp::startUp(QWidget* messageParent)
 
     // The user files are optional: each reader leaves an empty list or the
     // default settings when its file is missing or unreadable.
-    loadExclusionList(m_userFolder, m_master, m_exclusions);
-    loadExcludedSkills(m_userFolder, m_excludedSkills);
-    loadSPartList(m_userFolder, m_master, m_sParts);
+    loadExclusionList(m_userFolder, m_master, m_exclusions, &m_exclusionsStamp);
+    loadExcludedSkills(m_userFolder, m_excludedSkills, &m_excludedSkillsStamp);
+    loadSPartList(m_userFolder, m_master, m_sParts, &m_sPartsStamp);
     m_startupSettings.load(m_userFolder, m_master.skills());
     return true;
 }

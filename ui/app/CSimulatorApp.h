@@ -7,6 +7,7 @@
 #include "data/MasterData.h"
 #include "platform/DataFolders.h"
 #include "search/ItemSets.h"
+#include "userfiles/ItemListFiles.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
 
@@ -50,6 +51,12 @@ public:
     int32_t& saveExcludedSkillsToFile() { return m_saveExcludedSkillsToFile; }
     int32_t& saveSPartsToFile() { return m_saveSPartsToFile; }
 
+    // What this window last read or wrote of each list file, so that a save
+    // notices another window's save in between.
+    ListFileStamp& exclusionsStamp() { return m_exclusionsStamp; }
+    ListFileStamp& excludedSkillsStamp() { return m_excludedSkillsStamp; }
+    ListFileStamp& sPartsStamp() { return m_sPartsStamp; }
+
 private:
     std::filesystem::path m_datFolder;
     UserFolder m_userFolder;
@@ -60,6 +67,9 @@ private:
     ExclusionSet m_exclusions;
     ExcludedSkillList m_excludedSkills;
     SPartSet m_sParts;
+    ListFileStamp m_exclusionsStamp;
+    ListFileStamp m_excludedSkillsStamp;
+    ListFileStamp m_sPartsStamp;
     StartupSettings m_startupSettings;
 };
 

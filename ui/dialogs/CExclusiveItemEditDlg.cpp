@@ -1,6 +1,7 @@
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/ListFileSave.h"
 #include "ui/dialogs/TwoListItemEditor.h"
 #include "userfiles/ItemListFiles.h"
 
@@ -61,20 +62,20 @@ ExclusionSet CExclusiveItemEditDlg::editedList() const
 }
 
 int CExclusiveItemEditDlg::editList(const MasterData& master, const UserFolder& folder, ExclusionSet& list,
-                                    int32_t& saveFlag, QWidget* parent)
+                                    int32_t& saveFlag, QWidget* parent, ListFileStamp* stamp)
 {
     for (;;) {
         CExclusiveItemEditDlg dlg(master, list, saveFlag, parent);
         const int result = dlg.exec();
         if (result == kReloadFileResult) {
-            loadExclusionList(folder, master, list);
+            loadExclusionList(folder, master, list, stamp);
             continue;
         }
         if (result == QDialog::Accepted) {
             list = dlg.editedList();
             saveFlag = dlg.saveToFile();
             if (saveFlag)
-                saveExclusionList(folder, list);
+                saveListFile(parent, stamp, [&](ListFileStamp* s) { return saveExclusionList(folder, list, s); });
         }
         return result;
     }

@@ -1,6 +1,7 @@
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/ListFileSave.h"
 #include "ui/platform/TextConvert.h"
 #include "userfiles/ItemListFiles.h"
 
@@ -117,20 +118,20 @@ ExcludedSkillList CExclusiveSkillEditDlg::editedList() const
 }
 
 int CExclusiveSkillEditDlg::editList(const SkillCatalogue& skills, const UserFolder& folder, ExcludedSkillList& list,
-                                     int32_t& saveFlag, QWidget* parent)
+                                     int32_t& saveFlag, QWidget* parent, ListFileStamp* stamp)
 {
     for (;;) {
         CExclusiveSkillEditDlg dlg(skills, list, saveFlag, parent);
         const int result = dlg.exec();
         if (result == kReloadFileResult) {
-            loadExcludedSkills(folder, list);
+            loadExcludedSkills(folder, list, stamp);
             continue;
         }
         if (result == QDialog::Accepted) {
             list = dlg.editedList();
             saveFlag = dlg.saveToFile();
             if (saveFlag)
-                saveExcludedSkills(folder, list);
+                saveListFile(parent, stamp, [&](ListFileStamp* s) { return saveExcludedSkills(folder, list, s); });
         }
         return result;
     }

@@ -18,6 +18,8 @@ class CExclusiveSkillEditDlg;
 
 namespace zeku {
 
+struct ListFileStamp;
+
 class CExclusiveSkillListCtrl;
 
 class CExclusiveSkillEditDlg : public QDialog {
@@ -39,8 +41,9 @@ public:
     // The protocol with the caller, as for the item editors: OK replaces
     // `list`, writes ExclusiveSkill.dat when the flag is set and remembers the
     // flag; "ファイル再読込" reloads `list` and reopens; Cancel changes nothing.
+    // With a `stamp`, the save asks first when another window changed the file.
     static int editList(const SkillCatalogue& skills, const UserFolder& folder, ExcludedSkillList& list,
-                        int32_t& saveFlag, QWidget* parent = nullptr);
+                        int32_t& saveFlag, QWidget* parent = nullptr, ListFileStamp* stamp = nullptr);
 
 private:
     void refilter();

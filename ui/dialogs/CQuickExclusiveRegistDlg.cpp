@@ -1,6 +1,7 @@
 #include "ui/dialogs/CQuickExclusiveRegistDlg.h"
 
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/ListFileSave.h"
 #include "ui/lists/CheckListModel.h"
 #include "ui/platform/ListColors.h"
 #include "ui/platform/TextConvert.h"
@@ -112,12 +113,15 @@ void CQuickExclusiveRegistDlg::registerChecked()
     const bool save = m_ui->saveToFile->isChecked();
     if (itemAdded) {
         if (save)
-            saveExclusionList(m_lists.folder, m_lists.exclusions);
+            saveListFile(this, m_lists.exclusionsStamp,
+                         [&](ListFileStamp* s) { return saveExclusionList(m_lists.folder, m_lists.exclusions, s); });
         m_lists.saveExclusions = save ? 1 : 0;
     }
     if (skillAdded) {
         if (save)
-            saveExcludedSkills(m_lists.folder, m_lists.excludedSkills);
+            saveListFile(this, m_lists.excludedSkillsStamp, [&](ListFileStamp* s) {
+                return saveExcludedSkills(m_lists.folder, m_lists.excludedSkills, s);
+            });
         m_lists.saveExcludedSkills = save ? 1 : 0;
     }
     accept();

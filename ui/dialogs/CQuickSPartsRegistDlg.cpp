@@ -1,6 +1,7 @@
 #include "ui/dialogs/CQuickSPartsRegistDlg.h"
 
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/ListFileSave.h"
 #include "ui/lists/CheckListModel.h"
 #include "ui/platform/TextConvert.h"
 #include "userfiles/ItemListFiles.h"
@@ -42,7 +43,8 @@ void CQuickSPartsRegistDlg::registerChecked()
         m_lists.sParts.add(m_piece);
         const bool save = m_ui->saveToFile->isChecked();
         if (save)
-            saveSPartList(m_lists.folder, m_lists.sParts);
+            saveListFile(this, m_lists.sPartsStamp,
+                         [&](ListFileStamp* s) { return saveSPartList(m_lists.folder, m_lists.sParts, s); });
         m_lists.saveSParts = save ? 1 : 0;
     }
     accept();

@@ -1,6 +1,7 @@
 #include "ui/dialogs/CSPartsEditDlg.h"
 
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/ListFileSave.h"
 #include "ui/dialogs/TwoListItemEditor.h"
 #include "userfiles/ItemListFiles.h"
 
@@ -58,20 +59,20 @@ SPartSet CSPartsEditDlg::editedList() const
 }
 
 int CSPartsEditDlg::editList(const MasterData& master, const UserFolder& folder, SPartSet& list,
-                                    int32_t& saveFlag, QWidget* parent)
+                                    int32_t& saveFlag, QWidget* parent, ListFileStamp* stamp)
 {
     for (;;) {
         CSPartsEditDlg dlg(master, list, saveFlag, parent);
         const int result = dlg.exec();
         if (result == kReloadFileResult) {
-            loadSPartList(folder, master, list);
+            loadSPartList(folder, master, list, stamp);
             continue;
         }
         if (result == QDialog::Accepted) {
             list = dlg.editedList();
             saveFlag = dlg.saveToFile();
             if (saveFlag)
-                saveSPartList(folder, list);
+                saveListFile(parent, stamp, [&](ListFileStamp* s) { return saveSPartList(folder, list, s); });
         }
         return result;
     }

@@ -18,6 +18,8 @@ class CSPartsEditDlg;
 
 namespace zeku {
 
+struct ListFileStamp;
+
 class TwoListItemEditor;
 
 class CSPartsEditDlg : public QDialog {
@@ -37,8 +39,9 @@ public:
     // replaces `list` by the edited one, writes SParts.dat when the save flag is
     // set and remembers the flag; "ファイル再読込" reloads `list` from the file
     // and opens a new editor; Cancel changes nothing. Returns the last result.
+    // With a `stamp`, the save asks first when another window changed the file.
     static int editList(const MasterData& master, const UserFolder& folder, SPartSet& list, int32_t& saveFlag,
-                        QWidget* parent = nullptr);
+                        QWidget* parent = nullptr, ListFileStamp* stamp = nullptr);
 
 private:
     std::unique_ptr<Ui::CSPartsEditDlg> m_ui;

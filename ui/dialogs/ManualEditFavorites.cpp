@@ -108,7 +108,8 @@ void CManualEditDlg::overwriteFavorite()
     input.setComment(favorite->comment);
     if (input.exec() != QDialog::Accepted)
         return;
-    if (!zeku::overwriteFavorite(m_folder, position, radioSex(), radioJob(), m_set, input.title(), input.comment())) {
+    if (!zeku::overwriteFavorite(m_folder, position, favorite->storedPath, radioSex(), radioJob(), m_set, input.title(),
+                                 input.comment())) {
         showMessage(this, kSaveFailed, MessageIcon::Error);
         return;
     }

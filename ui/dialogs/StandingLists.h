@@ -4,6 +4,7 @@
 // all of it; this only refers to it.
 
 #include "search/ItemSets.h"
+#include "userfiles/ItemListFiles.h"
 #include "userfiles/UserFolder.h"
 
 #include <cstdint>
@@ -18,6 +19,10 @@ struct StandingLists {
     int32_t& saveExclusions;     // write ExclusiveItem.dat after a change
     int32_t& saveExcludedSkills; // write ExclusiveSkill.dat after a change
     int32_t& saveSParts;         // write SParts.dat after a change
+    // What this window last read or wrote of each file (nullptr: no check).
+    ListFileStamp* exclusionsStamp = nullptr;
+    ListFileStamp* excludedSkillsStamp = nullptr;
+    ListFileStamp* sPartsStamp = nullptr;
 };
 
 } // namespace zeku

@@ -25,7 +25,8 @@ StandingLists standingListsOf(CSimulatorApp& app)
     return StandingLists{app.userFolder(),          app.exclusions(),
                          app.excludedSkills(),      app.sParts(),
                          app.saveExclusionsToFile(), app.saveExcludedSkillsToFile(),
-                         app.saveSPartsToFile()};
+                         app.saveSPartsToFile(),    &app.exclusionsStamp(),
+                         &app.excludedSkillsStamp(), &app.sPartsStamp()};
 }
 
 } // namespace
@@ -34,14 +35,15 @@ void CSearchDlg::connectEditors()
 {
     connect(m_ui->button1043, &QPushButton::clicked, this, [this] {
         CExclusiveItemEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.exclusions(),
-                                        m_app.saveExclusionsToFile(), this);
+                                        m_app.saveExclusionsToFile(), this, &m_app.exclusionsStamp());
     });
     connect(m_ui->button1045, &QPushButton::clicked, this, [this] {
         CExclusiveSkillEditDlg::editList(m_app.skills(), m_app.userFolder(), m_app.excludedSkills(),
-                                         m_app.saveExcludedSkillsToFile(), this);
+                                         m_app.saveExcludedSkillsToFile(), this, &m_app.excludedSkillsStamp());
     });
     connect(m_ui->button1046, &QPushButton::clicked, this, [this] {
-        CSPartsEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.sParts(), m_app.saveSPartsToFile(), this);
+        CSPartsEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.sParts(), m_app.saveSPartsToFile(), this,
+                                 &m_app.sPartsStamp());
     });
     connect(m_ui->button1088, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
     connect(m_ui->button1092, &QPushButton::clicked, this, [this] {

@@ -6,6 +6,7 @@
 #include "report/FormatCount.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 #include "ui/dialogs/CMessageDlg.h"
+#include "ui/dialogs/ListFileSave.h"
 #include "ui/main/CFindConditionDispDlg.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/main/WindowSupport.h"
@@ -260,7 +261,11 @@ void CSearchDlg::onRestoreCondition()
         if (!same)
             offerListSave(this, QStringLiteral("除外アイテムデータを変更しました\nファイルに保存しますか？"),
                           m_app.saveExclusionsToFile(),
-                          [&] { saveExclusionList(folder, m_app.exclusions()); });
+                          [&] {
+                              saveListFile(this, &m_app.exclusionsStamp(), [&](ListFileStamp* s) {
+                                  return saveExclusionList(folder, m_app.exclusions(), s);
+                              });
+                          });
     }
     if (parts.excludedSkills) {
         const bool same = m_app.excludedSkills().equals(condition.excludedSkills);
@@ -268,14 +273,22 @@ void CSearchDlg::onRestoreCondition()
         if (!same)
             offerListSave(this, QStringLiteral("除外スキルデータを変更しました\nファイルに保存しますか？"),
                           m_app.saveExcludedSkillsToFile(),
-                          [&] { saveExcludedSkills(folder, m_app.excludedSkills()); });
+                          [&] {
+                              saveListFile(this, &m_app.excludedSkillsStamp(), [&](ListFileStamp* s) {
+                                  return saveExcludedSkills(folder, m_app.excludedSkills(), s);
+                              });
+                          });
     }
     if (parts.sParts) {
         const bool same = m_app.sParts().equals(condition.sParts);
         m_app.sParts().copyFrom(condition.sParts);
         if (!same)
             offerListSave(this, QStringLiteral("Ｓ防具データを変更しました\nファイルに保存しますか？"),
-                          m_app.saveSPartsToFile(), [&] { saveSPartList(folder, m_app.sParts()); });
+                          m_app.saveSPartsToFile(), [&] {
+                              saveListFile(this, &m_app.sPartsStamp(), [&](ListFileStamp* s) {
+                                  return saveSPartList(folder, m_app.sParts(), s);
+                              });
+                          });
     }
     replaceWantedSkills(m_wanted, -1);
 }
