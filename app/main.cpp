@@ -1,9 +1,9 @@
 // The program: start-up on the main thread, the main search window, shutdown.
 
 #include "ui/app/CSimulatorApp.h"
-#include "report/AppIdentity.h"
+#include "platform/AppIdentity.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/GuiErrorReporter.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,7 @@
 #include "cli/AddableCommand.h"
 
 #include "cli/CommandLine.h"
+#include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "platform/Cp932.h"
 #include "search/AddableFindThread.h"
@@ -11,21 +12,6 @@
 #include <unistd.h>
 
 namespace zeku {
-namespace {
-
-const char* outcomeName(SearchOutcome outcome)
-{
-    switch (outcome) {
-    case OutcomeCancelled:
-        return "cancelled";
-    case OutcomeOutOfMemory:
-        return "out_of_memory";
-    default:
-        return "finished";
-    }
-}
-
-} // namespace
 
 nlohmann::ordered_json addableToJson(const AddableCandidate& candidate)
 {

@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/DataFolders.h"
-#include "userfiles/UserFolder.h"
 
 #include <cerrno>
 #include <csignal>

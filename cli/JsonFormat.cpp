@@ -110,31 +110,18 @@ ojson conditionToJson(const SearchCondition& condition)
     return out;
 }
 
-ojson resultToJson(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no)
+const char* outcomeName(SearchOutcome outcome)
 {
-    ojson out;
-    if (no)
-        out["no"] = *no;
-    if (set.weapon()) {
-        ojson weapon;
-        weapon["name"] = cp932ToUtf8(set.weapon()->name);
-        weapon["jewels"] = jewelNames(set.weaponSlots());
-        out["weapon"] = weapon;
-    } else {
-        out["weapon"] = nullptr;
+    switch (outcome) {
+    case OutcomeCancelled:
+        return "cancelled";
+    case OutcomeLimitReached:
+        return "limit";
+    case OutcomeOutOfMemory:
+        return "out_of_memory";
+    default:
+        return "finished";
     }
-    for (int part = 0; part < kPartCount; ++part) {
-        if (const EquipItem* piece = set.piece(part))
-            out[kJsonPartKeys[part]] = pieceJson(*piece, set.pieceSlots(part));
-        else
-            out[kJsonPartKeys[part]] = nullptr;
-    }
-    out["defence"] = set.totalDefence();
-    out["slots"] = set.totalSlots();
-    out["used"] = set.usedSlots();
-    out["free"] = set.freeSlots();
-    out["skills"] = set.activatedSkillCount(skills);
-    return out;
 }
 
 } // namespace zeku

@@ -1,6 +1,7 @@
 #pragma once
-// JSON forms of a search condition and of an equipment set, as the command-line
-// tools print them. Every text is UTF-8; keys come in a fixed order.
+// The JSON form of a search condition, as the command-line tools read and print
+// it, and the words of their summaries. Every text is UTF-8; keys come in a
+// fixed order. Result lines are written by ResultLineWriter.h.
 //
 // Condition (the input format of zeku-search):
 //   {"sex", "job", "rarity", "min_defence", "jewels", "max_results", "skills": [[tree_id, points], ...],
@@ -8,16 +9,11 @@
 //    "use_excluded_items", "excluded_items": {"head"..."leg": [[name, sex], ...], "jewels": [name, ...]},
 //    "use_excluded_skills", "excluded_skills": [[tree_id, points], ...],
 //    "require_s_parts", "s_parts": {"head"..."leg": [[name, sex], ...]}}
-// Result:
-//   {"no", "weapon": {"name", "jewels"} | null, "head"..."leg": {"name", "sex", "jewels"} | null,
-//    "defence", "slots", "used", "free", "skills"}
 
-#include "data/SkillCatalogue.h"
-#include "search/EquipSet.h"
 #include "search/SearchCondition.h"
+#include "search/SearchTypes.h"
 
 #include <nlohmann/json.hpp>
-#include <optional>
 
 namespace zeku {
 
@@ -28,7 +24,7 @@ extern const char* const kJsonPartKeys[kPartCount];
 // of a set's part are sorted by item key bytes, jewels by name.
 nlohmann::ordered_json conditionToJson(const SearchCondition& condition);
 
-// One result; "no" only when `no` is given. "skills" is the activated-skill count.
-nlohmann::ordered_json resultToJson(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no);
+// The "outcome" of a summary: "finished", "cancelled", "limit" or "out_of_memory".
+const char* outcomeName(SearchOutcome outcome);
 
 } // namespace zeku

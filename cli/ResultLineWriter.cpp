@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <charconv>
 
 namespace zeku {
@@ -23,6 +24,154 @@ void appendNumber(std::string& out, unsigned value)
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, end);
 }
+
+// A literal's bytes, its length known when compiling.
+template <std::size_t N>
+void appendText(std::string& out, const char (&text)[N])
+{
+    out.append(text, N - 1);
+}
+
+// The one definition of a result line: its keys, their order and the form of
+// each value, byte for byte as nlohmann::json dumps them. `source` gives
+//   hasWeapon(), appendWeaponName(out), hasPiece(part), appendPieceName(part, out),
+//   pieceSex(part), forEachJewelName(holder, f) (holder 0 the weapon, then
+//   head to leg; f takes a quoted name), defence(), slots(), used(), free(), skills().
+template <typename Source>
+void appendResultLine(Source& source, std::optional<unsigned> no, std::string& out)
+{
+    auto appendJewels = [&](int holder) {
+        appendText(out, "\"jewels\":[");
+        bool first = true;
+        source.forEachJewelName(holder, [&](const std::string& name) {
+            if (!first)
+                out += ',';
+            first = false;
+            out += name;
+        });
+        appendText(out, "]}");
+    };
+    out += '{';
+    if (no) {
+        appendText(out, "\"no\":");
+        appendNumber(out, *no);
+        out += ',';
+    }
+    appendText(out, "\"weapon\":");
+    if (source.hasWeapon()) {
+        appendText(out, "{\"name\":");
+        source.appendWeaponName(out);
+        out += ',';
+        appendJewels(0);
+    } else {
+        appendText(out, "null");
+    }
+    for (int part = 0; part < kPartCount; ++part) {
+        appendText(out, ",\"");
+        out += kJsonPartKeys[part];
+        appendText(out, "\":");
+        if (!source.hasPiece(part)) {
+            appendText(out, "null");
+            continue;
+        }
+        appendText(out, "{\"name\":");
+        source.appendPieceName(part, out);
+        appendText(out, ",\"sex\":");
+        appendNumber(out, source.pieceSex(part));
+        out += ',';
+        appendJewels(part + 1);
+    }
+    appendText(out, ",\"defence\":");
+    appendNumber(out, source.defence());
+    appendText(out, ",\"slots\":");
+    appendNumber(out, source.slots());
+    appendText(out, ",\"used\":");
+    appendNumber(out, source.used());
+    appendText(out, ",\"free\":");
+    appendNumber(out, source.free());
+    appendText(out, ",\"skills\":");
+    appendNumber(out, source.skills());
+    out += '}';
+}
+
+// A stored record, read as it is; names through the writer's cache.
+class RecordSource {
+public:
+    RecordSource(ResultLineWriter& names, const SearchResultStore& store, const ResultRecord& record)
+        : m_names(names), m_store(store), m_record(record)
+    {
+        // The jewels are kept holder after holder.
+        std::size_t next = 0;
+        for (int holder = 0; holder < ResultRecord::kHolders; ++holder) {
+            m_firstJewel[static_cast<std::size_t>(holder)] = next;
+            next += record.jewelCounts[static_cast<std::size_t>(holder)];
+        }
+    }
+    bool hasWeapon() const { return m_record.weapon != nullptr; }
+    void appendWeaponName(std::string& out) { out += m_names.weaponName(m_record.weapon); }
+    bool hasPiece(int part) const { return piece(part) != nullptr; }
+    void appendPieceName(int part, std::string& out) { out += m_names.pieceName(part, piece(part)); }
+    unsigned pieceSex(int part) const { return piece(part)->sex; }
+    template <typename F>
+    void forEachJewelName(int holder, F f)
+    {
+        const auto h = static_cast<std::size_t>(holder);
+        for (std::size_t i = 0; i < m_record.jewelCounts[h]; ++i)
+            f(m_names.jewelName(m_store.jewel(m_record.jewels[m_firstJewel[h] + i])));
+    }
+    unsigned defence() const { return m_record.defence; }
+    unsigned slots() const { return m_record.slots; }
+    unsigned used() const { return m_record.used; }
+    unsigned free() const { return m_record.free; }
+    unsigned skills() const { return m_record.skillCount; }
+
+private:
+    const EquipItem* piece(int part) const { return m_record.pieces[static_cast<std::size_t>(part)]; }
+
+    ResultLineWriter& m_names;
+    const SearchResultStore& m_store;
+    const ResultRecord& m_record;
+    std::array<std::size_t, ResultRecord::kHolders> m_firstJewel{};
+};
+
+// Quotes every name afresh: for a set written once.
+struct FreshNames {
+    std::string pieceName(int, const EquipItem* piece) { return quotedName(piece->name); }
+    std::string weaponName(const WeaponSlotItem* weapon) { return quotedName(weapon->name); }
+    std::string jewelName(const Jewel* jewel) { return quotedName(jewel->name); }
+};
+
+// A full set; its numbers are computed from it.
+template <typename Names>
+class SetSource {
+public:
+    SetSource(Names& names, const EquipSet& set, const SkillCatalogue& skills)
+        : m_names(names), m_set(set), m_skills(skills)
+    {
+    }
+    bool hasWeapon() const { return m_set.weapon() != nullptr; }
+    void appendWeaponName(std::string& out) { out += m_names.weaponName(m_set.weapon()); }
+    bool hasPiece(int part) const { return m_set.piece(part) != nullptr; }
+    void appendPieceName(int part, std::string& out) { out += m_names.pieceName(part, m_set.piece(part)); }
+    unsigned pieceSex(int part) const { return m_set.piece(part)->sex; }
+    template <typename F>
+    void forEachJewelName(int holder, F f)
+    {
+        const JewelSlots& slots = holder == 0 ? m_set.weaponSlots() : m_set.pieceSlots(holder - 1);
+        for (const Jewel* jewel : slots.jewels)
+            f(m_names.jewelName(jewel));
+    }
+    unsigned defence() const { return m_set.totalDefence(); }
+    unsigned slots() const { return m_set.totalSlots(); }
+    unsigned used() const { return m_set.usedSlots(); }
+    unsigned free() const { return m_set.freeSlots(); }
+    unsigned skills() const { return m_set.activatedSkillCount(m_skills); }
+
+private:
+    Names& m_names;
+    const EquipSet& m_set;
+    const SkillCatalogue& m_skills;
+};
 
 constexpr std::size_t kChunk = 1 << 16;
 
@@ -89,63 +238,18 @@ const std::string& ResultLineWriter::weaponName(const WeaponSlotItem* weapon)
 
 void ResultLineWriter::appendLine(const SearchResultStore& store, int32_t index, std::string& out)
 {
+    const auto no = static_cast<unsigned>(index + 1);
     const ResultRecord& record = store.record(index);
-    if (record.whole) {
-        // A set too large for a record: the general path.
-        out += resultToJson(store.fullSet(index), m_master.skills(), index + 1).dump();
-        out += '\n';
-        return;
-    }
-    std::size_t next = 0;
-    auto appendJewels = [&](int holder) {
-        out += "\"jewels\":[";
-        for (uint8_t i = 0; i < record.jewelCounts[static_cast<std::size_t>(holder)]; ++i) {
-            if (i)
-                out += ',';
-            out += jewelName(store.jewel(record.jewels[next++]));
-        }
-        out += "]}";
-    };
-    out += "{\"no\":";
-    appendNumber(out, static_cast<unsigned>(index + 1));
-    out += ",\"weapon\":";
-    if (record.weapon) {
-        out += "{\"name\":";
-        out += weaponName(record.weapon);
-        out += ',';
-        appendJewels(0);
+    if (record.keptWhole()) {
+        // A set too large for a record.
+        const EquipSet& set = store.fullSet(index);
+        SetSource<ResultLineWriter> source(*this, set, m_master.skills());
+        appendResultLine(source, no, out);
     } else {
-        out += "null";
-        next += record.jewelCounts[0];
+        RecordSource source(*this, store, record);
+        appendResultLine(source, no, out);
     }
-    for (int part = 0; part < kPartCount; ++part) {
-        out += ",\"";
-        out += kJsonPartKeys[part];
-        out += "\":";
-        const EquipItem* piece = record.pieces[static_cast<std::size_t>(part)];
-        if (!piece) {
-            out += "null";
-            next += record.jewelCounts[static_cast<std::size_t>(part + 1)];
-            continue;
-        }
-        out += "{\"name\":";
-        out += pieceName(part, piece);
-        out += ",\"sex\":";
-        appendNumber(out, piece->sex);
-        out += ',';
-        appendJewels(part + 1);
-    }
-    out += ",\"defence\":";
-    appendNumber(out, record.defence);
-    out += ",\"slots\":";
-    appendNumber(out, record.slots);
-    out += ",\"used\":";
-    appendNumber(out, record.used);
-    out += ",\"free\":";
-    appendNumber(out, record.free);
-    out += ",\"skills\":";
-    appendNumber(out, record.skillCount);
-    out += "}\n";
+    out += '\n';
 }
 
 void writeResultLines(const MasterData& master, const SearchResultStore& store, std::FILE* out)
@@ -158,6 +262,20 @@ void writeResultLines(const MasterData& master, const SearchResultStore& store, 
     writeAll(master, store, [&out](const std::string& chunk) {
         out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
     });
+}
+
+std::string resultLine(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no)
+{
+    FreshNames names;
+    SetSource<FreshNames> source(names, set, skills);
+    std::string line;
+    appendResultLine(source, no ? std::optional<unsigned>(static_cast<unsigned>(*no)) : std::nullopt, line);
+    return line;
+}
+
+nlohmann::ordered_json resultToJson(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no)
+{
+    return nlohmann::ordered_json::parse(resultLine(set, skills, no));
 }
 
 } // namespace zeku

@@ -1,13 +1,23 @@
 #pragma once
-// Writes stored results as JSON Lines straight into a buffer: the bytes are
-// those of resultToJson(...).dump(), without building a JSON object or a full
-// set per result. Every name is converted to UTF-8 and escaped once, when it
-// is first written, and reused for every later result.
+// Result lines: one search result as one line of JSON, every text UTF-8, the
+// keys in this order (the one place that writes them is ResultLineWriter.cpp):
+//   {"no", "weapon": {"name", "jewels"} | null, "head"..."leg": {"name", "sex", "jewels"} | null,
+//    "defence", "slots", "used", "free", "skills"}
+// "skills" is the activated-skill count.
+//
+// ResultLineWriter writes stored results straight into a buffer, without
+// building a JSON object or a full set per result. Every name is converted to
+// UTF-8 and escaped once, when it is first written, and reused for every later
+// result.
 
 #include "data/MasterData.h"
+#include "search/EquipSet.h"
 #include "search/SearchResultStore.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <unordered_map>
@@ -24,10 +34,12 @@ public:
     // line end, to `out`.
     void appendLine(const SearchResultStore& store, int32_t index, std::string& out);
 
-private:
+    // The quoted and escaped UTF-8 names, made once per item.
     const std::string& pieceName(int part, const EquipItem* piece);
     const std::string& weaponName(const WeaponSlotItem* weapon);
     const std::string& jewelName(const Jewel* jewel);
+
+private:
     const std::string& cachedName(const void* item, const std::string& cp932);
 
     const MasterData& m_master;
@@ -41,5 +53,10 @@ private:
 // Writes every result of `store` as a JSON line to `out`, in large chunks.
 void writeResultLines(const MasterData& master, const SearchResultStore& store, std::FILE* out);
 void writeResultLines(const MasterData& master, const SearchResultStore& store, std::ostream& out);
+
+// The line of one set, without its line end; "no" only when `no` is given.
+std::string resultLine(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no);
+// The same line as a JSON object, to be put into another.
+nlohmann::ordered_json resultToJson(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no);
 
 } // namespace zeku

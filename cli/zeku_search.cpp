@@ -208,20 +208,6 @@ private:
     std::chrono::steady_clock::time_point m_lastDraw{};
 };
 
-const char* outcomeName(SearchOutcome outcome)
-{
-    switch (outcome) {
-    case OutcomeCancelled:
-        return "cancelled";
-    case OutcomeLimitReached:
-        return "limit";
-    case OutcomeOutOfMemory:
-        return "out_of_memory";
-    default:
-        return "finished";
-    }
-}
-
 // The --save title and comment in CP932, as the history index will hold them;
 // false with the reason when they cannot be stored so that they read back.
 bool storableSaveTexts(const Options& options, std::string& title, std::string& comment, std::string& error)

@@ -9,6 +9,10 @@
 
 namespace zeku {
 
+// The cause reported when a saved-data index that a save must update cannot
+// be read; the GUI words it for the user.
+inline constexpr const char* kUnreadableIndexCause = "the index cannot be read";
+
 class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;

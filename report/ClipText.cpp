@@ -1,9 +1,8 @@
 #include "report/ClipText.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/Cp932.h"
-#include "report/AppIdentity.h"
 #include "report/ReportTexts.h"
-#include "userfiles/UserFolder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "search/CandidatePreparation.h"
 
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "search/EquipFindThread.h"
 
-#include "search/ThreadPriority.h"
+#include "platform/ThreadPriority.h"
 
 namespace zeku {
 

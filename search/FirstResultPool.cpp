@@ -1,8 +1,8 @@
 #include "search/FirstResultPool.h"
 
+#include "platform/ThreadPriority.h"
 #include "search/CombinationSearch.h"
 #include "search/SearchResultStore.h"
-#include "search/ThreadPriority.h"
 
 #include <algorithm>
 #include <new>
@@ -70,14 +70,13 @@ void CFirstResultPool::work()
         finish();
 }
 
-// One engine search that stops at the first set it would store: with a
-// maximum count of 0, storing is where it reaches its limit.
+// One engine search that stops at the first set it would store.
 CFirstResultPool::Verdict CFirstResultPool::decide(std::size_t index)
 {
     SearchCondition condition;
     if (!m_source(index, condition))
         return StoresNone;
-    condition.maxResults = 0;
+    condition.maxResults = kStopAtFirstResult;
     SearchResultStore store;
     SearchProgress progress;
     SearchRun run;

@@ -2,8 +2,8 @@
 // Decides, for a list of search conditions, whether the search of each stores
 // a result, on a pool of worker threads.
 //
-// Each search runs with the maximum count at 0, so that it ends at the first
-// set it would store; each thread prepares its own data for the search it runs
+// Each search runs with the maximum count at kStopAtFirstResult, so that it
+// ends at the first set it would store; each thread prepares its own data for the search it runs
 // and shares only the master data, which is read-only. The verdicts are kept
 // by list position, so the answer is the same whatever the number of threads
 // and their timing.

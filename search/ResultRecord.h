@@ -28,7 +28,11 @@ struct ResultRecord {
     uint16_t used = 0;
     uint16_t free = 0;
     uint16_t skillCount = 0; // activated skills
-    uint32_t whole = 0;      // 0, or 1 + the index of the whole set the store keeps instead
+    // 0 for a set the record describes; else 1 + the index of the whole set
+    // the store keeps instead.
+    uint32_t wholeIndexPlusOne = 0;
+
+    bool keptWhole() const { return wholeIndexPlusOne != 0; }
 };
 
 static_assert(sizeof(ResultRecord) <= 104, "a result record stays small: a million of them must fit in 100 MB");

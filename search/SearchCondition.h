@@ -25,7 +25,13 @@ constexpr bool rarityPasses(RarityFilterCode code, uint16_t rarity)
     return code % 10 <= rarity;
 }
 
+// The count of a search whose window, file or command line gives none (or 0).
 constexpr uint32_t kDefaultMaxResults = 10000;
+// The engine's own reading of a maximum count of 0: the search stops, with
+// OutcomeLimitReached, at the first set it would store, and stores nothing.
+// It asks only whether any set fits. No search a window, file or command line
+// starts runs with it: a 0 there starts the search with kDefaultMaxResults.
+constexpr uint32_t kStopAtFirstResult = 0;
 
 struct SearchCondition {
     uint16_t sex = 0; // 1 male, 2 female; 0 only when reset
@@ -36,7 +42,7 @@ struct SearchCondition {
     bool useExcludedItems = false;
     bool useExcludedSkills = false;
     bool requireSParts = false;
-    uint32_t maxResults = kDefaultMaxResults;
+    uint32_t maxResults = kDefaultMaxResults; // kStopAtFirstResult: see there
     std::vector<SkillPoint> wanted; // (tree id, required threshold), never empty when searching
     EquipSet fixed;
     ExclusionSet excludedItems;      // filled only when useExcludedItems

@@ -1,6 +1,6 @@
 #include "search/SearchResultStore.h"
 
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <new>
 
@@ -74,7 +74,7 @@ void SearchResultStore::append(const EquipSet& set, const SkillCatalogue& skills
     if (!fits) {
         m_wholeSets.reserve(m_wholeSets.size() + 1);
         m_wholeSets.push_back(std::make_unique<EquipSet>(set));
-        record.whole = static_cast<uint32_t>(m_wholeSets.size());
+        record.wholeIndexPlusOne = static_cast<uint32_t>(m_wholeSets.size());
     }
     ResultRecord& slot = nextSlot();
     slot = record;
@@ -83,8 +83,8 @@ void SearchResultStore::append(const EquipSet& set, const SkillCatalogue& skills
 
 void SearchResultStore::buildSet(const ResultRecord& record, EquipSet& out) const
 {
-    if (record.whole) {
-        out = *m_wholeSets[record.whole - 1];
+    if (record.keptWhole()) {
+        out = *m_wholeSets[record.wholeIndexPlusOne - 1];
         return;
     }
     // The same steps, in the same order, as the copy the search used to keep,

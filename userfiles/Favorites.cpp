@@ -1,5 +1,6 @@
 #include "userfiles/Favorites.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/ErrorReport.h"

@@ -1,5 +1,6 @@
 #include "userfiles/ItemListFiles.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/LenientNumber.h"
 #include "platform/FolderLock.h"
 #include "platform/TextFile.h"

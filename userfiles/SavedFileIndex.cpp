@@ -1,5 +1,6 @@
 #include "userfiles/SavedFileIndex.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/ErrorReport.h"
 #include "platform/FolderLock.h"
 #include "platform/TextFile.h"

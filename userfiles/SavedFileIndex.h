@@ -6,6 +6,7 @@
 // The base class serves the history folder; FavoriteIndex adds per-entry sex
 // and job values and overrides the virtual operations to keep them in step.
 
+#include "platform/ErrorReport.h"
 #include "userfiles/UserFolder.h"
 
 #include <filesystem>
@@ -28,7 +29,7 @@ public:
     virtual ~SavedFileIndex();
 
     // The cause reported when the index to be updated cannot be read.
-    static constexpr const char* kUnreadableCause = "the index cannot be read";
+    static constexpr const char* kUnreadableCause = kUnreadableIndexCause;
 
     // Removes the entry at `position` from every parallel list; false when there is none.
     virtual bool removeEntry(int position);

@@ -1,5 +1,6 @@
 #include "userfiles/SearchHistory.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReport.h"
 #include "platform/TextFile.h"
@@ -86,7 +87,7 @@ void writeStandingLists(SafeTextWriter& writer, const SearchCondition& condition
 NumberedCombination numberResult(const SearchResultStore& results, int32_t index, ItemNumberTable& table)
 {
     const ResultRecord& record = results.record(index);
-    if (record.whole)
+    if (record.keptWhole())
         return NumberedCombination::fromSet(results.fullSet(index), table);
     NumberedCombination combination;
     std::size_t next = 0;

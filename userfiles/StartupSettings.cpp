@@ -1,5 +1,6 @@
 #include "userfiles/StartupSettings.h"
 
+#include "platform/AppIdentity.h"
 #include "platform/Cp932.h"
 #include "platform/LenientNumber.h"
 #include "platform/FolderLock.h"

@@ -7,9 +7,6 @@
 
 namespace zeku {
 
-// The application's version text, written into every user file's "Version=" line.
-inline constexpr const char* kVersionText = "0.047";
-
 class UserFolder {
 public:
     explicit UserFolder(std::filesystem::path root = "user") : m_root(std::move(root)) {}

@@ -1,7 +1,7 @@
 // The bytes the command-line tools print and save, compared with golden files
 // kept from an earlier build: searches on the bundled sample data (jewels,
-// fixed pieces, exclusions, the result limit), the history files they save,
-// and zeku-data's views of the stored favourites and history.
+// fixed pieces, exclusions, the result limit, additional skills), the history
+// files they save, and zeku-data's views of the stored favourites and history.
 
 #include "CliTestSupport.h"
 
@@ -52,17 +52,24 @@ TEST_F(GoldenOutput, SearchesPrintAndSaveTheGoldenBytes)
 {
     // Each case: <name>.json the condition, .jsonl the printed lines, .summary the
     // last line of standard error, _history.dat the saved history file (if kept).
+    // An --addable case prints the additional skills and saves nothing.
     const struct {
         const char* name;
         bool history;
-    } cases[] = {{"jewels_weapon", false}, {"exclusions", false}, {"fixed", true}, {"limit", true}};
+        bool addable = false;
+    } cases[] = {{"jewels_weapon", false},
+                 {"exclusions", false},
+                 {"fixed", true},
+                 {"limit", true},
+                 {"addable", false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::error_code ec;
         fs::remove_all(m_dir / "user2", ec);
         const std::string condition = (kGolden / (std::string(c.name) + ".json")).string();
-        const ToolRun r = run(ZEKU_SEARCH_TOOL, "--dat '" + std::string(ZEKU_SAMPLE_DAT_DIR) +
-                                                    "' --user user2 --save golden --comment c '" + condition + "'");
+        const std::string mode = c.addable ? "--addable" : "--save golden --comment c";
+        const ToolRun r = run(ZEKU_SEARCH_TOOL, "--dat '" + std::string(ZEKU_SAMPLE_DAT_DIR) + "' --user user2 " +
+                                                    mode + " '" + condition + "'");
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, readAll(kGolden / (std::string(c.name) + ".jsonl")));
         const std::vector<std::string> err = lines(r.err);

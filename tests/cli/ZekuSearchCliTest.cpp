@@ -6,6 +6,7 @@
 #include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
+#include "platform/AllocationProbe.h"
 #include "platform/Cp932.h"
 #include "search/AddableFindThread.h"
 #include "search/CombinationSearch.h"
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -63,6 +65,8 @@ protected:
     static void TearDownTestSuite()
     {
         delete s_master;
+        delete s_large;
+        s_large = nullptr;
         std::error_code ec;
         fs::remove_all(s_dir, ec);
     }
@@ -106,12 +110,58 @@ protected:
         return err.empty() ? nlohmann::json() : nlohmann::json::parse(err.back(), nullptr, false);
     }
 
+    // The bench condition whose name starts with `prefix` on data three times
+    // the sample's size (in dat3), written to long.json. The 5-skill wish
+    // searches for several seconds, the 3-skill one's additional skills take
+    // several seconds to decide.
+    static SearchCondition writeLongCondition(const std::string& prefix)
+    {
+        if (!s_large) {
+            EXPECT_TRUE(writeSampleData(s_dir / "dat3", kDefaultSampleSeed, 3).ok);
+            s_large = new MasterData;
+            EXPECT_TRUE(s_large->load(s_dir / "dat3").ok());
+        }
+        SearchCondition condition;
+        for (const BenchCondition& b : benchConditions(*s_large))
+            if (b.name.rfind(prefix, 0) == 0)
+                condition = b.condition;
+        writeCondition("long.json", conditionToJson(condition));
+        return condition;
+    }
+
+    // zeku-search with `args`, run in the working folder and sent SIGINT
+    // after 0.7 seconds; status -1 when it did not exit by itself.
+    static ToolRun interrupted(std::vector<const char*> args)
+    {
+        const fs::path out = s_dir / "cancel_out.txt", err = s_dir / "cancel_err.txt";
+        args.insert(args.begin(), ZEKU_SEARCH_TOOL);
+        args.push_back(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            ::chdir(s_dir.c_str());
+            const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(o, 1);
+            ::dup2(e, 2);
+            ::execv(ZEKU_SEARCH_TOOL, const_cast<char* const*>(args.data()));
+            _exit(127);
+        }
+        EXPECT_GE(child, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        ::kill(child, SIGINT);
+        int raw = 0;
+        ::waitpid(child, &raw, 0);
+        return ToolRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
+    }
+
     static fs::path s_dir;
     static MasterData* s_master;
+    static MasterData* s_large; // dat3, made by writeLongCondition()
 };
 
 fs::path ZekuSearchCli::s_dir;
 MasterData* ZekuSearchCli::s_master = nullptr;
+MasterData* ZekuSearchCli::s_large = nullptr;
 
 TEST_F(ZekuSearchCli, WithoutConditionPrintsTheCatalogueCounts)
 {
@@ -164,11 +214,13 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     EXPECT_EQ(search("-", condition.dump()).out, r.out);
 }
 
-TEST_F(ZekuSearchCli, LineWriterWritesWhatResultToJsonDumps)
+TEST_F(ZekuSearchCli, RecordLinesAreTheLinesOfTheirFullSets)
 {
-    // Search results, plus sets the search never makes: no weapon and one piece
-    // from outside the catalogues whose name needs escaping, and a piece with
-    // more jewels than a record holds.
+    // A line written from a stored record (its kept numbers, the writer's name
+    // cache) is the line of the full set the store builds from it (numbers
+    // computed afresh). Search results, plus sets the search never makes: no
+    // weapon and one piece from outside the catalogues whose name needs
+    // escaping, and a piece with more jewels than a record holds.
     SearchCondition condition;
     for (const BenchCondition& b : benchConditions(*s_master))
         if (b.name.rfind("4 skills, jewels, 2-slot", 0) == 0)
@@ -356,33 +408,9 @@ TEST_F(ZekuSearchCli, MissingMasterFileGivesItsMessage)
 
 TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
 {
-    // A search that runs for several seconds: the 5-skill wish on data three times
-    // the sample's size.
-    ASSERT_TRUE(writeSampleData(s_dir / "dat3", kDefaultSampleSeed, 3).ok);
-    MasterData large;
-    ASSERT_TRUE(large.load(s_dir / "dat3").ok());
-    for (const BenchCondition& b : benchConditions(large))
-        if (b.name.rfind("5 skills, jewels, 3-slot", 0) == 0)
-            writeCondition("long.json", conditionToJson(b.condition));
-    const fs::path out = s_dir / "cancel_out.txt", err = s_dir / "cancel_err.txt";
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::chdir(s_dir.c_str());
-        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ::dup2(o, 1);
-        ::dup2(e, 2);
-        ::execl(ZEKU_SEARCH_TOOL, ZEKU_SEARCH_TOOL, "--dat", "dat3", "long.json", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    ::kill(child, SIGINT);
-    int raw = 0;
-    ::waitpid(child, &raw, 0);
-    ASSERT_TRUE(WIFEXITED(raw));
-    EXPECT_EQ(WEXITSTATUS(raw), 0);
-    const ToolRun r{0, readAll(out), readAll(err)};
+    const SearchCondition wish = writeLongCondition("5 skills, jewels, 3-slot");
+    const ToolRun r = interrupted({"--dat", "dat3", "long.json"});
+    EXPECT_EQ(r.status, 0);
     const nlohmann::json s = summary(r);
     EXPECT_EQ(s["outcome"], "cancelled") << r.err;
     EXPECT_LT(s["done"].get<uint64_t>(), s["total"].get<uint64_t>());
@@ -392,13 +420,60 @@ TEST_F(ZekuSearchCli, InterruptCancelsAndPrintsTheResultsSoFar)
     const auto printed = s["results"].get<uint32_t>();
     if (printed == 0)
         return;
-    for (const BenchCondition& b : benchConditions(large))
-        if (b.name.rfind("5 skills, jewels, 3-slot", 0) == 0) {
-            nlohmann::ordered_json condition = conditionToJson(b.condition);
-            condition["max_results"] = printed;
-            writeCondition("first.json", condition);
-        }
+    nlohmann::ordered_json condition = conditionToJson(wish);
+    condition["max_results"] = printed;
+    writeCondition("first.json", condition);
     EXPECT_TRUE(search("--dat dat3 first.json").out == r.out);
+}
+
+TEST_F(ZekuSearchCli, InterruptedAddablePrintsWhatWasDecidedAndEndsCancelled)
+{
+    const SearchCondition wish = writeLongCondition("4 skills, jewels, 2-slot");
+    const ToolRun r = interrupted({"--dat", "dat3", "--addable", "long.json"});
+    EXPECT_EQ(r.status, 0);
+    const nlohmann::json s = summary(r);
+    EXPECT_EQ(s["outcome"], "cancelled") << r.err;
+    const std::vector<std::string> printed = lines(r.out);
+    EXPECT_EQ(printed.size(), s["addable"].get<std::size_t>());
+
+    // The lines are candidates in candidate order, each one whose search finds a set.
+    RecordingNoticeSink notices;
+    const CAddableFindThread finder(*s_large, wish, notices); // not started: the candidates only
+    const std::vector<AddableCandidate>& candidates = finder.candidates();
+    EXPECT_EQ(s["candidates"], candidates.size());
+    std::size_t next = 0;
+    for (const std::string& line : printed) {
+        while (next < candidates.size() && addableToJson(candidates[next]).dump() != line)
+            ++next;
+        ASSERT_LT(next, candidates.size()) << line;
+        SearchCondition changed = candidateCondition(wish, candidates[next++]);
+        changed.maxResults = kStopAtFirstResult;
+        SearchResultStore store;
+        SearchProgress progress;
+        std::atomic<int32_t> cancel{0};
+        SearchRun run{s_large, &store, &progress, &cancel, nullptr};
+        EXPECT_EQ(runCombinationSearch(changed, run), OutcomeLimitReached) << line;
+    }
+}
+
+TEST_F(ZekuSearchCli, AddableOutOfMemoryEndsWithStatus1AndSaysSo)
+{
+    SearchCondition condition;
+    for (const BenchCondition& b : benchConditions(*s_master))
+        if (b.name == "3 skills, jewels")
+            condition = b.condition;
+    const std::atomic<int> interrupt{0};
+    // The first allocation a candidate's search must survive fails.
+    armAllocationFailure(1);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const int status = runAddableCommand(condition, *s_master, false, interrupt);
+    const ToolRun r{status, ::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()};
+    armAllocationFailure(0);
+    EXPECT_EQ(r.status, 1);
+    const nlohmann::json s = summary(r);
+    EXPECT_EQ(s["outcome"], "out_of_memory") << r.err;
+    EXPECT_EQ(lines(r.out).size(), s["addable"].get<std::size_t>());
 }
 
 TEST_F(ZekuSearchCli, OutOfMemoryWhileStoringPrintsEveryResultStoredSoFar)

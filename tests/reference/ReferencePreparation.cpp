@@ -1,6 +1,6 @@
 #include "reference/ReferencePreparation.h"
 
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <cstdio>
 #include <string>

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -135,6 +136,63 @@ TEST(AddableDifferential, AnswerIsEveryCandidateWhoseFullSearchStoresAResult)
     // The worlds must keep producing answers that are neither empty nor everything.
     EXPECT_GT(withAnswer, kWorlds / 4);
     EXPECT_GT(partial, kWorlds / 8);
+}
+
+// Worlds built around one edge each, which random worlds seldom hit: the
+// named candidate must be in the answer, and the answer is the reference's.
+TEST(AddableDifferential, EdgeWorldsAnswerAsTheReference)
+{
+    const auto fixedWeapon = [](RandomWorld& w, bool jewelFixed) {
+        w.master.tree(1, {10});
+        w.master.tree(2, {3});
+        w.master.piece(PartHead, "H", {{1, 10}}); // no slots anywhere but the weapon's
+        w.master.jewel("J2", {{2, 3}}, 1);
+        w.condition = makeCondition({{1, 10}}, !jewelFixed);
+        w.condition.fixed.setWeapon(w.master.weapon(1));
+        if (jewelFixed)
+            w.condition.fixed.addWeaponJewels({&w.master.findJewel("J2")});
+    };
+    const struct {
+        const char* name;
+        std::function<void(RandomWorld&)> build;
+        const char* addable;
+    } rows[] = {
+        {"only a jewel in the fixed weapon's free slot reaches tree 2", [&](RandomWorld& w) { fixedWeapon(w, false); },
+         "2:3 add"},
+        {"only the jewel fixed in the weapon's slot reaches tree 2", [&](RandomWorld& w) { fixedWeapon(w, true); },
+         "2:3 add"},
+        {"the threshold equals the most points tree 2 can reach",
+         [](RandomWorld& w) {
+             w.master.tree(1, {10});
+             w.master.tree(2, {5, 6});
+             w.master.piece(PartHead, "H", {{1, 10}});
+             w.master.piece(PartBody, "B", {{2, 5}});
+             w.condition = makeCondition({{1, 10}}, false);
+         },
+         "2:5 add"},
+        {"a raise whose threshold equals the most points reachable",
+         [](RandomWorld& w) {
+             w.master.tree(1, {4, 9});
+             w.master.piece(PartHead, "H", {{1, 4}}, PieceShape{1});
+             w.master.piece(PartBody, "B", {{1, 3}});
+             w.master.jewel("J1", {{1, 2}}, 1);
+             w.condition = makeCondition({{1, 4}}, true);
+         },
+         "1:9 raise"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        RandomWorld world;
+        row.build(world);
+        RecordingNoticeSink notices;
+        CAddableFindThread finder(world.master.data(), world.condition, notices, AddableOptions{2, false});
+        finder.start();
+        finder.wait();
+        EXPECT_EQ(finder.outcome(), OutcomeCompleted);
+        const std::vector<std::string> answer = describeAnswer(finder.answer());
+        EXPECT_EQ(answer, expectedAnswer(world));
+        EXPECT_TRUE(std::find(answer.begin(), answer.end(), row.addable) != answer.end()) << row.addable;
+    }
 }
 
 // Cancels from the first verdict notice: the answer keeps only decided

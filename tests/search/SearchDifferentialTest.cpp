@@ -6,7 +6,7 @@
 #include "search/SearchTestSupport.h"
 
 #include "reference/ReferenceSearch.h"
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <gtest/gtest.h>
 

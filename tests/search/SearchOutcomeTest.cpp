@@ -3,7 +3,7 @@
 
 #include "search/SearchTestSupport.h"
 
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <gtest/gtest.h>
 

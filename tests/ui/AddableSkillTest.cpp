@@ -77,6 +77,8 @@ private Q_SLOTS:
         QVERIFY(progressFull);
         QVERIFY(mainDisabled);
         QVERIFY(window.isEnabled());
+        // No search ran: there are still no results, and so no condition of theirs.
+        QCOMPARE(window.currentCondition().sex, uint16_t(0));
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown, printed);
         // As "追加" does: a wanted tree takes the new points, a new tree is appended.
@@ -92,6 +94,24 @@ private Q_SLOTS:
             QCOMPARE(window.wantedSkills()[i].treeId, expected[i].treeId);
             QCOMPARE(window.wantedSkills()[i].points, expected[i].points);
         }
+    }
+
+    void closesOnTheFinalNoticeWithoutWaitingForIt()
+    {
+        AppFixture fixture;
+        SearchCondition condition;
+        condition.sex = 1;
+        condition.job = 1;
+        condition.wanted = {SkillPoint{1, 10}};
+        CAddableSkillDlg addable(fixture.app().master(), condition);
+        addable.show();
+        // "閉じる" before the final notice was handled: the search is cancelled
+        // and the window stays until that notice comes.
+        clickControl(addable, 1245);
+        QVERIFY(addable.isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !addable.isVisible(); }, 60000));
+        QVERIFY(!addable.searchRunning());
+        QCOMPARE(addable.result(), int(QDialog::Rejected));
     }
 
     void refusesAnEmptyWantedList()

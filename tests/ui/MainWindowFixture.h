@@ -4,7 +4,7 @@
 
 #include "ui/app/CSimulatorApp.h"
 #include "support/TestSupport.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include <QAbstractButton>
 #include <QString>

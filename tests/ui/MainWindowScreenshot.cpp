@@ -9,7 +9,7 @@
 #include "ui/lists/CFindResultListCtrl.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/main/CFindConditionDispDlg.h"
 #include "ui/main/CFindProcessDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/MessageBoxService.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
 #include "ui/dialogs/DialogSupport.h"

@@ -1,8 +1,7 @@
 #include "ui/main/CAboutDlg.h"
 
-#include "report/AppIdentity.h"
-#include "ui/main/WindowSupport.h"
-#include "userfiles/UserFolder.h"
+#include "platform/AppIdentity.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include "ui_CAboutDlg.h"

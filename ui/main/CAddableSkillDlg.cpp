@@ -1,6 +1,6 @@
 #include "ui/main/CAddableSkillDlg.h"
 
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CAddableSkillDlg.h"
 
@@ -32,18 +32,20 @@ CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchConditi
     m_finder->start();
 }
 
-CAddableSkillDlg::~CAddableSkillDlg()
-{
-    m_finder->requestCancel();
-    m_finder->wait();
-}
+// Closed through done(), the search has ended and its threads are joined;
+// a window destroyed otherwise has the finder cancel and join them.
+CAddableSkillDlg::~CAddableSkillDlg() = default;
 
 void CAddableSkillDlg::done(int result)
 {
-    // A search still running is not wanted any more; it stops within moments.
+    if (!m_running) {
+        QDialog::done(result);
+        return;
+    }
+    // A search still running is not wanted any more; it stops within moments
+    // and its final notice closes the window.
+    m_closeResult = result;
     m_finder->requestCancel();
-    m_finder->wait();
-    QDialog::done(result);
 }
 
 void CAddableSkillDlg::onNotice(const Notice& notice)
@@ -60,12 +62,16 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
         break;
     default:
         m_running = false;
+        // The thread that posted the final notice has ended its work: the join is immediate.
+        m_finder->wait();
         if (m_finder->outcome() == OutcomeCompleted)
             m_ui->progress1242->setValue(m_ui->progress1242->maximum());
         break;
     }
     showCount();
     updateButtons();
+    if (!m_running && m_closeResult)
+        QDialog::done(*m_closeResult);
 }
 
 void CAddableSkillDlg::showCount()

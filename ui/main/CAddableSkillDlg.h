@@ -3,7 +3,8 @@
 // window's condition and lists the skills that still fit, as they are found.
 // "条件に追加" (or a double-click) hands the selected row to the main window,
 // which adds it to the wanted skills as "追加" does; "中止" cancels and keeps
-// what was decided; "閉じる" cancels too and closes.
+// what was decided; "閉じる" cancels too and closes when the search has
+// ended. The UI thread never waits for the search: it ends on its final notice.
 
 #include "search/AddableFindThread.h"
 #include "ui/platform/QtNoticeSink.h"
@@ -11,6 +12,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class CAddableSkillDlg;
@@ -24,13 +26,15 @@ class CAddableSkillDlg : public QDialog {
 public:
     // Starts the search at once; `master` must outlive the dialog, `base` is copied.
     CAddableSkillDlg(const MasterData& master, const SearchCondition& base, QWidget* parent = nullptr);
-    ~CAddableSkillDlg() override; // cancels and waits for the search
+    ~CAddableSkillDlg() override;
 
     // True until the search's final notice arrived.
     bool searchRunning() const { return m_running; }
     const CAddableFindThread& finder() const { return *m_finder; }
 
 public Q_SLOTS:
+    // A search still running is cancelled, and the window closes with
+    // `result` when its final notice arrives.
     void done(int result) override;
 
 Q_SIGNALS:
@@ -47,6 +51,7 @@ private:
     QtNoticeSink m_notices;
     std::unique_ptr<CAddableFindThread> m_finder;
     bool m_running = true;
+    std::optional<int> m_closeResult; // done() came while the search ran
     int m_found = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "ui/main/CFindConditionDispDlg.h"
 
 #include "report/ConditionText.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/TextConvert.h"
 #include "ui/dialogs/DialogSupport.h"
 

@@ -1,6 +1,6 @@
 #include "ui/main/CNoResultReasonDlg.h"
 
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/TextConvert.h"
 
 #include "ui_CNoResultReasonDlg.h"

@@ -1,13 +1,12 @@
 #include "ui/main/CSearchDlg.h"
 
 #include "ui/app/CSimulatorApp.h"
-#include "report/AppIdentity.h"
+#include "platform/AppIdentity.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/main/CAboutDlg.h"
 #include "ui/lists/RarityCombo.h"
 #include "ui/main/CFindProcessDlg.h"
-#include "ui/main/WindowSupport.h"
-#include "userfiles/UserFolder.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include "ui_CSearchDlg.h"

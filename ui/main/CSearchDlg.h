@@ -55,7 +55,12 @@ public:
     // State behind the controls (for the windows this one opens, and tests).
     const std::vector<SkillPoint>& wantedSkills() const { return m_wanted; }
     const EquipSet& fixedSet() const { return m_fixed; }
-    const SearchCondition& currentCondition() const { return m_condition; }
+    // The condition of the results on display: the last search started from
+    // this window, or the one stored with the history entry loaded.
+    const SearchCondition& currentCondition() const { return m_resultsCondition; }
+    // The condition the controls describe now, as a search from this window
+    // would run it; a maximum count of 0 (or none) is the default count.
+    SearchCondition conditionFromControls() const;
     const SearchResultStore* currentResults() const { return m_results.get(); }
     bool resultsStored() const { return m_stored; }
     // True from the start of a search until its final notice was handled.
@@ -120,9 +125,12 @@ private:
     void onFixJewelToggled(int row, bool checked);
     void onCheckAllFixed();
     void onSwitchClicked(QCheckBox* box, bool listEmpty, const QString& emptyMessage);
-    void onSearch();
+    // The check every search from this window makes first: the condition the
+    // controls describe, or nothing after telling the user why it cannot run.
+    std::optional<SearchCondition> readyCondition();
     bool excludedSkillConflict();
-    void fillConditionFromControls(uint32_t maxResults);
+    uint32_t maxResultsFromControls() const;
+    void onSearch();
     void onAddableSearch(); // "追加スキル検索", SearchDlgAddable.cpp
     // "見つからない理由", SearchDlgExplain.cpp.
     void setUpExplainButton();
@@ -178,7 +186,7 @@ private:
     std::vector<std::optional<SkillPoint>> m_chooserSkills;
 
     // Results.
-    SearchCondition m_condition;
+    SearchCondition m_resultsCondition; // see currentCondition()
     std::unique_ptr<SearchResultStore> m_results;
     bool m_stored = false;
     SearchProgress m_progress;

@@ -12,7 +12,7 @@
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/dialogs/StandingLists.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CSearchDlg.h"
 
@@ -48,7 +48,7 @@ void CSearchDlg::connectEditors()
     connect(m_ui->button1088, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
     connect(m_ui->button1092, &QPushButton::clicked, this, [this] {
         if (const EquipSet* set = selectedResult())
-            runManualEditor(m_condition.sex, m_condition.job, *set, false);
+            runManualEditor(m_resultsCondition.sex, m_resultsCondition.job, *set, false);
     });
     connect(m_ui->button1037, &QPushButton::clicked, this, [this] { runManualEditor(0, 0, EquipSet(), false); });
     connect(m_ui->button1044, &QPushButton::clicked, this, [this] {

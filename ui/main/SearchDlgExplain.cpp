@@ -6,7 +6,7 @@
 #include "ui/app/CSimulatorApp.h"
 #include "ui/main/CNoResultReasonDlg.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CSearchDlg.h"
 
@@ -42,7 +42,7 @@ void CSearchDlg::offerExplanation(bool offer)
 void CSearchDlg::onExplainNoResult()
 {
     // The condition of the search that found nothing, as it ran.
-    const SearchCondition searched = m_condition;
+    const SearchCondition searched = m_resultsCondition;
     // A window of its own, as the progress window is: a child would be
     // disabled with this window.
     CNoResultReasonDlg dialog(m_app.master(), searched, nullptr);

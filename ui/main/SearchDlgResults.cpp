@@ -9,7 +9,7 @@
 #include "ui/dialogs/ListFileSave.h"
 #include "ui/main/CFindConditionDispDlg.h"
 #include "ui/main/CSearchDlg.h"
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
@@ -50,7 +50,7 @@ void CSearchDlg::updateResultButtons()
     if (m_results)
         m_ui->label1113->setText(QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count()))) +
                                  QStringLiteral(" 件"));
-    m_ui->button1110->setEnabled(m_condition.sex != 0);
+    m_ui->button1110->setEnabled(m_resultsCondition.sex != 0);
 }
 
 void CSearchDlg::emptyResultViews()
@@ -139,7 +139,7 @@ void CSearchDlg::onSaveResults()
         return;
     CFavoriteDataInputDlg input(this);
     input.setCaption(QStringLiteral("検索結果保存"));
-    input.setTitle(defaultFavoriteTitle(m_condition.job, m_condition.sex));
+    input.setTitle(defaultFavoriteTitle(m_resultsCondition.job, m_resultsCondition.sex));
     input.setComment({});
     if (runChildDialog(input) != QDialog::Accepted)
         return;
@@ -149,7 +149,7 @@ void CSearchDlg::onSaveResults()
     showWaitingWindow(QStringLiteral("保存中です。"));
     m_stored = true;
     auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
-    worker->setSave(m_condition, m_results.get(), input.title(), input.comment());
+    worker->setSave(m_resultsCondition, m_results.get(), input.title(), input.comment());
     startFileWorker(std::move(worker));
 }
 
@@ -170,7 +170,7 @@ void CSearchDlg::onFileNotice(int32_t code, int32_t param)
             return;
         }
         m_results = m_fileWorker->takeResults();
-        m_condition = m_fileWorker->condition();
+        m_resultsCondition = m_fileWorker->condition();
         m_ui->edit1108->setText(toQString(m_fileWorker->title()));
         m_ui->edit1109->setText(toQString(m_fileWorker->comment()));
         showResultList();
@@ -196,11 +196,11 @@ void CSearchDlg::onAddFavorite()
     if (!set)
         return;
     CFavoriteDataInputDlg input(this);
-    input.setTitle(defaultFavoriteTitle(m_condition.job, m_condition.sex));
+    input.setTitle(defaultFavoriteTitle(m_resultsCondition.job, m_resultsCondition.sex));
     input.setComment({});
     if (runChildDialog(input) != QDialog::Accepted)
         return;
-    if (!saveNewFavorite(m_app.userFolder(), m_condition.sex, m_condition.job, *set, input.title(),
+    if (!saveNewFavorite(m_app.userFolder(), m_resultsCondition.sex, m_resultsCondition.job, *set, input.title(),
                          input.comment()))
         showMessage(this, kSaveFailed, MessageIcon::Error);
 }
@@ -230,7 +230,7 @@ void offerListSave(QWidget* parent, const QString& message, int32_t& flag, Save 
 void CSearchDlg::onRestoreCondition()
 {
     // The dialog shows a copy: a load finishing meanwhile cannot change it.
-    const SearchCondition condition = m_condition;
+    const SearchCondition condition = m_resultsCondition;
     CFindConditionDispDlg confirm(condition, m_app.skills(), this);
     if (runChildDialog(confirm) != QDialog::Accepted)
         return;

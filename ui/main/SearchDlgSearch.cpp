@@ -34,19 +34,25 @@ bool CSearchDlg::excludedSkillConflict()
     return false;
 }
 
-void CSearchDlg::fillConditionFromControls(uint32_t maxResults)
+uint32_t CSearchDlg::maxResultsFromControls() const
 {
-    m_condition.reset();
-    m_condition.sex = m_ui->radio1038->isChecked() ? 1 : 2;
-    m_condition.job = m_ui->radio1040->isChecked() ? 1 : 2;
-    m_condition.rarity = selectedRarityCode(m_ui->combo1053);
-    m_condition.useJewels = m_ui->check1096->isChecked();
-    m_condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->edit1101->text().toStdString()));
-    m_condition.useExcludedItems = m_ui->check1099->isChecked();
-    m_condition.useExcludedSkills = m_ui->check1107->isChecked();
-    m_condition.requireSParts = m_ui->check1111->isChecked();
-    m_condition.maxResults = maxResults;
-    m_condition.wanted = m_wanted;
+    const auto count = static_cast<uint32_t>(parseLenientInt(m_ui->edit1094->text().toStdString()));
+    return count == 0 ? kDefaultMaxResults : count;
+}
+
+SearchCondition CSearchDlg::conditionFromControls() const
+{
+    SearchCondition condition;
+    condition.sex = m_ui->radio1038->isChecked() ? 1 : 2;
+    condition.job = m_ui->radio1040->isChecked() ? 1 : 2;
+    condition.rarity = selectedRarityCode(m_ui->combo1053);
+    condition.useJewels = m_ui->check1096->isChecked();
+    condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->edit1101->text().toStdString()));
+    condition.useExcludedItems = m_ui->check1099->isChecked();
+    condition.useExcludedSkills = m_ui->check1107->isChecked();
+    condition.requireSParts = m_ui->check1111->isChecked();
+    condition.maxResults = maxResultsFromControls();
+    condition.wanted = m_wanted;
 
     // Only checked rows are fixed; a jewel row counts only with its piece.
     EquipSet fixed;
@@ -62,31 +68,37 @@ void CSearchDlg::fillConditionFromControls(uint32_t maxResults)
         if (m_ui->list1060->isChecked(part + 1))
             fixed.addPieceJewels(part, m_fixed.pieceSlots(part).jewels);
     }
-    m_condition.fixed = fixed;
-    if (m_condition.useExcludedItems)
-        m_condition.excludedItems.copyFrom(m_app.exclusions());
-    if (m_condition.useExcludedSkills)
-        m_condition.excludedSkills.copyFrom(m_app.excludedSkills());
-    if (m_condition.requireSParts)
-        m_condition.sParts.copyFrom(m_app.sParts());
+    condition.fixed = fixed;
+    if (condition.useExcludedItems)
+        condition.excludedItems.copyFrom(m_app.exclusions());
+    if (condition.useExcludedSkills)
+        condition.excludedSkills.copyFrom(m_app.excludedSkills());
+    if (condition.requireSParts)
+        condition.sParts.copyFrom(m_app.sParts());
+    return condition;
+}
+
+std::optional<SearchCondition> CSearchDlg::readyCondition()
+{
+    if (m_wanted.empty()) {
+        showMessage(this, QStringLiteral("スキル条件を入力してください"), MessageIcon::Information);
+        return std::nullopt;
+    }
+    if (m_ui->check1107->isChecked() && excludedSkillConflict())
+        return std::nullopt;
+    return conditionFromControls();
 }
 
 void CSearchDlg::onSearch()
 {
-    if (m_wanted.empty()) {
-        showMessage(this, QStringLiteral("スキル条件を入力してください"), MessageIcon::Information);
+    std::optional<SearchCondition> condition = readyCondition();
+    if (!condition)
         return;
-    }
-    if (m_ui->check1107->isChecked() && excludedSkillConflict())
-        return;
-    uint32_t maxResults = static_cast<uint32_t>(parseLenientInt(m_ui->edit1094->text().toStdString()));
-    if (maxResults == 0) {
-        maxResults = kDefaultMaxResults;
+    // A box that said no count shows the one the search runs with.
+    if (parseLenientInt(m_ui->edit1094->text().toStdString()) == 0)
         m_ui->edit1094->setText(QString::number(kDefaultMaxResults));
-    }
 
-    const int job = m_ui->radio1040->isChecked() ? 1 : 2;
-    m_app.startupSettings().recordFavoriteSkills(job, m_wanted, m_app.skills());
+    m_app.startupSettings().recordFavoriteSkills(condition->job, m_wanted, m_app.skills());
     m_app.startupSettings().save(m_app.userFolder());
     fillSkillTreeChooser();
     updateSkillButtons();
@@ -99,7 +111,8 @@ void CSearchDlg::onSearch()
     m_ui->label1113->clear();
     m_ui->edit1108->clear();
     m_ui->edit1109->clear();
-    fillConditionFromControls(maxResults);
+    // The results about to be filled are those of this condition.
+    m_resultsCondition = std::move(*condition);
 
     emptyResultViews();
     m_progress.reset();
@@ -107,7 +120,7 @@ void CSearchDlg::onSearch()
     m_stored = false;
     updateResultButtons();
     m_searchWorker.reset();
-    m_searchWorker = std::make_unique<CEquipFindThread>(m_app.master(), m_condition, *m_results, m_progress,
+    m_searchWorker = std::make_unique<CEquipFindThread>(m_app.master(), m_resultsCondition, *m_results, m_progress,
                                                         *m_workerNotices);
     m_searchRunning = true;
     m_searchWorker->start();
@@ -129,7 +142,7 @@ void CSearchDlg::handleNotice(const Notice& notice)
 void CSearchDlg::createProgressWindow()
 {
     closeProgressWindow(false);
-    auto* window = new CFindProcessDlg(this, m_condition, m_app.skills());
+    auto* window = new CFindProcessDlg(this, m_resultsCondition, m_app.skills());
     m_progressWindow = window;
     connect(window, &CFindProcessDlg::cancelRequested, this, [this] { onSearchNotice(FindCancelRequest); });
     connect(window, &QDialog::finished, this, &CSearchDlg::onProgressWindowFinished);

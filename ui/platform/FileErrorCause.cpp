@@ -1,6 +1,6 @@
 #include "ui/platform/FileErrorCause.h"
 
-#include "userfiles/SavedFileIndex.h"
+#include "platform/ErrorReport.h"
 
 #include <cerrno>
 #include <cstring>
@@ -31,7 +31,7 @@ constexpr ErrnoCause kErrnoCauses[] = {
 
 QString fileErrorCauseText(const std::string& cause)
 {
-    if (cause == SavedFileIndex::kUnreadableCause)
+    if (cause == kUnreadableIndexCause)
         return QStringLiteral("一覧ファイル (index.dat) を読み込めません。");
     for (const ErrnoCause& known : kErrnoCauses) {
         // strerror and std::error_code word the same errno alike on glibc;

@@ -1,6 +1,6 @@
 #include "ui/platform/MessageBoxService.h"
 
-#include "report/AppIdentity.h"
+#include "platform/AppIdentity.h"
 
 #include <QMessageBox>
 #include <QPushButton>

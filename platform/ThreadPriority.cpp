@@ -1,4 +1,4 @@
-#include "search/ThreadPriority.h"
+#include "platform/ThreadPriority.h"
 
 #include <sys/resource.h>
 #include <sys/syscall.h>

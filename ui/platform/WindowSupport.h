@@ -1,5 +1,5 @@
 #pragma once
-// What every window of this folder shares: finding a control by the resource
+// What every window shares: finding a control by the resource
 // id it carries as the dynamic property "controlId", naming controls for
 // assistive technology, and running child dialogs through one replaceable hook.
 

@@ -1,4 +1,4 @@
-#include "search/AllocationProbe.h"
+#include "platform/AllocationProbe.h"
 
 #include <atomic>
 #include <new>

@@ -1,4 +1,4 @@
-#include "ui/main/WindowSupport.h"
+#include "ui/platform/WindowSupport.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
