@@ -88,7 +88,7 @@ QStringList chooseLastMenuEntry(ReportListView& list, int row)
 QStringList fitRows(const CSetFitsDlg& dialog)
 {
     QStringList rows;
-    auto* list = ctl<CAddableSkillListCtrl>(dialog, 1248);
+    auto* list = ctl<CAddableSkillListCtrl>(dialog, 1271);
     for (int r = 0; r < list->model()->rowCount(); ++r) {
         nlohmann::ordered_json line = addableToJson(*list->getDataArray()[static_cast<std::size_t>(r)]);
         nlohmann::ordered_json names = nlohmann::ordered_json::array();
@@ -216,7 +216,7 @@ private Q_SLOTS:
             fits.show();
             shown = fitRows(fits);
             // Enter is "条件に追加" on the selected row; Escape closes.
-            auto* list = ctl<CAddableSkillListCtrl>(fits, 1248);
+            auto* list = ctl<CAddableSkillListCtrl>(fits, 1271);
             const int last = list->model()->rowCount() - 1;
             list->setFocus();
             list->selectSingleRow(last);

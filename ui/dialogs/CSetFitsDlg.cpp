@@ -25,18 +25,18 @@ CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condit
             placed.insert(placed.end(), fit.jewels[holder].begin(), fit.jewels[holder].end());
         m_jewelTexts.push_back(jewelNames(placed));
     }
-    m_ui->list1248->setUp([this](const AddableCandidate* row) {
+    m_ui->list1271->setUp([this](const AddableCandidate* row) {
         return m_jewelTexts[static_cast<std::size_t>(row - m_candidates.data())];
     });
     for (const AddableCandidate& candidate : m_candidates)
-        m_ui->list1248->addCandidate(&candidate);
-    m_ui->label1251->setText(QStringLiteral("%1 件").arg(m_candidates.size()));
-    keepEnterOnDefault(this, m_ui->button1249);
+        m_ui->list1271->addCandidate(&candidate);
+    m_ui->label1274->setText(QStringLiteral("%1 件").arg(m_candidates.size()));
+    keepEnterOnDefault(this, m_ui->button1272);
     giveAccessibleNames(this);
-    connect(m_ui->button1249, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
-    connect(m_ui->list1248, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
-    connect(m_ui->button1250, &QPushButton::clicked, this, &CSetFitsDlg::reject);
-    connect(m_ui->list1248->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_ui->button1272, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
+    connect(m_ui->list1271, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
+    connect(m_ui->button1273, &QPushButton::clicked, this, &CSetFitsDlg::reject);
+    connect(m_ui->list1271->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSetFitsDlg::updateButtons);
     updateButtons();
 }
@@ -45,13 +45,13 @@ CSetFitsDlg::~CSetFitsDlg() = default;
 
 void CSetFitsDlg::updateButtons()
 {
-    m_ui->button1249->setEnabled(m_ui->list1248->selectedRow() >= 0);
+    m_ui->button1272->setEnabled(m_ui->list1271->selectedRow() >= 0);
 }
 
 void CSetFitsDlg::onAddToCondition()
 {
-    const int row = m_ui->list1248->selectedRow();
-    const auto& rows = m_ui->list1248->getDataArray();
+    const int row = m_ui->list1271->selectedRow();
+    const auto& rows = m_ui->list1271->getDataArray();
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
     const AddableCandidate& c = *rows[static_cast<std::size_t>(row)];
