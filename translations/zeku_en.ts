@@ -869,27 +869,27 @@
     </message>
     <message>
         <source>頭</source>
-        <translation>Head</translation>
+        <translation>Hd</translation>
     </message>
     <message>
         <source>胴</source>
-        <translation>Body</translation>
+        <translation>Bd</translation>
     </message>
     <message>
         <source>腕</source>
-        <translation>Arms</translation>
+        <translation>Ar</translation>
     </message>
     <message>
         <source>腰</source>
-        <translation>Waist</translation>
+        <translation>Ws</translation>
     </message>
     <message>
         <source>脚</source>
-        <translation>Legs</translation>
+        <translation>Lg</translation>
     </message>
     <message>
         <source>珠</source>
-        <translation>Jewel</translation>
+        <translation>Jw</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,9 @@ CFixEquipListCtrl::CFixEquipListCtrl(QWidget* parent)
 {
     setAccessibleName(tr("固定装備"));
     m_model->setGreyUnchecked(true);
-    static const char* const kParts[kRowCount] = {QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"), QT_TR_NOOP("腕"), QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
+    static const char* const kParts[kRowCount] = {
+        QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"),
+        QT_TR_NOOP("腕"), QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
     for (int row = 0; row < kRowCount; ++row) {
         m_model->setCell(row, ColPart, tr(kParts[row]));
         m_model->setCell(row, ColName, tr("なし"));

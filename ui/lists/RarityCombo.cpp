@@ -5,9 +5,10 @@
 
 namespace zeku {
 
-const std::vector<RarityChoice>& rarityChoices()
+std::vector<RarityChoice> rarityChoices()
 {
-    static const std::vector<RarityChoice> kChoices = [] {
+    // Made on each call, so that the labels come in the language of the moment.
+    return [] {
         const QString separator = QStringLiteral("-------");
         std::vector<RarityChoice> rows{{QCoreApplication::translate("zeku::RarityCombo", "全て"), 0}, {separator, 0}};
         for (int n = 1; n <= 7; ++n)
@@ -20,7 +21,6 @@ const std::vector<RarityChoice>& rarityChoices()
             rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n), static_cast<RarityFilterCode>(100 + n)});
         return rows;
     }();
-    return kChoices;
 }
 
 void fillRarityCombo(QComboBox* combo)
