@@ -915,7 +915,7 @@
     </message>
     <message>
         <source>珠</source>
-        <translation>Jewel</translation>
+        <translation>Jw</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 
@@ -116,8 +117,13 @@ QStringList cutOffCaptions(const QDialog& dialog)
                                .arg(width)
                                .arg(header->sectionSize(c));
                 for (int r = 0; r < view->model()->rowCount(); ++r) {
-                    const QString cell = view->model()->index(r, c).data().toString();
-                    const int cellWidth = view->fontMetrics().horizontalAdvance(cell) + 6;
+                    const QModelIndex index = view->model()->index(r, c);
+                    const QString cell = index.data().toString();
+                    // A check box in the cell takes its indicator's width and a gap.
+                    const int box = index.data(Qt::CheckStateRole).isValid()
+                        ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6
+                        : 0;
+                    const int cellWidth = view->fontMetrics().horizontalAdvance(cell) + 6 + box;
                     if (!hasJapanese(cell) && cellWidth > header->sectionSize(c))
                         cut << QStringLiteral("%1 cell \"%2\" needs %3 px, has %4")
                                    .arg(w->objectName(), cell)
