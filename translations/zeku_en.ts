@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>解除</source>
-        <translation>Remove</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>検索対象アイテム</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>解除</source>
-        <translation>Remove</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>スキル絞込</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>全解除</source>
-        <translation>Uncheck all</translation>
+        <translation>Take off all</translation>
     </message>
     <message>
         <source>クリップ</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>解除</source>
-        <translation>Remove</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>防具一覧</source>
