@@ -30,7 +30,7 @@ int compareKeys(const FindResultRow& a, const FindResultRow& b, Keys... keys)
 
 CFindResultListCtrl::CFindResultListCtrl(QWidget* parent) : CDataListCtrl(parent), m_table(&rowIdentity)
 {
-    setAccessibleName(QStringLiteral("検索結果"));
+    setAccessibleName(tr("検索結果"));
 }
 
 int CFindResultListCtrl::numberWidth(int rowCount)
@@ -71,12 +71,12 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
     c0.comparer = [=](const Row& a, const Row& b, int) { return compareKeys(a, b, number); };
 
     m_table.beginGroup(kGroupDefence);
-    auto& c1 = m_table.addColumn(QStringLiteral("防御"), Qt::AlignRight, 45);
+    auto& c1 = m_table.addColumn(tr("防御"), Qt::AlignRight, 45);
     c1.text = valueText(defence);
     c1.comparer = [=](const Row& a, const Row& b, int) { return compareKeys(a, b, defence, slots, number); };
 
     m_table.beginGroup(kGroupSlots);
-    auto& c2 = m_table.addColumn(QStringLiteral("ｽﾛ"), Qt::AlignRight, 30);
+    auto& c2 = m_table.addColumn(tr("ｽﾛ"), Qt::AlignRight, 30);
     c2.text = valueText(slots);
     c2.comparer = [=](const Row& a, const Row& b, int) {
         return compareKeys(a, b, slots, used, free, defence, number);
@@ -97,7 +97,7 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
     };
 
     m_table.beginGroup(kGroupActivated);
-    auto& c5 = m_table.addColumn(QStringLiteral("ｽｷﾙ"), Qt::AlignRight, 35);
+    auto& c5 = m_table.addColumn(tr("ｽｷﾙ"), Qt::AlignRight, 35);
     c5.text = valueText(activated);
     c5.comparer = [=](const Row& a, const Row& b, int) { return compareKeys(a, b, activated, defence, number); };
 
