@@ -30,7 +30,7 @@ CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condit
     });
     for (const AddableCandidate& candidate : m_candidates)
         m_ui->list1271->addCandidate(&candidate);
-    m_ui->label1274->setText(QStringLiteral("%1 件").arg(m_candidates.size()));
+    m_ui->label1274->setText(tr("%1 件").arg(m_candidates.size()));
     keepEnterOnDefault(this, m_ui->button1272);
     giveAccessibleNames(this);
     connect(m_ui->button1272, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);

@@ -190,7 +190,7 @@ void CManualEditDlg::enableSetFits(std::function<SearchCondition()> condition)
     if (m_fitsCondition)
         return;
     m_fitsCondition = std::move(condition);
-    auto* action = new QAction(QStringLiteral("このセットに追加できるスキル"), this);
+    auto* action = new QAction(tr("このセットに追加できるスキル"), this);
     connect(action, &QAction::triggered, this, &CManualEditDlg::showSetFits);
     m_ui->setView->addRowMenuAction(action);
     m_ui->skillView->addRowMenuAction(action);

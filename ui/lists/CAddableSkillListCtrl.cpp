@@ -52,7 +52,7 @@ void CAddableSkillListCtrl::setUp(JewelText jewels)
     };
     if (jewels) {
         m_table.beginGroup(0x10);
-        auto& placed = m_table.addColumn(QStringLiteral("装飾品"), Qt::AlignLeft, 240);
+        auto& placed = m_table.addColumn(tr("装飾品"), Qt::AlignLeft, 240);
         placed.text = [jewels](const Entry& e, int) { return jewels(e); };
         placed.comparer = [jewels, candidateOrder](const Entry& a, const Entry& b, int s) {
             if (int c = compareNumbers(jewels(a).compare(jewels(b)), 0))
