@@ -104,6 +104,7 @@ int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporte
 {
     zeku::CSearchDlg window(app);
     errorReporter.setDialogParent(&window);
+    window.restoreSession();
     scheduleSmokeScreenshot(window);
     const int result = window.exec();
     errorReporter.setDialogParent(nullptr);

@@ -7,11 +7,14 @@
 #include "ui/lists/RarityCombo.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/platform/WindowSupport.h"
+#include "ui/platform/MessageBoxService.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include "ui_CSearchDlg.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QApplication>
 #include <QRegularExpressionValidator>
 #include <QResizeEvent>
@@ -82,6 +85,16 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     giveAccessibleNames(this);
     m_sizeGrip->setAccessibleName(QStringLiteral("サイズ変更"));
     recordLayout();
+    growToOpeningSize();
+}
+
+void CSearchDlg::growToOpeningSize()
+{
+    int height = this->height() + openingHeightGrowth();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        height = std::min(height, std::max(kMinHeight, screen->availableGeometry().height() - kFrameAllowance));
+    if (height > this->height())
+        resize(width(), height);
 }
 
 CSearchDlg::~CSearchDlg()
@@ -138,6 +151,7 @@ void CSearchDlg::connectControls()
 
     connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onResultSelectionChanged);
+    connect(m_ui->list1061, &CDataListCtrl::rowsSorted, this, &CSearchDlg::showFirstResult);
     connect(m_ui->combo1098, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CSearchDlg::updateResultButtons);
     connect(m_ui->button1095, &QPushButton::clicked, this, &CSearchDlg::onShowHistory);
@@ -187,7 +201,33 @@ void CSearchDlg::recordLayout()
                                      .stretchShare = 1.0 - kPieceListShare});
     m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
     m_layoutRecorded = true;
+    fitResultViews();
     placeSizeGrip();
+}
+
+void CSearchDlg::fitResultViews()
+{
+    // The set view and the skill totals share the height beside the result
+    // list: the set view takes its seven rows (and the scroll bar to reach
+    // "装飾品") while the totals keep a few rows; the totals take the rest.
+    QWidget* setView = m_ui->list1055;
+    QWidget* totals = m_ui->list1056;
+    const int top = setView->y();
+    const int bottom = m_ui->list1061->geometry().bottom();
+    const int available = bottom - top + 1 - kResultViewGap;
+    const int totalsMinimum = m_ui->list1056->heightForRows(kTotalsRowsAtLeast);
+    const int setHeight = std::max(0, std::min(m_ui->list1055->heightForRows(kSetViewRows), available - totalsMinimum));
+    setView->setGeometry(setView->x(), top, setView->width(), setHeight);
+    totals->setGeometry(totals->x(), top + setHeight + kResultViewGap, totals->width(),
+                        std::max(0, available - setHeight));
+}
+
+int CSearchDlg::openingHeightGrowth() const
+{
+    // What the results area lacks for the whole set and kTotalsRowsAtOpening rows of totals.
+    const int available = m_ui->list1061->geometry().bottom() - m_ui->list1055->y() + 1 - kResultViewGap;
+    const int wanted = m_ui->list1055->heightForRows(kSetViewRows) + m_ui->list1056->heightForRows(kTotalsRowsAtOpening);
+    return std::max(0, wanted - available);
 }
 
 void CSearchDlg::placeSizeGrip()
@@ -203,6 +243,7 @@ void CSearchDlg::resizeEvent(QResizeEvent* event)
     if (!m_layoutRecorded)
         return;
     m_anchoring.apply(event->size());
+    fitResultViews();
     placeSizeGrip();
     update();
 }
@@ -213,10 +254,25 @@ void CSearchDlg::showEvent(QShowEvent* event)
     placeSizeGrip();
 }
 
+bool CSearchDlg::mayDiscardResults()
+{
+    // A save still running borrows the results and decides whether they are stored.
+    waitForFileWorker();
+    if (m_stored || !m_results || m_results->count() == 0)
+        return true;
+    return showMessage(this, kDiscardQuestion, MessageIcon::Question, MessageButtons::OkCancel) ==
+           MessageAnswer::Ok;
+}
+
 void CSearchDlg::done(int result)
 {
-    // Closing by any means ends the program; both workers end first.
+    // Closing by any means (Escape, the close box, "閉じる") ends the program:
+    // results not stored are given up only when the user agrees.
+    if (!mayDiscardResults())
+        return;
+    // Both workers end first.
     waitForWorkers();
+    saveSessionOnClose();
     QDialog::done(result);
 }
 
