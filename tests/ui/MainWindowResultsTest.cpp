@@ -25,6 +25,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,9 +145,9 @@ private Q_SLOTS:
         QCOMPARE(ctl<QLabel>(window, 1113)->text(), QStringLiteral("%1 件").arg(expected));
         QVERIFY(ctl(window, 1093)->isEnabled());
         QVERIFY(ctl(window, 1110)->isEnabled());
-        QVERIFY(!ctl(window, 1057)->isEnabled());
 
-        results->selectSingleRow(0);
+        // The first set is in view at once.
+        QCOMPARE(results->selectedRow(), 0);
         const EquipSet* set = results->resultAt(0);
         QVERIFY(set->totals().valueOf(1) >= 10);
         auto* setView = ctl<CDataSelectListCtrl>(window, 1055);
@@ -328,6 +329,9 @@ private Q_SLOTS:
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), count);
         QCOMPARE(window.currentCondition().sex, uint16_t(1));
         QCOMPARE(ctl<QLineEdit>(window, 1108)->text(), QStringLiteral("履歴一"));
+        // The first loaded set is in view.
+        QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->selectedRow(), 0);
+        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), ctl<CFindResultListCtrl>(window, 1061)->resultAt(0));
 
         // Loaded results count as stored: no question the second time.
         const std::size_t asked = boxes.shown().size();
@@ -468,20 +472,47 @@ private Q_SLOTS:
         QCOMPARE(opened, QStringList({"zeku::CQuickExclusiveRegistDlg", "zeku::CQuickSPartsRegistDlg"}));
     }
 
-    void sortingAndReversalKeepTheSelection()
+    void sortingShowsTheFirstRowAndTheHeaderArrow()
     {
         AppFixture fixture;
         CSearchDlg window(fixture.app());
         searchAttack(window);
         closeProgress(window);
         auto* results = ctl<CFindResultListCtrl>(window, 1061);
+        auto* setView = ctl<CDataSelectListCtrl>(window, 1055);
+        QHeaderView* header = results->horizontalHeader();
+        QVERIFY(!header->isSortIndicatorShown());
         results->selectSingleRow(1);
-        const ResultRecord* chosen = results->recordAt(1);
-        results->sortByHeader(1); // defence
-        QCOMPARE(results->recordAt(results->selectedRow()), chosen);
-        results->sortByHeader(1); // reversed
-        QCOMPARE(results->recordAt(results->selectedRow()), chosen);
-        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), results->resultAt(results->selectedRow()));
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            results->sortByHeader(1); // defence, then reversed
+            QCOMPARE(results->selectedRow(), 0);
+            QCOMPARE(setView->shownSet(), results->resultAt(0));
+            QVERIFY(header->isSortIndicatorShown());
+            QCOMPARE(header->sortIndicatorSection(), 1);
+            QCOMPARE(header->sortIndicatorOrder(), order);
+            // The first row holds the extreme defence of the order.
+            const int last = results->model()->rowCount() - 1;
+            const bool ascending = order == Qt::AscendingOrder;
+            QVERIFY((results->recordAt(0)->defence <= results->recordAt(last)->defence) == ascending ||
+                    results->recordAt(0)->defence == results->recordAt(last)->defence);
+        }
+        // A new list of results counts as unsorted again.
+        searchAttack(window);
+        closeProgress(window);
+        QVERIFY(!header->isSortIndicatorShown());
+    }
+
+    void shortHeadersSayWhatTheyCount()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        QAbstractItemModel* model = ctl<CFindResultListCtrl>(window, 1061)->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            QVERIFY2(!model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty(),
+                     qPrintable(model->headerData(column, Qt::Horizontal).toString()));
+        // Captions name the title and comment boxes.
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("titleCaption"))->buddy(), ctl<QWidget>(window, 1108));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("commentCaption"))->buddy(), ctl<QWidget>(window, 1109));
     }
 
     void resizeMovesTheAnchoredControls()
