@@ -153,21 +153,33 @@ private Q_SLOTS:
 
     void damagedOrForeignSessionFilesStartAfresh_data()
     {
+        // Each row breaks one thing of a file that reads (the row "whole" below).
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("junk") << QByteArray("\x81\x00\xff zzz\r\n[Window\r\n", 18);
-        QTest::newRow("no version first") << QByteArray("[Window]\r\nWidth=900\r\nHeight=700\r\n[Condition]\r\nSex=1\r\nJob=1\r\n");
-        QTest::newRow("no window") << QByteArray("Version=0.047\r\n[Condition]\r\nSex=1\r\nJob=1\r\nSParts=0\r\n");
-        QTest::newRow("no height") << QByteArray("Version=0.047\r\n[Window]\r\nWidth=900\r\n[Condition]\r\nSex=1\r\nJob=1\r\n");
-        QTest::newRow("zero width") << QByteArray("Version=0.047\r\n[Window]\r\nWidth=0\r\nHeight=700\r\n[Condition]\r\nSex=1\r\nJob=1\r\n");
-        QTest::newRow("sex 3") << QByteArray("Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=700\r\n[Condition]\r\nSex=3\r\nJob=1\r\n");
-        QTest::newRow("bad skill line") << QByteArray("Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=700\r\n[Condition]\r\nSex=1\r\nJob=1\r\nSkill=1\r\n");
-        QTest::newRow("history file") << QByteArray("Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=700\r\n[DataBase]\r\nCount=0\r\n[Condition]\r\nSex=1\r\nJob=1\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\nSParts=0\r\n[Records]\r\nCount=1\r\n0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+        QTest::addColumn<bool>("reads");
+        const QByteArray window = "[Window]\r\nWidth=900\r\nHeight=777\r\n";
+        const QByteArray condition = "[Condition]\r\nSex=2\r\nJob=1\r\nSkill=1,10\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+                                     "MaxDisp=123\r\nSParts=0\r\n";
+        const QByteArray version = "Version=0.047\r\n";
+        QTest::newRow("whole") << version + window + condition << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("junk") << QByteArray("\x81\x00\xff zzz\r\n[Window\r\n", 18) << false;
+        QTest::newRow("no version first") << window + version + condition << false;
+        QTest::newRow("no window") << version + condition << false;
+        QTest::newRow("two windows") << version + window + window + condition << false;
+        QTest::newRow("no height") << version + "[Window]\r\nWidth=900\r\n" + condition << false;
+        QTest::newRow("zero width") << version + "[Window]\r\nWidth=0\r\nHeight=777\r\n" + condition << false;
+        QTest::newRow("no condition") << version + window << false;
+        QTest::newRow("sex 3") << version + window + QByteArray(condition).replace("Sex=2", "Sex=3") << false;
+        QTest::newRow("job 0") << version + window + QByteArray(condition).replace("Job=1", "Job=0") << false;
+        QTest::newRow("odd skill line") << version + window + QByteArray(condition).replace("Skill=1,10", "Skill=1") << false;
+        QTest::newRow("history file") << version + window + condition +
+                                             "[Records]\r\nCount=1\r\n0,0,0,0,0,0,0,0,0,0,0,0\r\n" << false;
     }
 
     void damagedOrForeignSessionFilesStartAfresh()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, reads);
         AppFixture fixture;
         writeFileBytes(fixture.dir() / "user" / "Session.dat", bytes.toStdString());
         ScriptedMessageBoxService boxes;
@@ -176,6 +188,12 @@ private Q_SLOTS:
         window.restoreSession();
         QCoreApplication::processEvents();
         QVERIFY(boxes.shown().empty());
+        if (reads) {
+            QCOMPARE(window.height(), 777);
+            QCOMPARE(ctl<QLineEdit>(window, 1094)->text(), QStringLiteral("123"));
+            QCOMPARE(window.wantedSkills().size(), 1u);
+            return;
+        }
         QCOMPARE(window.size(), fresh.size());
         QCOMPARE(ctl<QLineEdit>(window, 1094)->text(), QStringLiteral("10000"));
         QVERIFY(window.wantedSkills().empty());
@@ -185,7 +203,8 @@ private Q_SLOTS:
     {
         AppFixture fixture;
         const std::filesystem::path real = fixture.dir() / "elsewhere.dat";
-        writeFileBytes(real, "Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=777\r\n[Condition]\r\nSex=2\r\nJob=1\r\n");
+        writeFileBytes(real, "Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=777\r\n[Condition]\r\nSex=2\r\nJob=1\r\n"
+                             "FixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\nSParts=0\r\n");
         QVERIFY(loadSession(UserFolder(fixture.dir() / "elsewhere-user"), fixture.app().master()) == std::nullopt);
         std::filesystem::copy_file(real, fixture.dir() / "user" / "Session.dat");
         QVERIFY(loadSession(fixture.app().userFolder(), fixture.app().master()).has_value()); // the plain file reads
@@ -308,7 +327,8 @@ private Q_SLOTS:
         setDialogRunner([&](QDialog& dialog) {
             auto& editor = dynamic_cast<CManualEditDlg&>(dialog);
             editor.show();
-            QTest::qWaitForWindowExposed(&editor);
+            if (!QTest::qWaitForWindowExposed(&editor))
+                return int(QDialog::Rejected);
             auto* list = editor.findChild<ReportListView*>(QStringLiteral("equipList"));
             wanted = list->heightForRows(CManualEditDlg::kListRowsAtLeast);
             opening = list->height();
@@ -342,24 +362,32 @@ private Q_SLOTS:
         window.show();
         addWantedSkill(window, QStringLiteral("攻撃"), QStringLiteral("攻撃力UP【小】"));
         QStringList baseLines, rowsAfter, reference;
-        bool stopShownAtOnce = false;
+        bool stopShownAtOnce = false, closedAfterStop = false;
         setDialogRunner([&](QDialog& dialog) -> int {
             auto& addable = dynamic_cast<CAddableSkillDlg&>(dialog);
             auto* base = addable.findChild<QLabel*>(QStringLiteral("baseCondition"));
             baseLines << base->text();
-            QTest::qWaitFor([&] { return !addable.searchRunning(); }, kWait);
-            auto* list = ctl<CAddableSkillListCtrl>(addable, 1241);
-            if (list->model()->rowCount() == 0)
+            if (!QTest::qWaitFor([&] { return !addable.searchRunning(); }, kWait))
                 return int(QDialog::Rejected);
-            list->selectSingleRow(0);
+            auto* list = ctl<CAddableSkillListCtrl>(addable, 1241);
+            // A row of another tree than 攻撃: the condition grows by one skill.
+            int other = -1;
+            for (int r = 0; r < list->model()->rowCount() && other < 0; ++r)
+                if (list->getDataArray()[static_cast<std::size_t>(r)]->tree->id != 1)
+                    other = r;
+            if (other < 0)
+                return int(QDialog::Rejected);
+            list->selectSingleRow(other);
             clickControl(addable, 1243);
             baseLines << base->text();
-            QTest::qWaitFor([&] { return !addable.searchRunning(); }, kWait);
+            if (!QTest::qWaitFor([&] { return !addable.searchRunning(); }, kWait))
+                return int(QDialog::Rejected);
             for (int r = 0; r < list->model()->rowCount(); ++r)
                 rowsAfter << list->cellText(r, 0) + list->cellText(r, 1);
             // A fresh window on the condition the main window has now.
             CAddableSkillDlg fresh(fixture.app().master(), window.conditionFromControls());
-            QTest::qWaitFor([&] { return !fresh.searchRunning(); }, kWait);
+            if (!QTest::qWaitFor([&] { return !fresh.searchRunning(); }, kWait))
+                return int(QDialog::Rejected);
             auto* freshList = ctl<CAddableSkillListCtrl>(fresh, 1241);
             for (int r = 0; r < freshList->model()->rowCount(); ++r)
                 reference << freshList->cellText(r, 0) + freshList->cellText(r, 1);
@@ -369,7 +397,7 @@ private Q_SLOTS:
             stopShownAtOnce = !ctl<QPushButton>(addable, 1244)->isEnabled() &&
                               ctl<QLabel>(addable, 1246)->text().startsWith(QStringLiteral("中止しています"));
             clickControl(addable, 1245);
-            QTest::qWaitFor([&] { return !addable.isVisible(); }, kWait);
+            closedAfterStop = QTest::qWaitFor([&] { return !addable.isVisible(); }, kWait);
             return addable.result();
         });
         clickControl(window, 1240);
@@ -380,6 +408,7 @@ private Q_SLOTS:
         QVERIFY2(baseLines[1].startsWith(QStringLiteral("基本条件：攻撃+10　")), qPrintable(baseLines[1]));
         QCOMPARE(rowsAfter, reference);
         QVERIFY(stopShownAtOnce);
+        QVERIFY(closedAfterStop);
     }
 };
 

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <utility>
+
 namespace zeku {
 
 bool CSearchDlg::excludedSkillConflict()
@@ -181,7 +183,7 @@ void CSearchDlg::restoreMainWindow()
 {
     setEnabled(true);
     // Only the minimised state goes: a window maximised before comes back maximised.
-    if (m_backMaximised)
+    if (std::exchange(m_backMaximised, false))
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     else if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalBlocker>
+
+#include <algorithm>
 #include <QTimer>
 
 namespace zeku {
