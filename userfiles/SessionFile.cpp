@@ -65,6 +65,26 @@ bool readWindowSection(const std::vector<std::string>& lines, SessionState& stat
 
 } // namespace
 
+bool sameSession(const SessionState& a, const SessionState& b)
+{
+    const SearchCondition& x = a.condition;
+    const SearchCondition& y = b.condition;
+    if (a.x != b.x || a.y != b.y || a.width != b.width || a.height != b.height || a.maximized != b.maximized ||
+        x.sex != y.sex || x.job != y.job || x.rarity != y.rarity || x.minDefence != y.minDefence ||
+        x.maxResults != y.maxResults || x.useJewels != y.useJewels || x.useExcludedItems != y.useExcludedItems ||
+        x.useExcludedSkills != y.useExcludedSkills || x.requireSParts != y.requireSParts ||
+        x.wanted.size() != y.wanted.size() || x.fixed.weapon() != y.fixed.weapon())
+        return false;
+    for (std::size_t i = 0; i < x.wanted.size(); ++i)
+        if (x.wanted[i].treeId != y.wanted[i].treeId || x.wanted[i].points != y.wanted[i].points)
+            return false;
+    for (int part = 0; part < kPartCount; ++part)
+        if (x.fixed.piece(part) != y.fixed.piece(part) ||
+            x.fixed.pieceSlots(part).jewels != y.fixed.pieceSlots(part).jewels)
+            return false;
+    return x.fixed.weaponSlots().jewels == y.fixed.weaponSlots().jewels;
+}
+
 std::optional<RestoredSession> readSession(const NextLine& nextLine, const MasterData& master)
 try {
     std::vector<std::string> lines;

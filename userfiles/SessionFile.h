@@ -37,6 +37,10 @@ struct RestoredSession {
     std::size_t droppedItems = 0;
 };
 
+// True when `a` and `b` would be written alike: frame, state and every kept
+// condition field, items compared by identity.
+bool sameSession(const SessionState& a, const SessionState& b);
+
 // Reads the lines of a session file. Nothing when they are no session file
 // (no "Version=" first, no [Window]) or a damaged one (no usable size, no
 // condition with a sex and a job, a malformed section).

@@ -135,6 +135,26 @@ private Q_SLOTS:
         QVERIFY(!c.fixed.piece(PartArm));
     }
 
+    void aSessionLeftAsItOpenedWritesNothing()
+    {
+        AppFixture fixture;
+        {
+            CSearchDlg window(fixture.app());
+            window.restoreSession();
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            clickControl(window, 1054);
+        }
+        QVERIFY(!std::filesystem::exists(fixture.dir() / "user" / "Session.dat"));
+        CSearchDlg window(fixture.app());
+        window.restoreSession();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ctl<QLineEdit>(window, 1101)->setText(QStringLiteral("1")); // one field is enough
+        clickControl(window, 1054);
+        QVERIFY(std::filesystem::exists(fixture.dir() / "user" / "Session.dat"));
+    }
+
     void aFrameOffEveryScreenComesBackOntoOne()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

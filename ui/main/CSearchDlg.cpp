@@ -252,6 +252,8 @@ void CSearchDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     placeSizeGrip();
+    if (m_keepSession && !m_openingSession)
+        m_openingSession = sessionState();
 }
 
 bool CSearchDlg::mayDiscardResults()

@@ -209,6 +209,8 @@ private:
     // Room left for the window frame and title bar on the screen.
     static constexpr int kFrameAllowance = 40;
     bool m_keepSession = false;
+    // The session as the window first appeared (placed and restored).
+    std::optional<SessionState> m_openingSession;
     bool m_backMaximised = false;
 
     // Condition entry.

@@ -108,8 +108,13 @@ SessionState CSearchDlg::sessionState() const
 
 void CSearchDlg::saveSessionOnClose()
 {
-    if (m_keepSession)
-        saveSession(m_app.userFolder(), sessionState());
+    // Nothing changed since the window opened: nothing is written.
+    if (!m_keepSession)
+        return;
+    const SessionState state = sessionState();
+    if (m_openingSession && sameSession(state, *m_openingSession))
+        return;
+    saveSession(m_app.userFolder(), state);
 }
 
 } // namespace zeku
