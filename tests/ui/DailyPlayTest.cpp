@@ -327,6 +327,19 @@ private Q_SLOTS:
                  qPrintable(QString::number(totals->height())));
         QVERIFY(setView->geometry().bottom() < totals->geometry().top());
 
+        // Maximised, the wanted skills and the results show more rows.
+        const int wantedHeight = ctl<QWidget>(window, 1063)->height();
+        const int resultsHeight = ctl<QWidget>(window, 1061)->height();
+        window.setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(window.isMaximized());
+        QTRY_VERIFY(window.height() > 1000);
+        QVERIFY(ctl<QWidget>(window, 1063)->height() > wantedHeight + 50);
+        QVERIFY(ctl<QWidget>(window, 1061)->height() > resultsHeight + 100);
+        QVERIFY(ctl<QWidget>(window, 1063)->geometry().bottom() < ctl<QWidget>(window, 1061)->y());
+        keepScreenshot(window, QStringLiteral("main-window-maximised"));
+        window.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!window.isMaximized());
+
         window.resize(CSearchDlg::kMinWidth, CSearchDlg::kMinHeight);
         QTest::qWait(20);
         keepScreenshot(window, QStringLiteral("main-window-minimum-results"));

@@ -538,20 +538,26 @@ private Q_SLOTS:
         const QRect edit = ctl(window, 1088)->geometry();
         const QRect search = ctl(window, 1070)->geometry();
 
+        const QRect wanted = ctl(window, 1063)->geometry();
         window.resize(start.width() + 100, start.height() + 50);
         QTRY_COMPARE(ctl(window, 1054)->geometry(), close.translated(100, 50));
-        QCOMPARE(ctl(window, 1061)->geometry(), results.adjusted(0, 0, 0, 50));
+        // A third of the height gained goes to the condition area (the wanted
+        // skills); the results area starts that much lower and takes the rest.
+        constexpr int kUp = 50 / 3;
+        QCOMPARE(ctl(window, 1063)->geometry(), wanted.adjusted(0, 0, 0, kUp));
+        QCOMPARE(ctl(window, 1061)->geometry(), results.adjusted(0, kUp, 0, 50));
         // The set view and the totals share the height gained (see the daily-play test).
         QCOMPARE(ctl(window, 1056)->geometry().bottomRight(), totals.bottomRight() + QPoint(100, 50));
-        QCOMPARE(ctl(window, 1055)->geometry().topLeft(), setView.topLeft());
+        QCOMPARE(ctl(window, 1055)->geometry().topLeft(), setView.topLeft() + QPoint(0, kUp));
         QCOMPARE(ctl(window, 1055)->width(), setView.width() + 100);
         // It loses no row; wide enough, it needs no side scroll bar any more.
         auto* setList = ctl<CDataSelectListCtrl>(window, 1055);
         QVERIFY(setList->height() >= std::min(setView.height(), setList->heightForRows(CSearchDlg::kSetViewRows)));
         QCOMPARE(ctl(window, 1098)->geometry(), history.translated(0, 50));
         QCOMPARE(ctl(window, 1070)->geometry(), search);
-        // 985 pixels or wider: the fixed-equipment part keeps its place.
-        QCOMPARE(ctl(window, 1160)->geometry(), fixedGroup);
+        // 985 pixels or wider: the fixed-equipment part keeps its place (its frame
+        // grows with the condition area).
+        QCOMPARE(ctl(window, 1160)->geometry(), fixedGroup.adjusted(0, 0, 0, kUp));
         QCOMPARE(ctl(window, 1060)->geometry(), fixedJewels);
         QCOMPARE(ctl(window, 1088)->geometry(), edit);
 

@@ -93,8 +93,10 @@ void CSearchDlg::growToOpeningSize()
     int height = this->height() + openingHeightGrowth();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         height = std::min(height, std::max(kMinHeight, screen->availableGeometry().height() - kFrameAllowance));
-    if (height > this->height())
+    if (height > this->height()) {
+        m_openingHeight = height;
         resize(width(), height);
+    }
 }
 
 CSearchDlg::~CSearchDlg()
@@ -201,8 +203,37 @@ void CSearchDlg::recordLayout()
                                      .stretchShare = 1.0 - kPieceListShare});
     m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
     m_layoutRecorded = true;
+    m_openingHeight = height();
     fitResultViews();
     placeSizeGrip();
+}
+
+void CSearchDlg::shareHeightWithCondition(const QSize& size)
+{
+    // Above the opening height the condition area takes a share of the
+    // growth, so the wanted skills and the fixed lists show more rows; the
+    // results area starts that much lower and takes the rest.
+    const int growth = std::max(0, size.height() - m_openingHeight);
+    const int down = growth / kConditionGrowthDivisor;
+    if (down == 0)
+        return;
+    const auto taller = [down](QWidget* w) { w->setGeometry(w->geometry().adjusted(0, 0, 0, down)); };
+    const auto lower = [down](QWidget* w) { w->move(w->x(), w->y() + down); };
+    const auto startLower = [down](QWidget* w) { w->setGeometry(w->geometry().adjusted(0, down, 0, 0)); };
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1158), static_cast<QWidget*>(m_ui->group1165),
+                       static_cast<QWidget*>(m_ui->group1160), static_cast<QWidget*>(m_ui->list1063)})
+        taller(w);
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->label1066), static_cast<QWidget*>(m_ui->edit1064),
+                       static_cast<QWidget*>(m_ui->spin1065), static_cast<QWidget*>(m_ui->button1090),
+                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1069),
+                       static_cast<QWidget*>(m_ui->label1113), static_cast<QWidget*>(m_ui->button1110),
+                       static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->edit1108),
+                       static_cast<QWidget*>(m_ui->commentCaption), static_cast<QWidget*>(m_ui->edit1109),
+                       static_cast<QWidget*>(m_ui->list1055)})
+        lower(w);
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1159), static_cast<QWidget*>(m_ui->list1061),
+                       static_cast<QWidget*>(m_ui->list1056)})
+        startLower(w);
 }
 
 void CSearchDlg::fitResultViews()
@@ -243,6 +274,7 @@ void CSearchDlg::resizeEvent(QResizeEvent* event)
     if (!m_layoutRecorded)
         return;
     m_anchoring.apply(event->size());
+    shareHeightWithCondition(event->size());
     fitResultViews();
     placeSizeGrip();
     update();

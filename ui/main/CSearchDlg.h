@@ -123,6 +123,8 @@ private:
     void connectControls();
     void recordLayout();
     void placeSizeGrip();
+    // Gives the condition area its share of the height above the opening height.
+    void shareHeightWithCondition(const QSize& size);
     // Shares the height beside the result list between the set view and the totals.
     void fitResultViews();
     // How much taller the window must be for the opening rows; 0 when it fits.
@@ -206,6 +208,9 @@ private:
     WindowAnchoring m_anchoring;
     bool m_layoutRecorded = false;
     static constexpr int kResultViewGap = 4;
+    // The condition area takes this part (1/n) of the height gained above the opening height.
+    static constexpr int kConditionGrowthDivisor = 3;
+    int m_openingHeight = 0;
     // Room left for the window frame and title bar on the screen.
     static constexpr int kFrameAllowance = 40;
     bool m_keepSession = false;
