@@ -349,6 +349,9 @@ private Q_SLOTS:
         QScrollBar* side = setView->horizontalScrollBar();
         QVERIFY(side->isVisible() || side->maximum() == 0);
         QVERIFY(totals->geometry().bottom() <= ctl<QWidget>(window, 1061)->geometry().bottom());
+        // Back from the maximised size, the condition area is as it opened.
+        QCOMPARE(ctl<QWidget>(window, 1063)->height(), wantedHeight);
+        QVERIFY(ctl<QWidget>(window, 1063)->geometry().bottom() < ctl<QWidget>(window, 1061)->y());
     }
 
     void manualEditorShowsFifteenPieceRows()

@@ -202,6 +202,16 @@ void CSearchDlg::recordLayout()
                                      .moveShare = kPieceListShare,
                                      .stretchShare = 1.0 - kPieceListShare});
     m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
+    // Fixed here, but moved by shareHeightWithCondition(): each resize starts
+    // again from the recorded place.
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1165), static_cast<QWidget*>(m_ui->list1063),
+                       static_cast<QWidget*>(m_ui->label1066), static_cast<QWidget*>(m_ui->edit1064),
+                       static_cast<QWidget*>(m_ui->spin1065), static_cast<QWidget*>(m_ui->button1090),
+                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1069),
+                       static_cast<QWidget*>(m_ui->label1113), static_cast<QWidget*>(m_ui->button1110),
+                       static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->edit1108),
+                       static_cast<QWidget*>(m_ui->commentCaption)})
+        m_anchoring.add(w, {});
     m_layoutRecorded = true;
     m_openingHeight = height();
     fitResultViews();
