@@ -5,6 +5,7 @@
 #include "cli/NoticeQueue.h"
 #include "platform/Cp932.h"
 #include "search/AddableFindThread.h"
+#include "search/SetFits.h"
 
 #include <chrono>
 #include <cstdio>
@@ -22,6 +23,22 @@ nlohmann::ordered_json addableToJson(const AddableCandidate& candidate)
     line["skill"] = cp932ToUtf8(candidate.skill->name);
     line["kind"] = candidate.kind == AddableKind::Raise ? "raise" : "add";
     return line;
+}
+
+int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const MasterData& master)
+{
+    for (const SetFit& fit : fittingCandidates(condition, set, master)) {
+        nlohmann::ordered_json line = addableToJson(fit.candidate);
+        nlohmann::ordered_json names = nlohmann::ordered_json::array();
+        // The weapon first, then head to leg, as a result line lists them.
+        for (int holder : {kPartCount, 0, 1, 2, 3, 4})
+            for (const Jewel* jewel : fit.jewels[holder])
+                names.push_back(cp932ToUtf8(jewel->name));
+        line["jewels"] = names;
+        std::printf("%s\n", line.dump().c_str());
+    }
+    std::fflush(stdout);
+    return 0;
 }
 
 int runAddableCommand(const SearchCondition& condition, const MasterData& master, bool progress,

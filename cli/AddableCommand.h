@@ -25,4 +25,9 @@ nlohmann::ordered_json addableToJson(const AddableCandidate& candidate);
 int runAddableCommand(const SearchCondition& condition, const MasterData& master, bool progress,
                       const std::atomic<int>& interrupted);
 
+// `zeku-search --fits`: the candidates `set` can still activate for
+// `condition` with its jewels placed again, one JSON line each with the
+// jewels of one placement that reaches it. Returns the exit status 0.
+int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const MasterData& master);
+
 } // namespace zeku

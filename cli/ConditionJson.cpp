@@ -21,6 +21,8 @@ class ConditionReader {
 public:
     ConditionReader(const json& input, const MasterData& master) : m_in(input), m_master(master) {}
 
+    void set(EquipSet& out) { readSet(out); }
+
     void read(SearchCondition& c)
     {
         if (!m_in.is_object())
@@ -31,6 +33,9 @@ public:
         c.rarity = static_cast<RarityFilterCode>(integer(m_in, "rarity", -32768, 32767, 0));
         c.minDefence = static_cast<uint16_t>(integer(m_in, "min_defence", 0, 65535, 0));
         c.useJewels = boolean(m_in, "jewels", true);
+        c.exactJewels = boolean(m_in, "exact_jewels", false);
+        if (c.exactJewels && !c.useJewels)
+            throw InputError("\"exact_jewels\" needs \"jewels\": true");
         int64_t maxResults = integer(m_in, "max_results", 0, std::numeric_limits<uint32_t>::max(), 0);
         c.maxResults = maxResults == 0 ? kDefaultMaxResults : static_cast<uint32_t>(maxResults);
         c.wanted = wantedSkills();
@@ -225,6 +230,43 @@ private:
         }
     }
 
+    // A set as one result line prints it: "weapon" and each part null or an
+    // object with "name" (and "sex" for a piece) and "jewels".
+    void readSet(EquipSet& out)
+    {
+        if (!m_in.is_object())
+            throw InputError("\"set\" must be an object");
+        out.clear();
+        if (const json* weapon = member(m_in, "weapon"); weapon && !weapon->is_null()) {
+            if (!weapon->is_object() || !member(*weapon, "name"))
+                throw InputError("\"set.weapon\" must be null or an object with a \"name\"");
+            const std::string name = utf8ToCp932Lossy(text((*weapon)["name"], "set.weapon.name"));
+            const WeaponSlotItem* item = nullptr;
+            for (const WeaponSlotItem& candidate : m_master.weaponSlots().items())
+                if (candidate.name == name)
+                    item = &candidate;
+            if (!item)
+                throw InputError("unknown weapon \"" + (*weapon)["name"].get<std::string>() + "\" in \"set.weapon\"");
+            out.setWeapon(item);
+            if (!out.addWeaponJewels(jewelList(*weapon, "set.weapon")))
+                throw InputError("the jewels of \"set.weapon\" do not fit its slots");
+        }
+        for (int part = 0; part < kPartCount; ++part) {
+            const json* entry = member(m_in, kPartKeys[part]);
+            if (!entry || entry->is_null())
+                continue;
+            const std::string what = std::string("set.") + kPartKeys[part];
+            if (!entry->is_object() || !member(*entry, "name"))
+                throw InputError("\"" + what + "\" must be null or an object with a \"name\"");
+            const json* sex = member(*entry, "sex");
+            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what);
+            out.setPiece(part, &piece);
+            if (!out.addPieceJewels(part, jewelList(*entry, what)))
+                throw InputError("the jewels of \"" + what + "\" do not fit its " + std::to_string(piece.slots) +
+                                 " slots");
+        }
+    }
+
     void readPieceLists(const json* lists, const std::string& what, SPartSet& out, bool withJewels)
     {
         if (!lists)
@@ -272,6 +314,19 @@ private:
 };
 
 } // namespace
+
+bool setFromJson(const json& input, const MasterData& master, EquipSet& out, std::string& error)
+{
+    try {
+        ConditionReader(input, master).set(out);
+        return true;
+    } catch (const InputError& e) {
+        error = e.what();
+    } catch (const json::exception& e) {
+        error = std::string("malformed set: ") + e.what();
+    }
+    return false;
+}
 
 bool conditionFromJson(const json& input, const MasterData& master, SearchCondition& out, std::string& error)
 {

@@ -2,7 +2,7 @@
 // Reads a search condition from the JSON the command-line search takes.
 //
 //   {"sex": 1|2, "job": 1|2, "rarity": code, "min_defence": n, "jewels": bool,
-//    "max_results": n, "skills": [[tree_id, points], ...],
+//    "exact_jewels": bool, "max_results": n, "skills": [[tree_id, points], ...],
 //    "fixed": {"weapon": {"slots": 1|2|3, "jewels": [...]},
 //              "head"|"body"|"arm"|"waist"|"leg": {"name": ..., "sex": n, "jewels": [...]}},
 //    "use_excluded_items": bool, "excluded_items": {"head": [[name, sex], ...], ..., "jewels": [...]},
@@ -10,7 +10,8 @@
 //    "require_s_parts": bool, "s_parts": {"head": [[name, sex], ...], ...}}
 //
 // sex, job and skills are required; jewels defaults to true, as the main
-// window starts with jewels on. Names are UTF-8.
+// window starts with jewels on. exact_jewels (default false) judges jewels by
+// every placement instead of the greedy fitting and needs jewels on. Names are UTF-8.
 
 #include "data/MasterData.h"
 #include "search/SearchCondition.h"
@@ -25,5 +26,10 @@ namespace zeku {
 // switch is off.
 bool conditionFromJson(const nlohmann::json& input, const MasterData& master, SearchCondition& out,
                        std::string& error);
+
+// Fills `out` from one set written as a result line of zeku-search prints it
+// ("weapon" and the five parts, each null or with name, sex and jewels;
+// other keys are ignored). On a problem returns false and sets `error`.
+bool setFromJson(const nlohmann::json& input, const MasterData& master, EquipSet& out, std::string& error);
 
 } // namespace zeku

@@ -71,6 +71,8 @@ ojson conditionToJson(const SearchCondition& condition)
     out["rarity"] = condition.rarity;
     out["min_defence"] = condition.minDefence;
     out["jewels"] = condition.useJewels;
+    if (condition.exactJewels)
+        out["exact_jewels"] = true; // only when on: default conditions print as they always did
     out["max_results"] = condition.maxResults;
     out["skills"] = skillPairs(condition.wanted);
 

@@ -205,4 +205,23 @@ int runSearchBench(const MasterData& master, const std::string& filter)
     return 0;
 }
 
+int runExactBench(const MasterData& master, const std::string& filter)
+{
+    std::printf("%-34s %9s %9s %6s %9s %9s  %s\n", "condition", "cpu s", "exact s", "ratio", "results", "exact",
+                "exact signature");
+    for (const BenchCondition& b : benchConditions(master)) {
+        if (!b.condition.useJewels || b.name.find(filter) == std::string::npos)
+            continue;
+        const BenchResult greedy = runBenchCondition(master, b.condition);
+        SearchCondition exactCondition(b.condition);
+        exactCondition.exactJewels = true;
+        const BenchResult exact = runBenchCondition(master, exactCondition);
+        const double ratio = greedy.seconds > 0 ? exact.seconds / greedy.seconds : 0.0;
+        std::printf("%-34s %9.3f %9.3f %6.2f %9d %9d  %016llx\n", b.name.c_str(), greedy.seconds, exact.seconds,
+                    ratio, greedy.results, exact.results, static_cast<unsigned long long>(exact.signature));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace zeku

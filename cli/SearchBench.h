@@ -36,4 +36,10 @@ BenchResult runBenchCondition(const MasterData& master, const SearchCondition& c
 // FILTER and prints one line each.
 int runSearchBench(const MasterData& master, const std::string& filter);
 
+// `zeku-search --bench-exact [FILTER]`: runs every condition with jewels
+// whose name contains FILTER with the greedy fitting and with the exact one,
+// one after the other, and prints both times, their ratio and both result
+// counts, with the exact run's signature.
+int runExactBench(const MasterData& master, const std::string& filter);
+
 } // namespace zeku

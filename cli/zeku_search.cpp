@@ -3,7 +3,9 @@
 //   zeku-search [--dat DIR]                       catalogue counts
 //   zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] CONDITION.json|-
 //   zeku-search [--dat DIR] --bench [FILTER]      built-in conditions, time and signature each
+//   zeku-search [--dat DIR] --bench-exact [FILTER]  the same with jewels, greedy and exact side by side
 //   zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-   skills that still fit
+//   zeku-search [--dat DIR] --fits FILE|-   what else one set can activate ({"condition", "set"})
 //   zeku-search --help | --version
 //
 // Results go to standard output as JSON Lines; the last line of standard error
@@ -52,18 +54,21 @@ struct Options {
     std::string conditionFile;
     bool progress = false;
     bool bench = false;
+    bool benchExact = false;
     bool help = false;
     bool version = false;
     bool unknownOption = false; // its message points at --help instead of the usage
     bool addable = false;
+    bool fits = false;
     std::optional<std::string> saveTitle;
     std::string saveComment;
 };
 
 constexpr const char* kUsage =
     "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
-    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench [FILTER]"
-    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-";
+    "CONDITION.json|-\n       zeku-search [--dat DIR] --bench|--bench-exact [FILTER]"
+    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-"
+    "\n       zeku-search [--dat DIR] --fits FILE|-";
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
 {
@@ -93,11 +98,14 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
                 return false;
         } else if (arg == "--progress") {
             options.progress = true;
-        } else if (arg == "--bench") {
+        } else if (arg == "--bench" || arg == "--bench-exact") {
             options.bench = true;
+            options.benchExact = arg == "--bench-exact";
         } else if (arg == "--help" || arg == "--version") {
             (arg == "--help" ? options.help : options.version) = true;
             return true;
+        } else if (arg == "--fits") {
+            options.fits = true;
         } else if (arg == "--addable") {
             options.addable = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
@@ -115,11 +123,15 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         error = "--comment goes with --save";
         return false;
     }
-    if (options.addable && options.saveTitle) {
-        error = "--save does not go with --addable";
+    if ((options.addable || options.fits) && options.saveTitle) {
+        error = options.addable ? "--save does not go with --addable" : "--save does not go with --fits";
         return false;
     }
-    if ((options.saveTitle || options.progress || options.addable) && options.conditionFile.empty()) {
+    if (options.addable && options.fits) {
+        error = "--addable does not go with --fits";
+        return false;
+    }
+    if ((options.saveTitle || options.progress || options.addable || options.fits) && options.conditionFile.empty()) {
         error = "no condition file given";
         return false;
     }
@@ -230,6 +242,20 @@ int runSearch(const Options& options, const MasterData& master)
         return 2;
     }
     SearchCondition condition;
+    EquipSet set;
+    if (options.fits) {
+        // {"condition": {...}, "set": {...}}
+        if (!input.is_object() || !input.contains("condition") || !input.contains("set")) {
+            std::fprintf(stderr, "--fits needs an object with \"condition\" and \"set\"\n");
+            return 2;
+        }
+        if (!conditionFromJson(input["condition"], master, condition, error) ||
+            !setFromJson(input["set"], master, set, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 2;
+        }
+        return runFitsCommand(condition, set, master);
+    }
     if (!conditionFromJson(input, master, condition, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
@@ -334,7 +360,8 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.bench)
-        return runSearchBench(master, options.conditionFile);
+        return options.benchExact ? runExactBench(master, options.conditionFile)
+                                  : runSearchBench(master, options.conditionFile);
     if (options.conditionFile.empty()) {
         printCounts(master);
         return cli::finishStandardOutput("zeku-search") ? 0 : 1;

@@ -31,6 +31,7 @@ struct ConditionTexts {
     std::string defence = utf8ToCp932Lossy("防御値 ");
     std::string jewelsUsed = utf8ToCp932Lossy("装飾品使用");
     std::string jewelsUnused = utf8ToCp932Lossy("装飾品未使用");
+    std::string exactJewels = utf8ToCp932Lossy("装飾品全組合せ判定あり");
     std::string itemExclusionOn = utf8ToCp932Lossy("アイテム除外あり");
     std::string itemExclusionOff = utf8ToCp932Lossy("アイテム除外なし");
     std::string skillExclusionOn = utf8ToCp932Lossy("スキル除外あり");
@@ -97,6 +98,10 @@ void appendBasicSection(const SearchCondition& c, std::string& out)
     out += kCrLf;
 
     out += (c.useJewels ? t.jewelsUsed : t.jewelsUnused) + kCrLf;
+    // Only searches that judge jewels by every placement get this line, so
+    // every other condition reads as it always has.
+    if (c.useJewels && c.exactJewels)
+        out += t.exactJewels + kCrLf;
     out += (c.useExcludedItems ? t.itemExclusionOn : t.itemExclusionOff) + kCrLf;
     out += (c.useExcludedSkills ? t.skillExclusionOn : t.skillExclusionOff) + kCrLf;
     out += (c.requireSParts ? t.sPartsOn : t.sPartsOff) + kCrLf;

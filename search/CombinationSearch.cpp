@@ -1,11 +1,13 @@
 #include "search/CombinationSearch.h"
 
 #include "search/CandidatePreparation.h"
+#include "search/ExactJewelFit.h"
 #include "search/JewelFitting.h"
 #include "search/ProgressCounter.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <new>
 
 namespace zeku {
@@ -36,6 +38,8 @@ public:
             m_partHasCandidates[part] = groups > 0;
         }
         m_fitter.setPartsWithCandidates(m_partHasCandidates);
+        if (m_exact)
+            m_exactFit = std::make_unique<ExactJewelFit>(condition, prep, m_work);
         buildLeafTables();
         buildSubtreeBounds();
         if (condition.requireSParts)
@@ -104,7 +108,24 @@ private:
     {
         if (!m_condition.useJewels)
             return m_work.wantedSkillsMet();
+        if (m_exact)
+            return exactPasses(false);
         return m_fitter.fit();
+    }
+
+    // The exact test: the bounds rule most combinations out, the greedy steps
+    // find a placement for most others, and the rest is decided exactly.
+    bool exactPasses(bool boundChecked)
+    {
+        if (m_work.wantedSkillsMet())
+            return true;
+        // Whole slots first: cheaper than the capacity the other bound builds.
+        if (!boundChecked && m_totalsStayInRange &&
+            m_fitter.slotBound().slotsNeeded(m_work.totals()) > m_fitter.freeSlots())
+            return false;
+        if (!boundChecked && !m_fitter.boundsAllow())
+            return false;
+        return m_fitter.greedyFinds() || m_exactFit->passes(m_work);
     }
 
     // Visit(part): the subtree of every choice for parts `part`..4, unless
@@ -174,7 +195,7 @@ private:
         for (int other = 0; other < part; ++other)
             if (m_partHasCandidates[other] && m_work.entry(other) < 0)
                 othersHoldGroups = false;
-        const bool mayFit = m_condition.useJewels && othersHoldGroups;
+        const bool mayFit = m_condition.useJewels && (othersHoldGroups || m_exact);
         if (mayFit) {
             // What the other holders bring, plus each slot count a leg group can have.
             m_fitter.capacity(m_otherCapacity);
@@ -239,7 +260,11 @@ private:
             m_work.setPart(part, leaf.group);
             // A group that meets the wish alone passes before any bound; one
             // that needs jewels was checked against both bounds just above.
-            const bool passes = m_condition.useJewels ? m_fitter.fit(m_totalsStayInRange) : true;
+            bool passes = true;
+            if (m_exact)
+                passes = exactPasses(m_totalsStayInRange);
+            else if (m_condition.useJewels)
+                passes = m_fitter.fit(m_totalsStayInRange);
             if (passes)
                 storeIfMinimal();
             if (m_condition.useJewels)
@@ -388,7 +413,8 @@ private:
             if (m_work.entry(part) < 0 || m_work.partIsFixed(part))
                 continue;
             m_work.removeContribution(part);
-            const bool stillPasses = m_work.wantedSkillsMet();
+            // The exact test places jewels again without the part's holder.
+            const bool stillPasses = m_work.wantedSkillsMet() || (m_exact && m_exactFit->passes(m_work, part));
             m_work.addContribution(part);
             if (stillPasses)
                 return false;
@@ -400,6 +426,8 @@ private:
     // An abandoned expansion still tells the owner how many results there are.
     void expandAndStore()
     {
+        if (m_exact)
+            m_exactFit->placeShown(m_work);
         try {
             m_template.clear();
             m_template.setWeapon(m_condition.fixed.weapon());
@@ -438,8 +466,13 @@ private:
     {
         if (m_template.totalDefence() < m_condition.minDefence)
             return;
-        if (m_condition.useExcludedSkills && activatesExcludedSkill())
-            return;
+        const EquipSet* shown = &m_template;
+        if (m_condition.useExcludedSkills && activatesExcludedSkill()) {
+            // The exact test may place the jewels otherwise to keep them inactive.
+            shown = m_exact ? m_exactFit->placementAvoiding(m_template, m_work) : nullptr;
+            if (!shown)
+                return;
+        }
         if (m_condition.requireSParts && !wearsSPart())
             return;
         SearchResultStore& store = *m_run.store;
@@ -447,7 +480,7 @@ private:
             m_outcome = OutcomeLimitReached;
             throw SearchAbort{};
         }
-        store.append(m_template, m_run.master->skills());
+        store.append(*shown, m_run.master->skills());
     }
 
     bool activatesExcludedSkill() const
@@ -491,6 +524,8 @@ private:
     ProgressCounter m_progress;
     JewelFitter m_fitter;
     SearchOutcome m_outcome = OutcomeRunning;
+    const bool m_exact = m_condition.useJewels && m_condition.exactJewels;
+    std::unique_ptr<ExactJewelFit> m_exactFit; // only when m_exact
 
     uint64_t m_suffixGroups[kPartCount + 1] = {1, 1, 1, 1, 1, 1};
     uint64_t m_suffixPieces[kPartCount + 1] = {1, 1, 1, 1, 1, 1};

@@ -122,15 +122,27 @@ bool JewelFitter::fit(bool boundChecked)
     // No greedy choice can complete a combination whose real totals could not
     // reach the wish even if every free slot held the best jewel for each
     // skill, or whose deficits need more slots of whole jewels than are free.
-    if (m_boundsOn && !boundChecked) {
-        capacity(m_capacity);
-        if (!m_bound.reachable(m_work.totals(), m_capacity))
-            return false;
-        if (m_slotBound.slotsNeeded(m_work.totals()) > freeSlots())
-            return false;
-    }
+    if (!boundChecked && !boundsAllow())
+        return false;
 
     return runGreedy();
+}
+
+bool JewelFitter::greedyFinds()
+{
+    const bool found = runGreedy();
+    m_work.resetPlacedJewels();
+    return found;
+}
+
+bool JewelFitter::boundsAllow()
+{
+    if (!m_boundsOn)
+        return true;
+    capacity(m_capacity);
+    if (!m_bound.reachable(m_work.totals(), m_capacity))
+        return false;
+    return m_slotBound.slotsNeeded(m_work.totals()) <= freeSlots();
 }
 
 // Steps 1 and 4 to 6 of the fitting, on a combination that may pass.

@@ -37,6 +37,12 @@ public:
     const FitBound& bound() const { return m_bound; }
     const SlotBound& slotBound() const { return m_slotBound; }
     void useBounds(bool on) { m_boundsOn = on; }
+    // False when the bounds show that no jewels in the free slots can meet
+    // the wish (true while they are off).
+    bool boundsAllow();
+    // The greedy steps alone, without the rule on empty parts: a quick way to
+    // show that some placement meets the wish. Leaves no jewel placed.
+    bool greedyFinds();
 
     // Free slots of the weapon and the groups in the working set: in all, and
     // what they can bring to the wish.

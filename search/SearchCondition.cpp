@@ -12,6 +12,7 @@ void SearchCondition::reset()
     useExcludedItems = false;
     useExcludedSkills = false;
     requireSParts = false;
+    exactJewels = false;
     maxResults = kDefaultMaxResults;
     wanted.clear();
     fixed.clear();
@@ -33,6 +34,7 @@ void SearchCondition::copyFrom(const SearchCondition& source)
     useExcludedItems = source.useExcludedItems;
     useExcludedSkills = source.useExcludedSkills;
     requireSParts = source.requireSParts;
+    exactJewels = source.exactJewels;
     maxResults = source.maxResults;
     wanted = source.wanted;
     fixed.copyFrom(source.fixed);

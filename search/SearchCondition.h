@@ -42,6 +42,9 @@ struct SearchCondition {
     bool useExcludedItems = false;
     bool useExcludedSkills = false;
     bool requireSParts = false;
+    // With jewels on: a combination passes when some placement of jewels
+    // meets the wish (ExactJewelFit.h) instead of the greedy fitting.
+    bool exactJewels = false;
     uint32_t maxResults = kDefaultMaxResults; // kStopAtFirstResult: see there
     std::vector<SkillPoint> wanted; // (tree id, required threshold), never empty when searching
     EquipSet fixed;

@@ -63,6 +63,7 @@ private:
     bool readSParts() { return readPieceList(false); }
     bool readExcludedSkills();
     bool readRecords();
+    bool openOptions() { return true; }
 
     // Enters one [DataBase] item; names not found go to the missing items.
     void enterItem(const std::string& key, const std::string& name);
@@ -71,6 +72,7 @@ private:
     const MasterData& m_master;
     StoredSearch& m_out;
     int m_version = 0;
+    bool m_inOptions = false; // the lines after "[Option]", up to the next section
     int m_lineNumber = 0;
     int m_failedLine = 0;
     std::string m_line;
@@ -289,7 +291,11 @@ bool HistoryReader::run()
         {"[ExclusiveSkill]", &HistoryReader::readExcludedSkills},
         {"[SParts]", &HistoryReader::readSParts},
         {"[Records]", &HistoryReader::readRecords},
+        // Options a default search does not use, after everything else; the
+        // reader itself takes no line: the loop reads the section's keys.
+        {"[Option]", &HistoryReader::openOptions},
     };
+    constexpr std::size_t kOptionSection = std::size(kSections) - 1;
     constexpr std::size_t kVersionLine = std::size(kSections);
     bool seen[kVersionLine + 1] = {};
     std::string line;
@@ -299,11 +305,20 @@ bool HistoryReader::run()
             continue;
         std::size_t which = kVersionLine;
         if (parsed.key != "Version") {
+            // The options' keys are lines of their section, not headers.
+            if (m_inOptions && parsed.key == "ExactJewel" && !parsed.fields.empty()) {
+                m_out.condition.exactJewels = parseLenientInt(parsed.fields[0]) != 0;
+                continue;
+            }
             which = 0;
             while (which < kVersionLine && line != kSections[which].header)
                 ++which;
-            if (which == kVersionLine)
+            if (which == kVersionLine) {
+                if (!line.empty() && line.front() == '[')
+                    m_inOptions = false; // a header of a later version's section
                 continue; // outside any section of this version
+            }
+            m_inOptions = which == kOptionSection;
         }
         bool ok = !seen[which];
         seen[which] = true;

@@ -123,6 +123,10 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
     writer.writef("Count=%d\n", results.count());
     for (int32_t i = 0; i < results.count(); ++i)
         writer.write(numberResult(results, i, table).notation() + "\n");
+    // Options a default search does not use, after everything older readers
+    // know; written only when on, so default searches keep their bytes.
+    if (condition.useJewels && condition.exactJewels)
+        writer.write("[Option]\nExactJewel=1\n");
 }
 
 void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condition)

@@ -2,6 +2,7 @@
 // its error handling, cancel and the saving of a search into the history.
 
 #include "cli/AddableCommand.h"
+#include "cli/ConditionJson.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
@@ -10,6 +11,7 @@
 #include "platform/Cp932.h"
 #include "search/AddableFindThread.h"
 #include "search/CombinationSearch.h"
+#include "search/SetFits.h"
 #include "tools/SampleDataGenerator.h"
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/SearchHistory.h"
@@ -309,6 +311,13 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         {with("skills", {{tree, 10}, {65000, 5}}), "unknown skill tree 65000"},
         {with("excluded_skills", {{65001, 5}}), "unknown skill tree 65001"},
         {with("fixed", {{"weapon", {{"slots", 1}, {"jewels", {wideJewel}}}}}), "do not fit"},
+        {[&] {
+             nlohmann::ordered_json j = good;
+             j["jewels"] = false;
+             j["exact_jewels"] = true;
+             return j.dump();
+         }(),
+         "\"exact_jewels\" needs"},
         // A list whose switch is off is still checked.
         {with("s_parts", {{"head", nlohmann::ordered_json::array({nlohmann::ordered_json::array({pieceName, 7})})}}),
          pieceName},
@@ -521,6 +530,59 @@ TEST_F(ZekuSearchCli, SavedSearchIsListedAndShownByZekuData)
     // The restored results are the saved ones, line by line.
     EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
     EXPECT_EQ(nlohmann::json::parse(out[0])["skills"].dump(), benchCondition("4 skills, jewels", 1)["skills"].dump());
+    EXPECT_FALSE(nlohmann::json::parse(out[0]).contains("exact_jewels"));
+}
+
+TEST_F(ZekuSearchCli, ExactSearchIsSavedWithItsOptionAndShownBack)
+{
+    nlohmann::ordered_json condition = benchCondition("4 skills, jewels", 100000);
+    condition["exact_jewels"] = true;
+    writeCondition("c.json", condition);
+    const ToolRun saved = search("--save 全組合せ c.json");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const ToolRun shown = run(ZEKU_DATA_TOOL, "history show 0 --json");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> out = lines(shown.out);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(nlohmann::json::parse(out[0]).value("exact_jewels", false), true);
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 1, out.end()), lines(saved.out));
+}
+
+TEST_F(ZekuSearchCli, FitsPrintsTheCandidatesOfOneResultLine)
+{
+    // One wanted skill: its sets keep free slots for more.
+    nlohmann::ordered_json condition = benchCondition("3 skills, jewels", 3);
+    condition["skills"] = nlohmann::ordered_json::array({condition["skills"][0]});
+    writeCondition("c.json", condition);
+    const ToolRun found = search("c.json");
+    ASSERT_EQ(found.status, 0);
+    ASSERT_FALSE(lines(found.out).empty());
+    nlohmann::ordered_json input;
+    input["condition"] = condition;
+    input["set"] = nlohmann::ordered_json::parse(lines(found.out).front());
+    const ToolRun fits = search("--fits -", input.dump());
+    ASSERT_EQ(fits.status, 0) << fits.err;
+    // The line read back is the set the search printed; the answer is the core's for it.
+    SearchCondition c;
+    EquipSet set;
+    std::string error;
+    ASSERT_TRUE(conditionFromJson(input["condition"], *s_master, c, error)) << error;
+    ASSERT_TRUE(setFromJson(input["set"], *s_master, set, error)) << error;
+    const std::vector<SetFit> expected = fittingCandidates(c, set, *s_master);
+    const std::vector<std::string> out = lines(fits.out);
+    ASSERT_EQ(out.size(), expected.size());
+    ASSERT_FALSE(out.empty());
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const nlohmann::json line = nlohmann::json::parse(out[i]);
+        EXPECT_EQ(line["tree"], expected[i].candidate.tree->id);
+        EXPECT_EQ(line["points"], expected[i].candidate.points);
+        EXPECT_TRUE(line["jewels"].is_array());
+    }
+    // A set whose pieces the catalogue lacks is refused.
+    input["set"]["head"] = {{"name", "存在しない兜"}, {"sex", 0}, {"jewels", nlohmann::ordered_json::array()}};
+    const ToolRun refused = search("--fits -", input.dump());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("存在しない兜"), std::string::npos);
 }
 
 TEST_F(ZekuSearchCli, SaveTextsTheIndexCannotHoldAreRefused)

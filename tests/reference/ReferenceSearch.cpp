@@ -1,7 +1,9 @@
 #include "reference/ReferenceSearch.h"
 
+#include "reference/ReferencePlacement.h"
 #include "reference/ReferencePreparation.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <map>
@@ -16,6 +18,7 @@ using reference::exchangeSort;
 using reference::Group;
 using reference::JewelCandidate;
 using reference::JewelList;
+using reference::TotalLimit;
 using reference::thresholdMet;
 using Totals = std::map<uint16_t, int16_t>;
 
@@ -112,11 +115,12 @@ private:
 
     // The working totals rebuilt from scratch: relevant points of the groups
     // plus every point of every jewel in the weapon and the groups, leaving out
-    // the part `skipPart` (its points and its jewels' points).
-    Totals workingTotals(int skipPart = -1) const
+    // the part `skipPart` (its points and its jewels' points). Without
+    // `placedJewels`, only the fixed jewels count.
+    Totals workingTotals(int skipPart = -1, bool placedJewels = true) const
     {
         Totals totals;
-        for (const Jewel* jewel : m_weaponSlots.jewels)
+        for (const Jewel* jewel : placedJewels ? m_weaponSlots.jewels : m_fixedWeaponJewels)
             for (const SkillPoint& p : jewel->skills)
                 addToTotals(totals, p);
         for (int part = 0; part < kPartCount; ++part) {
@@ -125,7 +129,7 @@ private:
                 continue;
             for (const SkillPoint* p : group->relevant)
                 addToTotals(totals, *p);
-            for (const Jewel* jewel : group->placed.jewels)
+            for (const Jewel* jewel : placedJewels ? group->placed.jewels : group->fixedJewels.jewels)
                 for (const SkillPoint& p : jewel->skills)
                     addToTotals(totals, p);
         }
@@ -145,7 +149,126 @@ private:
     {
         if (!m_condition.useJewels)
             return plainSkillTest(workingTotals());
+        if (exactMode())
+            return exactTest();
         return fitJewels();
+    }
+
+    // ---- Exact placement ---------------------------------------------------------
+
+    bool exactMode() const { return m_condition.useJewels && m_condition.exactJewels; }
+
+    // Tries placements of the jewels of every wanted tree's list, in catalogue order.
+    reference::PlacementTrial& trial()
+    {
+        if (!m_trial) {
+            std::vector<const Jewel*> allowed;
+            for (const Jewel& jewel : m_master.jewels().items())
+                for (const auto& [tree, list] : m_prepared.jewelLists)
+                    for (const JewelCandidate& c : list.candidates)
+                        if (c.jewel == &jewel && std::find(allowed.begin(), allowed.end(), &jewel) == allowed.end())
+                            allowed.push_back(&jewel);
+            m_trial = std::make_unique<reference::PlacementTrial>(allowed);
+        }
+        return *m_trial;
+    }
+
+    // Free slots of the weapon and of each group but `skipPart`'s; without
+    // `placedJewels`, as if the search had placed nothing.
+    std::vector<uint16_t> freeHolders(int skipPart, bool placedJewels = true) const
+    {
+        std::vector<uint16_t> free;
+        if (m_weapon) {
+            uint16_t used = 0;
+            for (const Jewel* jewel : placedJewels ? m_weaponSlots.jewels : m_fixedWeaponJewels)
+                used = static_cast<uint16_t>(used + jewel->slots);
+            free.push_back(static_cast<uint16_t>(m_weaponSlots.capacity - used));
+        }
+        for (int part = 0; part < kPartCount; ++part) {
+            const Group* group = m_parts[part];
+            if (group && part != skipPart)
+                free.push_back(static_cast<uint16_t>(group->placed.capacity -
+                                                     (placedJewels ? group->placed.used : group->fixedJewels.used)));
+        }
+        return free;
+    }
+
+    // Every wanted threshold as a limit on the working totals `totals`; false
+    // when a threshold of 0 makes the wish impossible.
+    bool wantedLimits(const Totals& totals, std::vector<TotalLimit>& limits) const
+    {
+        for (const SkillPoint& w : m_condition.wanted) {
+            if (w.points == 0)
+                return false;
+            limits.push_back(TotalLimit{w.treeId, w.points > 0, w.points, totalOf(totals, w.treeId)});
+        }
+        return true;
+    }
+
+    // Some placement of jewels into the free slots meets the wish; the part
+    // `skipPart` is left out with its slots.
+    bool exactTest(int skipPart = -1)
+    {
+        const Totals totals = workingTotals(skipPart);
+        if (plainSkillTest(totals))
+            return true;
+        std::vector<TotalLimit> limits;
+        return wantedLimits(totals, limits) && trial().find(freeHolders(skipPart), limits);
+    }
+
+    // Puts one placement that meets the wish into the weapon and the groups.
+    void placeExactly()
+    {
+        const Totals totals = workingTotals();
+        m_exactLimits.clear();
+        if (plainSkillTest(totals) || !wantedLimits(totals, m_exactLimits))
+            return;
+        std::vector<std::vector<const Jewel*>> placement;
+        if (!trial().find(freeHolders(-1), m_exactLimits, &placement))
+            return;
+        std::size_t next = 0;
+        if (m_weapon)
+            for (const Jewel* jewel : placement[next++])
+                putJewel(m_weaponSlots, jewel);
+        for (Group* group : m_parts)
+            if (group)
+                for (const Jewel* jewel : placement[next++])
+                    putJewel(group->placed, jewel);
+    }
+
+    // `set` activates an excluded skill: the same pieces with a placement that
+    // meets the wish and keeps every excluded skill inactive, if there is one.
+    bool placementAvoiding(const EquipSet& set, EquipSet& out)
+    {
+        EquipSet bare; // the pieces and the fixed jewels only
+        bare.setWeapon(set.weapon());
+        bare.addWeaponJewels(m_fixedWeaponJewels);
+        for (int part = 0; part < kPartCount; ++part)
+            if (set.piece(part)) {
+                bare.setPiece(part, set.piece(part));
+                bare.addPieceJewels(part, m_parts[part]->fixedJewels.jewels);
+            }
+        std::vector<TotalLimit> limits;
+        if (!wantedLimits(workingTotals(-1, false), limits))
+            return false;
+        for (const SkillActivation& e : m_condition.excludedSkills.entries()) {
+            const int32_t base = bare.totals().valueOf(e.treeId);
+            if (e.threshold > 0)
+                limits.push_back(TotalLimit{e.treeId, false, e.threshold - 1, base});
+            else if (e.threshold < 0)
+                limits.push_back(TotalLimit{e.treeId, true, e.threshold + 1, base});
+        }
+        std::vector<std::vector<const Jewel*>> placement;
+        if (!trial().find(freeHolders(-1, false), limits, &placement))
+            return false;
+        out = bare;
+        std::size_t next = 0;
+        if (m_weapon)
+            out.addWeaponJewels(placement[next++]);
+        for (int part = 0; part < kPartCount; ++part)
+            if (m_parts[part])
+                out.addPieceJewels(part, placement[next++]);
+        return true;
     }
 
     void resetPlacedJewels()
@@ -440,11 +563,11 @@ private:
             countingWalk(part + 1);
     }
 
-    bool isMinimal() const
+    bool isMinimal()
     {
         for (int part = 0; part < kPartCount; ++part) {
             const Group* group = m_parts[part];
-            if (group && !group->fixed && plainSkillTest(workingTotals(part)))
+            if (group && !group->fixed && (exactMode() ? exactTest(part) : plainSkillTest(workingTotals(part))))
                 return false;
         }
         return true;
@@ -452,6 +575,8 @@ private:
 
     void expandAndStore()
     {
+        if (exactMode())
+            placeExactly();
         EquipSet result;
         result.setWeapon(m_weapon);
         result.addWeaponJewels(m_weaponSlots.jewels);
@@ -483,18 +608,25 @@ private:
         }
     }
 
-    void accept(const EquipSet& set)
+    void accept(const EquipSet& shown)
     {
-        if (set.totalDefence() < m_condition.minDefence)
+        if (shown.totalDefence() < m_condition.minDefence)
             return;
+        EquipSet avoiding;
+        const EquipSet* chosen = &shown;
         if (m_condition.useExcludedSkills) {
-            const TreeTotals& totals = set.totals().values();
+            const TreeTotals& totals = shown.totals().values();
             for (const SkillActivation& excluded : m_condition.excludedSkills.entries()) {
                 auto it = totals.find(excluded.treeId);
-                if (it != totals.end() && thresholdMet(excluded.threshold, it->second))
-                    return;
+                if (it != totals.end() && thresholdMet(excluded.threshold, it->second)) {
+                    if (!exactMode() || !placementAvoiding(shown, avoiding))
+                        return;
+                    chosen = &avoiding;
+                    break;
+                }
             }
         }
+        const EquipSet& set = *chosen;
         if (m_condition.requireSParts) {
             bool wearsSPart = false;
             for (int part = 0; part < kPartCount; ++part)
@@ -573,6 +705,8 @@ private:
     JewelSlots m_weaponSlots;
     std::vector<const Jewel*> m_fixedWeaponJewels;
     std::array<Group*, kPartCount> m_parts{};
+    std::vector<TotalLimit> m_exactLimits;
+    std::unique_ptr<reference::PlacementTrial> m_trial; // exact mode, made on first use
     uint16_t m_largestCapacity = 0;
 };
 

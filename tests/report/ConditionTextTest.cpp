@@ -83,6 +83,18 @@ TEST(ConditionText, BasicLinesFollowTheChoices)
     c.job = 0;
     c.sex = 0;
     EXPECT_EQ(linesOf(textOf(c, makeSkills()))[1], sj("？？？？"));
+
+    // Exact jewel fitting adds one line after the jewel line, only with jewels on.
+    c.job = 2;
+    c.sex = 1;
+    c.exactJewels = true;
+    EXPECT_EQ(linesOf(textOf(c, makeSkills())), lines);
+    c.useJewels = true;
+    auto exact = linesOf(textOf(c, makeSkills()));
+    ASSERT_EQ(exact.size(), lines.size() + 1);
+    EXPECT_EQ(exact[4], sj("装飾品使用"));
+    EXPECT_EQ(exact[5], sj("装飾品全組合せ判定あり"));
+    EXPECT_EQ(exact[6], lines[5]);
 }
 
 TEST(ConditionText, RarityLineUsesFullWidthDigitsAndHalfWidthBeyondNine)

@@ -158,6 +158,7 @@ SearchCapture runSearch(SearchFunction search, const MasterData& master, const S
         const EquipSet result = store.fullSet(i);
         capture.results.push_back(describeSet(result));
         capture.resultTotals.push_back(describeTotals(result));
+        capture.resultSets.push_back(result);
     }
     capture.notices = sink.codes;
     capture.total = progress.total;

@@ -87,6 +87,7 @@ struct SearchCapture {
     SearchOutcome outcome = OutcomeRunning;
     std::vector<std::string> results;      // describeSet of each result, in order
     std::vector<std::string> resultTotals; // describeTotals of each result
+    std::vector<EquipSet> resultSets;      // each result in full
     std::vector<int32_t> notices;          // codes in posting order
     uint64_t total = 0;
     uint64_t done = 0;

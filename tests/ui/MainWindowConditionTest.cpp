@@ -1,7 +1,7 @@
 // The condition area of the main window, driven by control id: the initial
 // state, the skill choosers and wanted skills, sex and job with the fixed
-// pieces that no longer fit, the fixed-list check rules, the list switches
-// and the checks of "検索".
+// pieces that no longer fit, the fixed-list check rules, the list switches,
+// exact jewel fitting within jewel use and the checks of "検索".
 
 #include "MainWindowFixture.h"
 #include "ui/dialogs/CManualEditDlg.h"
@@ -365,6 +365,32 @@ private Q_SLOTS:
         QCOMPARE(fixture.app().startupSettings().favoriteSkills(1).entries.size(), std::size_t(1));
         ctl<QComboBox>(window, 1062)->setCurrentIndex(1);
         QCOMPARE(comboTexts(ctl<QComboBox>(window, 1106)), QStringList({"攻撃力UP【小】"}));
+    }
+
+    void exactJewelsIsAChoiceWithinJewels()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        auto* jewels = ctl<QCheckBox>(window, 1096);
+        auto* exact = ctl<QCheckBox>(window, 1247);
+        QCOMPARE(exact->text(), QStringLiteral("装飾品を全組合せで判定"));
+        QCOMPARE(exact->accessibleName(), exact->text());
+        QVERIFY(!exact->isChecked() && exact->isEnabled());
+        jewels->click();
+        QVERIFY(!exact->isEnabled());
+        jewels->click();
+        QVERIFY(exact->isEnabled());
+        exact->click();
+        addWantedSkill(window, kAttack, QStringLiteral("攻撃力UP【小】"));
+        for (bool withJewels : {true, false}) {
+            if (!withJewels)
+                jewels->click(); // the box stays checked but counts only with jewels
+            clickControl(window, 1070);
+            QCOMPARE(window.currentCondition().exactJewels, withJewels);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.searchRunning(), 20000);
+            QVERIFY(window.progressWindow());
+            window.progressWindow()->reject();
+        }
     }
 };
 

@@ -129,6 +129,27 @@ TEST_F(HistoryTest, SavedFileMatchesGoldenFile)
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), readFileBytes(golden("history/index.dat")));
 }
 
+TEST_F(HistoryTest, ExactJewelOptionFollowsTheRecordsAndLoadsBack)
+{
+    SearchResultStore results;
+    fill(results, goldenResults());
+    SearchCondition exact = goldenCondition();
+    exact.exactJewels = true;
+    ASSERT_TRUE(saveSearchHistory(m_folder, exact, results, "t", ""));
+    // The default file's bytes, then the option: older readers skip it.
+    EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "20261207093015123_t.dat"),
+              readFileBytes(golden("history/full.dat")) + "[Option]\r\nExactJewel=1\r\n");
+    auto search = loadSearchHistory(m_folder, m_master, 0);
+    ASSERT_TRUE(search);
+    EXPECT_TRUE(search->condition.exactJewels);
+    // The key counts only inside its section.
+    auto outside = read(fileWith({"Sex=1", "Job=1", "Rare=0", "Def=0", "MaxDisp=10", "Jewel=1", "ExclusiveItem=0",
+                                  "ExclusiveSkill=0", "SParts=0"},
+                                 {"Count=1", "0,0,3,0,0,0,0,0,0,0,0,0", "ExactJewel=1", "[Option]", "ExactJewel=0"}));
+    ASSERT_TRUE(outside);
+    EXPECT_FALSE(outside->condition.exactJewels);
+}
+
 TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
 {
     // The golden condition and its mirror image: every value and switch differs.

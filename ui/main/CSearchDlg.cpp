@@ -69,6 +69,10 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     m_ui->list1055->setUp();
     m_ui->list1056->setUp(m_app.skills());
     m_ui->check1096->setChecked(true);
+    // Exact jewel fitting is a choice within jewel use: off at start, and
+    // open only while jewels are on.
+    m_ui->check1247->setChecked(false);
+    connect(m_ui->check1096, &QCheckBox::toggled, m_ui->check1247, &QWidget::setEnabled);
 
     fillSkillTreeChooser();
     updateSkillButtons();

@@ -234,6 +234,7 @@ void CSearchDlg::onRestoreCondition()
         m_ui->edit1101->setText(QString::number(condition.minDefence));
         m_ui->edit1094->setText(QString::number(condition.maxResults));
         m_ui->check1096->setChecked(condition.useJewels);
+        m_ui->check1247->setChecked(condition.useJewels && condition.exactJewels);
         // The stored choices come back as they were, without the empty-list message.
         const QSignalBlocker blockItems(m_ui->check1099);
         const QSignalBlocker blockSParts(m_ui->check1111);

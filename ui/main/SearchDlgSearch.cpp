@@ -49,6 +49,7 @@ SearchCondition CSearchDlg::conditionFromControls() const
     condition.job = m_ui->radio1040->isChecked() ? 1 : 2;
     condition.rarity = selectedRarityCode(m_ui->combo1053);
     condition.useJewels = m_ui->check1096->isChecked();
+    condition.exactJewels = condition.useJewels && m_ui->check1247->isChecked();
     condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->edit1101->text().toStdString()));
     condition.useExcludedItems = m_ui->check1099->isChecked();
     condition.useExcludedSkills = m_ui->check1107->isChecked();

@@ -1,0 +1,30 @@
+#pragma once
+// "What else fits this set?": the additional-skill candidates that one
+// concrete set (a result, a favourite, the manual editor's set) can still
+// activate when its jewels are placed again, keeping every wanted skill.
+//
+// The set's pieces count with all their points; jewels the condition fixed
+// into the same weapon or piece stay; the other slots take any jewels of the
+// wanted trees' and the candidate's tree's jewel lists, any number of each.
+// With excluded skills on, the placement must leave every one inactive. The
+// placement shown follows the exact search's rule (ExactJewelFit.h).
+
+#include "data/MasterData.h"
+#include "search/AddableCandidates.h"
+#include "search/SearchCondition.h"
+
+#include <vector>
+
+namespace zeku {
+
+struct SetFit {
+    AddableCandidate candidate;
+    // Per holder (parts head..leg, then the weapon): the jewels placed
+    // besides the fixed ones.
+    std::vector<const Jewel*> jewels[kPartCount + 1];
+};
+
+// The fitting candidates, in the order of addableCandidates(condition).
+std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const EquipSet& set, const MasterData& master);
+
+} // namespace zeku
