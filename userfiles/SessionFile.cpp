@@ -71,7 +71,7 @@ bool sameSession(const SessionState& a, const SessionState& b)
     const SearchCondition& y = b.condition;
     if (a.x != b.x || a.y != b.y || a.width != b.width || a.height != b.height || a.maximized != b.maximized ||
         x.sex != y.sex || x.job != y.job || x.rarity != y.rarity || x.minDefence != y.minDefence ||
-        x.maxResults != y.maxResults || x.useJewels != y.useJewels || x.useExcludedItems != y.useExcludedItems ||
+        x.maxResults != y.maxResults || x.useJewels != y.useJewels || x.exactJewels != y.exactJewels || x.useExcludedItems != y.useExcludedItems ||
         x.useExcludedSkills != y.useExcludedSkills || x.requireSParts != y.requireSParts ||
         x.wanted.size() != y.wanted.size() || x.fixed.weapon() != y.fixed.weapon())
         return false;
@@ -175,6 +175,9 @@ bool saveSession(const UserFolder& folder, const SessionState& state)
         out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width,
                    state.height, state.maximized ? 1 : 0);
         writeConditionSections(out, state.condition);
+        // As a history file keeps it: only when on.
+        if (state.condition.useJewels && state.condition.exactJewels)
+            out.write("[Option]\nExactJewel=1\n");
         return out.commit();
     } catch (const std::bad_alloc&) {
         reportOutOfMemory();

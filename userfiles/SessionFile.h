@@ -26,8 +26,9 @@ struct SessionState {
     int32_t width = 0;
     int32_t height = 0;
     bool maximized = false;
-    // Sex, job, rarity, defence, count, jewels, wanted skills, fixed set and
-    // the three list switches; the standing lists themselves are not kept.
+    // Sex, job, rarity, defence, count, jewels (and their exact fitting),
+    // wanted skills, fixed set and the three list switches; the standing
+    // lists themselves are not kept.
     SearchCondition condition;
 };
 

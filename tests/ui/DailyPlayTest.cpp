@@ -87,7 +87,8 @@ private Q_SLOTS:
             window.setRarityCode(3);
             ctl<QLineEdit>(window, 1101)->setText(QStringLiteral("45"));
             ctl<QLineEdit>(window, 1094)->setText(QStringLiteral("999999"));
-            ctl<QCheckBox>(window, 1096)->setChecked(false);
+            ctl<QCheckBox>(window, 1096)->setChecked(true);
+            ctl<QCheckBox>(window, 1247)->setChecked(true);
             fixture.app().exclusions().add(*body);
             fixture.app().excludedSkills().add(2, 10);
             ctl<QCheckBox>(window, 1099)->setChecked(true);
@@ -124,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(c.rarity, RarityFilterCode(3));
         QCOMPARE(c.minDefence, uint16_t(45));
         QCOMPARE(c.maxResults, uint32_t(999999));
-        QVERIFY(!c.useJewels);
+        QVERIFY(c.useJewels && c.exactJewels);
         QVERIFY(c.useExcludedItems && c.useExcludedSkills && !c.requireSParts);
         QCOMPARE(c.wanted.size(), 3u);
         QCOMPARE(c.wanted[1].treeId, uint16_t(2));
