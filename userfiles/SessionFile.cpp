@@ -129,6 +129,8 @@ try {
             ++session.droppedItems;
     }
     condition.wanted = std::move(wanted);
+    // Exact fitting is a way of placing jewels: nothing without them.
+    condition.exactJewels = condition.exactJewels && condition.useJewels;
     session.state.condition = condition;
     return session;
 } catch (const std::bad_alloc&) {
