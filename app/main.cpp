@@ -1,6 +1,7 @@
 // The program: start-up on the main thread, the main search window, shutdown.
 
 #include "ui/app/CSimulatorApp.h"
+#include "ui/app/UiLanguage.h"
 #include "platform/AppIdentity.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/WindowSupport.h"
@@ -11,12 +12,14 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
 #include <functional>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -155,11 +158,45 @@ int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporte
     return 0;
 }
 
+// The language that "--lang ja|en" (or "--lang=ja|en") asks for, read before
+// Qt sees the arguments. `bad` is set when the option is there without a
+// known value; the last one given counts.
+std::optional<zeku::UiLanguage> languageOption(int argc, char* argv[], bool& bad)
+{
+    std::optional<zeku::UiLanguage> chosen;
+    bad = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* value = nullptr;
+        if (std::strcmp(argv[i], "--lang") == 0)
+            value = i + 1 < argc ? argv[++i] : "";
+        else if (std::strncmp(argv[i], "--lang=", 7) == 0)
+            value = argv[i] + 7;
+        else
+            continue;
+        chosen = zeku::languageFromCode(QString::fromLocal8Bit(value));
+        if (!chosen) {
+            std::fprintf(stderr, "zeku: unknown language \"%s\" for --lang (use ja or en)\n", value);
+            bad = true;
+            return std::nullopt;
+        }
+    }
+    return chosen;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    bool badLanguage = false;
+    const std::optional<zeku::UiLanguage> asked = languageOption(argc, argv, badLanguage);
+    if (badLanguage)
+        return 2;
+
     QApplication qtApp(argc, argv);
+    // English for an English system, Japanese otherwise, unless --lang says.
+    const zeku::UiLanguage language = asked.value_or(zeku::languageForLocale(QLocale::system()));
+    if (!zeku::applyLanguage(language))
+        std::fprintf(stderr, "zeku: the English translation could not be loaded; the windows stay Japanese\n");
     QApplication::setApplicationName(QString::fromLatin1(zeku::kAppTitle));
     QApplication::setWindowIcon(zeku::applicationIcon());
     // Ties the windows to the installed desktop entry (and its icon).

@@ -6,6 +6,7 @@
 //   zeku-search [--dat DIR] --bench-exact [FILTER]  the same with jewels, greedy and exact side by side
 //   zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-   skills that still fit
 //   zeku-search [--dat DIR] --fits FILE|-   what else one set can activate ({"condition", "set"})
+//   zeku-search [--dat DIR] [--user DIR] [--progress] --explain CONDITION.json|-   why nothing fits
 //   zeku-search --help | --version
 //
 // Results go to standard output as JSON Lines; the last line of standard error
@@ -14,6 +15,7 @@
 #include "cli/CommandLine.h"
 #include "cli/AddableCommand.h"
 #include "cli/ConditionJson.h"
+#include "cli/ExplainCommand.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
@@ -60,6 +62,7 @@ struct Options {
     bool unknownOption = false; // its message points at --help instead of the usage
     bool addable = false;
     bool fits = false;
+    bool explain = false;
     std::optional<std::string> saveTitle;
     std::string saveComment;
 };
@@ -68,7 +71,8 @@ constexpr const char* kUsage =
     "usage: zeku-search [--dat DIR] [--progress] [--user DIR] [--save TITLE [--comment TEXT]] "
     "CONDITION.json|-\n       zeku-search [--dat DIR] --bench|--bench-exact [FILTER]"
     "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --addable CONDITION.json|-"
-    "\n       zeku-search [--dat DIR] --fits FILE|-";
+    "\n       zeku-search [--dat DIR] --fits FILE|-"
+    "\n       zeku-search [--dat DIR] [--user DIR] [--progress] --explain CONDITION.json|-";
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
 {
@@ -108,6 +112,8 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
             options.fits = true;
         } else if (arg == "--addable") {
             options.addable = true;
+        } else if (arg == "--explain") {
+            options.explain = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = cli::unknownOptionMessage("zeku-search", arg);
             options.unknownOption = true;
@@ -131,7 +137,14 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         error = "--addable does not go with --fits";
         return false;
     }
-    if ((options.saveTitle || options.progress || options.addable || options.fits) && options.conditionFile.empty()) {
+    if (options.explain && (options.saveTitle || options.addable || options.fits)) {
+        error = options.addable ? "--addable does not go with --explain"
+                : options.fits  ? "--fits does not go with --explain"
+                                : "--save does not go with --explain";
+        return false;
+    }
+    if ((options.saveTitle || options.progress || options.addable || options.fits || options.explain) &&
+        options.conditionFile.empty()) {
         error = "no condition file given";
         return false;
     }
@@ -267,6 +280,8 @@ int runSearch(const Options& options, const MasterData& master)
     }
     if (options.addable)
         return runAddableCommand(condition, master, options.progress, g_interrupted);
+    if (options.explain)
+        return runExplainCommand(condition, master, options.progress, g_interrupted);
 
     SearchResultStore store;
     SearchProgress progress;

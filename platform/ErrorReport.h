@@ -5,6 +5,8 @@
 // installed reporter. The GUI installs one that shows a message box on the UI
 // thread; the command-line tools keep the default, which writes to stderr.
 
+#include "platform/UserMessage.h"
+
 #include <string>
 
 namespace zeku {
@@ -21,6 +23,13 @@ public:
     // A modal error message (UTF-8), such as the list of items a load could not
     // find. The caller waits until the user has dismissed it.
     virtual void reportErrorMessage(const std::string& message) = 0;
+    // The same, for a message a window can word in its own language: a
+    // reporter that shows only the Japanese text keeps these defaults.
+    virtual void reportFileMessage(const std::string& fileName, const UserMessage& cause)
+    {
+        reportFileError(fileName, cause.text);
+    }
+    virtual void reportMessage(const UserMessage& message) { reportErrorMessage(message.text); }
 };
 
 // The reporter in force; never null.

@@ -11,9 +11,9 @@
 
 namespace zeku {
 
-// The kinds of notice: search progress, file-operation completion and the
-// additional-skill search's verdicts.
-enum class NoticeKind : int32_t { Search = 0, FileOperation = 1, Addable = 2 };
+// The kinds of notice: search progress, file-operation completion, the
+// additional-skill search's verdicts and the no-result explanation's.
+enum class NoticeKind : int32_t { Search = 0, FileOperation = 1, Addable = 2, Explain = 3 };
 
 struct Notice {
     NoticeKind kind;

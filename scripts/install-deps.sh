@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev
     openbox
     libpugixml-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev

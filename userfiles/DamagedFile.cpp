@@ -11,9 +11,10 @@ namespace zeku {
 
 void reportDamagedFile(const std::filesystem::path& file, int line)
 {
-    const std::string cause = line > 0 ? std::to_string(line) + "行目のデータが壊れています。"
-                                       : std::string("保存データとして読み込めない内容です。");
-    errorReporter().reportFileError(file.string(), cause);
+    UserMessage cause = line > 0 ? UserMessage{MessageId::DamagedLine, {std::to_string(line)},
+                                               std::to_string(line) + "行目のデータが壊れています。"}
+                                 : UserMessage{MessageId::UnreadableSave, {}, "保存データとして読み込めない内容です。"};
+    errorReporter().reportFileMessage(file.string(), cause);
 }
 
 std::optional<std::filesystem::path> openableEntryFile(const SavedFileIndex& index, int position)

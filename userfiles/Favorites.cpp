@@ -295,8 +295,12 @@ std::string missingItemsMessage(const FavoriteSet& favorite)
 
 void reportMissingItems(const FavoriteSet& favorite)
 {
-    if (!favorite.missingNames.empty())
-        errorReporter().reportErrorMessage(missingItemsMessage(favorite));
+    if (favorite.missingNames.empty())
+        return;
+    UserMessage message{MessageId::FavoriteMissingItems, {}, missingItemsMessage(favorite)};
+    for (const std::string& name : favorite.missingNames)
+        message.args.push_back(cp932ToUtf8(name));
+    errorReporter().reportMessage(message);
 }
 
 } // namespace zeku

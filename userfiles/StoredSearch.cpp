@@ -33,9 +33,13 @@ std::string missingItemsMessage(const StoredSearch& search, std::size_t droppedR
 
 void reportMissingItems(const StoredSearch& search, std::size_t droppedRecords)
 {
-    const std::string message = missingItemsMessage(search, droppedRecords);
-    if (!message.empty())
-        errorReporter().reportErrorMessage(message);
+    UserMessage message{MessageId::SearchMissingItems, {std::to_string(droppedRecords)},
+                        missingItemsMessage(search, droppedRecords)};
+    if (message.text.empty())
+        return;
+    for (const std::string& name : search.missingItems)
+        message.args.push_back(cp932ToUtf8(name));
+    errorReporter().reportMessage(message);
 }
 
 } // namespace zeku

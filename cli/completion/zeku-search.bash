@@ -15,7 +15,7 @@ _zeku_search()
             ;;
     esac
     if [[ "$cur" == -* ]]; then
-        COMPREPLY=($(compgen -W "--dat --user --progress --save --comment --addable --fits --bench --bench-exact --help --version" \
+        COMPREPLY=($(compgen -W "--dat --user --progress --save --comment --addable --fits --explain --bench --bench-exact --help --version" \
             -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.json' -- "$cur") $(compgen -d -- "$cur"))

@@ -3,7 +3,13 @@
 
 #include "support/TestSupport.h"
 #include "platform/TextFile.h"
+#include "platform/Cp932.h"
+#include "ui/app/UiLanguage.h"
 #include "ui/platform/ClipboardService.h"
+#include "ui/platform/CoreMessageText.h"
+#include "userfiles/DamagedFile.h"
+#include "userfiles/Favorites.h"
+#include "userfiles/StoredSearch.h"
 #include "ui/platform/FileErrorCause.h"
 #include "ui/platform/GuiErrorReporter.h"
 #include "ui/platform/MessageBoxService.h"
@@ -282,6 +288,48 @@ private Q_SLOTS:
                  qPrintable(boxes.shown()[0].text));
         QVERIFY2(boxes.shown()[1].text.endsWith(QStringLiteral("フォルダの名前でファイルがあります。")),
                  qPrintable(boxes.shown()[1].text));
+    }
+
+    // The messages the core makes for files and the command line, against the
+    // windows' wording of the same id and arguments: equal in Japanese, and in
+    // English free of Japanese except the item names they list.
+    void coreMessagesAreWordedFromTheirIds()
+    {
+        struct Recorder final : ErrorReporter {
+            std::vector<UserMessage> messages;
+            void reportFileError(const std::string&, const std::string&) override {}
+            void reportErrorMessage(const std::string&) override {}
+            void reportFileMessage(const std::string&, const UserMessage& m) override { messages.push_back(m); }
+            void reportMessage(const UserMessage& m) override { messages.push_back(m); }
+        } recorder;
+        ErrorReporter& previous = errorReporter();
+        setErrorReporter(&recorder);
+        reportDamagedFile("a.dat", 1);
+        reportDamagedFile("a.dat", 0);
+        FavoriteSet favorite;
+        favorite.missingNames = {utf8ToCp932Lossy("鉄頭"), utf8ToCp932Lossy("攻撃珠")};
+        reportMissingItems(favorite);
+        StoredSearch search;
+        reportMissingItems(search, 3);
+        search.missingItems = {utf8ToCp932Lossy("鉄頭")};
+        reportMissingItems(search, 0);
+        reportMissingItems(search, 1);
+        setErrorReporter(&previous);
+        QCOMPARE(recorder.messages.size(), std::size_t(6));
+
+        for (const UserMessage& m : recorder.messages)
+            QCOMPARE(coreMessageText(m), QString::fromStdString(m.text));
+        QVERIFY(applyLanguage(UiLanguage::English));
+        for (const UserMessage& m : recorder.messages) {
+            QString english = coreMessageText(m);
+            for (const char* name : {"鉄頭", "攻撃珠"})
+                english.remove(QString::fromUtf8(name));
+            for (QChar c : english)
+                QVERIFY2(c.unicode() < 0x3000, qPrintable(english));
+            QVERIFY(!english.isEmpty());
+        }
+        QCOMPARE(coreMessageText(recorder.messages[0]), QStringLiteral("Line 1 of the data is damaged."));
+        QVERIFY(applyLanguage(UiLanguage::Japanese));
     }
 
     void workerReportsWaitUntilShownOnTheUiThread()

@@ -5,13 +5,14 @@
 # closes; the test then checks that the main window's image has its size and
 # that neither is blank. The PNGs are kept as build artefacts.
 #
-# usage: smoke_xvfb.sh ZEKU PNG_CHECK DAT_FOLDER OUTPUT_PNG
+# usage: smoke_xvfb.sh ZEKU PNG_CHECK DAT_FOLDER OUTPUT_PNG [ZEKU_ARGUMENT...]
 set -euo pipefail
 
 zeku="$1"
 check="$2"
 dat="$3"
 out="$4"
+shift 4
 
 source "$(dirname "$0")/../support/screenshots.sh"
 require_tools xvfb-run
@@ -24,7 +25,7 @@ mkdir -p "$(dirname "$out")"
 rm -f "$out" "${out%.png}-manual.png"
 
 cd "$work"
-run_with_screenshot "$out" "$zeku"
+run_with_screenshot "$out" "$zeku" "$@"
 check_screenshot "$check" "$out"
 # 985 wide, and as tall as the result views need within the screen.
 if [ "$shot_width" -ne 985 ] || [ "$shot_height" -lt 700 ]; then

@@ -20,7 +20,7 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     m_ui->leftList->setUp();
     m_ui->rightList->setUp();
 
-    m_ui->treeCombo->addItem(QStringLiteral("すべて"), 0);
+    m_ui->treeCombo->addItem(tr("すべて"), 0);
     for (const SkillTree& tree : skills.trees())
         m_ui->treeCombo->addItem(toQString(tree.name), tree.id);
     m_ui->treeCombo->setCurrentIndex(0);

@@ -58,7 +58,7 @@ void CFavoriteDataInputDlg::accept()
 {
     const QString titleText = m_ui->titleEdit->text();
     if (titleText.isEmpty()) {
-        showMessage(this, QStringLiteral("タイトルを入力してください。"), MessageIcon::Warning);
+        showMessage(this, tr("タイトルを入力してください。"), MessageIcon::Warning);
         return;
     }
     const QString commentText = m_ui->commentEdit->text();

@@ -14,16 +14,16 @@ CJewelRemoveDlg::CJewelRemoveDlg(const std::vector<const Jewel*>& jewels, QWidge
       m_ui(std::make_unique<Ui::CJewelRemoveDlg>()),
       m_jewels(jewels),
       m_model(new CheckListModel({{QStringLiteral("\u3000"), Qt::AlignLeft, 40},
-                                  {QStringLiteral("名称"), Qt::AlignLeft, 100},
-                                  {QStringLiteral("ｽﾛｯﾄ"), Qt::AlignLeft, 60},
-                                  {QStringLiteral("ｽｷﾙ"), Qt::AlignLeft, 120}},
+                                  {tr("名称"), Qt::AlignLeft, 100},
+                                  {tr("ｽﾛｯﾄ"), Qt::AlignLeft, 60},
+                                  {tr("ｽｷﾙ"), Qt::AlignLeft, 120}},
                                  static_cast<int>(jewels.size()), this))
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->okButton);
     for (std::size_t r = 0; r < m_jewels.size(); ++r) {
         const int row = static_cast<int>(r);
-        m_model->setCell(row, 0, QStringLiteral("珠"));
+        m_model->setCell(row, 0, tr("珠"));
         m_model->setCell(row, 1, toQString(m_jewels[r]->name));
         m_model->setCell(row, 2, repeatedMark(QStringLiteral("●"), m_jewels[r]->slots));
     }

@@ -41,7 +41,7 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
     if (m_fixedCondition) {
         for (QRadioButton* r : {m_ui->sexMale, m_ui->sexFemale, m_ui->jobBlade, m_ui->jobGunner})
             r->setEnabled(false);
-        m_ui->closeButton->setText(QStringLiteral("キャンセル"));
+        m_ui->closeButton->setText(tr("キャンセル"));
     } else {
         m_ui->okButton->hide();
     }
@@ -295,11 +295,11 @@ void CManualEditDlg::updateSetButtons()
 
 void CManualEditDlg::updateLabels()
 {
-    m_ui->setSexLabel->setText(m_setSex == kSexMale     ? QStringLiteral("男")
-                               : m_setSex == kSexFemale ? QStringLiteral("女")
+    m_ui->setSexLabel->setText(m_setSex == kSexMale     ? tr("男")
+                               : m_setSex == kSexFemale ? tr("女")
                                                         : QString());
-    m_ui->setJobLabel->setText(m_setJob == kJobBlade    ? QStringLiteral("剣士")
-                               : m_setJob == kJobGunner ? QStringLiteral("ガンナー")
+    m_ui->setJobLabel->setText(m_setJob == kJobBlade    ? tr("剣士")
+                               : m_setJob == kJobGunner ? tr("ガンナー")
                                                         : QString());
 }
 

@@ -22,7 +22,7 @@ CQuickExclusiveRegistDlg::CQuickExclusiveRegistDlg(const SkillCatalogue& skills,
     int32_t saveDefault = 1;
     std::vector<std::vector<QString>> cells;
     std::vector<bool> red;
-    const QString registered = QStringLiteral("登録済");
+    const QString registered = tr("登録済");
     if (what.piece) {
         m_rows.push_back(Row{what.piece, nullptr, nullptr});
         cells.push_back({partKanji(what.piece->part), toQString(what.piece->name),
@@ -37,7 +37,7 @@ CQuickExclusiveRegistDlg::CQuickExclusiveRegistDlg(const SkillCatalogue& skills,
                 continue;
             seen.push_back(jewel);
             m_rows.push_back(Row{nullptr, jewel, nullptr});
-            cells.push_back({QStringLiteral("珠"), toQString(jewel->name),
+            cells.push_back({tr("珠"), toQString(jewel->name),
                              lists.exclusions.contains(*jewel) ? registered : QString()});
             red.push_back(false);
         }
@@ -50,7 +50,7 @@ CQuickExclusiveRegistDlg::CQuickExclusiveRegistDlg(const SkillCatalogue& skills,
         if (tree != trees.end()) {
             for (const SkillActivation& skill : tree->activations) {
                 m_rows.push_back(Row{nullptr, nullptr, &skill});
-                cells.push_back({QStringLiteral("スキル"), toQString(skill.name),
+                cells.push_back({tr("スキル"), toQString(skill.name),
                                  lists.excludedSkills.contains(skill.treeId, skill.threshold) ? registered
                                                                                              : QString()});
                 red.push_back(skill.threshold < 0);
@@ -60,8 +60,8 @@ CQuickExclusiveRegistDlg::CQuickExclusiveRegistDlg(const SkillCatalogue& skills,
     }
 
     m_model = new CheckListModel({{QStringLiteral("\u3000"), Qt::AlignLeft, 80},
-                                  {QStringLiteral("名称"), Qt::AlignLeft, 160},
-                                  {QStringLiteral("状態"), Qt::AlignLeft, 60}},
+                                  {tr("名称"), Qt::AlignLeft, 160},
+                                  {tr("状態"), Qt::AlignLeft, 60}},
                                  static_cast<int>(m_rows.size()), this);
     for (std::size_t r = 0; r < cells.size(); ++r) {
         for (int c = 0; c < 3; ++c)

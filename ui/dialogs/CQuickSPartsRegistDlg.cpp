@@ -16,12 +16,12 @@ CQuickSPartsRegistDlg::CQuickSPartsRegistDlg(const EquipItem& piece, const Stand
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->registerButton);
     m_model = new CheckListModel({{QStringLiteral("\u3000"), Qt::AlignLeft, 80},
-                                  {QStringLiteral("名称"), Qt::AlignLeft, 160},
-                                  {QStringLiteral("状態"), Qt::AlignLeft, 60}},
+                                  {tr("名称"), Qt::AlignLeft, 160},
+                                  {tr("状態"), Qt::AlignLeft, 60}},
                                  1, this);
     m_model->setCell(0, 0, partKanji(piece.part));
     m_model->setCell(0, 1, toQString(piece.name));
-    m_model->setCell(0, 2, lists.sParts.contains(piece) ? QStringLiteral("登録済") : QString());
+    m_model->setCell(0, 2, lists.sParts.contains(piece) ? tr("登録済") : QString());
     m_ui->itemList->setModel(m_model);
     for (int c = 0; c < m_model->columnCount(); ++c)
         m_ui->itemList->setColumnWidth(c, m_model->columnSpecs()[static_cast<std::size_t>(c)].width);

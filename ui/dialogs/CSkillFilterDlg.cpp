@@ -32,8 +32,8 @@ CSkillFilterDlg::CSkillFilterDlg(const SkillCatalogue& skills, const Choices& ch
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->okButton);
-    m_leftModel->setHorizontalHeaderLabels({QStringLiteral("スキル一覧")});
-    m_rightModel->setHorizontalHeaderLabels({QStringLiteral("絞込スキル")});
+    m_leftModel->setHorizontalHeaderLabels({tr("スキル一覧")});
+    m_rightModel->setHorizontalHeaderLabels({tr("絞込スキル")});
     m_ui->leftList->setModel(m_leftModel);
     m_ui->rightList->setModel(m_rightModel);
     m_ui->leftList->setColumnWidth(0, 100);

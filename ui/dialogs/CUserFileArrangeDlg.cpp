@@ -23,7 +23,7 @@ CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* pare
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->closeButton);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("タイトル"), QStringLiteral("コメント")});
+    m_model->setHorizontalHeaderLabels({tr("タイトル"), tr("コメント")});
     m_ui->entryList->setModel(m_model);
     m_ui->entryList->setColumnWidth(0, 160);
     m_ui->entryList->setColumnWidth(1, 240);
@@ -139,7 +139,7 @@ void CUserFileArrangeDlg::changeEntry()
     if (row < 0 || !index->load() || !index->contains(row))
         return;
     CFavoriteDataInputDlg input(this);
-    input.setCaption(QStringLiteral("変更"));
+    input.setCaption(tr("変更"));
     input.setTitle(*index->title(row));
     input.setComment(*index->comment(row));
     const std::string path = *index->path(row);
@@ -155,8 +155,8 @@ void CUserFileArrangeDlg::deleteEntry()
     std::unique_ptr<SavedFileIndex> index = chosenIndex();
     if (row < 0 || !index->load() || !index->contains(row))
         return;
-    const QString text = showingFavorites() ? QStringLiteral("お気に入りデータ '%1' を削除してよろしいですか？")
-                                            : QStringLiteral("検索結果データ '%1' を削除してよろしいですか？");
+    const QString text = showingFavorites() ? tr("お気に入りデータ '%1' を削除してよろしいですか？")
+                                            : tr("検索結果データ '%1' を削除してよろしいですか？");
     if (showMessage(this, text.arg(toQString(*index->title(row))), MessageIcon::Question, MessageButtons::YesNo) !=
         MessageAnswer::Yes)
         return;

@@ -4,6 +4,7 @@
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
 
+#include <QCoreApplication>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -95,13 +96,15 @@ std::string filterTextOf(const QString& text)
 
 QString partKanji(int part)
 {
-    static const char16_t* const kParts[] = {u"頭", u"胴", u"腕", u"腰", u"脚"};
-    return part >= 0 && part < 5 ? QString::fromUtf16(kParts[part]) : QString();
+    static const char* const kParts[] = {
+        QT_TRANSLATE_NOOP("zeku::DialogSupport", "頭"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "胴"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "腕"),
+        QT_TRANSLATE_NOOP("zeku::DialogSupport", "腰"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "脚")};
+    return part >= 0 && part < 5 ? QCoreApplication::translate("zeku::DialogSupport", kParts[part]) : QString();
 }
 
 QString itemCountText(std::size_t shown, std::size_t all)
 {
-    return QStringLiteral("アイテム数：%1 (全て：%2)")
+    return QCoreApplication::translate("zeku::DialogSupport", "アイテム数：%1 (全て：%2)")
         .arg(QString::fromStdString(formatCount(shown)), QString::fromStdString(formatCount(all)));
 }
 

@@ -2,6 +2,8 @@
 
 #include "ui/platform/MessageBoxService.h"
 
+#include <QCoreApplication>
+
 namespace zeku {
 
 bool saveListFile(QWidget* parent, ListFileStamp* stamp, const std::function<bool(ListFileStamp*)>& save)
@@ -11,7 +13,7 @@ bool saveListFile(QWidget* parent, ListFileStamp* stamp, const std::function<boo
     if (!stamp || !stamp->changedElsewhere)
         return false;
     if (showMessage(parent,
-                    QStringLiteral("ファイルは他のウィンドウで変更されています\n"
+                    QCoreApplication::translate("zeku::ListFileSave", "ファイルは他のウィンドウで変更されています\n"
                                    "変更を破棄して上書きしますか？"),
                     MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;

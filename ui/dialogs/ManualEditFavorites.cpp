@@ -12,11 +12,21 @@
 
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
+
 namespace zeku {
 namespace {
 
-const QString kSaveFailed = QStringLiteral("データの保存処理で異常が発生しました");
-const QString kLoadFailed = QStringLiteral("データの読み込み処理で異常が発生しました");
+// Made when shown, so that they come in the language of the moment.
+QString saveFailedText()
+{
+    return QCoreApplication::translate("zeku::CManualEditDlg", "データの保存処理で異常が発生しました");
+}
+
+QString loadFailedText()
+{
+    return QCoreApplication::translate("zeku::CManualEditDlg", "データの読み込み処理で異常が発生しました");
+}
 
 } // namespace
 
@@ -47,15 +57,15 @@ void CManualEditDlg::addFavorite()
 {
     if (setIsEmpty())
         return;
-    std::string title = utf8ToCp932Lossy(m_setJob == kJobBlade ? "剣士装備" : "ガンナー装備");
-    title += utf8ToCp932Lossy(m_setSex == kSexMale ? "(男)" : "(女)");
+    std::string title = utf8ToCp932Lossy((m_setJob == kJobBlade ? tr("剣士装備") : tr("ガンナー装備")).toStdString());
+    title += utf8ToCp932Lossy((m_setSex == kSexMale ? tr("(男)") : tr("(女)")).toStdString());
     CFavoriteDataInputDlg input(this);
     input.setTitle(title);
     input.setComment(std::string());
     if (input.exec() != QDialog::Accepted)
         return;
     if (!saveNewFavorite(m_folder, m_setSex, m_setJob, m_set, input.title(), input.comment())) {
-        showMessage(this, kSaveFailed, MessageIcon::Error);
+        showMessage(this, saveFailedText(), MessageIcon::Error);
         return;
     }
     fillFavoriteCombo();
@@ -72,7 +82,7 @@ void CManualEditDlg::showFavorite()
         return;
     std::unique_ptr<FavoriteSet> favorite = loadFavorite(m_folder, m_master, position);
     if (!favorite) {
-        showMessage(this, kLoadFailed, MessageIcon::Error);
+        showMessage(this, loadFailedText(), MessageIcon::Error);
         return;
     }
     if (favorite->missing)
@@ -96,11 +106,11 @@ void CManualEditDlg::overwriteFavorite()
     const int position = m_ui->favoriteCombo->currentData().toInt();
     std::unique_ptr<FavoriteSet> favorite = loadFavorite(m_folder, m_master, position);
     if (!favorite) {
-        showMessage(this, kLoadFailed, MessageIcon::Error);
+        showMessage(this, loadFailedText(), MessageIcon::Error);
         return;
     }
-    const QString question = QStringLiteral("現在の装備を '%1' に上書きしてよろしいですか？").arg(toQString(favorite->title));
-    if (messageBoxService().showWithCaption(this, QStringLiteral("お気に入り上書き確認"), question, MessageIcon::Question,
+    const QString question = tr("現在の装備を '%1' に上書きしてよろしいですか？").arg(toQString(favorite->title));
+    if (messageBoxService().showWithCaption(this, tr("お気に入り上書き確認"), question, MessageIcon::Question,
                                             MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
     CFavoriteDataInputDlg input(this);
@@ -110,7 +120,7 @@ void CManualEditDlg::overwriteFavorite()
         return;
     if (!zeku::overwriteFavorite(m_folder, position, favorite->storedPath, radioSex(), radioJob(), m_set, input.title(),
                                  input.comment())) {
-        showMessage(this, kSaveFailed, MessageIcon::Error);
+        showMessage(this, saveFailedText(), MessageIcon::Error);
         return;
     }
     fillFavoriteCombo();

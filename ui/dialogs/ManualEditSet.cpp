@@ -70,8 +70,8 @@ void CManualEditDlg::choose()
         const uint16_t othersJob = pieceJobOf(others);
         if ((othersSex != 0 && othersSex != sex) || (othersJob != 0 && othersJob != job)) {
             const MessageAnswer answer = messageBoxService().showWithCaption(
-                this, QStringLiteral("装備選択確認"),
-                QStringLiteral("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"), MessageIcon::Question,
+                this, tr("装備選択確認"),
+                tr("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"), MessageIcon::Question,
                 MessageButtons::OkCancel);
             if (answer != MessageAnswer::Ok)
                 return;

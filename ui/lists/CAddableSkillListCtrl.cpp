@@ -9,7 +9,7 @@ namespace zeku {
 
 CAddableSkillListCtrl::CAddableSkillListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("追加できるスキル"));
+    setAccessibleName(tr("追加できるスキル"));
 }
 
 void CAddableSkillListCtrl::setUp()
@@ -21,11 +21,11 @@ void CAddableSkillListCtrl::setUp()
     m_table.clearColumns();
     m_table.setStrictOrder(true);
     m_table.beginGroup(0x01);
-    auto& tree = m_table.addColumn(QStringLiteral("スキル系統"), Qt::AlignLeft, 120);
+    auto& tree = m_table.addColumn(tr("スキル系統"), Qt::AlignLeft, 120);
     tree.text = [](const Entry& e, int) { return toQString(e->tree->name); };
     tree.comparer = candidateOrder;
     m_table.beginGroup(0x02);
-    auto& skill = m_table.addColumn(QStringLiteral("発動スキル"), Qt::AlignLeft, 160);
+    auto& skill = m_table.addColumn(tr("発動スキル"), Qt::AlignLeft, 160);
     skill.text = [](const Entry& e, int) { return toQString(e->skill->name); };
     skill.comparer = [candidateOrder](const Entry& a, const Entry& b, int s) {
         if (int c = compareNames(a->skill->name, b->skill->name))
@@ -33,7 +33,7 @@ void CAddableSkillListCtrl::setUp()
         return candidateOrder(a, b, s);
     };
     m_table.beginGroup(0x04);
-    auto& points = m_table.addColumn(QStringLiteral("ポイント"), Qt::AlignRight, 64);
+    auto& points = m_table.addColumn(tr("ポイント"), Qt::AlignRight, 64);
     points.text = [](const Entry& e, int) { return QString::number(e->points); };
     points.comparer = [candidateOrder](const Entry& a, const Entry& b, int s) {
         if (int c = compareNumbers(a->points, b->points))
@@ -41,9 +41,9 @@ void CAddableSkillListCtrl::setUp()
         return candidateOrder(a, b, s);
     };
     m_table.beginGroup(0x08);
-    auto& kind = m_table.addColumn(QStringLiteral("種類"), Qt::AlignLeft, 60);
+    auto& kind = m_table.addColumn(tr("種類"), Qt::AlignLeft, 60);
     kind.text = [](const Entry& e, int) {
-        return e->kind == AddableKind::Raise ? QStringLiteral("上昇") : QStringLiteral("追加");
+        return e->kind == AddableKind::Raise ? tr("上昇") : tr("追加");
     };
     kind.comparer = [candidateOrder](const Entry& a, const Entry& b, int s) {
         if (int c = compareNumbers(static_cast<int>(a->kind), static_cast<int>(b->kind)))

@@ -4,6 +4,7 @@
 #include "ui/platform/ListColors.h"
 #include "ui/platform/TextConvert.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -53,7 +54,7 @@ std::vector<TextRow> buildRows(const EquipSet* set)
         rows[0].cells[ColName] = toQString(set->weapon()->name);
         fillSlots(rows[0], set->weaponSlots());
     } else {
-        rows[0].cells[ColName] = QStringLiteral("武器スロットなし");
+        rows[0].cells[ColName] = QCoreApplication::translate("zeku::CDataSelectListCtrl", "武器スロットなし");
     }
 
     int resistance[kElementCount] = {};
@@ -61,7 +62,7 @@ std::vector<TextRow> buildRows(const EquipSet* set)
         TextRow& row = rows[static_cast<std::size_t>(part) + 1];
         const EquipItem* piece = set ? set->piece(part) : nullptr;
         if (!piece) {
-            row.cells[ColName] = QStringLiteral("なし");
+            row.cells[ColName] = QCoreApplication::translate("zeku::CDataSelectListCtrl", "なし");
             continue;
         }
         row.cells[ColRarity] = QString::number(piece->rarity);
@@ -76,7 +77,7 @@ std::vector<TextRow> buildRows(const EquipSet* set)
 
     TextRow& totals = rows[CDataSelectListCtrl::kTotalsRow];
     totals.totals = true;
-    totals.cells[ColName] = QStringLiteral("＜合　計＞");
+    totals.cells[ColName] = QCoreApplication::translate("zeku::CDataSelectListCtrl", "＜合　計＞");
     if (set) {
         if (set->totalDefence() != 0)
             totals.cells[ColDefence] = QString::number(set->totalDefence());
@@ -95,7 +96,7 @@ std::vector<TextRow> buildRows(const EquipSet* set)
 
 CDataSelectListCtrl::CDataSelectListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("装備"));
+    setAccessibleName(QCoreApplication::translate("zeku::CDataSelectListCtrl", "装備"));
 }
 
 void CDataSelectListCtrl::setUp()
@@ -103,19 +104,19 @@ void CDataSelectListCtrl::setUp()
     setSwitches(true, false);
     m_table.clearColumns();
     struct Layout {
-        const char16_t* header;
+        const char* header;
         Qt::Alignment align;
         int width;
     };
     static constexpr Layout kColumns[ColCount] = {
-        {u"ﾚｱ", Qt::AlignRight, 30}, {u"名称", Qt::AlignLeft, 160}, {u"防御", Qt::AlignRight, 45},
-        {u"火", Qt::AlignRight, 35}, {u"水", Qt::AlignRight, 35},   {u"雷", Qt::AlignRight, 35},
-        {u"氷", Qt::AlignRight, 35}, {u"龍", Qt::AlignRight, 35},   {u"ｽﾛｯﾄ", Qt::AlignLeft, 70},
-        {u"装飾品", Qt::AlignLeft, 220},
+        {QT_TR_NOOP("ﾚｱ"), Qt::AlignRight, 30}, {QT_TR_NOOP("名称"), Qt::AlignLeft, 160}, {QT_TR_NOOP("防御"), Qt::AlignRight, 45},
+        {QT_TR_NOOP("火"), Qt::AlignRight, 35}, {QT_TR_NOOP("水"), Qt::AlignRight, 35},   {QT_TR_NOOP("雷"), Qt::AlignRight, 35},
+        {QT_TR_NOOP("氷"), Qt::AlignRight, 35}, {QT_TR_NOOP("龍"), Qt::AlignRight, 35},   {QT_TR_NOOP("ｽﾛｯﾄ"), Qt::AlignLeft, 70},
+        {QT_TR_NOOP("装飾品"), Qt::AlignLeft, 220},
     };
     for (int c = 0; c < ColCount; ++c) {
         m_table.beginGroup(1u << c);
-        auto& column = m_table.addColumn(QString::fromUtf16(kColumns[c].header), kColumns[c].align, kColumns[c].width);
+        auto& column = m_table.addColumn(tr(kColumns[c].header), kColumns[c].align, kColumns[c].width);
         column.text = [c](const TextRow& row, int) { return row.cells[static_cast<std::size_t>(c)]; };
         const bool resistance = c >= ColFire && c <= ColDragon;
         column.colors = [c, resistance](const TextRow& row, int, CellColors& colors) {

@@ -22,7 +22,7 @@ bool skillFilterPasses(const std::vector<SkillPoint>& skills, const std::vector<
 
 CEquipListCtrl::CEquipListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("防具"));
+    setAccessibleName(tr("防具"));
 }
 
 void CEquipListCtrl::setUp(const MasterData& master, uint32_t columnMask)
@@ -49,7 +49,7 @@ void CEquipListCtrl::setUp(const MasterData& master, uint32_t columnMask)
         addNameColumn(m_table, 160);
     if (columnMask & kGroupDefence) {
         m_table.beginGroup(kGroupDefence);
-        auto& column = m_table.addColumn(QStringLiteral("防御"), Qt::AlignRight, 40);
+        auto& column = m_table.addColumn(tr("防御"), Qt::AlignRight, 40);
         column.text = [](const Entry& e, int) { return QString::number(e->piece->defence); };
         column.comparer = [](const Entry& a, const Entry& b, int) {
             if (int c = compareNumbers(a->piece->defence, b->piece->defence))
@@ -59,9 +59,11 @@ void CEquipListCtrl::setUp(const MasterData& master, uint32_t columnMask)
     }
     if (columnMask & kGroupResistance) {
         m_table.beginGroup(kGroupResistance);
-        static const char16_t* const kHeaders[kElementCount] = {u"火", u"水", u"雷", u"氷", u"龍"};
+        static const char* const kHeaders[kElementCount] = {
+            QT_TR_NOOP("火"), QT_TR_NOOP("水"), QT_TR_NOOP("雷"),
+            QT_TR_NOOP("氷"), QT_TR_NOOP("龍")};
         for (int e = 0; e < kElementCount; ++e) {
-            auto& column = m_table.addColumn(QString::fromUtf16(kHeaders[e]), Qt::AlignRight, 35);
+            auto& column = m_table.addColumn(tr(kHeaders[e]), Qt::AlignRight, 35);
             column.text = [](const Entry& en, int sub) { return signedTextOrEmpty(en->piece->resistance[sub]); };
             column.colors = [](const Entry& en, int sub, CellColors& colors) {
                 if (en->piece->resistance[sub] < 0)

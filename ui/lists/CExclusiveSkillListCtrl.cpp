@@ -21,7 +21,7 @@ int compareTreeThenPoints(const SkillListEntry& a, const SkillListEntry& b)
 
 CExclusiveSkillListCtrl::CExclusiveSkillListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("スキル"));
+    setAccessibleName(tr("スキル"));
 }
 
 void CExclusiveSkillListCtrl::setUp()
@@ -31,11 +31,11 @@ void CExclusiveSkillListCtrl::setUp()
     using Entry = const SkillListEntry*;
     m_table.clearColumns();
     m_table.beginGroup(0x01);
-    auto& tree = m_table.addColumn(QStringLiteral("スキル系統"), Qt::AlignLeft, 120);
+    auto& tree = m_table.addColumn(tr("スキル系統"), Qt::AlignLeft, 120);
     tree.text = [](const Entry& e, int) { return toQString(e->text); };
     tree.comparer = [](const Entry& a, const Entry& b, int) { return compareTreeThenPoints(*a, *b); };
     m_table.beginGroup(0x02);
-    auto& activated = m_table.addColumn(QStringLiteral("発動スキル"), Qt::AlignLeft, 160);
+    auto& activated = m_table.addColumn(tr("発動スキル"), Qt::AlignLeft, 160);
     activated.text = [](const Entry& e, int) { return toQString(e->activatedName); };
     activated.colors = [](const Entry& e, int, CellColors& colors) {
         if (e->bad)

@@ -5,9 +5,9 @@
 namespace zeku {
 
 CFixJewelListCtrl::CFixJewelListCtrl(QWidget* parent)
-    : CFixListCtrl({{QString(), Qt::AlignLeft, 25}, {QStringLiteral("装飾品"), Qt::AlignLeft, 180}}, parent)
+    : CFixListCtrl({{QString(), Qt::AlignLeft, 25}, {tr("装飾品"), Qt::AlignLeft, 180}}, parent)
 {
-    setAccessibleName(QStringLiteral("固定装飾品"));
+    setAccessibleName(tr("固定装飾品"));
 }
 
 void CFixJewelListCtrl::showSet(const EquipSet* set)

@@ -24,7 +24,7 @@ int compareKind(const ListEntry& a, const ListEntry& b)
 
 CItemListCtrl::CItemListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("アイテム"));
+    setAccessibleName(tr("アイテム"));
 }
 
 void CItemListCtrl::setUp()
@@ -36,8 +36,10 @@ void CItemListCtrl::setUp()
     m_table.beginGroup(kGroupKind);
     auto& kind = m_table.addColumn(QStringLiteral("  "), Qt::AlignRight, 30);
     kind.text = [](const Entry& e, int) {
-        static const char16_t* const kParts[kPartCount] = {u"頭", u"胴", u"腕", u"腰", u"脚"};
-        return e->piece ? QString::fromUtf16(kParts[e->piece->part]) : QStringLiteral("珠");
+        static const char* const kParts[kPartCount] = {
+            QT_TR_NOOP("頭"), QT_TR_NOOP("胴"), QT_TR_NOOP("腕"),
+            QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
+        return e->piece ? tr(kParts[e->piece->part]) : tr("珠");
     };
     kind.comparer = [](const Entry& a, const Entry& b, int) { return compareKind(*a, *b); };
     addRarityColumn(m_table);

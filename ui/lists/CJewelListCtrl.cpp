@@ -7,7 +7,7 @@ namespace zeku {
 
 CJewelListCtrl::CJewelListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("装飾品"));
+    setAccessibleName(tr("装飾品"));
 }
 
 void CJewelListCtrl::setUp(const MasterData& master, uint32_t columnMask)

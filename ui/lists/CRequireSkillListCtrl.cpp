@@ -8,7 +8,7 @@ namespace zeku {
 
 CRequireSkillListCtrl::CRequireSkillListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("検索スキル"));
+    setAccessibleName(tr("検索スキル"));
 }
 
 void CRequireSkillListCtrl::setUp(const SkillCatalogue& skills)
@@ -19,11 +19,11 @@ void CRequireSkillListCtrl::setUp(const SkillCatalogue& skills)
     m_table.clearColumns();
     using Entry = const SkillListEntry*;
     m_table.beginGroup(0x01);
-    m_table.addColumn(QStringLiteral("スキル値"), Qt::AlignLeft, 160).text = [](const Entry& e, int) {
+    m_table.addColumn(tr("スキル値"), Qt::AlignLeft, 160).text = [](const Entry& e, int) {
         return toQString(e->text);
     };
     m_table.beginGroup(0x02);
-    auto& activated = m_table.addColumn(QStringLiteral("発動スキル"), Qt::AlignLeft, 180);
+    auto& activated = m_table.addColumn(tr("発動スキル"), Qt::AlignLeft, 180);
     activated.text = [](const Entry& e, int) { return toQString(e->activatedName); };
     activated.colors = [](const Entry& e, int, CellColors& c) {
         if (e->bad)

@@ -61,7 +61,7 @@ QString pointsText(int points, int jewelPoints)
 
 CSkillListCtrl::CSkillListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("スキル"));
+    setAccessibleName(tr("スキル"));
 }
 
 void CSkillListCtrl::setUp(const SkillCatalogue& skills)
@@ -69,13 +69,13 @@ void CSkillListCtrl::setUp(const SkillCatalogue& skills)
     m_skills = &skills;
     setSwitches(true, false);
     m_table.clearColumns();
-    static const char16_t* const kHeaders[ColCount] = {u"スキル系統", u"武", u"頭", u"胴", u"腕",
-                                                        u"腰",         u"脚", u"計", u"発動スキル"};
+    static const char* const kHeaders[ColCount] = {QT_TR_NOOP("スキル系統"), QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"), QT_TR_NOOP("腕"),
+                                                        QT_TR_NOOP("腰"),         QT_TR_NOOP("脚"), QT_TR_NOOP("計"), QT_TR_NOOP("発動スキル")};
     for (int c = 0; c < ColCount; ++c) {
         const bool left = c == ColTree || c == ColActivated;
         const int width = c == ColTree ? 100 : c == ColTotal ? 80 : c == ColActivated ? 160 : 60;
         m_table.beginGroup(1u << c);
-        auto& column = m_table.addColumn(QString::fromUtf16(kHeaders[c]), left ? Qt::AlignLeft : Qt::AlignRight, width);
+        auto& column = m_table.addColumn(tr(kHeaders[c]), left ? Qt::AlignLeft : Qt::AlignRight, width);
         column.text = [c](const TextRow& row, int) { return row.cells[static_cast<std::size_t>(c)]; };
         column.colors = [c](const TextRow& row, int, CellColors& colors) {
             // The activated skill is red when its total is.

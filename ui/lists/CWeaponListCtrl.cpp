@@ -5,7 +5,7 @@ namespace zeku {
 
 CWeaponListCtrl::CWeaponListCtrl(QWidget* parent) : CDataListCtrl(parent)
 {
-    setAccessibleName(QStringLiteral("武器スロット"));
+    setAccessibleName(tr("武器スロット"));
 }
 
 void CWeaponListCtrl::setUp(const WeaponSlotList& weapons)

@@ -4,6 +4,7 @@
 #include "ui/platform/ListColors.h"
 #include "ui/platform/TextConvert.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zeku {
@@ -32,7 +33,7 @@ int compareFirstSkillThenName(const ListEntry& a, const ListEntry& b)
 void addRarityColumn(EntryTable& table)
 {
     table.beginGroup(kGroupRarity);
-    auto& column = table.addColumn(QStringLiteral("ﾚｱ"), Qt::AlignRight, 30);
+    auto& column = table.addColumn(QCoreApplication::translate("zeku::CatalogueColumns", "ﾚｱ"), Qt::AlignRight, 30);
     column.text = [](const Entry& e, int) { return QString::number(e->rarity()); };
     column.comparer = [](const Entry& a, const Entry& b, int) { return compareRarityThenName(*a, *b); };
 }
@@ -40,7 +41,7 @@ void addRarityColumn(EntryTable& table)
 void addNameColumn(EntryTable& table, int width)
 {
     table.beginGroup(kGroupName);
-    auto& column = table.addColumn(QStringLiteral("名称"), Qt::AlignLeft, width);
+    auto& column = table.addColumn(QCoreApplication::translate("zeku::CatalogueColumns", "名称"), Qt::AlignLeft, width);
     column.text = [](const Entry& e, int) { return toQString(e->name()); };
     column.comparer = [](const Entry& a, const Entry& b, int) { return compareNames(a->name(), b->name()); };
 }
@@ -48,7 +49,7 @@ void addNameColumn(EntryTable& table, int width)
 void addSlotColumn(EntryTable& table, const QString& mark)
 {
     table.beginGroup(kGroupSlots);
-    auto& column = table.addColumn(QStringLiteral("ｽﾛｯﾄ"), Qt::AlignLeft, 60);
+    auto& column = table.addColumn(QCoreApplication::translate("zeku::CatalogueColumns", "ｽﾛｯﾄ"), Qt::AlignLeft, 60);
     column.text = [mark](const Entry& e, int) { return repeatedMark(mark, e->slots()); };
     column.comparer = [](const Entry& a, const Entry& b, int) {
         if (int c = compareNumbers(a->slots(), b->slots()))
@@ -62,7 +63,7 @@ void addSkillColumns(EntryTable& table, int count, const SkillCatalogue& skills,
 {
     table.beginGroup(kGroupSkills);
     for (int k = 0; k < count; ++k) {
-        auto& column = table.addColumn(QString::asprintf("ｽｷﾙ%d", k + 1), Qt::AlignLeft, 110);
+        auto& column = table.addColumn(QCoreApplication::translate("zeku::CatalogueColumns", "ｽｷﾙ%1").arg(k + 1), Qt::AlignLeft, 110);
         column.text = [&skills](const Entry& e, int sub) {
             const std::vector<SkillPoint>& points = e->skills();
             const std::size_t i = static_cast<std::size_t>(sub);

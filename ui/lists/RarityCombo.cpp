@@ -1,25 +1,26 @@
 #include "ui/lists/RarityCombo.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 
 namespace zeku {
 
-const std::vector<RarityChoice>& rarityChoices()
+std::vector<RarityChoice> rarityChoices()
 {
-    static const std::vector<RarityChoice> kChoices = [] {
+    // Made on each call, so that the labels come in the language of the moment.
+    return [] {
         const QString separator = QStringLiteral("-------");
-        std::vector<RarityChoice> rows{{QStringLiteral("全て"), 0}, {separator, 0}};
+        std::vector<RarityChoice> rows{{QCoreApplication::translate("zeku::RarityCombo", "全て"), 0}, {separator, 0}};
         for (int n = 1; n <= 7; ++n)
-            rows.push_back({QStringLiteral("%1 以下").arg(n), static_cast<RarityFilterCode>(-n)});
+            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以下").arg(n), static_cast<RarityFilterCode>(-n)});
         rows.push_back({separator, 0});
         for (int n = 1; n <= 8; ++n)
-            rows.push_back({QStringLiteral("%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
+            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
         rows.push_back({separator, 0});
         for (int n = 2; n <= 8; ++n)
-            rows.push_back({QStringLiteral("%1 以上").arg(n), static_cast<RarityFilterCode>(100 + n)});
+            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n), static_cast<RarityFilterCode>(100 + n)});
         return rows;
     }();
-    return kChoices;
 }
 
 void fillRarityCombo(QComboBox* combo)

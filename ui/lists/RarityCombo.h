@@ -19,7 +19,7 @@ struct RarityChoice {
 
 // The 26 rows in order: all, at most 1 … 7, exactly 1 … 8, at least 2 … 8,
 // the groups divided by separator rows that carry 0 and so filter nothing.
-const std::vector<RarityChoice>& rarityChoices();
+std::vector<RarityChoice> rarityChoices();
 
 // Fills `combo` with the rows (code as item data) and selects row 0.
 void fillRarityCombo(QComboBox* combo);

@@ -1,6 +1,7 @@
 #include "ui/lists/ReportListView.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMetaMethod>
@@ -121,12 +122,12 @@ bool ReportListView::quickMenuFor(int row, QuickMenu& menu) const
 
 QString ReportListView::excludeCommandText()
 {
-    return QStringLiteral("除外登録");
+    return QCoreApplication::translate("zeku::ReportListView", "除外登録");
 }
 
 QString ReportListView::sPartCommandText()
 {
-    return QStringLiteral("Ｓ防具登録");
+    return QCoreApplication::translate("zeku::ReportListView", "Ｓ防具登録");
 }
 
 bool ReportListView::quickMenuRules(int, QuickMenu&) const

@@ -154,6 +154,7 @@ void CSearchDlg::connectControls()
     });
     connect(m_ui->button1070, &QPushButton::clicked, this, &CSearchDlg::onSearch);
     connect(m_ui->button1240, &QPushButton::clicked, this, &CSearchDlg::onAddableSearch);
+    setUpExplainButton();
 
     connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onResultSelectionChanged);

@@ -8,6 +8,7 @@
 
 #include "search/EquipFindThread.h"
 #include "search/EquipSet.h"
+#include "search/NoResultExplanation.h"
 #include "search/SearchCondition.h"
 #include "search/SearchResultStore.h"
 #include "search/SearchTypes.h"
@@ -27,6 +28,7 @@
 #include <vector>
 
 class QCheckBox;
+class QPushButton;
 class QSizeGrip;
 
 namespace Ui {
@@ -158,6 +160,11 @@ private:
     uint32_t maxResultsFromControls() const;
     void onSearch();
     void onAddableSearch(); // "追加スキル検索", SearchDlgAddable.cpp
+    // "見つからない理由", SearchDlgExplain.cpp.
+    void setUpExplainButton();
+    void offerExplanation(bool offer);
+    void onExplainNoResult();
+    void applyConditionChange(const ConditionChange& change);
 
     // Results area.
     void onSearchNotice(int32_t code);
@@ -236,6 +243,7 @@ private:
     std::unique_ptr<CFileOperationThread> m_fileWorker;
     bool m_fileWorkerBusy = false;
     QPointer<CFindProcessDlg> m_progressWindow;
+    QPushButton* m_explainButton = nullptr; // shown after a completed search without results
     std::unique_ptr<CMessageDlg> m_waitWindow;
 
     // At most two progress displays a second, however often the worker posts.

@@ -55,6 +55,7 @@ void CSearchDlg::updateResultButtons()
 
 void CSearchDlg::emptyResultViews()
 {
+    offerExplanation(false);
     m_ui->list1061->showResults(nullptr);
     m_ui->list1055->showSet(nullptr);
     m_ui->list1056->showSet(nullptr);

@@ -267,6 +267,7 @@ void CSearchDlg::onSearchNotice(int32_t code)
         restoreMainWindow();
     }
     showResultList();
+    offerExplanation(code == FindFinished && m_results && m_results->count() == 0);
 }
 
 void CSearchDlg::showResultList()

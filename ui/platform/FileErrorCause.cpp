@@ -2,6 +2,8 @@
 
 #include "platform/ErrorReport.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -17,14 +19,14 @@ struct ErrnoCause {
 
 // Causes a user can act on; the rest keep the system's own text.
 constexpr ErrnoCause kErrnoCauses[] = {
-    {ENOENT, "ファイルまたはフォルダが見つかりません。"},
-    {EACCES, "アクセスする権限がありません。"},
-    {EPERM, "アクセスする権限がありません。"},
-    {EROFS, "読み取り専用の場所なので書き込めません。"},
-    {ENOSPC, "ディスクの空き容量が足りません。"},
-    {EDQUOT, "ディスクの使用量の上限に達しました。"},
-    {EISDIR, "ファイルの名前でフォルダがあります。"},
-    {ENOTDIR, "フォルダの名前でファイルがあります。"},
+    {ENOENT, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "ファイルまたはフォルダが見つかりません。")},
+    {EACCES, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "アクセスする権限がありません。")},
+    {EPERM, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "アクセスする権限がありません。")},
+    {EROFS, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "読み取り専用の場所なので書き込めません。")},
+    {ENOSPC, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "ディスクの空き容量が足りません。")},
+    {EDQUOT, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "ディスクの使用量の上限に達しました。")},
+    {EISDIR, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "ファイルの名前でフォルダがあります。")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("zeku::FileErrorCause", "フォルダの名前でファイルがあります。")},
 };
 
 } // namespace
@@ -32,13 +34,13 @@ constexpr ErrnoCause kErrnoCauses[] = {
 QString fileErrorCauseText(const std::string& cause)
 {
     if (cause == kUnreadableIndexCause)
-        return QStringLiteral("一覧ファイル (index.dat) を読み込めません。");
+        return QCoreApplication::translate("zeku::FileErrorCause", "一覧ファイル (index.dat) を読み込めません。");
     for (const ErrnoCause& known : kErrnoCauses) {
         // strerror and std::error_code word the same errno alike on glibc;
         // both are compared so that neither wording slips through.
         if (cause == std::strerror(known.code) || cause == std::generic_category().message(known.code) ||
             cause == std::system_category().message(known.code))
-            return QString::fromUtf8(known.japanese);
+            return QCoreApplication::translate("zeku::FileErrorCause", known.japanese);
     }
     return QString::fromStdString(cause);
 }

@@ -1,8 +1,10 @@
 #include "ui/platform/GuiErrorReporter.h"
 
+#include "ui/platform/CoreMessageText.h"
 #include "ui/platform/FileErrorCause.h"
 #include "ui/platform/MessageBoxService.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QWidget>
 
@@ -31,9 +33,21 @@ void GuiErrorReporter::reportErrorMessage(const std::string& message)
     runOnUiThread([this, text] { showMessage(m_dialogParent, text, MessageIcon::Error); });
 }
 
+void GuiErrorReporter::reportFileMessage(const std::string& fileName, const UserMessage& cause)
+{
+    const QString text = fileErrorText(QString::fromStdString(fileName), coreMessageText(cause));
+    runOnUiThread([this, text] { showMessage(m_dialogParent, text, MessageIcon::Error); });
+}
+
+void GuiErrorReporter::reportMessage(const UserMessage& message)
+{
+    const QString text = coreMessageText(message);
+    runOnUiThread([this, text] { showMessage(m_dialogParent, text, MessageIcon::Error); });
+}
+
 QString GuiErrorReporter::fileErrorText(const QString& fileName, const QString& cause)
 {
-    return QStringLiteral("ファイル %1 を処理できませんでした。\n%2").arg(fileName, cause);
+    return QCoreApplication::translate("zeku::GuiErrorReporter", "ファイル %1 を処理できませんでした。\n%2").arg(fileName, cause);
 }
 
 } // namespace zeku

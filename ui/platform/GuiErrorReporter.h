@@ -23,6 +23,9 @@ public:
 
     void reportFileError(const std::string& fileName, const std::string& cause) override;
     void reportErrorMessage(const std::string& message) override;
+    // Worded from the message's id, in the windows' language.
+    void reportFileMessage(const std::string& fileName, const UserMessage& cause) override;
+    void reportMessage(const UserMessage& message) override;
 
     // The text of the file-error box; `cause` is already in the words shown.
     static QString fileErrorText(const QString& fileName, const QString& cause);

@@ -2,6 +2,8 @@
 
 #include "platform/Cp932.h"
 
+#include <QCoreApplication>
+
 namespace zeku {
 
 QString toQString(const std::string& cp932)
@@ -36,7 +38,7 @@ bool fromQStringStrict(const QString& text, std::string& out, QString& offending
 
 QString unrepresentableCharMessage(const QString& offendingChar)
 {
-    return QStringLiteral("「%1」は使用できない文字です。").arg(offendingChar);
+    return QCoreApplication::translate("zeku::TextConvert", "「%1」は使用できない文字です。").arg(offendingChar);
 }
 
 } // namespace zeku

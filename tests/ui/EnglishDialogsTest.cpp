@@ -1,0 +1,260 @@
+// The dialogs in English on the bundled sample data: no caption, title,
+// column header, tool tip or accessible name shows a Japanese character, no
+// English caption is wider than its control, and switching back gives every
+// Japanese text as it was before English was ever loaded. Each English dialog
+// is kept as a PNG under build/artifacts for a person to look at. Data names
+// (master data in list cells and combo boxes) stay as they are and are not
+// looked at.
+
+#include "MainWindowFixture.h"
+#include "ui/app/UiLanguage.h"
+#include "ui/dialogs/CExclusiveItemEditDlg.h"
+#include "ui/dialogs/CExclusiveSkillEditDlg.h"
+#include "ui/dialogs/CFavoriteDataInputDlg.h"
+#include "ui/dialogs/CJewelRemoveDlg.h"
+#include "ui/dialogs/CManualEditDlg.h"
+#include "ui/dialogs/CQuickExclusiveRegistDlg.h"
+#include "ui/dialogs/CQuickSPartsRegistDlg.h"
+#include "ui/dialogs/CSPartsEditDlg.h"
+#include "ui/dialogs/CSkillFilterDlg.h"
+#include "ui/dialogs/CUserFileArrangeDlg.h"
+#include "ui/dialogs/StandingLists.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QTest>
+
+#include <functional>
+
+using namespace zeku;
+using namespace zeku::test;
+
+namespace {
+
+// Kana (full and half width), CJK ideographs, CJK punctuation other than the
+// ideographic space, and the full-width Latin forms ("ＯＫ").
+bool isJapanese(char32_t c)
+{
+    return (c >= 0x3001 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+        (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF9F);
+}
+
+bool hasJapanese(const QString& text)
+{
+    for (char32_t c : text.toUcs4())
+        if (isJapanese(c))
+            return true;
+    return false;
+}
+
+// Every text of `dialog` that is not data: window title, captions, tool tips,
+// accessible names, group titles and list headers, each named by where it is.
+QStringList windowTexts(const QDialog& dialog)
+{
+    QStringList texts {QStringLiteral("title: ") + dialog.windowTitle()};
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        const QString where = w->objectName() + QStringLiteral(": ");
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << where + button->text();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << where + label->text();
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            texts << where + group->title();
+        // The shown choice of a combo box; the fixture's data puts no name there.
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            texts << where + QStringLiteral("choice ") + combo->currentText();
+        if (!w->toolTip().isEmpty())
+            texts << where + QStringLiteral("tip ") + w->toolTip();
+        if (!w->accessibleName().isEmpty())
+            texts << where + QStringLiteral("name ") + w->accessibleName();
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                texts << where + QStringLiteral("header ") +
+                        view->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+    return texts;
+}
+
+// Captions wider than the control that shows them: they would be cut off. A
+// push button is measured by its text alone (its size hint has a minimum
+// width that says nothing about the text); check boxes, radio buttons and
+// one-line labels by their size hint.
+QStringList cutOffCaptions(const QDialog& dialog)
+{
+    QStringList cut;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        int needed = 0;
+        if (auto* push = qobject_cast<QPushButton*>(w))
+            needed = push->fontMetrics().horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) + 4;
+        else if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap())
+            needed = label->sizeHint().width();
+        else if (qobject_cast<QAbstractButton*>(w))
+            needed = w->sizeHint().width();
+        if (needed > w->width())
+            cut << QStringLiteral("%1 needs %2 px, has %3").arg(w->objectName()).arg(needed).arg(w->width());
+        // A column header, and the non-data cells of a narrow column (the
+        // first row's), against the width of their section.
+        if (auto* view = qobject_cast<QTableView*>(w); view && view->model()) {
+            const QHeaderView* header = view->horizontalHeader();
+            for (int c = 0; c < view->model()->columnCount(); ++c) {
+                if (header->isSectionHidden(c))
+                    continue;
+                const QString text = view->model()->headerData(c, Qt::Horizontal).toString();
+                const int width = header->fontMetrics().horizontalAdvance(text) + 8;
+                if (width > header->sectionSize(c))
+                    cut << QStringLiteral("%1 header \"%2\" needs %3 px, has %4")
+                               .arg(w->objectName(), text)
+                               .arg(width)
+                               .arg(header->sectionSize(c));
+                for (int r = 0; r < view->model()->rowCount(); ++r) {
+                    const QModelIndex index = view->model()->index(r, c);
+                    const QString cell = index.data().toString();
+                    // A check box in the cell takes its indicator's width and a gap.
+                    const int box = index.data(Qt::CheckStateRole).isValid()
+                        ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6
+                        : 0;
+                    const int cellWidth = view->fontMetrics().horizontalAdvance(cell) + 6 + box;
+                    if (!hasJapanese(cell) && cellWidth > header->sectionSize(c))
+                        cut << QStringLiteral("%1 cell \"%2\" needs %3 px, has %4")
+                                   .arg(w->objectName(), cell)
+                                   .arg(cellWidth)
+                                   .arg(header->sectionSize(c));
+                }
+            }
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+class TestEnglishDialogs : public QObject {
+    Q_OBJECT
+
+private:
+    struct Opened {
+        QString file;
+        std::function<std::unique_ptr<QDialog>()> open;
+    };
+
+    std::unique_ptr<AppFixture> m_fixture;
+    std::unique_ptr<StandingLists> m_lists;
+    int32_t m_saveExclusions = 1, m_saveSkills = 1, m_saveSParts = 1;
+
+    // Every dialog of ui/dialogs, opened on the fixture's data.
+    std::vector<Opened> dialogs()
+    {
+        CSimulatorApp* app = &m_fixture->app();
+        StandingLists* lists = m_lists.get();
+        const EquipItem* head = m_fixture->piece(0, "鉄頭");
+        QuickRegistration what;
+        what.piece = head;
+        what.jewels = { &app->master().jewels().items().front() };
+        what.skillTreeName = app->master().skills().trees().front().name;
+        ManualEditInput fixed;
+        fixed.fixedCondition = true;
+        return {
+            { "exclusive-items",
+                [=] { return std::make_unique<CExclusiveItemEditDlg>(app->master(), app->exclusions(), 1); } },
+            { "exclusive-skills",
+                [=] { return std::make_unique<CExclusiveSkillEditDlg>(app->skills(), app->excludedSkills(), 1); } },
+            { "s-parts", [=] { return std::make_unique<CSPartsEditDlg>(app->master(), app->sParts(), 1); } },
+            { "skill-filter",
+                [=] { return std::make_unique<CSkillFilterDlg>(app->skills(), CSkillFilterDlg::Choices {}); } },
+            { "organiser", [=] { return std::make_unique<CUserFileArrangeDlg>(app->userFolder()); } },
+            { "favourite-input", [] { return std::make_unique<CFavoriteDataInputDlg>(); } },
+            { "jewel-remove", [=] { return std::make_unique<CJewelRemoveDlg>(what.jewels); } },
+            { "quick-exclusion",
+                [=] { return std::make_unique<CQuickExclusiveRegistDlg>(app->skills(), what, *lists); } },
+            { "quick-s-part", [=] { return std::make_unique<CQuickSPartsRegistDlg>(*head, *lists); } },
+            { "manual-edit",
+                [=] {
+                    return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
+                        app->userFolder(), ManualEditInput {});
+                } },
+            { "manual-edit-fixed",
+                [=] {
+                    return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
+                        app->userFolder(), fixed);
+                } },
+        };
+    }
+
+    // The texts of the dialog `d` opens; with `screenshot`, also kept as a
+    // PNG, and its cut-off captions added to `cut`.
+    static QStringList textsOf(const Opened& d, const QString& screenshot = {}, QStringList* cut = nullptr)
+    {
+        std::unique_ptr<QDialog> dialog = d.open();
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog.get()))
+            return { QStringLiteral("not shown") };
+        if (!screenshot.isEmpty()) {
+            QDir().mkpath(QStringLiteral(ZEKU_ARTIFACT_DIR));
+            dialog->grab().save(QStringLiteral(ZEKU_ARTIFACT_DIR "/%1.png").arg(screenshot), "PNG");
+            for (const QString& c : cutOffCaptions(*dialog))
+                *cut << d.file + QStringLiteral(" ") + c;
+        }
+        return windowTexts(*dialog);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_fixture = std::make_unique<AppFixture>();
+        CSimulatorApp& app = m_fixture->app();
+        m_lists = std::make_unique<StandingLists>(StandingLists {app.userFolder(), app.exclusions(),
+            app.excludedSkills(), app.sParts(), m_saveExclusions, m_saveSkills, m_saveSParts});
+    }
+    void cleanupTestCase() { applyLanguage(UiLanguage::Japanese); }
+
+    void englishShowsNoJapaneseAndJapaneseComesBackUnchanged()
+    {
+        std::vector<QStringList> japanese;
+        for (const Opened& d : dialogs())
+            japanese.push_back(textsOf(d));
+
+        QVERIFY(applyLanguage(UiLanguage::English));
+        QCOMPARE(currentLanguage(), UiLanguage::English);
+        QCOMPARE(languageName(UiLanguage::English), QStringLiteral("English"));
+        QStringList cut, japaneseLeft;
+        for (const Opened& d : dialogs()) {
+            for (const QString& text : textsOf(d, QStringLiteral("english-") + d.file, &cut))
+                if (hasJapanese(text))
+                    japaneseLeft << d.file + QStringLiteral(" ") + text;
+        }
+        QVERIFY2(japaneseLeft.isEmpty(), qPrintable(japaneseLeft.join(QLatin1Char('\n'))));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+
+        QVERIFY(applyLanguage(UiLanguage::Japanese));
+        QCOMPARE(languageName(UiLanguage::Japanese), QStringLiteral("日本語"));
+        const std::vector<Opened> again = dialogs();
+        for (std::size_t i = 0; i < again.size(); ++i)
+            QCOMPARE(textsOf(again[i]), japanese[i]);
+    }
+
+    void languageCodesAndLocales()
+    {
+        QCOMPARE(languageFromCode(u"en"), std::optional(UiLanguage::English));
+        QCOMPARE(languageFromCode(u"ja"), std::optional(UiLanguage::Japanese));
+        QVERIFY(!languageFromCode(u"EN"));
+        QVERIFY(!languageFromCode(u"english"));
+        QVERIFY(!languageFromCode(u""));
+        QCOMPARE(languageForLocale(QLocale(QLocale::English, QLocale::UnitedKingdom)), UiLanguage::English);
+        QCOMPARE(languageForLocale(QLocale(QLocale::Japanese)), UiLanguage::Japanese);
+        QCOMPARE(languageForLocale(QLocale(QLocale::German)), UiLanguage::Japanese);
+        QCOMPARE(languageForLocale(QLocale::c()), UiLanguage::Japanese);
+    }
+};
+
+QTEST_MAIN(TestEnglishDialogs)
+#include "EnglishDialogsTest.moc"

@@ -1,0 +1,1321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>CExclusiveItemEditDlg</name>
+    <message>
+        <source>除外アイテム編集</source>
+        <translation>Edit excluded items</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>全て</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>職業</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation>Blade</translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation>Gunner</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>装飾品</source>
+        <translation>Jewels</translation>
+    </message>
+    <message>
+        <source>レア</source>
+        <translation>Rarity</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>解除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>検索対象アイテム</source>
+        <translation>Items searched</translation>
+    </message>
+    <message>
+        <source>除外アイテム</source>
+        <translation>Excluded items</translation>
+    </message>
+    <message>
+        <source>追加→</source>
+        <translation>Add →</translation>
+    </message>
+    <message>
+        <source>←削除</source>
+        <translation>← Remove</translation>
+    </message>
+    <message>
+        <source>全追加→</source>
+        <translation>Add all →</translation>
+    </message>
+    <message>
+        <source>←全削除</source>
+        <translation>← Remove all</translation>
+    </message>
+    <message>
+        <source>ファイル再読込</source>
+        <translation>Reload file</translation>
+    </message>
+    <message>
+        <source>ファイルに保存する</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CExclusiveSkillEditDlg</name>
+    <message>
+        <source>除外スキル編集</source>
+        <translation>Edit excluded skills</translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation>Skill tree</translation>
+    </message>
+    <message>
+        <source>プラススキル</source>
+        <translation>Plus skills</translation>
+    </message>
+    <message>
+        <source>マイナススキル</source>
+        <translation>Minus skills</translation>
+    </message>
+    <message>
+        <source>スキル一覧</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>除外スキル</source>
+        <translation>Excluded skills</translation>
+    </message>
+    <message>
+        <source>追加→</source>
+        <translation>Add →</translation>
+    </message>
+    <message>
+        <source>←削除</source>
+        <translation>← Remove</translation>
+    </message>
+    <message>
+        <source>全追加→</source>
+        <translation>Add all →</translation>
+    </message>
+    <message>
+        <source>←全削除</source>
+        <translation>← Remove all</translation>
+    </message>
+    <message>
+        <source>ファイル再読込</source>
+        <translation>Reload file</translation>
+    </message>
+    <message>
+        <source>ファイルに保存する</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CFavoriteDataInputDlg</name>
+    <message>
+        <source>お気に入り装備登録</source>
+        <translation>Save as favourite</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CJewelRemoveDlg</name>
+    <message>
+        <source>装飾品解除</source>
+        <translation>Remove jewels</translation>
+    </message>
+    <message>
+        <source>解除する装飾品にチェックを付けてください</source>
+        <translation>Check the jewels to remove</translation>
+    </message>
+    <message>
+        <source>全てチェック</source>
+        <translation>Check all</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CManualEditDlg</name>
+    <message>
+        <source>装備手動選択</source>
+        <translation>Choose the set yourself</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>職業</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation>Blade</translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation>Gunner</translation>
+    </message>
+    <message>
+        <source>装備の性別</source>
+        <translation>Sex of the set</translation>
+    </message>
+    <message>
+        <source>装備の職業</source>
+        <translation>Class of the set</translation>
+    </message>
+    <message>
+        <source>武器</source>
+        <translation>Weapon</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>装飾品</source>
+        <translation>Jewels</translation>
+    </message>
+    <message>
+        <source>レア</source>
+        <translation>Rarity</translation>
+    </message>
+    <message>
+        <source>名称絞込</source>
+        <translation>Name filter</translation>
+    </message>
+    <message>
+        <source>解除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>スキル絞込</source>
+        <translation>Skill filter</translation>
+    </message>
+    <message>
+        <source>全てを含む</source>
+        <translation>Contains all</translation>
+    </message>
+    <message>
+        <source>１つ以上含む</source>
+        <translation>Contains one or more</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>除外アイテム非表示</source>
+        <translation>Hide excluded items</translation>
+    </message>
+    <message>
+        <source>選択</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>武器に装着</source>
+        <translation>Put on weapon</translation>
+    </message>
+    <message>
+        <source>頭に装着</source>
+        <translation>Put on head</translation>
+    </message>
+    <message>
+        <source>胴に装着</source>
+        <translation>Put on body</translation>
+    </message>
+    <message>
+        <source>腕に装着</source>
+        <translation>Put on arms</translation>
+    </message>
+    <message>
+        <source>腰に装着</source>
+        <translation>Put on waist</translation>
+    </message>
+    <message>
+        <source>脚に装着</source>
+        <translation>Put on legs</translation>
+    </message>
+    <message>
+        <source>装備解除</source>
+        <translation>Take off</translation>
+    </message>
+    <message>
+        <source>装飾品解除</source>
+        <translation>Remove jewels</translation>
+    </message>
+    <message>
+        <source>装飾品全解除</source>
+        <translation>Remove all jewels</translation>
+    </message>
+    <message>
+        <source>全解除</source>
+        <translation>Take off all</translation>
+    </message>
+    <message>
+        <source>クリップ</source>
+        <translation>Clip</translation>
+    </message>
+    <message>
+        <source>お気に入り</source>
+        <translation>Favourites</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>上書</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>お気に入り追加</source>
+        <translation>Add favourite</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CMessageDlg</name>
+    <message>
+        <source>メッセージ</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>CQuickExclusiveRegistDlg</name>
+    <message>
+        <source>除外登録</source>
+        <translation>Exclude</translation>
+    </message>
+    <message>
+        <source>ファイルに保存する</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>登録</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CQuickSPartsRegistDlg</name>
+    <message>
+        <source>Ｓ防具登録</source>
+        <translation>Add to S armour</translation>
+    </message>
+    <message>
+        <source>ファイルに保存する</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>登録</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSPartsEditDlg</name>
+    <message>
+        <source>Ｓ防具編集</source>
+        <translation>Edit S armour</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>全て</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>職業</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation>Blade</translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation>Gunner</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>レア</source>
+        <translation>Rarity</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>解除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>防具一覧</source>
+        <translation>Armour</translation>
+    </message>
+    <message>
+        <source>Ｓ防具</source>
+        <translation>S armour</translation>
+    </message>
+    <message>
+        <source>追加→</source>
+        <translation>Add →</translation>
+    </message>
+    <message>
+        <source>←削除</source>
+        <translation>← Remove</translation>
+    </message>
+    <message>
+        <source>全追加→</source>
+        <translation>Add all →</translation>
+    </message>
+    <message>
+        <source>←全削除</source>
+        <translation>← Remove all</translation>
+    </message>
+    <message>
+        <source>ファイル再読込</source>
+        <translation>Reload file</translation>
+    </message>
+    <message>
+        <source>ファイルに保存する</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSkillFilterDlg</name>
+    <message>
+        <source>スキル絞込み</source>
+        <translation>Skill filter</translation>
+    </message>
+    <message>
+        <source>プラススキル値のみの絞込です</source>
+        <translation>Filters by plus skill values only</translation>
+    </message>
+    <message>
+        <source>絞り込むスキルにチェックを入れてください</source>
+        <translation>Check the skills to filter by</translation>
+    </message>
+    <message>
+        <source>スキル一覧</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>絞込スキル</source>
+        <translation>Filter skills</translation>
+    </message>
+    <message>
+        <source>追加→</source>
+        <translation>Add →</translation>
+    </message>
+    <message>
+        <source>←削除</source>
+        <translation>← Remove</translation>
+    </message>
+    <message>
+        <source>←全削除</source>
+        <translation>← Remove all</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CUserFileArrangeDlg</name>
+    <message>
+        <source>保存データ整理</source>
+        <translation>Organise saved data</translation>
+    </message>
+    <message>
+        <source>お気に入り</source>
+        <translation>Favourites</translation>
+    </message>
+    <message>
+        <source>検索結果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>変更</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CAddableSkillListCtrl</name>
+    <message>
+        <source>追加できるスキル</source>
+        <translation>Skills that can be added</translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation>Skill tree</translation>
+    </message>
+    <message>
+        <source>発動スキル</source>
+        <translation>Activated skill</translation>
+    </message>
+    <message>
+        <source>ポイント</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>上昇</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CDataSelectListCtrl</name>
+    <message>
+        <source>武器スロットなし</source>
+        <translation>No weapon slots</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>＜合&#x3000;計＞</source>
+        <translation>&lt;Total&gt;</translation>
+    </message>
+    <message>
+        <source>装備</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>ﾚｱ</source>
+        <translation>Rar</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>防御</source>
+        <translation>Def</translation>
+    </message>
+    <message>
+        <source>火</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>水</source>
+        <translation>Wat</translation>
+    </message>
+    <message>
+        <source>雷</source>
+        <translation>Thn</translation>
+    </message>
+    <message>
+        <source>氷</source>
+        <translation>Ice</translation>
+    </message>
+    <message>
+        <source>龍</source>
+        <translation>Drg</translation>
+    </message>
+    <message>
+        <source>ｽﾛｯﾄ</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>装飾品</source>
+        <translation>Jewels</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CEquipListCtrl</name>
+    <message>
+        <source>防具</source>
+        <translation>Armour</translation>
+    </message>
+    <message>
+        <source>防御</source>
+        <translation>Def</translation>
+    </message>
+    <message>
+        <source>火</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>水</source>
+        <translation>Wat</translation>
+    </message>
+    <message>
+        <source>雷</source>
+        <translation>Thn</translation>
+    </message>
+    <message>
+        <source>氷</source>
+        <translation>Ice</translation>
+    </message>
+    <message>
+        <source>龍</source>
+        <translation>Drg</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CExclusiveSkillEditDlg</name>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CExclusiveSkillListCtrl</name>
+    <message>
+        <source>スキル</source>
+        <translation>Skill</translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation>Skill tree</translation>
+    </message>
+    <message>
+        <source>発動スキル</source>
+        <translation>Activated skill</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFavoriteDataInputDlg</name>
+    <message>
+        <source>タイトルを入力してください。</source>
+        <translation>Please enter a title.</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFindResultListCtrl</name>
+    <message>
+        <source>検索結果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>防御</source>
+        <translation>Def</translation>
+    </message>
+    <message>
+        <source>ｽﾛ</source>
+        <translation>Sl</translation>
+    </message>
+    <message>
+        <source>ｽｷﾙ</source>
+        <translation>Skl</translation>
+    </message>
+    <message>
+        <source>検索結果の番号</source>
+        <translation>Number of the result</translation>
+    </message>
+    <message>
+        <source>防具5部位の防御力の合計</source>
+        <translation>Total defence of the five pieces</translation>
+    </message>
+    <message>
+        <source>武器と防具のスロット数の合計</source>
+        <translation>Total slots of the weapon and the pieces</translation>
+    </message>
+    <message>
+        <source>装飾品で埋まっているスロット数</source>
+        <translation>Slots filled with jewels</translation>
+    </message>
+    <message>
+        <source>空いているスロット数</source>
+        <translation>Free slots</translation>
+    </message>
+    <message>
+        <source>発動するスキルの数</source>
+        <translation>Number of activated skills</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFixEquipListCtrl</name>
+    <message>
+        <source>部位</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ｽﾛｯﾄ</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>固定装備</source>
+        <translation>Fixed armour</translation>
+    </message>
+    <message>
+        <source>武</source>
+        <translation>Wpn</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFixJewelListCtrl</name>
+    <message>
+        <source>装飾品</source>
+        <translation>Jewels</translation>
+    </message>
+    <message>
+        <source>固定装飾品</source>
+        <translation>Fixed jewels</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CItemListCtrl</name>
+    <message>
+        <source>アイテム</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Hd</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Bd</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Ar</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Ws</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Lg</translation>
+    </message>
+    <message>
+        <source>珠</source>
+        <translation>Jw</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CJewelListCtrl</name>
+    <message>
+        <source>装飾品</source>
+        <translation>Jewels</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CJewelRemoveDlg</name>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ｽﾛｯﾄ</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>ｽｷﾙ</source>
+        <translation>Skl</translation>
+    </message>
+    <message>
+        <source>珠</source>
+        <translation>Jw</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CManualEditDlg</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation>Blade</translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation>Gunner</translation>
+    </message>
+    <message>
+        <source>データの保存処理で異常が発生しました</source>
+        <translation>Saving the data failed</translation>
+    </message>
+    <message>
+        <source>データの読み込み処理で異常が発生しました</source>
+        <translation>Reading the data failed</translation>
+    </message>
+    <message>
+        <source>剣士装備</source>
+        <translation>Blade set</translation>
+    </message>
+    <message>
+        <source>ガンナー装備</source>
+        <translation>Gunner set</translation>
+    </message>
+    <message>
+        <source>(男)</source>
+        <translation>(M)</translation>
+    </message>
+    <message>
+        <source>(女)</source>
+        <translation>(F)</translation>
+    </message>
+    <message>
+        <source>現在の装備を &apos;%1&apos; に上書きしてよろしいですか？</source>
+        <translation>Overwrite &apos;%1&apos; with the current set?</translation>
+    </message>
+    <message>
+        <source>お気に入り上書き確認</source>
+        <translation>Confirm overwriting a favourite</translation>
+    </message>
+    <message>
+        <source>装備選択確認</source>
+        <translation>Confirm the set</translation>
+    </message>
+    <message>
+        <source>条件が変更されました。
+装備できない防具を外しますがよろしいですか？</source>
+        <translation>The conditions have changed.
+Remove the armour that can no longer be worn?</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CQuickExclusiveRegistDlg</name>
+    <message>
+        <source>登録済</source>
+        <translation>Registered</translation>
+    </message>
+    <message>
+        <source>珠</source>
+        <translation>Jewel</translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation>Skill</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CQuickSPartsRegistDlg</name>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>登録済</source>
+        <translation>Registered</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CRequireSkillListCtrl</name>
+    <message>
+        <source>検索スキル</source>
+        <translation>Search skills</translation>
+    </message>
+    <message>
+        <source>スキル値</source>
+        <translation>Skill value</translation>
+    </message>
+    <message>
+        <source>発動スキル</source>
+        <translation>Activated skill</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CSkillFilterDlg</name>
+    <message>
+        <source>スキル一覧</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>絞込スキル</source>
+        <translation>Filter skills</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CSkillListCtrl</name>
+    <message>
+        <source>スキル</source>
+        <translation>Skill</translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation>Skill tree</translation>
+    </message>
+    <message>
+        <source>武</source>
+        <translation>Wpn</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>発動スキル</source>
+        <translation>Activated skill</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CUserFileArrangeDlg</name>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>変更</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>お気に入りデータ &apos;%1&apos; を削除してよろしいですか？</source>
+        <translation>Delete the favourite &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>検索結果データ &apos;%1&apos; を削除してよろしいですか？</source>
+        <translation>Delete the saved results &apos;%1&apos;?</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CWeaponListCtrl</name>
+    <message>
+        <source>武器スロット</source>
+        <translation>Weapon slots</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CatalogueColumns</name>
+    <message>
+        <source>ﾚｱ</source>
+        <translation>Rar</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ｽﾛｯﾄ</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>ｽｷﾙ%1</source>
+        <translation>Skill %1</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CoreMessage</name>
+    <message>
+        <source>%1行目のデータが壊れています。</source>
+        <translation>Line %1 of the data is damaged.</translation>
+    </message>
+    <message>
+        <source>保存データとして読み込めない内容です。</source>
+        <translation>The contents cannot be read as saved data.</translation>
+    </message>
+    <message>
+        <source>以下のアイテム情報が見つからない為
+お気に入りデータを復元できませんでした。</source>
+        <translation>The favourite could not be restored
+because these items were not found:</translation>
+    </message>
+    <message>
+        <source>以下のアイテム情報が見つからない為
+検索結果の一部が復元できませんした。</source>
+        <translation>Part of the results could not be restored
+because these items were not found:</translation>
+    </message>
+    <message>
+        <source>復元できなかった検索結果：%1件</source>
+        <translation>Results not restored: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::DialogSupport</name>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>アイテム数：%1 (全て：%2)</source>
+        <translation>Items: %1 (all: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::FileErrorCause</name>
+    <message>
+        <source>ファイルまたはフォルダが見つかりません。</source>
+        <translation>The file or folder was not found.</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません。</source>
+        <translation>You have no permission to access it.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所なので書き込めません。</source>
+        <translation>The place is read-only, so nothing can be written.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません。</source>
+        <translation>There is not enough free disk space.</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限に達しました。</source>
+        <translation>The disk quota has been reached.</translation>
+    </message>
+    <message>
+        <source>ファイルの名前でフォルダがあります。</source>
+        <translation>A folder has the name of the file.</translation>
+    </message>
+    <message>
+        <source>フォルダの名前でファイルがあります。</source>
+        <translation>A file has the name of the folder.</translation>
+    </message>
+    <message>
+        <source>一覧ファイル (index.dat) を読み込めません。</source>
+        <translation>The list file (index.dat) cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::GuiErrorReporter</name>
+    <message>
+        <source>ファイル %1 を処理できませんでした。
+%2</source>
+        <translation>The file %1 could not be processed.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::ListFileSave</name>
+    <message>
+        <source>ファイルは他のウィンドウで変更されています
+変更を破棄して上書きしますか？</source>
+        <translation>The file was changed in another window.
+Discard those changes and overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::RarityCombo</name>
+    <message>
+        <source>全て</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>%1 以下</source>
+        <translation>%1 or less</translation>
+    </message>
+    <message>
+        <source>%1 のみ</source>
+        <translation>%1 only</translation>
+    </message>
+    <message>
+        <source>%1 以上</source>
+        <translation>%1 or more</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::ReportListView</name>
+    <message>
+        <source>除外登録</source>
+        <translation>Exclude</translation>
+    </message>
+    <message>
+        <source>Ｓ防具登録</source>
+        <translation>Add to S armour</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::TextConvert</name>
+    <message>
+        <source>「%1」は使用できない文字です。</source>
+        <translation>&quot;%1&quot; is a character that cannot be used.</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::UiLanguage</name>
+    <message>
+        <source>英語</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>Japanese</translation>
+    </message>
+</context>
+</TS>

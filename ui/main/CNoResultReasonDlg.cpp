@@ -1,0 +1,201 @@
+#include "ui/main/CNoResultReasonDlg.h"
+
+#include "ui/platform/WindowSupport.h"
+#include "ui/platform/TextConvert.h"
+
+#include "ui_CNoResultReasonDlg.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+
+namespace zeku {
+namespace {
+
+QString holderWord(int32_t holder)
+{
+    static const char16_t* const parts[kPartCount] = {u"頭", u"胴", u"腕", u"腰", u"脚"};
+    return holder == kWeaponPosition ? QStringLiteral("武器スロット") : QString::fromUtf16(parts[holder]);
+}
+
+QString signedPoints(int32_t points)
+{
+    return points > 0 ? QStringLiteral("+%1").arg(points) : QString::number(points);
+}
+
+QString treeWord(uint16_t treeId, const SkillCatalogue& skills)
+{
+    const std::string* name = skills.treeName(treeId);
+    return name ? toQString(*name) : QString::number(treeId);
+}
+
+} // namespace
+
+QString changeText(const ConditionChange& change, const SkillCatalogue& skills)
+{
+    switch (change.kind) {
+    case ChangeKind::Drop:
+        return QStringLiteral("%1 を外す").arg(treeWord(change.treeId, skills));
+    case ChangeKind::Lower:
+        // Towards 0: a bad skill's points are raised, a good skill's lowered.
+        return QStringLiteral("%1 を %2 から %3 に%4")
+            .arg(treeWord(change.treeId, skills), signedPoints(change.wantedPoints), signedPoints(change.points),
+                 change.points < 0 ? QStringLiteral("緩める") : QStringLiteral("下げる"));
+    case ChangeKind::SwitchOff:
+        if (change.which == ConditionSwitch::ExcludedItems)
+            return QStringLiteral("除外アイテムを使わない");
+        if (change.which == ConditionSwitch::ExcludedSkills)
+            return QStringLiteral("除外スキルを使わない");
+        return QStringLiteral("Ｓ防具を必須にしない");
+    case ChangeKind::MinDefence:
+        return QStringLiteral("最低防御値を 0 にする");
+    case ChangeKind::Rarity:
+        return QStringLiteral("レアを「全て」にする");
+    case ChangeKind::JewelsOn:
+        return QStringLiteral("装飾品を使う");
+    case ChangeKind::ExactJewelsOn:
+        return QStringLiteral("装飾品を全組合せで判定する");
+    case ChangeKind::UnfixPiece:
+        return QStringLiteral("%1の固定を外す").arg(holderWord(change.holder));
+    case ChangeKind::UnfixJewels:
+        return QStringLiteral("%1の固定装飾品を外す").arg(holderWord(change.holder));
+    }
+    return QString();
+}
+
+CNoResultReasonDlg::CNoResultReasonDlg(const MasterData& master, const SearchCondition& condition, QWidget* parent)
+    : QDialog(parent), m_skills(master.skills()), m_ui(std::make_unique<Ui::CNoResultReasonDlg>()),
+      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+{
+    m_ui->setupUi(this);
+    giveAccessibleNames(this);
+    m_explainer = std::make_unique<CNoResultExplainThread>(master, condition, m_notices);
+    m_ui->progress1252->setRange(0, static_cast<int>(m_explainer->total()));
+    m_ui->progress1252->setValue(0);
+    fillReaches();
+    connect(m_ui->button1256, &QPushButton::clicked, this, &CNoResultReasonDlg::onApply);
+    connect(m_ui->list1255, &QListWidget::itemDoubleClicked, this, &CNoResultReasonDlg::onApply);
+    connect(m_ui->button1254, &QPushButton::clicked, this, [this] { m_explainer->requestCancel(); });
+    connect(m_ui->button1257, &QPushButton::clicked, this, &CNoResultReasonDlg::reject);
+    connect(m_ui->list1255, &QListWidget::currentRowChanged, this, &CNoResultReasonDlg::updateButtons);
+    showStatus();
+    updateButtons();
+    m_explainer->start();
+}
+
+CNoResultReasonDlg::~CNoResultReasonDlg()
+{
+    m_explainer->requestCancel();
+    m_explainer->wait();
+}
+
+void CNoResultReasonDlg::done(int result)
+{
+    // An explanation still running is not wanted any more; it stops within moments.
+    m_explainer->requestCancel();
+    m_explainer->wait();
+    QDialog::done(result);
+}
+
+void CNoResultReasonDlg::fillReaches()
+{
+    QTableWidget* table = m_ui->table1253;
+    table->setColumnCount(4);
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("スキル系統"), QStringLiteral("必要"), QStringLiteral("最大"), QStringLiteral("不足")});
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    const std::vector<SkillReach>& reaches = m_explainer->reaches();
+    table->setRowCount(static_cast<int>(reaches.size()));
+    for (std::size_t i = 0; i < reaches.size(); ++i) {
+        const SkillReach& r = reaches[i];
+        const int row = static_cast<int>(i);
+        table->setItem(row, 0, new QTableWidgetItem(treeWord(r.treeId, m_skills)));
+        for (const auto& [column, value] : {std::pair{1, int32_t{r.wanted}}, std::pair{2, r.reach}}) {
+            auto* item = new QTableWidgetItem(signedPoints(value));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(row, column, item);
+        }
+        auto* mark = new QTableWidgetItem(r.met ? QString() : QStringLiteral("×"));
+        mark->setTextAlignment(Qt::AlignCenter);
+        if (!r.met)
+            mark->setForeground(QColor(255, 0, 0));
+        table->setItem(row, 3, mark);
+    }
+}
+
+void CNoResultReasonDlg::onNotice(const Notice& notice)
+{
+    if (notice.kind != NoticeKind::Explain || !m_running)
+        return;
+    if (notice.code == ExplainFindsSets || notice.code == ExplainFindsNone) {
+        m_ui->progress1252->setValue(m_ui->progress1252->value() + 1);
+        if (notice.code == ExplainFindsSets && notice.param > 0) {
+            // Rows stay in the order the changes are tried, whatever order they are found in.
+            const std::size_t index = static_cast<std::size_t>(notice.param) - 1;
+            const auto at = std::lower_bound(m_listedIndex.begin(), m_listedIndex.end(), index);
+            const auto row = at - m_listedIndex.begin();
+            m_listedIndex.insert(at, index);
+            m_listed.insert(m_listed.begin() + row, m_explainer->changes()[index]);
+            m_ui->list1255->insertItem(static_cast<int>(row), changeText(m_explainer->changes()[index], m_skills));
+        }
+    } else {
+        m_running = false;
+        // The final answer replaces what was shown on the way.
+        showChanges(m_explainer->answer());
+        const ExplainOutcome outcome = m_explainer->outcome();
+        if (outcome == ExplainOutcome::Finished || outcome == ExplainOutcome::HasResults)
+            m_ui->progress1252->setValue(m_ui->progress1252->maximum());
+    }
+    showStatus();
+    updateButtons();
+}
+
+void CNoResultReasonDlg::showChanges(const std::vector<ConditionChange>& changes)
+{
+    m_listed = changes;
+    m_listedIndex.clear();
+    m_ui->list1255->clear();
+    for (const ConditionChange& change : changes)
+        m_ui->list1255->addItem(changeText(change, m_skills));
+    if (!changes.empty())
+        m_ui->list1255->setCurrentRow(0);
+}
+
+void CNoResultReasonDlg::showStatus()
+{
+    const int found = static_cast<int>(m_listed.size());
+    QString text;
+    if (m_running)
+        text = QStringLiteral("検索中  %1 件").arg(found);
+    else if (m_explainer->outcome() == ExplainOutcome::HasResults)
+        text = QStringLiteral("この条件で装備が見つかります");
+    else if (m_explainer->outcome() == ExplainOutcome::Cancelled)
+        text = QStringLiteral("中止しました  %1 件").arg(found);
+    else if (m_explainer->outcome() == ExplainOutcome::OutOfMemory)
+        text = QStringLiteral("メモリが不足しました  %1 件").arg(found);
+    else if (found == 0)
+        text = QStringLiteral("条件を一つ変えるだけで見つかる変え方はありません");
+    else
+        text = QStringLiteral("条件を一つ変えると見つかります  %1 件").arg(found);
+    m_ui->label1251->setText(text);
+}
+
+void CNoResultReasonDlg::updateButtons()
+{
+    m_ui->button1254->setEnabled(m_running);
+    const int row = m_ui->list1255->currentRow();
+    m_ui->button1256->setEnabled(row >= 0 && static_cast<std::size_t>(row) < m_listed.size());
+}
+
+void CNoResultReasonDlg::onApply()
+{
+    const int row = m_ui->list1255->currentRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= m_listed.size())
+        return;
+    const ConditionChange change = m_listed[static_cast<std::size_t>(row)];
+    Q_EMIT applyRequested(change);
+    accept();
+}
+
+} // namespace zeku

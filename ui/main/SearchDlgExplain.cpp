@@ -1,0 +1,105 @@
+// The main window's "見つからない理由": offered as soon as a search completes
+// without a result, it explains that search's condition in the window of that
+// name; the change chosen there is made to the condition controls, and to
+// nothing else.
+
+#include "ui/app/CSimulatorApp.h"
+#include "ui/main/CNoResultReasonDlg.h"
+#include "ui/main/CSearchDlg.h"
+#include "ui/platform/WindowSupport.h"
+
+#include "ui_CSearchDlg.h"
+
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace zeku {
+
+void CSearchDlg::setUpExplainButton()
+{
+    // Over the empty result list, where the player looks for the results; a
+    // child of its viewport, so it moves with the list.
+    m_explainButton = new QPushButton(QStringLiteral("見つからない理由"), m_ui->list1061->viewport());
+    m_explainButton->setProperty("controlId", 1248);
+    m_explainButton->setAccessibleName(QStringLiteral("見つからない理由"));
+    m_explainButton->setAutoDefault(false);
+    m_explainButton->adjustSize();
+    m_explainButton->move(8, 8);
+    m_explainButton->hide();
+    connect(m_explainButton, &QPushButton::clicked, this, &CSearchDlg::onExplainNoResult);
+}
+
+void CSearchDlg::offerExplanation(bool offer)
+{
+    if (!m_explainButton)
+        return; // still being set up
+    m_explainButton->setVisible(offer);
+    if (offer)
+        m_explainButton->setFocus(); // Space opens it at once
+}
+
+void CSearchDlg::onExplainNoResult()
+{
+    // The condition of the search that found nothing, as it ran.
+    const SearchCondition searched = m_resultsCondition;
+    // A window of its own, as the progress window is: a child would be
+    // disabled with this window.
+    CNoResultReasonDlg dialog(m_app.master(), searched, nullptr);
+    connect(&dialog, &CNoResultReasonDlg::applyRequested, this, &CSearchDlg::applyConditionChange);
+    setEnabled(false);
+    runChildDialog(dialog);
+    setEnabled(true);
+}
+
+void CSearchDlg::applyConditionChange(const ConditionChange& change)
+{
+    std::vector<SkillPoint> wanted = m_wanted;
+    const auto entry = std::find_if(wanted.begin(), wanted.end(),
+                                    [&](const SkillPoint& w) { return w.treeId == change.treeId; });
+    // Fixed-list rows: 0 the weapon, then the parts.
+    const int row = change.holder == kWeaponPosition ? 0 : change.holder + 1;
+    switch (change.kind) {
+    case ChangeKind::Drop:
+        if (entry != wanted.end()) {
+            wanted.erase(entry);
+            replaceWantedSkills(wanted);
+        }
+        break;
+    case ChangeKind::Lower:
+        if (entry != wanted.end()) {
+            entry->points = change.points;
+            replaceWantedSkills(wanted, static_cast<int>(entry - wanted.begin()));
+        }
+        break;
+    case ChangeKind::SwitchOff:
+        (change.which == ConditionSwitch::ExcludedItems    ? m_ui->check1099
+         : change.which == ConditionSwitch::ExcludedSkills ? m_ui->check1107
+                                                           : m_ui->check1111)
+            ->setChecked(false);
+        break;
+    case ChangeKind::MinDefence:
+        m_ui->edit1101->setText(QStringLiteral("0"));
+        break;
+    case ChangeKind::Rarity:
+        setRarityCode(0);
+        break;
+    case ChangeKind::JewelsOn:
+        m_ui->check1096->setChecked(true);
+        break;
+    case ChangeKind::ExactJewelsOn:
+        m_ui->check1247->setChecked(true);
+        break;
+    case ChangeKind::UnfixPiece:
+        m_ui->list1059->setChecked(row, false);
+        m_ui->list1060->setChecked(row, false);
+        m_ui->check1212->setChecked(allFixedRowsChecked());
+        break;
+    case ChangeKind::UnfixJewels:
+        m_ui->list1060->setChecked(row, false);
+        m_ui->check1212->setChecked(allFixedRowsChecked());
+        break;
+    }
+}
+
+} // namespace zeku
