@@ -6,10 +6,12 @@
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/WindowSupport.h"
 #include "ui/platform/GuiErrorReporter.h"
+#include "ui/platform/MessageBoxService.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
@@ -40,16 +42,51 @@ struct WindowManagerChecks {
     bool mainMinimisedWhileEditing = false;
     bool editorShown = false;
     bool mainBackMaximised = false;
+    bool maximisedAfterSearches = false;
 
-    bool allPassed() const { return mainMaximised && mainMinimisedWhileEditing && editorShown && mainBackMaximised; }
+    bool allPassed() const
+    {
+        return mainMaximised && mainMinimisedWhileEditing && editorShown && mainBackMaximised && maximisedAfterSearches;
+    }
     void print() const
     {
         std::fprintf(stderr,
                      "smoke: main window maximised %d, minimised while the editor is open %d, "
-                     "editor shown %d, main window back maximised %d\n",
-                     mainMaximised, mainMinimisedWhileEditing, editorShown, mainBackMaximised);
+                     "editor shown %d, main window back maximised %d, maximised after searches %d\n",
+                     mainMaximised, mainMinimisedWhileEditing, editorShown, mainBackMaximised, maximisedAfterSearches);
     }
 };
+
+// Runs a few small searches as the user does, closing each progress window
+// with its button; true when the window came back maximised every time.
+bool searchesKeepMaximised(zeku::CSearchDlg& window, const zeku::SkillCatalogue& skills)
+{
+    constexpr int kSearches = 3;
+    // The first skill of the catalogue with a positive threshold.
+    std::optional<zeku::SkillPoint> wanted;
+    for (const zeku::SkillTree& tree : skills.trees())
+        for (const zeku::SkillActivation& skill : tree.activations)
+            if (!wanted && skill.threshold > 0)
+                wanted = zeku::SkillPoint{skill.treeId, skill.threshold};
+    if (!wanted)
+        return false;
+    if (auto* count = zeku::controlById<QLineEdit>(&window, 1094))
+        count->setText(QStringLiteral("50"));
+    for (int i = 0; i < kSearches; ++i) {
+        window.replaceWantedSkills({*wanted});
+        auto* search = zeku::controlById<QAbstractButton>(&window, 1070);
+        if (!search)
+            return false;
+        search->click();
+        if (!waitFor([&window] { return !window.searchRunning() && window.progressWindow(); }, 60000))
+            return false;
+        if (auto* ok = window.progressWindow()->findChild<QAbstractButton*>(QStringLiteral("cancelButton")))
+            ok->click();
+        if (!waitFor([&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000))
+            return false;
+    }
+    return true;
+}
 
 // With ZEKU_SMOKE_SCREENSHOT set to a file path, the main window saves a PNG
 // of itself once it is on screen, then opens the manual editor as the user
@@ -59,7 +96,7 @@ struct WindowManagerChecks {
 // manager runs: the main window starts maximised, must be minimised while the
 // editor is shown and come back maximised; the whole screen is kept as well
 // ("-screen.png") while the editor is open.
-void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
+void scheduleSmokeScreenshot(zeku::CSearchDlg& window, const zeku::SkillCatalogue& skills)
 {
     const QString path = qEnvironmentVariable("ZEKU_SMOKE_SCREENSHOT");
     if (path.isEmpty())
@@ -67,7 +104,7 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
     const bool windowManager = !qEnvironmentVariableIsEmpty("ZEKU_SMOKE_WINDOW_MANAGER");
     if (windowManager)
         window.setWindowState(Qt::WindowMaximized);
-    QTimer::singleShot(1500, &window, [&window, path, windowManager] {
+    QTimer::singleShot(1500, &window, [&window, &skills, path, windowManager] {
         auto checks = std::make_shared<WindowManagerChecks>();
         if (windowManager)
             checks->mainMaximised = waitFor([&window] { return window.isMaximized(); }, 10000);
@@ -96,9 +133,12 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window)
         if (windowManager) {
             checks->mainBackMaximised = waitFor(
                 [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000);
+            checks->maximisedAfterSearches = searchesKeepMaximised(window, skills);
             checks->print();
             passed = passed && checks->allPassed();
         }
+        // The results are not stored: the close question is answered with OK.
+        static zeku::ScriptedMessageBoxService answerOk;
         window.done(passed ? QDialog::Accepted : QDialog::Rejected);
     });
 }
@@ -108,7 +148,8 @@ int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporte
 {
     zeku::CSearchDlg window(app);
     errorReporter.setDialogParent(&window);
-    scheduleSmokeScreenshot(window);
+    window.restoreSession();
+    scheduleSmokeScreenshot(window, app.skills());
     const int result = window.exec();
     errorReporter.setDialogParent(nullptr);
     // Start-up does not look at how the window ended, except the smoke run.

@@ -825,6 +825,30 @@
         <source>ｽｷﾙ</source>
         <translation>Skl</translation>
     </message>
+    <message>
+        <source>検索結果の番号</source>
+        <translation>Number of the result</translation>
+    </message>
+    <message>
+        <source>防具5部位の防御力の合計</source>
+        <translation>Total defence of the five pieces</translation>
+    </message>
+    <message>
+        <source>武器と防具のスロット数の合計</source>
+        <translation>Total slots of the weapon and the pieces</translation>
+    </message>
+    <message>
+        <source>装飾品で埋まっているスロット数</source>
+        <translation>Slots filled with jewels</translation>
+    </message>
+    <message>
+        <source>空いているスロット数</source>
+        <translation>Free slots</translation>
+    </message>
+    <message>
+        <source>発動するスキルの数</source>
+        <translation>Number of activated skills</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CFixEquipListCtrl</name>

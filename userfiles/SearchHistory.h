@@ -25,6 +25,10 @@ class SafeTextWriter;
 // Writes the history file of `condition` and `results` (version header through [Records]).
 void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results);
 
+// Writes [DataBase] (the fixed set's items) and [Condition] of `condition` as
+// a history file holds them. Throws UnstorableItemName like the full writer.
+void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condition);
+
 // Saves a new history entry and appends it to the index. True when both the
 // file and the index were written; failures are reported.
 bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,

@@ -129,6 +129,14 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
         writer.write("[Option]\nExactJewel=1\n");
 }
 
+void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condition)
+{
+    ItemNumberTable table;
+    const NumberedCombination fixed = NumberedCombination::fromSet(condition.fixed, table);
+    writeDataBase(writer, table);
+    writeCondition(writer, condition, fixed);
+}
+
 bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
                        const std::string& title, const std::string& comment)
 {

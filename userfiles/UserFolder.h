@@ -16,6 +16,7 @@ public:
     std::filesystem::path exclusiveSkillFile() const { return m_root / "ExclusiveSkill.dat"; }
     std::filesystem::path sPartsFile() const { return m_root / "SParts.dat"; }
     std::filesystem::path startupFile() const { return m_root / "Startup.dat"; }
+    std::filesystem::path sessionFile() const { return m_root / "Session.dat"; }
     std::filesystem::path favoriteFolder() const { return m_root / "Favorite"; }
     std::filesystem::path historyFolder() const { return m_root / "SearchHistory"; }
 

@@ -22,7 +22,12 @@ export XDG_DATA_HOME="$scratch/xdg" HOME="$scratch/home"
 
 cd "$scratch/empty"
 run_with_screenshot "$out" "$prefix/bin/zeku"
-check_screenshot "$check" "$out" 985 700
+check_screenshot "$check" "$out"
+# 985 wide, and as tall as the result views need within the screen.
+if [ "$shot_width" -ne 985 ] || [ "$shot_height" -lt 700 ]; then
+    echo "expected $out to be 985 wide and at least 700 tall"
+    exit 1
+fi
 if [ -n "$(ls -A "$scratch/empty")" ] || [ -e "$XDG_DATA_HOME" ]; then
     echo "start-up wrote files although nothing was changed"
     exit 1

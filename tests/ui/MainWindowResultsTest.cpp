@@ -25,11 +25,14 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace zeku;
 using namespace zeku::test;
@@ -144,9 +147,9 @@ private Q_SLOTS:
         QCOMPARE(ctl<QLabel>(window, 1113)->text(), QStringLiteral("%1 件").arg(expected));
         QVERIFY(ctl(window, 1093)->isEnabled());
         QVERIFY(ctl(window, 1110)->isEnabled());
-        QVERIFY(!ctl(window, 1057)->isEnabled());
 
-        results->selectSingleRow(0);
+        // The first set is in view at once.
+        QCOMPARE(results->selectedRow(), 0);
         const EquipSet* set = results->resultAt(0);
         QVERIFY(set->totals().valueOf(1) >= 10);
         auto* setView = ctl<CDataSelectListCtrl>(window, 1055);
@@ -328,6 +331,9 @@ private Q_SLOTS:
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), count);
         QCOMPARE(window.currentCondition().sex, uint16_t(1));
         QCOMPARE(ctl<QLineEdit>(window, 1108)->text(), QStringLiteral("履歴一"));
+        // The first loaded set is in view.
+        QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->selectedRow(), 0);
+        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), ctl<CFindResultListCtrl>(window, 1061)->resultAt(0));
 
         // Loaded results count as stored: no question the second time.
         const std::size_t asked = boxes.shown().size();
@@ -468,20 +474,47 @@ private Q_SLOTS:
         QCOMPARE(opened, QStringList({"zeku::CQuickExclusiveRegistDlg", "zeku::CQuickSPartsRegistDlg"}));
     }
 
-    void sortingAndReversalKeepTheSelection()
+    void sortingShowsTheFirstRowAndTheHeaderArrow()
     {
         AppFixture fixture;
         CSearchDlg window(fixture.app());
         searchAttack(window);
         closeProgress(window);
         auto* results = ctl<CFindResultListCtrl>(window, 1061);
+        auto* setView = ctl<CDataSelectListCtrl>(window, 1055);
+        QHeaderView* header = results->horizontalHeader();
+        QVERIFY(!header->isSortIndicatorShown());
         results->selectSingleRow(1);
-        const ResultRecord* chosen = results->recordAt(1);
-        results->sortByHeader(1); // defence
-        QCOMPARE(results->recordAt(results->selectedRow()), chosen);
-        results->sortByHeader(1); // reversed
-        QCOMPARE(results->recordAt(results->selectedRow()), chosen);
-        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), results->resultAt(results->selectedRow()));
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            results->sortByHeader(1); // defence, then reversed
+            QCOMPARE(results->selectedRow(), 0);
+            QCOMPARE(setView->shownSet(), results->resultAt(0));
+            QVERIFY(header->isSortIndicatorShown());
+            QCOMPARE(header->sortIndicatorSection(), 1);
+            QCOMPARE(header->sortIndicatorOrder(), order);
+            // The first row holds the extreme defence of the order.
+            const int last = results->model()->rowCount() - 1;
+            const bool ascending = order == Qt::AscendingOrder;
+            QVERIFY((results->recordAt(0)->defence <= results->recordAt(last)->defence) == ascending ||
+                    results->recordAt(0)->defence == results->recordAt(last)->defence);
+        }
+        // A new list of results counts as unsorted again.
+        searchAttack(window);
+        closeProgress(window);
+        QVERIFY(!header->isSortIndicatorShown());
+    }
+
+    void shortHeadersSayWhatTheyCount()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        QAbstractItemModel* model = ctl<CFindResultListCtrl>(window, 1061)->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            QVERIFY2(!model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString().isEmpty(),
+                     qPrintable(model->headerData(column, Qt::Horizontal).toString()));
+        // Captions name the title and comment boxes.
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("titleCaption"))->buddy(), ctl<QWidget>(window, 1108));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("commentCaption"))->buddy(), ctl<QWidget>(window, 1109));
     }
 
     void resizeMovesTheAnchoredControls()
@@ -491,7 +524,9 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize start = window.size();
-        QCOMPARE(start, QSize(985, 700));
+        // As tall as the result views need on a large screen; the offscreen one is small.
+        QCOMPARE(start.width(), 985);
+        QVERIFY(start.height() >= 700);
         const QRect close = ctl(window, 1054)->geometry();
         const QRect results = ctl(window, 1061)->geometry();
         const QRect totals = ctl(window, 1056)->geometry();
@@ -503,15 +538,26 @@ private Q_SLOTS:
         const QRect edit = ctl(window, 1088)->geometry();
         const QRect search = ctl(window, 1070)->geometry();
 
+        const QRect wanted = ctl(window, 1063)->geometry();
         window.resize(start.width() + 100, start.height() + 50);
         QTRY_COMPARE(ctl(window, 1054)->geometry(), close.translated(100, 50));
-        QCOMPARE(ctl(window, 1061)->geometry(), results.adjusted(0, 0, 0, 50));
-        QCOMPARE(ctl(window, 1056)->geometry(), totals.adjusted(0, 0, 100, 50));
-        QCOMPARE(ctl(window, 1055)->geometry(), setView.adjusted(0, 0, 100, 0));
+        // A third of the height gained goes to the condition area (the wanted
+        // skills); the results area starts that much lower and takes the rest.
+        constexpr int kUp = 50 / 3;
+        QCOMPARE(ctl(window, 1063)->geometry(), wanted.adjusted(0, 0, 0, kUp));
+        QCOMPARE(ctl(window, 1061)->geometry(), results.adjusted(0, kUp, 0, 50));
+        // The set view and the totals share the height gained (see the daily-play test).
+        QCOMPARE(ctl(window, 1056)->geometry().bottomRight(), totals.bottomRight() + QPoint(100, 50));
+        QCOMPARE(ctl(window, 1055)->geometry().topLeft(), setView.topLeft() + QPoint(0, kUp));
+        QCOMPARE(ctl(window, 1055)->width(), setView.width() + 100);
+        // It loses no row; wide enough, it needs no side scroll bar any more.
+        auto* setList = ctl<CDataSelectListCtrl>(window, 1055);
+        QVERIFY(setList->height() >= std::min(setView.height(), setList->heightForRows(CSearchDlg::kSetViewRows)));
         QCOMPARE(ctl(window, 1098)->geometry(), history.translated(0, 50));
         QCOMPARE(ctl(window, 1070)->geometry(), search);
-        // 985 pixels or wider: the fixed-equipment part keeps its place.
-        QCOMPARE(ctl(window, 1160)->geometry(), fixedGroup);
+        // 985 pixels or wider: the fixed-equipment part keeps its place (its frame
+        // grows with the condition area).
+        QCOMPARE(ctl(window, 1160)->geometry(), fixedGroup.adjusted(0, 0, 0, kUp));
         QCOMPARE(ctl(window, 1060)->geometry(), fixedJewels);
         QCOMPARE(ctl(window, 1088)->geometry(), edit);
 

@@ -3,7 +3,8 @@
 # minimising and maximising really happen. The program (ZEKU_SMOKE_WINDOW_MANAGER)
 # starts maximised, opens the manual editor through "自分で選ぶ" and checks that
 # the main window is minimised while the editor is shown and comes back
-# maximised afterwards; it saves the main window, the editor and the whole
+# maximised afterwards, and again after each of three small searches whose
+# progress window is closed with its button; it saves the main window, the editor and the whole
 # screen while the editor is open as PNGs, kept as build artefacts.
 #
 # usage: smoke_openbox.sh ZEKU PNG_CHECK DAT_FOLDER OUTPUT_PNG

@@ -104,6 +104,14 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The item lists keep at least kListRowsAtLeast rows and take the height a
+    // larger window gains; the set view and the skill totals keep theirs.
+    for (ReportListView* list : {static_cast<ReportListView*>(m_ui->weaponList),
+                                 static_cast<ReportListView*>(m_ui->equipList),
+                                 static_cast<ReportListView*>(m_ui->jewelList)})
+        list->setMinimumHeight(list->heightForRows(kListRowsAtLeast));
+    m_ui->gridLayout->setRowStretch(4, 1);
+
     switchTab(1);
     fillFavoriteCombo();
     updateFavoriteButtons();

@@ -45,6 +45,8 @@ public:
     // Tabs: 0 weapon, 1-5 the parts (part kind + 1), 6 jewels.
     static constexpr int kWeaponTab = 0;
     static constexpr int kJewelTab = 6;
+    // Rows the item lists show at the opening size, and keep at any size.
+    static constexpr int kListRowsAtLeast = 15;
 
     // `master`, `exclusions`, `settings` and `folder` belong to the application
     // and must outlive the dialog; the skill filter candidates are saved to

@@ -11,6 +11,8 @@ CMessageDlg::CMessageDlg(QWidget* owner) : QDialog(owner), m_ui(std::make_unique
 {
     m_ui->setupUi(this);
     setModal(false);
+    // Only a title: the notice closes when its work is done, never by the user.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(size());
     m_ui->icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
 }

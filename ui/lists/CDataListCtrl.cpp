@@ -46,8 +46,10 @@ void CDataListCtrl::setSwitches(bool colorsOnDemand, bool sortByHeader)
 
 void CDataListCtrl::refreshRows()
 {
-    if (m_sortByHeader)
+    if (m_sortByHeader) {
         resetSortState();
+        horizontalHeader()->setSortIndicatorShown(false);
+    }
     updateRowCount();
 }
 
@@ -171,8 +173,11 @@ void CDataListCtrl::sortByHeader(int column)
         }
     }
 
-    // 5. One repaint of the whole control.
+    // 5. The header shows the sorted column and its direction; one repaint of the whole control.
+    horizontalHeader()->setSortIndicator(column, m_direction > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    horizontalHeader()->setSortIndicatorShown(true);
     viewport()->update();
+    Q_EMIT rowsSorted();
 }
 
 } // namespace zeku

@@ -40,6 +40,12 @@ public:
 
     // Number of view columns and their descriptions.
     int columnTotal() const;
+
+Q_SIGNALS:
+    // A header click reordered the rows.
+    void rowsSorted();
+
+public:
     const DataListColumnInfo& columnInfo(int column) const;
     // The text and colours the view shows for a cell.
     QString cellText(int row, int column) const;

@@ -67,16 +67,19 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
 
     m_table.beginGroup(kGroupNumber);
     auto& c0 = m_table.addColumn(QStringLiteral("No."), Qt::AlignRight, 40);
+    c0.toolTip = tr("検索結果の番号");
     c0.text = numberText;
     c0.comparer = [=](const Row& a, const Row& b, int) { return compareKeys(a, b, number); };
 
     m_table.beginGroup(kGroupDefence);
     auto& c1 = m_table.addColumn(tr("防御"), Qt::AlignRight, 45);
+    c1.toolTip = tr("防具5部位の防御力の合計");
     c1.text = valueText(defence);
     c1.comparer = [=](const Row& a, const Row& b, int) { return compareKeys(a, b, defence, slots, number); };
 
     m_table.beginGroup(kGroupSlots);
     auto& c2 = m_table.addColumn(tr("ｽﾛ"), Qt::AlignRight, 30);
+    c2.toolTip = tr("武器と防具のスロット数の合計");
     c2.text = valueText(slots);
     c2.comparer = [=](const Row& a, const Row& b, int) {
         return compareKeys(a, b, slots, used, free, defence, number);
@@ -84,6 +87,7 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
 
     m_table.beginGroup(kGroupUsed);
     auto& c3 = m_table.addColumn(QStringLiteral("●"), Qt::AlignRight, 30);
+    c3.toolTip = tr("装飾品で埋まっているスロット数");
     c3.text = valueText(used);
     c3.comparer = [=](const Row& a, const Row& b, int) {
         return compareKeys(a, b, used, slots, free, defence, number);
@@ -91,6 +95,7 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
 
     m_table.beginGroup(kGroupFree);
     auto& c4 = m_table.addColumn(QStringLiteral("○"), Qt::AlignRight, 30);
+    c4.toolTip = tr("空いているスロット数");
     c4.text = valueText(free);
     c4.comparer = [=](const Row& a, const Row& b, int) {
         return compareKeys(a, b, free, slots, used, defence, number);
@@ -98,6 +103,7 @@ void CFindResultListCtrl::setUp(const SkillCatalogue& skills)
 
     m_table.beginGroup(kGroupActivated);
     auto& c5 = m_table.addColumn(tr("ｽｷﾙ"), Qt::AlignRight, 35);
+    c5.toolTip = tr("発動するスキルの数");
     c5.text = valueText(activated);
     c5.comparer = [=](const Row& a, const Row& b, int) { return compareKeys(a, b, activated, defence, number); };
 

@@ -23,6 +23,8 @@ struct DataListColumnInfo {
     int width = 0;       // pixels
     Qt::Alignment alignment = Qt::AlignLeft;
     QString header;
+    // Says what a short header counts; empty for none.
+    QString toolTip;
 };
 
 // A column over entries of type `Entry` (the element type of the shown array).

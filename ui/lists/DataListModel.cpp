@@ -74,6 +74,10 @@ QVariant DataListModel::headerData(int section, Qt::Orientation orientation, int
         return m_source->columnInfo(section).header;
     case Qt::TextAlignmentRole:
         return (m_source->columnInfo(section).alignment | Qt::AlignVCenter).toInt();
+    case Qt::ToolTipRole: {
+        const QString& tip = m_source->columnInfo(section).toolTip;
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     default:
         return {};
     }

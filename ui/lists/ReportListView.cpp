@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMetaMethod>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -80,6 +81,18 @@ int ReportListView::selectedRow() const
 {
     const std::vector<int> rows = selectedRowNumbers();
     return rows.empty() ? -1 : rows.front();
+}
+
+int ReportListView::heightForRows(int rows) const
+{
+    int columns = 0;
+    for (int c = 0; model() && c < model()->columnCount(); ++c)
+        columns += columnWidth(c);
+    const int frame = 2 * frameWidth();
+    const bool scrollsSideways = columns > width() - frame;
+    const int scrollBar = scrollsSideways ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0;
+    return frame + horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
+           scrollBar;
 }
 
 void ReportListView::selectSingleRow(int row)

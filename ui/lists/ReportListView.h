@@ -35,6 +35,9 @@ public:
     int selectedRow() const;
     // Selects `row` alone, makes it current and scrolls it into view; -1 clears.
     void selectSingleRow(int row);
+    // The height that shows `rows` rows with the header, the frame and, when
+    // the columns are wider than the list, the side scroll bar.
+    int heightForRows(int rows) const;
 
     // Menu 139 for a click on `row`: false when it does not open there. An
     // entry is enabled only when the list allows it for the row and someone

@@ -1,35 +1,104 @@
 #include "ui/main/CAddableSkillDlg.h"
 
+#include "ui/platform/TextConvert.h"
 #include "ui/platform/WindowSupport.h"
 
 #include "ui_CAddableSkillDlg.h"
 
 #include <QItemSelectionModel>
+#include <QResizeEvent>
 
 #include <algorithm>
 
 namespace zeku {
 
+namespace {
+
+// "基本条件：" and the wanted skills, "攻撃+10　防御+10".
+QString baseConditionText(const MasterData& master, const SearchCondition& base)
+{
+    QStringList skills;
+    for (const SkillPoint& skill : base.wanted) {
+        const std::string* name = master.skills().treeName(skill.treeId);
+        skills << (name ? toQString(*name) : QString::number(skill.treeId)) +
+                      QString::asprintf("%+d", static_cast<int>(skill.points));
+    }
+    return QStringLiteral("基本条件：") + skills.join(QStringLiteral("　"));
+}
+
+} // namespace
+
 CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchCondition& base, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CAddableSkillDlg>()),
+    : QDialog(parent), m_master(master), m_ui(std::make_unique<Ui::CAddableSkillDlg>()),
       m_notices(this, [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
     m_ui->list1241->setUp();
     giveAccessibleNames(this);
-    m_finder = std::make_unique<CAddableFindThread>(master, base, m_notices);
-    // At least 1: an empty range would show a busy bar instead of a finished one.
-    m_ui->progress1242->setRange(0, std::max(1, static_cast<int>(m_finder->candidates().size())));
-    m_ui->progress1242->setValue(0);
+    setMinimumSize(size());
+    // The list takes what the window grows; the buttons follow its edges.
+    m_anchoring.recordWindow(this);
+    m_anchoring.add(m_ui->baseCondition, {.stretchWide = true});
+    m_anchoring.add(m_ui->label1246, {.stretchWide = true});
+    m_anchoring.add(m_ui->progress1242, {.stretchWide = true});
+    m_anchoring.add(m_ui->button1244, {.moveRight = true});
+    m_anchoring.add(m_ui->list1241, {.stretchWide = true, .stretchTall = true});
+    m_anchoring.add(m_ui->button1243, {.moveDown = true});
+    m_anchoring.add(m_ui->button1245, {.moveRight = true, .moveDown = true});
+    m_layoutRecorded = true;
     connect(m_ui->button1243, &QPushButton::clicked, this, &CAddableSkillDlg::onAddToCondition);
     connect(m_ui->list1241, &QAbstractItemView::doubleClicked, this, &CAddableSkillDlg::onAddToCondition);
-    connect(m_ui->button1244, &QPushButton::clicked, this, [this] { m_finder->requestCancel(); });
+    connect(m_ui->button1244, &QPushButton::clicked, this, &CAddableSkillDlg::onStop);
     connect(m_ui->button1245, &QPushButton::clicked, this, &CAddableSkillDlg::reject);
     connect(m_ui->list1241->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CAddableSkillDlg::updateButtons);
+    start(base);
+}
+
+void CAddableSkillDlg::start(const SearchCondition& base)
+{
+    // The rows point into the old finder's candidates: they go before it does.
+    m_ui->list1241->clearRows();
+    m_finder.reset();
+    m_finder = std::make_unique<CAddableFindThread>(m_master, base, m_notices);
+    m_ui->baseCondition->setText(baseConditionText(m_master, base));
+    // At least 1: an empty range would show a busy bar instead of a finished one.
+    m_ui->progress1242->setRange(0, std::max(1, static_cast<int>(m_finder->candidates().size())));
+    m_ui->progress1242->setValue(0);
+    m_found = 0;
+    m_running = true;
+    m_stopping = false;
     showCount();
     updateButtons();
     m_finder->start();
+}
+
+void CAddableSkillDlg::restart(const SearchCondition& base)
+{
+    m_keepRow = m_ui->list1241->selectedRow();
+    if (!m_running) {
+        start(base);
+        return;
+    }
+    // The running search's final notice starts the next one.
+    m_nextBase = base;
+    m_finder->requestCancel();
+}
+
+void CAddableSkillDlg::onStop()
+{
+    m_finder->requestCancel();
+    // Shown at once: the search ends at its next check.
+    m_stopping = true;
+    showCount();
+    updateButtons();
+}
+
+void CAddableSkillDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (m_layoutRecorded)
+        m_anchoring.apply(size());
 }
 
 // Closed through done(), the search has ended and its threads are joined;
@@ -52,10 +121,29 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
 {
     if (notice.kind != NoticeKind::Addable || !m_running)
         return;
+    const bool final = notice.code != AddableFound && notice.code != AddableRejected;
+    if (m_nextBase) {
+        // The old search's rows are not wanted; its final notice starts the new one.
+        if (final && !m_closeResult) {
+            m_finder->wait();
+            const SearchCondition base = *m_nextBase;
+            m_nextBase.reset();
+            start(base);
+            return;
+        }
+        if (!final)
+            return;
+        m_nextBase.reset();
+    }
     switch (notice.code) {
     case AddableFound:
         m_ui->list1241->addCandidate(&m_finder->candidates()[static_cast<std::size_t>(notice.param)]);
         ++m_found;
+        if (m_keepRow >= 0 && m_ui->list1241->selectedRow() < 0 &&
+            m_ui->list1241->model()->rowCount() > m_keepRow) {
+            m_ui->list1241->selectSingleRow(m_keepRow);
+            m_keepRow = -1;
+        }
         [[fallthrough]];
     case AddableRejected:
         m_ui->progress1242->setValue(m_ui->progress1242->value() + 1);
@@ -77,7 +165,9 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
 void CAddableSkillDlg::showCount()
 {
     QString text = QStringLiteral("%1 件").arg(m_found);
-    if (m_running)
+    if (m_running && m_stopping)
+        text = QStringLiteral("中止しています  ") + text;
+    else if (m_running)
         text = QStringLiteral("検索中  ") + text;
     else if (m_finder->outcome() == OutcomeCancelled)
         text = QStringLiteral("中止しました  ") + text;
@@ -88,7 +178,7 @@ void CAddableSkillDlg::showCount()
 
 void CAddableSkillDlg::updateButtons()
 {
-    m_ui->button1244->setEnabled(m_running);
+    m_ui->button1244->setEnabled(m_running && !m_stopping);
     m_ui->button1243->setEnabled(m_ui->list1241->selectedRow() >= 0);
 }
 

@@ -38,6 +38,9 @@ CFindProcessDlg::CFindProcessDlg(QWidget* mainWindow, const SearchCondition& con
     // disabled while the search runs, and a child would be disabled with it.
     m_ui->setupUi(this);
     setModal(false);
+    // Title, minimise and close: a progress display has nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &CFindProcessDlg::updateRemainingTime);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &CFindProcessDlg::onCancelButton);

@@ -7,11 +7,14 @@
 #include "ui/lists/RarityCombo.h"
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/platform/WindowSupport.h"
+#include "ui/platform/MessageBoxService.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include "ui_CSearchDlg.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QApplication>
 #include <QRegularExpressionValidator>
 #include <QResizeEvent>
@@ -86,6 +89,18 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     giveAccessibleNames(this);
     m_sizeGrip->setAccessibleName(QStringLiteral("サイズ変更"));
     recordLayout();
+    growToOpeningSize();
+}
+
+void CSearchDlg::growToOpeningSize()
+{
+    int height = this->height() + openingHeightGrowth();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        height = std::min(height, std::max(kMinHeight, screen->availableGeometry().height() - kFrameAllowance));
+    if (height > this->height()) {
+        m_openingHeight = height;
+        resize(width(), height);
+    }
 }
 
 CSearchDlg::~CSearchDlg()
@@ -143,6 +158,7 @@ void CSearchDlg::connectControls()
 
     connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onResultSelectionChanged);
+    connect(m_ui->list1061, &CDataListCtrl::rowsSorted, this, &CSearchDlg::showFirstResult);
     connect(m_ui->combo1098, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CSearchDlg::updateResultButtons);
     connect(m_ui->button1095, &QPushButton::clicked, this, &CSearchDlg::onShowHistory);
@@ -191,8 +207,73 @@ void CSearchDlg::recordLayout()
                                      .moveShare = kPieceListShare,
                                      .stretchShare = 1.0 - kPieceListShare});
     m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
+    // Fixed here, but moved by shareHeightWithCondition(): each resize starts
+    // again from the recorded place.
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1165), static_cast<QWidget*>(m_ui->list1063),
+                       static_cast<QWidget*>(m_ui->label1066), static_cast<QWidget*>(m_ui->edit1064),
+                       static_cast<QWidget*>(m_ui->spin1065), static_cast<QWidget*>(m_ui->button1090),
+                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1069),
+                       static_cast<QWidget*>(m_ui->label1113), static_cast<QWidget*>(m_ui->button1110),
+                       static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->edit1108),
+                       static_cast<QWidget*>(m_ui->commentCaption)})
+        m_anchoring.add(w, {});
     m_layoutRecorded = true;
+    m_openingHeight = height();
+    fitResultViews();
     placeSizeGrip();
+}
+
+void CSearchDlg::shareHeightWithCondition(const QSize& size)
+{
+    // Above the opening height the condition area takes a share of the
+    // growth, so the wanted skills and the fixed lists show more rows; the
+    // results area starts that much lower and takes the rest.
+    const int growth = std::max(0, size.height() - m_openingHeight);
+    const int down = growth / kConditionGrowthDivisor;
+    if (down == 0)
+        return;
+    const auto taller = [down](QWidget* w) { w->setGeometry(w->geometry().adjusted(0, 0, 0, down)); };
+    const auto lower = [down](QWidget* w) { w->move(w->x(), w->y() + down); };
+    const auto startLower = [down](QWidget* w) { w->setGeometry(w->geometry().adjusted(0, down, 0, 0)); };
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1158), static_cast<QWidget*>(m_ui->group1165),
+                       static_cast<QWidget*>(m_ui->group1160), static_cast<QWidget*>(m_ui->list1063)})
+        taller(w);
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->label1066), static_cast<QWidget*>(m_ui->edit1064),
+                       static_cast<QWidget*>(m_ui->spin1065), static_cast<QWidget*>(m_ui->button1090),
+                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1069),
+                       static_cast<QWidget*>(m_ui->label1113), static_cast<QWidget*>(m_ui->button1110),
+                       static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->edit1108),
+                       static_cast<QWidget*>(m_ui->commentCaption), static_cast<QWidget*>(m_ui->edit1109),
+                       static_cast<QWidget*>(m_ui->list1055)})
+        lower(w);
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1159), static_cast<QWidget*>(m_ui->list1061),
+                       static_cast<QWidget*>(m_ui->list1056)})
+        startLower(w);
+}
+
+void CSearchDlg::fitResultViews()
+{
+    // The set view and the skill totals share the height beside the result
+    // list: the set view takes its seven rows (and the scroll bar to reach
+    // "装飾品") while the totals keep a few rows; the totals take the rest.
+    QWidget* setView = m_ui->list1055;
+    QWidget* totals = m_ui->list1056;
+    const int top = setView->y();
+    const int bottom = m_ui->list1061->geometry().bottom();
+    const int available = bottom - top + 1 - kResultViewGap;
+    const int totalsMinimum = m_ui->list1056->heightForRows(kTotalsRowsAtLeast);
+    const int setHeight = std::max(0, std::min(m_ui->list1055->heightForRows(kSetViewRows), available - totalsMinimum));
+    setView->setGeometry(setView->x(), top, setView->width(), setHeight);
+    totals->setGeometry(totals->x(), top + setHeight + kResultViewGap, totals->width(),
+                        std::max(0, available - setHeight));
+}
+
+int CSearchDlg::openingHeightGrowth() const
+{
+    // What the results area lacks for the whole set and kTotalsRowsAtOpening rows of totals.
+    const int available = m_ui->list1061->geometry().bottom() - m_ui->list1055->y() + 1 - kResultViewGap;
+    const int wanted = m_ui->list1055->heightForRows(kSetViewRows) + m_ui->list1056->heightForRows(kTotalsRowsAtOpening);
+    return std::max(0, wanted - available);
 }
 
 void CSearchDlg::placeSizeGrip()
@@ -208,6 +289,8 @@ void CSearchDlg::resizeEvent(QResizeEvent* event)
     if (!m_layoutRecorded)
         return;
     m_anchoring.apply(event->size());
+    shareHeightWithCondition(event->size());
+    fitResultViews();
     placeSizeGrip();
     update();
 }
@@ -216,12 +299,29 @@ void CSearchDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     placeSizeGrip();
+    if (m_keepSession && !m_openingSession)
+        m_openingSession = sessionState();
+}
+
+bool CSearchDlg::mayDiscardResults()
+{
+    // A save still running borrows the results and decides whether they are stored.
+    waitForFileWorker();
+    if (m_stored || !m_results || m_results->count() == 0)
+        return true;
+    return showMessage(this, kDiscardQuestion, MessageIcon::Question, MessageButtons::OkCancel) ==
+           MessageAnswer::Ok;
 }
 
 void CSearchDlg::done(int result)
 {
-    // Closing by any means ends the program; both workers end first.
+    // Closing by any means (Escape, the close box, "閉じる") ends the program:
+    // results not stored are given up only when the user agrees.
+    if (!mayDiscardResults())
+        return;
+    // Both workers end first.
     waitForWorkers();
+    saveSessionOnClose();
     QDialog::done(result);
 }
 

@@ -16,6 +16,7 @@
 #include "ui/main/CFindProcessDlg.h"
 #include "ui/platform/QtNoticeSink.h"
 #include "userfiles/FileOperationThread.h"
+#include "userfiles/SessionFile.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -46,6 +47,12 @@ public:
     // The smallest size the window can be made.
     static constexpr int kMinWidth = 820;
     static constexpr int kMinHeight = 630;
+    // Rows of the set view (weapon, five pieces, totals); rows of skill totals
+    // shown at the opening size, and kept at any size.
+    static constexpr int kSetViewRows = 7;
+    static constexpr int kTotalsRowsAtOpening = 8;
+    static constexpr int kTotalsRowsAtLeast = 3;
+
 
     // Workers post their notices to `workerNotices` when given (tests hold
     // and hand them on through handleNotice), else straight to this window.
@@ -83,6 +90,19 @@ public:
     void updateSkillButtons();
     void updateResultButtons();
 
+    // The question asked before results not stored are discarded.
+    static inline const QString kDiscardQuestion =
+        QStringLiteral("現在表示されている検索結果を破棄しますがよろしいですか？");
+
+    // Brings back the frame and condition the last window left in the user
+    // folder (a missing, foreign or damaged file changes nothing) and keeps
+    // them there again when this window closes.
+    void restoreSession();
+    // The frame and condition this window would keep now.
+    SessionState sessionState() const;
+    // A frame at least partly off every screen, moved onto the primary one.
+    static QRect frameOnScreen(const QRect& frame, const QSize& minimum);
+
     // Waits until neither worker runs, handling events meanwhile so that a
     // worker waiting for a message box or a notice can finish. A running
     // search is asked to stop first.
@@ -105,6 +125,14 @@ private:
     void connectControls();
     void recordLayout();
     void placeSizeGrip();
+    // Gives the condition area its share of the height above the opening height.
+    void shareHeightWithCondition(const QSize& size);
+    // Shares the height beside the result list between the set view and the totals.
+    void fitResultViews();
+    // How much taller the window must be for the opening rows; 0 when it fits.
+    int openingHeightGrowth() const;
+    // Grows the window to that height, within the primary screen.
+    void growToOpeningSize();
 
     // Condition area.
     void fillSkillTreeChooser();
@@ -147,14 +175,21 @@ private:
     // Deletes the progress window; with `restore` this window comes back enabled.
     void closeProgressWindow(bool restore = true);
     void onProgressWindowFinished();
+    // Minimises this window while a search or the manual editor has the
+    // screen, remembering whether restoreMainWindow() brings it back maximised.
+    void minimiseForWork();
     void restoreMainWindow();
     void showLatestProgress();
     void onThrottleTimeout();
     void showResultList();
+    // Selects the first row of the result list, so that its set is shown.
+    void showFirstResult();
     void emptyResultViews();
     void onResultSelectionChanged();
     const EquipSet* selectedResult() const;
     void fillHistoryList(int select);
+    // True when nothing unstored is on display or the user agrees to discard it.
+    bool mayDiscardResults();
     void onShowHistory();
     void onSaveResults();
     void onAddFavorite();
@@ -166,6 +201,7 @@ private:
     void showWaitingWindow(const QString& line1);
     void closeWaitingWindow();
     void showAbout();
+    void saveSessionOnClose();
 
     // Editing dialogs.
     void connectEditors();
@@ -180,6 +216,16 @@ private:
     QSizeGrip* m_sizeGrip = nullptr;
     WindowAnchoring m_anchoring;
     bool m_layoutRecorded = false;
+    static constexpr int kResultViewGap = 4;
+    // The condition area takes this part (1/n) of the height gained above the opening height.
+    static constexpr int kConditionGrowthDivisor = 3;
+    int m_openingHeight = 0;
+    // Room left for the window frame and title bar on the screen.
+    static constexpr int kFrameAllowance = 40;
+    bool m_keepSession = false;
+    // The session as the window first appeared (placed and restored).
+    std::optional<SessionState> m_openingSession;
+    bool m_backMaximised = false;
 
     // Condition entry.
     std::vector<SkillPoint> m_wanted;

@@ -24,7 +24,11 @@ void CSearchDlg::onAddableSearch()
     // A window of its own, as the progress window is: a child would be
     // disabled with this window.
     CAddableSkillDlg dialog(m_app.master(), *base, nullptr);
-    connect(&dialog, &CAddableSkillDlg::addRequested, this, &CSearchDlg::addWantedSkill);
+    // The answer follows the condition: each addition searches again for the new one.
+    connect(&dialog, &CAddableSkillDlg::addRequested, this, [this, &dialog](SkillPoint skill) {
+        addWantedSkill(skill);
+        dialog.restart(conditionFromControls());
+    });
     setEnabled(false);
     runChildDialog(dialog);
     setEnabled(true);

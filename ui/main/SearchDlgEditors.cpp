@@ -94,7 +94,7 @@ bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set
     input.set = set;
     input.fixedCondition = fixedCondition;
     // The editor takes the screen; this window waits minimised.
-    showMinimized();
+    minimiseForWork();
     bool accepted = false;
     {
         CManualEditDlg editor(m_app.master(), m_app.exclusions(), m_app.startupSettings(), m_app.userFolder(), input,

@@ -109,15 +109,8 @@ void CSearchDlg::onShowHistory()
     const int position = m_ui->combo1098->currentIndex();
     if (position < 0)
         return;
-    // A save still running borrows the results this load would discard.
-    waitForFileWorker();
-    if (!m_stored && m_results && m_results->count() > 0) {
-        const MessageAnswer answer =
-            showMessage(this, QStringLiteral("現在表示されている検索結果を破棄しますがよろしいですか？"),
-                        MessageIcon::Question, MessageButtons::OkCancel);
-        if (answer != MessageAnswer::Ok)
-            return;
-    }
+    if (!mayDiscardResults())
+        return;
     m_ui->label1113->clear();
     m_ui->edit1108->clear();
     m_ui->edit1109->clear();

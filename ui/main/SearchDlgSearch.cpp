@@ -13,6 +13,8 @@
 
 #include <QApplication>
 
+#include <utility>
+
 namespace zeku {
 
 bool CSearchDlg::excludedSkillConflict()
@@ -147,7 +149,7 @@ void CSearchDlg::createProgressWindow()
     m_progressWindow = window;
     connect(window, &CFindProcessDlg::cancelRequested, this, [this] { onSearchNotice(FindCancelRequest); });
     connect(window, &QDialog::finished, this, &CSearchDlg::onProgressWindowFinished);
-    showMinimized();
+    minimiseForWork();
     window->startSearch(m_progress.total.load(), m_progress.rawTotal.load());
 }
 
@@ -169,11 +171,22 @@ void CSearchDlg::onProgressWindowFinished()
     closeProgressWindow();
 }
 
+void CSearchDlg::minimiseForWork()
+{
+    // Read before minimising: once minimised, the state the window manager
+    // reports back can lag, and may no longer say maximised.
+    if (!isMinimized())
+        m_backMaximised = isMaximized();
+    showMinimized();
+}
+
 void CSearchDlg::restoreMainWindow()
 {
     setEnabled(true);
-    // Only the minimised state goes: a maximised window comes back maximised.
-    if (isMinimized())
+    // Only the minimised state goes: a window maximised before comes back maximised.
+    if (std::exchange(m_backMaximised, false))
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    else if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -260,8 +273,19 @@ void CSearchDlg::onSearchNotice(int32_t code)
 void CSearchDlg::showResultList()
 {
     m_ui->list1061->showResults(m_results.get());
-    m_ui->list1061->viewport()->update();
-    updateResultButtons();
+    showFirstResult();
+}
+
+void CSearchDlg::showFirstResult()
+{
+    // The set view and skill totals follow the selection: the first set is in view at once.
+    CFindResultListCtrl* list = m_ui->list1061;
+    if (list->model()->rowCount() > 0) {
+        list->selectSingleRow(0);
+        list->scrollToTop();
+    }
+    list->viewport()->update();
+    onResultSelectionChanged();
 }
 
 } // namespace zeku

@@ -1,0 +1,121 @@
+// The main window's session: its frame and condition are kept in the user
+// folder when it closes and come back when the next one opens.
+
+#include "ui/app/CSimulatorApp.h"
+#include "ui/lists/RarityCombo.h"
+#include "ui/main/CSearchDlg.h"
+#include "ui/platform/MessageBoxService.h"
+#include "userfiles/SessionFile.h"
+
+#include "ui_CSearchDlg.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <QTimer>
+
+namespace zeku {
+
+namespace {
+
+// How much of a frame's top must lie on a screen for the title bar to be grabbed.
+constexpr int kGrabbableWidth = 120;
+constexpr int kGrabbableHeight = 40;
+
+} // namespace
+
+QRect CSearchDlg::frameOnScreen(const QRect& frame, const QSize& minimum)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const QRect top(frame.topLeft(), QSize(frame.width(), kGrabbableHeight));
+    for (QScreen* screen : screens) {
+        const QRect shared = screen->availableGeometry().intersected(top);
+        if (shared.width() >= std::min(kGrabbableWidth, frame.width()) && shared.height() >= kGrabbableHeight)
+            return frame;
+    }
+    // Off every screen (one was removed, or the layout changed): the primary
+    // screen takes the window, centred and no larger than it.
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return frame;
+    const QRect area = primary->availableGeometry();
+    const QSize size(std::max(minimum.width(), std::min(frame.width(), area.width())),
+                     std::max(minimum.height(), std::min(frame.height(), area.height())));
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(area.center());
+    placed.moveTopLeft(QPoint(std::max(area.left(), placed.left()), std::max(area.top(), placed.top())));
+    return placed;
+}
+
+void CSearchDlg::restoreSession()
+{
+    m_keepSession = true;
+    const std::optional<RestoredSession> session = loadSession(m_app.userFolder(), m_app.master());
+    if (!session)
+        return;
+    const SessionState& state = session->state;
+    const QRect frame = frameOnScreen(QRect(state.x, state.y, std::max(state.width, kMinWidth),
+                                            std::max(state.height, kMinHeight)),
+                                      QSize(kMinWidth, kMinHeight));
+    resize(frame.size());
+    move(frame.topLeft());
+    if (state.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    const SearchCondition& condition = state.condition;
+    setSex(condition.sex);
+    setJob(condition.job);
+    setRarityCode(condition.rarity);
+    m_ui->edit1101->setText(QString::number(condition.minDefence));
+    m_ui->edit1094->setText(QString::number(condition.maxResults));
+    m_ui->check1096->setChecked(condition.useJewels);
+    m_ui->check1247->setChecked(condition.useJewels && condition.exactJewels);
+    {
+        // A switch comes back on only while its list has entries, without the empty-list message.
+        const QSignalBlocker blockItems(m_ui->check1099);
+        const QSignalBlocker blockSParts(m_ui->check1111);
+        const QSignalBlocker blockSkills(m_ui->check1107);
+        m_ui->check1099->setChecked(condition.useExcludedItems && m_app.exclusions().total() > 0);
+        m_ui->check1107->setChecked(condition.useExcludedSkills && m_app.excludedSkills().total() > 0);
+        m_ui->check1111->setChecked(condition.requireSParts && m_app.sParts().total() > 0);
+    }
+    replaceFixedSet(condition.fixed);
+    replaceWantedSkills(condition.wanted, condition.wanted.empty() ? -1 : 0);
+
+    if (session->droppedItems > 0) {
+        const QString text = QStringLiteral("前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。")
+                                 .arg(session->droppedItems);
+        // Told once the window is on screen.
+        QTimer::singleShot(0, this, [this, text] { showMessage(this, text, MessageIcon::Information); });
+    }
+}
+
+SessionState CSearchDlg::sessionState() const
+{
+    SessionState state;
+    // A maximised window keeps the frame it comes back to.
+    const QRect frame = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    const QRect usable = frame.isValid() ? frame : geometry();
+    state.x = usable.x();
+    state.y = usable.y();
+    state.width = usable.width();
+    state.height = usable.height();
+    state.maximized = isMaximized() || (windowState() & Qt::WindowMaximized);
+    state.condition = conditionFromControls();
+    return state;
+}
+
+void CSearchDlg::saveSessionOnClose()
+{
+    // Nothing changed since the window opened: nothing is written.
+    if (!m_keepSession)
+        return;
+    const SessionState state = sessionState();
+    if (m_openingSession && sameSession(state, *m_openingSession))
+        return;
+    saveSession(m_app.userFolder(), state);
+}
+
+} // namespace zeku

@@ -1,0 +1,196 @@
+#include "userfiles/SessionFile.h"
+
+#include "platform/AppIdentity.h"
+#include "platform/ErrorReport.h"
+#include "platform/FolderLock.h"
+#include "platform/LenientNumber.h"
+#include "platform/TextFile.h"
+#include "userfiles/LineParser.h"
+#include "userfiles/SearchHistory.h"
+#include "userfiles/StorableText.h"
+#include "userfiles/StoredPath.h"
+#include "userfiles/StoredSearch.h"
+
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace zeku {
+namespace {
+
+constexpr const char* kWindowHeader = "[Window]";
+// A session file is a few dozen lines; anything far longer is no file of ours.
+constexpr std::size_t kMaxSessionLines = 4096;
+
+// The [Window] lines: from the header to the next section or the end.
+bool readWindowSection(const std::vector<std::string>& lines, SessionState& state)
+{
+    bool inWindow = false;
+    bool seen = false;
+    bool haveWidth = false;
+    bool haveHeight = false;
+    ParsedLine parsed;
+    for (const std::string& line : lines) {
+        if (line == kWindowHeader) {
+            if (seen)
+                return false; // a second [Window]: not written by us
+            seen = inWindow = true;
+            continue;
+        }
+        if (!line.empty() && line[0] == '[') {
+            inWindow = false;
+            continue;
+        }
+        if (!inWindow || !parseUserFileLine(line, parsed) || parsed.fields.empty())
+            continue;
+        const int32_t value = parseLenientInt(parsed.fields[0]);
+        if (parsed.key == "X") {
+            state.x = value;
+        } else if (parsed.key == "Y") {
+            state.y = value;
+        } else if (parsed.key == "Width") {
+            state.width = value;
+            haveWidth = true;
+        } else if (parsed.key == "Height") {
+            state.height = value;
+            haveHeight = true;
+        } else if (parsed.key == "Maximized") {
+            state.maximized = value != 0;
+        }
+    }
+    return seen && haveWidth && haveHeight && state.width > 0 && state.height > 0;
+}
+
+} // namespace
+
+bool sameSession(const SessionState& a, const SessionState& b)
+{
+    const SearchCondition& x = a.condition;
+    const SearchCondition& y = b.condition;
+    if (a.x != b.x || a.y != b.y || a.width != b.width || a.height != b.height || a.maximized != b.maximized ||
+        x.sex != y.sex || x.job != y.job || x.rarity != y.rarity || x.minDefence != y.minDefence ||
+        x.maxResults != y.maxResults || x.useJewels != y.useJewels || x.exactJewels != y.exactJewels || x.useExcludedItems != y.useExcludedItems ||
+        x.useExcludedSkills != y.useExcludedSkills || x.requireSParts != y.requireSParts ||
+        x.wanted.size() != y.wanted.size() || x.fixed.weapon() != y.fixed.weapon())
+        return false;
+    for (std::size_t i = 0; i < x.wanted.size(); ++i)
+        if (x.wanted[i].treeId != y.wanted[i].treeId || x.wanted[i].points != y.wanted[i].points)
+            return false;
+    for (int part = 0; part < kPartCount; ++part)
+        if (x.fixed.piece(part) != y.fixed.piece(part) ||
+            x.fixed.pieceSlots(part).jewels != y.fixed.pieceSlots(part).jewels)
+            return false;
+    return x.fixed.weaponSlots().jewels == y.fixed.weaponSlots().jewels;
+}
+
+std::optional<RestoredSession> readSession(const NextLine& nextLine, const MasterData& master)
+try {
+    std::vector<std::string> lines;
+    std::string line;
+    while (nextLine(line)) {
+        if (lines.size() >= kMaxSessionLines)
+            return std::nullopt;
+        lines.push_back(line);
+    }
+    ParsedLine parsed;
+    if (lines.empty() || !parseUserFileLine(lines.front(), parsed) || parsed.key != "Version")
+        return std::nullopt;
+
+    RestoredSession session;
+    if (!readWindowSection(lines, session.state))
+        return std::nullopt;
+
+    // [DataBase] and [Condition] by the history reader's rules; [Window] is a
+    // section it does not know, so it skips those lines.
+    StoredSearch stored;
+    std::size_t next = 0;
+    const NextLine replay = [&](std::string& out) {
+        if (next >= lines.size())
+            return false;
+        out = lines[next++];
+        return true;
+    };
+    if (!readSearchHistory(replay, master, stored))
+        return std::nullopt;
+    SearchCondition& condition = stored.condition;
+    if ((condition.sex != 1 && condition.sex != 2) || (condition.job != 1 && condition.job != 2))
+        return std::nullopt;
+    if (!stored.combinations.empty())
+        return std::nullopt; // a history file, not a session
+
+    session.droppedItems = stored.missingItems.size();
+    std::vector<SkillPoint> wanted;
+    for (const SkillPoint& skill : condition.wanted) {
+        if (master.skills().findTree(skill.treeId) && skill.points != 0)
+            wanted.push_back(skill);
+        else
+            ++session.droppedItems;
+    }
+    condition.wanted = std::move(wanted);
+    // Exact fitting is a way of placing jewels: nothing without them.
+    condition.exactJewels = condition.exactJewels && condition.useJewels;
+    session.state.condition = condition;
+    return session;
+} catch (const std::bad_alloc&) {
+    return std::nullopt;
+}
+
+std::optional<RestoredSession> loadSession(const UserFolder& folder, const MasterData& master)
+{
+    const std::filesystem::path path = folder.sessionFile();
+    std::error_code error;
+    // Only a plain file of our own: a link is never followed.
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)))
+        return std::nullopt;
+    TextLineReader in(path);
+    if (!in.isOpen())
+        return std::nullopt;
+    bool tooLong = false;
+    const NextLine nextLine = [&](std::string& line) {
+        if (in.next(line))
+            return true;
+        tooLong = in.tooLong();
+        return false;
+    };
+    std::optional<RestoredSession> session = readSession(nextLine, master);
+    if (tooLong)
+        return std::nullopt;
+    return session;
+}
+
+bool saveSession(const UserFolder& folder, const SessionState& state)
+{
+    if (!ensureFolder(folder.root()))
+        return false;
+    const FolderLock lock(folder.root());
+    if (!lock.held())
+        return lock.reportRefusal();
+    removeStaleTemporaries(folder.root());
+    try {
+        SafeTextWriter out(folder.sessionFile());
+        if (!out.isOpen())
+            return false;
+        out.writef("Version=%s\n", kVersionText);
+        out.write(kWindowHeader);
+        out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width,
+                   state.height, state.maximized ? 1 : 0);
+        writeConditionSections(out, state.condition);
+        // As a history file keeps it: only when on.
+        if (state.condition.useJewels && state.condition.exactJewels)
+            out.write("[Option]\nExactJewel=1\n");
+        return out.commit();
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory();
+        return false;
+    } catch (const std::length_error&) {
+        errorReporter().reportErrorMessage("保存する装備の種類が多すぎます。");
+        return false;
+    } catch (const UnstorableItemName& e) {
+        errorReporter().reportErrorMessage(unstorableItemMessage(e.name()));
+        return false;
+    }
+}
+
+} // namespace zeku
