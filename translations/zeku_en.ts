@@ -557,6 +557,25 @@
     </message>
 </context>
 <context>
+    <name>CSetFitsDlg</name>
+    <message>
+        <source>このセットに追加できるスキル</source>
+        <translation>Skills this set can add</translation>
+    </message>
+    <message>
+        <source>0 件</source>
+        <translation>0 found</translation>
+    </message>
+    <message>
+        <source>条件に追加</source>
+        <translation>Add to condition</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>CSkillFilterDlg</name>
     <message>
         <source>スキル絞込み</source>
@@ -663,6 +682,10 @@
     <message>
         <source>追加</source>
         <translation>Add</translation>
+    </message>
+    <message>
+        <source>装飾品</source>
+        <translation>Jewels</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1029,10 @@
         <translation>The conditions have changed.
 Remove the armour that can no longer be worn?</translation>
     </message>
+    <message>
+        <source>このセットに追加できるスキル</source>
+        <translation>Skills this set can add</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CQuickExclusiveRegistDlg</name>
@@ -1058,6 +1085,13 @@ Remove the armour that can no longer be worn?</translation>
     <message>
         <source>発動スキル</source>
         <translation>Activated skill</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CSetFitsDlg</name>
+    <message>
+        <source>%1 件</source>
+        <translation>%1 found</translation>
     </message>
 </context>
 <context>

@@ -1,22 +1,115 @@
 // The window "追加スキル検索" on the bundled sample: opened from the main
 // window, it lists the answer the command line gives for the same condition,
-// and "条件に追加" puts a row into the wanted skills as "追加" would.
+// and "条件に追加" puts a row into the wanted skills as "追加" would. The same
+// for "このセットに追加できるスキル" on one result, against --fits.
 
 #include "cli/AddableCommand.h"
 #include "cli/JsonFormat.h"
+#include "cli/ResultLineWriter.h"
 #include "cli/SearchBench.h"
 #include "MainWindowFixture.h"
+#include "ui/dialogs/CManualEditDlg.h"
+#include "ui/dialogs/CSetFitsDlg.h"
 #include "ui/lists/CAddableSkillListCtrl.h"
+#include "ui/lists/CFindResultListCtrl.h"
 #include "ui/main/CAddableSkillDlg.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/MessageBoxService.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 
 namespace zeku::test {
+
+namespace {
+
+// The wanted list "追加" would make of `wanted` and `chosen`: a wanted tree
+// takes the new points, a new tree is appended.
+std::vector<SkillPoint> afterAdding(std::vector<SkillPoint> wanted, const SkillPoint& chosen)
+{
+    auto same = std::find_if(wanted.begin(), wanted.end(), [&](const SkillPoint& w) { return w.treeId == chosen.treeId; });
+    if (same != wanted.end())
+        same->points = chosen.points;
+    else
+        wanted.push_back(chosen);
+    return wanted;
+}
+
+void compareWanted(const std::vector<SkillPoint>& shown, const std::vector<SkillPoint>& expected)
+{
+    QCOMPARE(shown.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QCOMPARE(shown[i].treeId, expected[i].treeId);
+        QCOMPARE(shown[i].points, expected[i].points);
+    }
+}
+
+// zeku-search's lines for `input` on its standard input, after `option -`.
+QStringList runTool(const std::filesystem::path& dat, const QString& option, const std::string& input)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(ZEKU_SEARCH_TOOL),
+              {QStringLiteral("--dat"), QString::fromStdString(dat.string()), option, QStringLiteral("-")});
+    cli.write(QByteArray::fromStdString(input));
+    cli.closeWriteChannel();
+    cli.waitForFinished(60000);
+    return QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Opens the right-click menu of `list` on `row` and chooses its last entry
+// from the keyboard; returns the menu's entries.
+QStringList chooseLastMenuEntry(ReportListView& list, int row)
+{
+    QStringList texts;
+    list.scrollTo(list.model()->index(row, 0));
+    const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            texts << action->text();
+        menu->setActiveAction(menu->actions().constLast());
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list.viewport(), &click);
+    return texts;
+}
+
+// The rows of "このセットに追加できるスキル" as zeku-search --fits prints them,
+// the jewels taken from the shown column.
+QStringList fitRows(const CSetFitsDlg& dialog)
+{
+    QStringList rows;
+    auto* list = ctl<CAddableSkillListCtrl>(dialog, 1271);
+    for (int r = 0; r < list->model()->rowCount(); ++r) {
+        nlohmann::ordered_json line = addableToJson(*list->getDataArray()[static_cast<std::size_t>(r)]);
+        nlohmann::ordered_json names = nlohmann::ordered_json::array();
+        const QString jewels = list->model()->index(r, 4).data().toString();
+        for (const QString& name : jewels.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+            names.push_back(name.toStdString());
+        line["jewels"] = names;
+        rows << QString::fromStdString(line.dump());
+    }
+    return rows;
+}
+
+std::string fitsInput(const SearchCondition& condition, const EquipSet& set, const SkillCatalogue& skills)
+{
+    nlohmann::ordered_json input;
+    input["condition"] = conditionToJson(condition);
+    input["set"] = resultToJson(set, skills, std::nullopt);
+    return input.dump();
+}
+
+} // namespace
 
 class AddableSkillTest : public QObject {
     Q_OBJECT
@@ -52,14 +145,7 @@ private Q_SLOTS:
 
             // The command line on the same condition.
             const QString condition = QString::fromStdString(conditionToJson(addable.finder().base()).dump());
-            QProcess cli;
-            cli.start(QStringLiteral(ZEKU_SEARCH_TOOL),
-                      {QStringLiteral("--dat"), QString::fromStdString((dir / "dat").string()),
-                       QStringLiteral("--addable"), QStringLiteral("-")});
-            cli.write(condition.toUtf8());
-            cli.closeWriteChannel();
-            cli.waitForFinished(60000);
-            printed = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+            printed = runTool(dir / "dat", QStringLiteral("--addable"), condition.toStdString());
 
             // The last row goes into the condition; the window stays open for more.
             const int last = list->model()->rowCount() - 1;
@@ -81,19 +167,99 @@ private Q_SLOTS:
         QCOMPARE(window.currentCondition().sex, uint16_t(0));
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown, printed);
-        // As "追加" does: a wanted tree takes the new points, a new tree is appended.
-        std::vector<SkillPoint> expected = wanted;
-        auto same = std::find_if(expected.begin(), expected.end(),
-                                 [&](const SkillPoint& w) { return w.treeId == chosen.treeId; });
-        if (same != expected.end())
-            same->points = chosen.points;
-        else
-            expected.push_back(chosen);
-        QCOMPARE(window.wantedSkills().size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            QCOMPARE(window.wantedSkills()[i].treeId, expected[i].treeId);
-            QCOMPARE(window.wantedSkills()[i].points, expected[i].points);
+        compareWanted(window.wantedSkills(), afterAdding(wanted, chosen));
+    }
+
+    void setWindowListsWhatTheCommandLineFitsAndAddsTheChosenRow()
+    {
+        TempDir dir;
+        std::filesystem::copy(std::filesystem::path(ZEKU_SOURCE_DIR) / "dat", dir / "dat");
+        std::filesystem::create_directories(dir / "user");
+        CSimulatorApp app(dir.path());
+        QVERIFY(app.startUp());
+        CSearchDlg window(app);
+        window.show();
+        window.setSex(1);
+        window.setJob(1);
+        ctl<QCheckBox>(window, 1096)->setChecked(true);
+        const std::vector<SkillPoint> wanted = benchConditions(app.master()).at(2).condition.wanted;
+        window.replaceWantedSkills(wanted);
+        clickControl(window, 1070);
+        QVERIFY(QTest::qWaitFor([&] { return !window.searchRunning(); }, 60000));
+        if (CFindProcessDlg* progress = window.progressWindow())
+            progress->reject();
+        QVERIFY(window.currentResults() && window.currentResults()->count() > 1);
+        // The controls move on (one wanted skill fewer); the window answers
+        // for the results on display.
+        const SearchCondition shownCondition = window.currentCondition();
+        window.replaceWantedSkills(std::vector<SkillPoint>(wanted.begin(), wanted.end() - 1));
+
+        // Of the first results, the one with the most fitting skills, so that
+        // the comparisons below have rows to compare.
+        auto* results = ctl<CFindResultListCtrl>(window, 1061);
+        int row = 0;
+        std::size_t most = 0;
+        for (int r = 0; r < std::min(results->model()->rowCount(), 300); ++r) {
+            const std::size_t count = fittingCandidates(shownCondition, *results->resultAt(r), app.master()).size();
+            if (count > most) {
+                most = count;
+                row = r;
+            }
         }
+        const EquipSet set = *results->resultAt(row);
+
+        QStringList shown, menuTexts;
+        SkillPoint chosen;
+        bool openAfterEnter = false, closedByEscape = false;
+        setDialogRunner([&](QDialog& dialog) -> int {
+            auto& fits = dynamic_cast<CSetFitsDlg&>(dialog);
+            fits.show();
+            shown = fitRows(fits);
+            // Enter is "条件に追加" on the selected row; Escape closes.
+            auto* list = ctl<CAddableSkillListCtrl>(fits, 1271);
+            const int last = list->model()->rowCount() - 1;
+            list->setFocus();
+            list->selectSingleRow(last);
+            const AddableCandidate* picked = list->getDataArray().at(static_cast<std::size_t>(last));
+            chosen = SkillPoint{picked->tree->id, picked->points};
+            QTest::keyClick(list, Qt::Key_Return);
+            openAfterEnter = fits.isVisible();
+            QTest::keyClick(list, Qt::Key_Escape);
+            closedByEscape = !fits.isVisible() && fits.result() == QDialog::Rejected;
+            return fits.result();
+        });
+        const std::vector<SkillPoint> before = window.wantedSkills();
+        menuTexts = chooseLastMenuEntry(*results, row);
+        setDialogRunner({});
+
+        QCOMPARE(menuTexts, QStringList{QStringLiteral("このセットに追加できるスキル")});
+        QVERIFY(openAfterEnter);
+        QVERIFY(closedByEscape);
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown, runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(shownCondition, set, app.master().skills())));
+        compareWanted(window.wantedSkills(), afterAdding(before, chosen));
+
+        // The manual editor on the same result asks for the condition the
+        // controls describe now, the chosen skill wanted there too.
+        results->selectSingleRow(row);
+        QStringList editorMenu, editorShown;
+        std::string editorInput;
+        setDialogRunner([&](QDialog& dialog) -> int {
+            if (auto* fits = qobject_cast<CSetFitsDlg*>(&dialog)) {
+                editorShown = fitRows(*fits);
+                return QDialog::Rejected;
+            }
+            auto& editor = dynamic_cast<CManualEditDlg&>(dialog);
+            editorInput = fitsInput(window.conditionFromControls(), editor.editedSet(), app.master().skills());
+            editorMenu = chooseLastMenuEntry(*ctl<ReportListView>(editor, 1002), 1);
+            return QDialog::Rejected;
+        });
+        clickControl(window, 1092);
+        setDialogRunner({});
+        QCOMPARE(editorMenu, (QStringList{ReportListView::excludeCommandText(), ReportListView::sPartCommandText(),
+                                          QString(), QStringLiteral("このセットに追加できるスキル")}));
+        QVERIFY(editorShown != shown);
+        QCOMPARE(editorShown, runTool(dir / "dat", QStringLiteral("--fits"), editorInput));
     }
 
     void closesOnTheFinalNoticeWithoutWaitingForIt()

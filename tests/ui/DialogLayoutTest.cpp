@@ -9,6 +9,7 @@
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 #include "ui/dialogs/CSPartsEditDlg.h"
+#include "ui/dialogs/CSetFitsDlg.h"
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/main/CSearchDlg.h"
@@ -113,6 +114,21 @@ private Q_SLOTS:
             for (int i = 0; i < lists.size(); ++i)
                 QVERIFY2(lists[i]->height() >= opening[i] + kEnlarge - 10, d.file);
         }
+    }
+
+    void setWindowListGrowsWithTheWindow()
+    {
+        CSetFitsDlg dialog(m_master, SearchCondition{}, EquipSet{});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        keepScreenshot(dialog, QStringLiteral("dialog-set-fits"));
+        QWidget* list = ctl<QWidget>(&dialog, 1271);
+        const int opening = list->height();
+        dialog.resize(dialog.width() + kEnlarge, dialog.height() + kEnlarge);
+        QTest::qWait(20);
+        QVERIFY2(list->height() >= opening + kEnlarge - 10, qPrintable(QString::number(list->height())));
+        // The buttons stay below the list.
+        QVERIFY(ctl<QWidget>(&dialog, 1272)->geometry().top() > list->geometry().bottom());
     }
 
     void fixedJewelListKeepsItsWidthAtTheMinimumSize()

@@ -10,6 +10,7 @@
 #include "ui/dialogs/StandingLists.h"
 #include "ui/lists/QuickRegistration.h"
 #include "search/ItemSets.h"
+#include "search/SearchCondition.h"
 #include "userfiles/StartupSettings.h"
 #include "userfiles/UserFolder.h"
 
@@ -17,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -63,8 +65,17 @@ public:
     // lists open the quick registration dialogs on `lists` (whose exclusions
     // must be the set given to the constructor); the lists are refiltered after.
     void enableQuickRegistration(const StandingLists& lists);
+    // Adds "このセットに追加できるスキル" to the right-click menu of the set
+    // and skill views: it opens that window on the edited set, for the
+    // condition `condition` gives at that moment; its "条件に追加" rows come
+    // out of addWantedRequested.
+    void enableSetFits(std::function<SearchCondition()> condition);
     // The chosen trees of the skill filter of `job` (1 or 2).
     const std::vector<uint16_t>& filterSkills(int job) const { return m_filterSkills[job == 1 ? 0 : 1]; }
+
+Q_SIGNALS:
+    // "条件に追加" in the window opened from the set: the caller wants `skill`.
+    void addWantedRequested(zeku::SkillPoint skill);
 
 protected:
     // Comes to the front when shown: the caller minimises the main window meanwhile.
@@ -100,6 +111,7 @@ private:
 
     void quickExclude(const QuickRegistration& what);
     void quickSPart(const QuickRegistration& what);
+    void showSetFits();
 
     // Favourites (ManualEditFavorites.cpp).
     void fillFavoriteCombo();
@@ -123,6 +135,7 @@ private:
     std::array<std::vector<uint16_t>, 2> m_filterSkills;
     std::array<QPushButton*, 6> m_attachButtons{};
     std::optional<StandingLists> m_quickLists;
+    std::function<SearchCondition()> m_fitsCondition;
 };
 
 } // namespace zeku

@@ -1,5 +1,5 @@
 // The manual editor's changes to its set: choosing pieces, attaching and
-// removing jewels, emptying, and the clip text.
+// removing jewels, emptying, the clip text, and the right-click windows on it.
 
 #include "ui/dialogs/CManualEditDlg.h"
 
@@ -7,11 +7,15 @@
 #include "ui/dialogs/CJewelRemoveDlg.h"
 #include "ui/dialogs/CQuickExclusiveRegistDlg.h"
 #include "ui/dialogs/CQuickSPartsRegistDlg.h"
+#include "ui/dialogs/CSetFitsDlg.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/MessageBoxService.h"
+#include "ui/platform/WindowSupport.h"
 #include "userfiles/Favorites.h"
 
 #include "ui_CManualEditDlg.h"
+
+#include <QAction>
 
 #include <algorithm>
 
@@ -179,6 +183,24 @@ void CManualEditDlg::enableQuickRegistration(const StandingLists& lists)
         connect(list, &ReportListView::quickExcludeRequested, this, &CManualEditDlg::quickExclude);
         connect(list, &ReportListView::quickSPartRequested, this, &CManualEditDlg::quickSPart);
     }
+}
+
+void CManualEditDlg::enableSetFits(std::function<SearchCondition()> condition)
+{
+    if (m_fitsCondition)
+        return;
+    m_fitsCondition = std::move(condition);
+    auto* action = new QAction(tr("このセットに追加できるスキル"), this);
+    connect(action, &QAction::triggered, this, &CManualEditDlg::showSetFits);
+    m_ui->setView->addRowMenuAction(action);
+    m_ui->skillView->addRowMenuAction(action);
+}
+
+void CManualEditDlg::showSetFits()
+{
+    CSetFitsDlg dlg(m_master, m_fitsCondition(), m_set, this);
+    connect(&dlg, &CSetFitsDlg::addRequested, this, &CManualEditDlg::addWantedRequested);
+    runChildDialog(dlg);
 }
 
 void CManualEditDlg::quickExclude(const QuickRegistration& what)

@@ -12,7 +12,7 @@ CAddableSkillListCtrl::CAddableSkillListCtrl(QWidget* parent) : CDataListCtrl(pa
     setAccessibleName(tr("追加できるスキル"));
 }
 
-void CAddableSkillListCtrl::setUp()
+void CAddableSkillListCtrl::setUp(JewelText jewels)
 {
     setSwitches(false, true);
     using Entry = const AddableCandidate*;
@@ -50,6 +50,16 @@ void CAddableSkillListCtrl::setUp()
             return c;
         return candidateOrder(a, b, s);
     };
+    if (jewels) {
+        m_table.beginGroup(0x10);
+        auto& placed = m_table.addColumn(tr("装飾品"), Qt::AlignLeft, 240);
+        placed.text = [jewels](const Entry& e, int) { return jewels(e); };
+        placed.comparer = [jewels, candidateOrder](const Entry& a, const Entry& b, int s) {
+            if (int c = compareNumbers(jewels(a).compare(jewels(b)), 0))
+                return c;
+            return candidateOrder(a, b, s);
+        };
+    }
     attachTable(&m_table);
     resetSortState();
 }

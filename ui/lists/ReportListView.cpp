@@ -135,18 +135,36 @@ bool ReportListView::quickMenuRules(int, QuickMenu&) const
     return false;
 }
 
+void ReportListView::addRowMenuAction(QAction* action)
+{
+    m_rowActions.append(action);
+}
+
 void ReportListView::contextMenuEvent(QContextMenuEvent* event)
 {
     const QModelIndex index = indexAt(event->pos());
-    QuickMenu state;
-    if (!index.isValid() || !quickMenuFor(index.row(), state))
+    if (!index.isValid())
         return;
+    QuickMenu state;
+    const bool quick = quickMenuFor(index.row(), state);
+    if (!quick && m_rowActions.isEmpty())
+        return;
+    m_menuRow = index.row();
     QMenu menu(this);
-    QAction* exclude = menu.addAction(excludeCommandText());
-    QAction* sPart = menu.addAction(sPartCommandText());
-    exclude->setEnabled(state.excludeEnabled);
-    sPart->setEnabled(state.sPartEnabled);
+    QAction* exclude = nullptr;
+    QAction* sPart = nullptr;
+    if (quick) {
+        exclude = menu.addAction(excludeCommandText());
+        sPart = menu.addAction(sPartCommandText());
+        exclude->setEnabled(state.excludeEnabled);
+        sPart->setEnabled(state.sPartEnabled);
+        if (!m_rowActions.isEmpty())
+            menu.addSeparator();
+    }
+    menu.addActions(m_rowActions);
     QAction* chosen = menu.exec(event->globalPos());
+    if (!quick || !chosen)
+        return;
     if (chosen == exclude)
         Q_EMIT quickExcludeRequested(state.registration);
     else if (chosen == sPart && state.registration.piece)

@@ -2,13 +2,17 @@
 // The report-style list view every list of the program is built on: one row
 // per entry, whole-row selection, no grid, fixed row height (so that a view
 // over a million rows lays out at once), and the right-click menu 139 with
-// its two quick registration commands.
+// its two quick registration commands, plus the commands a window adds for
+// every row.
 
 #include "ui/lists/QuickRegistration.h"
 
+#include <QList>
 #include <QTableView>
 
 #include <vector>
+
+class QAction;
 
 namespace zeku {
 
@@ -40,6 +44,14 @@ public:
     // listens for its command.
     bool quickMenuFor(int row, QuickMenu& menu) const;
 
+    // Adds `action` to the right-click menu of every row, below the entries
+    // of menu 139 when they are shown; the window reacts to its trigger and
+    // asks menuRow() which row the menu opened on.
+    void addRowMenuAction(QAction* action);
+    const QList<QAction*>& rowMenuActions() const { return m_rowActions; }
+    // The row the right-click menu last opened on, or -1.
+    int menuRow() const { return m_menuRow; }
+
     // Menu entry texts.
     static QString excludeCommandText();
     static QString sPartCommandText();
@@ -58,6 +70,8 @@ protected:
 
 private:
     ReportItemDelegate* m_delegate;
+    QList<QAction*> m_rowActions;
+    int m_menuRow = -1;
 };
 
 } // namespace zeku

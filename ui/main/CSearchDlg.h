@@ -160,6 +160,8 @@ private:
     uint32_t maxResultsFromControls() const;
     void onSearch();
     void onAddableSearch(); // "追加スキル検索", SearchDlgAddable.cpp
+    // "このセットに追加できるスキル" on the result the list's menu opened on.
+    void onSetFits();
     // "見つからない理由", SearchDlgExplain.cpp.
     void setUpExplainButton();
     void offerExplanation(bool offer);

@@ -1,8 +1,10 @@
 // The main window's "追加スキル検索": the condition "検索" would run, checked
 // the same way, handed to the window of that name; the rows it hands back are
-// added to the wanted skills as "追加" adds them.
+// added to the wanted skills as "追加" adds them. "このセットに追加できるスキル"
+// asks the same of one result, under the condition of the results on display.
 
 #include "ui/app/CSimulatorApp.h"
+#include "ui/dialogs/CSetFitsDlg.h"
 #include "ui/main/CAddableSkillDlg.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/WindowSupport.h"
@@ -30,6 +32,18 @@ void CSearchDlg::onAddableSearch()
     setEnabled(false);
     runChildDialog(dialog);
     setEnabled(true);
+}
+
+void CSearchDlg::onSetFits()
+{
+    const int row = m_ui->list1061->menuRow();
+    if (!m_results || row < 0 || row >= m_ui->list1061->model()->rowCount())
+        return;
+    // resultAt() builds into storage the next call reuses: the window takes a copy.
+    const EquipSet set = *m_ui->list1061->resultAt(row);
+    CSetFitsDlg dialog(m_app.master(), m_resultsCondition, set, this);
+    connect(&dialog, &CSetFitsDlg::addRequested, this, &CSearchDlg::addWantedSkill);
+    runChildDialog(dialog);
 }
 
 } // namespace zeku

@@ -16,6 +16,8 @@
 
 #include "ui_CSearchDlg.h"
 
+#include <QAction>
+
 namespace zeku {
 
 namespace {
@@ -77,6 +79,10 @@ void CSearchDlg::connectEditors()
             runChildDialog(dialog);
         });
     }
+    // The result list's menu: what else the clicked result could activate.
+    auto* fits = new QAction(QStringLiteral("このセットに追加できるスキル"), this);
+    connect(fits, &QAction::triggered, this, &CSearchDlg::onSetFits);
+    m_ui->list1061->addRowMenuAction(fits);
 }
 
 bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set, bool fixedCondition,
@@ -95,6 +101,9 @@ bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set
                               this);
         const StandingLists lists = standingListsOf(m_app);
         editor.enableQuickRegistration(lists);
+        // The manual editor's set is measured against the condition the controls describe now.
+        editor.enableSetFits([this] { return conditionFromControls(); });
+        connect(&editor, &CManualEditDlg::addWantedRequested, this, &CSearchDlg::addWantedSkill);
         accepted = runChildDialog(editor) == QDialog::Accepted;
         if (accepted && edited)
             *edited = editor.editedSet();
