@@ -81,6 +81,8 @@ public:
     void setSex(int sex);
     void setJob(int job);
     void setRarityCode(RarityFilterCode code);
+    // Sex, job, rarity, defence, count and the jewel boxes of a condition.
+    void showBasicCondition(const SearchCondition& condition);
     // Replaces the fixed equipment and refreshes the fixed lists.
     void replaceFixedSet(const EquipSet& set);
     // Replaces the wanted skills and shows them (selecting `select` when >= 0).

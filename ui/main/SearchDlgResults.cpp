@@ -229,13 +229,7 @@ void CSearchDlg::onRestoreCondition()
         return;
     const ConditionParts& parts = confirm.parts();
     if (parts.basic) {
-        setSex(condition.sex);
-        setJob(condition.job);
-        setRarityCode(condition.rarity);
-        m_ui->edit1101->setText(QString::number(condition.minDefence));
-        m_ui->edit1094->setText(QString::number(condition.maxResults));
-        m_ui->check1096->setChecked(condition.useJewels);
-        m_ui->check1247->setChecked(condition.useJewels && condition.exactJewels);
+        showBasicCondition(condition);
         // The stored choices come back as they were, without the empty-list message.
         const QSignalBlocker blockItems(m_ui->check1099);
         const QSignalBlocker blockSParts(m_ui->check1111);
@@ -285,6 +279,17 @@ void CSearchDlg::onRestoreCondition()
                           });
     }
     replaceWantedSkills(m_wanted, -1);
+}
+
+void CSearchDlg::showBasicCondition(const SearchCondition& condition)
+{
+    setSex(condition.sex);
+    setJob(condition.job);
+    setRarityCode(condition.rarity);
+    m_ui->edit1101->setText(QString::number(condition.minDefence));
+    m_ui->edit1094->setText(QString::number(condition.maxResults));
+    m_ui->check1096->setChecked(condition.useJewels);
+    m_ui->check1247->setChecked(condition.useJewels && condition.exactJewels);
 }
 
 } // namespace zeku

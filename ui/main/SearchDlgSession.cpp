@@ -65,13 +65,7 @@ void CSearchDlg::restoreSession()
         setWindowState(windowState() | Qt::WindowMaximized);
 
     const SearchCondition& condition = state.condition;
-    setSex(condition.sex);
-    setJob(condition.job);
-    setRarityCode(condition.rarity);
-    m_ui->edit1101->setText(QString::number(condition.minDefence));
-    m_ui->edit1094->setText(QString::number(condition.maxResults));
-    m_ui->check1096->setChecked(condition.useJewels);
-    m_ui->check1247->setChecked(condition.useJewels && condition.exactJewels);
+    showBasicCondition(condition);
     {
         // A switch comes back on only while its list has entries, without the empty-list message.
         const QSignalBlocker blockItems(m_ui->check1099);
