@@ -7,6 +7,7 @@
 #include "ui/platform/WindowSupport.h"
 #include "ui/platform/GuiErrorReporter.h"
 #include "ui/platform/MessageBoxService.h"
+#include "userfiles/SessionFile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -193,8 +194,14 @@ int main(int argc, char* argv[])
         return 2;
 
     QApplication qtApp(argc, argv);
-    // English for an English system, Japanese otherwise, unless --lang says.
-    const zeku::UiLanguage language = asked.value_or(zeku::languageForLocale(QLocale::system()));
+    // dat/ and user/ of the working directory, or those of an installed program.
+    const zeku::DataFolders folders = zeku::currentDataFolders();
+    // --lang, else the language chosen in an earlier session, else English for
+    // an English system and Japanese otherwise; installed before any window
+    // (or start-up message) is made.
+    const std::optional<zeku::UiLanguage> remembered = zeku::languageFromCode(
+        QString::fromStdString(zeku::loadSessionLanguage(zeku::UserFolder(folders.user))));
+    const zeku::UiLanguage language = zeku::startupLanguage(asked, remembered, QLocale::system());
     if (!zeku::applyLanguage(language))
         std::fprintf(stderr, "zeku: the English translation could not be loaded; the windows stay Japanese\n");
     QApplication::setApplicationName(QString::fromLatin1(zeku::kAppTitle));
@@ -208,8 +215,7 @@ int main(int argc, char* argv[])
 
     int exitCode = 1;
     {
-        // dat/ and user/ of the working directory, or those of an installed program.
-        zeku::CSimulatorApp app(zeku::currentDataFolders());
+        zeku::CSimulatorApp app(folders);
         if (app.startUp())
             exitCode = runMainWindow(app, errorReporter);
     }

@@ -1,7 +1,8 @@
 // user/Session.dat from arbitrary bytes, read against a small catalogue. A
 // session that reads has a sex, a job, a size and only items and skill trees
 // of the catalogue; saved again and read back it comes back the same, with
-// nothing left to drop.
+// nothing left to drop. The start-up reader of the language alone gives a
+// known code or nothing, and the same as the whole reader when that reads.
 
 #include "FuzzSupport.h"
 
@@ -52,7 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 
     fuzz::writeInput(folder.sessionFile(), data, size);
     const std::optional<RestoredSession> session = loadSession(folder, master);
+    const std::string language = loadSessionLanguage(folder);
+    ZEKU_FUZZ_CHECK(language.empty() || language == kSessionLanguageJapanese || language == kSessionLanguageEnglish);
     if (session) {
+        ZEKU_FUZZ_CHECK(language == session->state.language);
         checkState(session->state, master);
         ZEKU_FUZZ_CHECK(saveSession(folder, session->state));
         const std::optional<RestoredSession> again = loadSession(folder, master);

@@ -58,9 +58,56 @@ bool readWindowSection(const std::vector<std::string>& lines, SessionState& stat
             haveHeight = true;
         } else if (parsed.key == "Maximized") {
             state.maximized = value != 0;
+        } else if (parsed.key == "Language") {
+            // A language this version does not speak is the system's.
+            const std::string& code = parsed.fields[0];
+            state.language = code == kSessionLanguageJapanese || code == kSessionLanguageEnglish ? code : std::string();
         }
     }
     return seen && haveWidth && haveHeight && state.width > 0 && state.height > 0;
+}
+
+// The lines of a session file, up to kMaxSessionLines; nothing when there are
+// more or the first is no "Version=" line.
+std::optional<std::vector<std::string>> sessionLines(const NextLine& nextLine)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    while (nextLine(line)) {
+        if (lines.size() >= kMaxSessionLines)
+            return std::nullopt;
+        lines.push_back(line);
+    }
+    ParsedLine parsed;
+    if (lines.empty() || !parseUserFileLine(lines.front(), parsed) || parsed.key != "Version")
+        return std::nullopt;
+    return lines;
+}
+
+// Hands the lines of user/Session.dat to `read`; nothing when the file is
+// missing, no plain file or has a line too long.
+template <typename Result, typename Read>
+std::optional<Result> readSessionFile(const UserFolder& folder, Read read)
+{
+    const std::filesystem::path path = folder.sessionFile();
+    std::error_code error;
+    // Only a plain file of our own: a link is never followed.
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)))
+        return std::nullopt;
+    TextLineReader in(path);
+    if (!in.isOpen())
+        return std::nullopt;
+    bool tooLong = false;
+    const NextLine nextLine = [&](std::string& line) {
+        if (in.next(line))
+            return true;
+        tooLong = in.tooLong();
+        return false;
+    };
+    std::optional<Result> result = read(nextLine);
+    if (tooLong)
+        return std::nullopt;
+    return result;
 }
 
 } // namespace
@@ -70,6 +117,7 @@ bool sameSession(const SessionState& a, const SessionState& b)
     const SearchCondition& x = a.condition;
     const SearchCondition& y = b.condition;
     if (a.x != b.x || a.y != b.y || a.width != b.width || a.height != b.height || a.maximized != b.maximized ||
+        a.language != b.language ||
         x.sex != y.sex || x.job != y.job || x.rarity != y.rarity || x.minDefence != y.minDefence ||
         x.maxResults != y.maxResults || x.useJewels != y.useJewels || x.exactJewels != y.exactJewels || x.useExcludedItems != y.useExcludedItems ||
         x.useExcludedSkills != y.useExcludedSkills || x.requireSParts != y.requireSParts ||
@@ -87,16 +135,10 @@ bool sameSession(const SessionState& a, const SessionState& b)
 
 std::optional<RestoredSession> readSession(const NextLine& nextLine, const MasterData& master)
 try {
-    std::vector<std::string> lines;
-    std::string line;
-    while (nextLine(line)) {
-        if (lines.size() >= kMaxSessionLines)
-            return std::nullopt;
-        lines.push_back(line);
-    }
-    ParsedLine parsed;
-    if (lines.empty() || !parseUserFileLine(lines.front(), parsed) || parsed.key != "Version")
+    const std::optional<std::vector<std::string>> read = sessionLines(nextLine);
+    if (!read)
         return std::nullopt;
+    const std::vector<std::string>& lines = *read;
 
     RestoredSession session;
     if (!readWindowSection(lines, session.state))
@@ -139,25 +181,23 @@ try {
 
 std::optional<RestoredSession> loadSession(const UserFolder& folder, const MasterData& master)
 {
-    const std::filesystem::path path = folder.sessionFile();
-    std::error_code error;
-    // Only a plain file of our own: a link is never followed.
-    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)))
-        return std::nullopt;
-    TextLineReader in(path);
-    if (!in.isOpen())
-        return std::nullopt;
-    bool tooLong = false;
-    const NextLine nextLine = [&](std::string& line) {
-        if (in.next(line))
-            return true;
-        tooLong = in.tooLong();
-        return false;
-    };
-    std::optional<RestoredSession> session = readSession(nextLine, master);
-    if (tooLong)
-        return std::nullopt;
-    return session;
+    return readSessionFile<RestoredSession>(folder,
+                                            [&](const NextLine& nextLine) { return readSession(nextLine, master); });
+}
+
+std::string loadSessionLanguage(const UserFolder& folder)
+try {
+    const std::optional<std::string> language =
+        readSessionFile<std::string>(folder, [](const NextLine& nextLine) -> std::optional<std::string> {
+            const std::optional<std::vector<std::string>> lines = sessionLines(nextLine);
+            SessionState state;
+            if (!lines || !readWindowSection(*lines, state))
+                return std::nullopt;
+            return state.language;
+        });
+    return language.value_or(std::string());
+} catch (const std::bad_alloc&) {
+    return {};
 }
 
 bool saveSession(const UserFolder& folder, const SessionState& state)
@@ -176,6 +216,9 @@ bool saveSession(const UserFolder& folder, const SessionState& state)
         out.write(kWindowHeader);
         out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width,
                    state.height, state.maximized ? 1 : 0);
+        // Only a chosen language: a file that never had one stays as it was.
+        if (state.language == kSessionLanguageJapanese || state.language == kSessionLanguageEnglish)
+            out.writef("Language=%s\n", state.language.c_str());
         writeConditionSections(out, state.condition);
         // As a history file keeps it: only when on.
         if (state.condition.useJewels && state.condition.exactJewels)

@@ -6,7 +6,8 @@
 // [Window] section holds the window; [DataBase] and [Condition] are written and
 // read exactly as a search-history file's, so items the catalogue no longer
 // has are dropped by the same rules. Keys of [Window] this version does not
-// know are skipped.
+// know are skipped. "Language=" is there only once the user chose a language
+// for the windows, so a file that never had one reads as it always did.
 
 #include "data/MasterData.h"
 #include "search/SearchCondition.h"
@@ -16,8 +17,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace zeku {
+
+// The values of "Language=" (the codes of the command line's --lang).
+inline constexpr const char* kSessionLanguageJapanese = "ja";
+inline constexpr const char* kSessionLanguageEnglish = "en";
 
 struct SessionState {
     // The window's normal (not maximised) frame, in screen coordinates.
@@ -26,6 +32,10 @@ struct SessionState {
     int32_t width = 0;
     int32_t height = 0;
     bool maximized = false;
+    // The windows' language the user chose: kSessionLanguageJapanese or
+    // kSessionLanguageEnglish; empty for the system's (and for a value this
+    // version does not know).
+    std::string language;
     // Sex, job, rarity, defence, count, jewels (and their exact fitting),
     // wanted skills, fixed set and the three list switches; the standing
     // lists themselves are not kept.
@@ -49,6 +59,11 @@ std::optional<RestoredSession> readSession(const NextLine& nextLine, const Maste
 
 // Reads user/Session.dat; nothing when it is missing, foreign or damaged. Never reports.
 std::optional<RestoredSession> loadSession(const UserFolder& folder, const MasterData& master);
+
+// Only the language kept in user/Session.dat, read at start-up before the
+// catalogues and the windows exist; empty when none was chosen and when the
+// file is missing, foreign or its [Window] section does not read. Never reports.
+std::string loadSessionLanguage(const UserFolder& folder);
 
 // Writes user/Session.dat through a temporary file under the folder's lock.
 // False when it could not be written (reported).

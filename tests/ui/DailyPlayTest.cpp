@@ -18,6 +18,7 @@
 #include "ui/platform/MessageBoxService.h"
 #include "userfiles/SessionFile.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -58,10 +60,23 @@ void searchAttack(CSearchDlg& window)
     QVERIFY(window.currentResults() && window.currentResults()->count() > 1);
 }
 
+// What saveSession() writes for the state of sessionLanguageIsWrittenOnlyOnceChosen,
+// as every version before the language choice wrote it.
+constexpr char kPlainSessionBytes[] = "";
+
 std::string readAll(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// True when `line` is a line of the [Window] section of the session file `bytes`.
+bool inWindowSection(const std::string& bytes, const std::string& line)
+{
+    const std::size_t window = bytes.find("\r\n[Window]\r\n");
+    const std::size_t found = bytes.find("\r\n" + line + "\r\n");
+    return window != std::string::npos && found != std::string::npos && found > window &&
+           found < bytes.find("\r\n[", window + 2);
 }
 
 } // namespace
@@ -232,6 +247,118 @@ private Q_SLOTS:
         std::filesystem::remove(fixture.dir() / "user" / "Session.dat");
         std::filesystem::create_symlink(real, fixture.dir() / "user" / "Session.dat");
         QVERIFY(!loadSession(fixture.app().userFolder(), fixture.app().master()).has_value());
+    }
+
+    // "Language=" of [Window]: read by the whole reader and by the start-up
+    // reader alike; only a known code in [Window] counts.
+    void sessionLanguageKey_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("language");
+        const QByteArray head = "Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=777\r\n";
+        const QByteArray condition = "[Condition]\r\nSex=2\r\nJob=1\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\nSParts=0\r\n";
+        QTest::newRow("never chosen") << head + condition << QString();
+        QTest::newRow("en") << head + "Language=en\r\n" + condition << QStringLiteral("en");
+        QTest::newRow("ja") << head + "Language=ja\r\n" + condition << QStringLiteral("ja");
+        QTest::newRow("unknown: the system's") << head + "Language=de\r\n" + condition << QString();
+        QTest::newRow("upper case") << head + "Language=EN\r\n" + condition << QString();
+        QTest::newRow("empty value") << head + "Language=\r\n" + condition << QString();
+        QTest::newRow("outside [Window]") << head + condition + "Language=en\r\n" << QString();
+        QTest::newRow("window without size")
+            << QByteArray("Version=0.047\r\n[Window]\r\nWidth=900\r\nLanguage=en\r\n") + condition << QString();
+    }
+
+    void sessionLanguageKey()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, language);
+        AppFixture fixture;
+        writeFileBytes(fixture.dir() / "user" / "Session.dat", bytes.toStdString());
+        QCOMPARE(QString::fromStdString(loadSessionLanguage(fixture.app().userFolder())), language);
+        const std::optional<RestoredSession> session = loadSession(fixture.app().userFolder(), fixture.app().master());
+        QCOMPARE(session.has_value(), !QByteArray(QTest::currentDataTag()).startsWith("window without"));
+        if (session)
+            QCOMPARE(QString::fromStdString(session->state.language), language);
+    }
+
+    // A session that never chose a language writes today's bytes; a chosen
+    // one adds its line to [Window] and nothing else.
+    void sessionLanguageIsWrittenOnlyOnceChosen()
+    {
+        AppFixture fixture;
+        SessionState state;
+        state.x = 10;
+        state.y = 20;
+        state.width = 1000;
+        state.height = 720;
+        state.condition.sex = 1;
+        state.condition.job = 2;
+        state.condition.wanted = {{1, 10}};
+        const std::filesystem::path file = fixture.dir() / "user" / "Session.dat";
+        QVERIFY(saveSession(fixture.app().userFolder(), state));
+        const std::string plain = readAll(file);
+        QCOMPARE(QByteArray::fromStdString(plain), QByteArray(kPlainSessionBytes));
+        state.language = kSessionLanguageEnglish;
+        QVERIFY(saveSession(fixture.app().userFolder(), state));
+        std::string chosen = plain;
+        chosen.insert(chosen.find("Maximized=0\r\n") + 13, "Language=en\r\n");
+        QCOMPARE(QByteArray::fromStdString(readAll(file)), QByteArray::fromStdString(chosen));
+        const std::optional<RestoredSession> back = loadSession(fixture.app().userFolder(), fixture.app().master());
+        QVERIFY(back && sameSession(back->state, state));
+        state.language = "de"; // no code of ours: not written
+        QVERIFY(saveSession(fixture.app().userFolder(), state));
+        QCOMPARE(readAll(file), plain);
+    }
+
+    // The context menu's "言語" keeps the choice in the session file at once
+    // and says when it takes effect; the next window shows it checked.
+    void languageChoiceOfTheContextMenuIsKept()
+    {
+        AppFixture fixture;
+        const std::filesystem::path file = fixture.dir() / "user" / "Session.dat";
+        ScriptedMessageBoxService boxes;
+        const auto choices = [](CSearchDlg& window) {
+            for (QAction* action : window.actions())
+                if (action->menu() && action->text() == QStringLiteral("言語"))
+                    return action->menu()->actions();
+            return QList<QAction*>();
+        };
+        const auto checked = [](const QList<QAction*>& actions) {
+            QStringList texts;
+            for (QAction* action : actions)
+                if (action->isChecked())
+                    texts << action->text();
+            return texts;
+        };
+        {
+            CSearchDlg window(fixture.app());
+            window.restoreSession();
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const QList<QAction*> actions = choices(window);
+            QCOMPARE(actions.size(), 3);
+            QCOMPARE(actions[0]->text(), QStringLiteral("システムに合わせる"));
+            QCOMPARE(actions[1]->text(), QStringLiteral("日本語"));
+            QCOMPARE(actions[2]->text(), QStringLiteral("English"));
+            QCOMPARE(checked(actions), QStringList({"システムに合わせる"}));
+            actions[0]->trigger(); // the choice in force: nothing written, nothing said
+            QVERIFY(!std::filesystem::exists(file));
+            QVERIFY(boxes.shown().empty());
+            actions[2]->trigger();
+            QCOMPARE(checked(actions), QStringList({"English"}));
+            QVERIFY(inWindowSection(readAll(file), "Language=en"));
+            QCOMPARE(boxes.shown().size(), 1u);
+            QCOMPARE(boxes.shown().back().text, QStringLiteral("表示言語の変更は次回の起動時に反映されます。"));
+            clickControl(window, 1054);
+        }
+        QCOMPARE(loadSessionLanguage(fixture.app().userFolder()), std::string("en"));
+        CSearchDlg window(fixture.app());
+        window.restoreSession();
+        const QList<QAction*> actions = choices(window);
+        QCOMPARE(checked(actions), QStringList({"English"}));
+        actions[0]->trigger();
+        QVERIFY(readAll(file).find("Language=") == std::string::npos);
+        QCOMPARE(boxes.shown().size(), 2u);
     }
 
     void itemsTheCatalogueLostAreDroppedAndCounted()

@@ -4,7 +4,7 @@
 // Japanese text as it was before English was ever loaded. Each English dialog
 // is kept as a PNG under build/artifacts for a person to look at. Data names
 // (master data in list cells and combo boxes) stay as they are and are not
-// looked at.
+// looked at. The main window is walked with them.
 
 #include "MainWindowFixture.h"
 #include "ui/app/UiLanguage.h"
@@ -19,6 +19,8 @@
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/dialogs/StandingLists.h"
+#include "ui/main/CSearchDlg.h"
+#include "userfiles/SessionFile.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -182,6 +184,7 @@ private:
                     return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
                         app->userFolder(), ManualEditInput {});
                 } },
+            { "main", [=] { return std::make_unique<CSearchDlg>(*app); } },
             { "manual-edit-fixed",
                 [=] {
                     return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
@@ -253,6 +256,15 @@ private Q_SLOTS:
         QCOMPARE(languageForLocale(QLocale(QLocale::Japanese)), UiLanguage::Japanese);
         QCOMPARE(languageForLocale(QLocale(QLocale::German)), UiLanguage::Japanese);
         QCOMPARE(languageForLocale(QLocale::c()), UiLanguage::Japanese);
+        // --lang, then the session's choice, then the locale.
+        const QLocale english(QLocale::English);
+        QCOMPARE(startupLanguage(UiLanguage::Japanese, UiLanguage::English, english), UiLanguage::Japanese);
+        QCOMPARE(startupLanguage(std::nullopt, UiLanguage::Japanese, english), UiLanguage::Japanese);
+        QCOMPARE(startupLanguage(std::nullopt, std::nullopt, english), UiLanguage::English);
+        QCOMPARE(startupLanguage(UiLanguage::English, std::nullopt, QLocale(QLocale::Japanese)), UiLanguage::English);
+        // The session file keeps the codes of --lang.
+        QCOMPARE(languageFromCode(QString::fromLatin1(kSessionLanguageEnglish)), std::optional(UiLanguage::English));
+        QCOMPARE(languageFromCode(QString::fromLatin1(kSessionLanguageJapanese)), std::optional(UiLanguage::Japanese));
     }
 };
 

@@ -42,7 +42,8 @@ fi
 
 # 3. Non-ASCII literals outside the translation calls. Comments are dropped
 #    first; adjacent literals continue the one before them. Literals of slot
-#    marks and numbers only (●○, %1) are data formatting, not words.
+#    marks, the branch marks of a skill tree list (┣┗) and numbers only
+#    (●○, %1) are data formatting, not words.
 files=$(find "${folders[@]}" -name '*.cpp' -o -name '*.h' | sort)
 # shellcheck disable=SC2086
 perl -CSD -e 'use utf8;
@@ -66,7 +67,7 @@ perl -CSD -e 'use utf8;
                           $context =~ /(?:\btranslate|\bQT_TRANSLATE_NOOP)\(\s*"[^"]*"\s*,\s*$/;
             $before .= substr($text, $start, $end - $start);
             next unless $lit =~ /[^\x00-\x7f]/;
-            next if $lit =~ /^[●○%0-9]+$/;
+            next if $lit =~ /^[●○┣┗ %0-9]+$/;
             next if $allowed;
             my $line = 1 + (substr($text, 0, $start) =~ tr/\n//);
             print "$file:$line: text outside the translation system: \"$lit\"\n";

@@ -35,6 +35,16 @@ UiLanguage languageForLocale(const QLocale& locale)
     return locale.language() == QLocale::English ? UiLanguage::English : UiLanguage::Japanese;
 }
 
+UiLanguage startupLanguage(std::optional<UiLanguage> asked, std::optional<UiLanguage> remembered,
+                           const QLocale& system)
+{
+    if (asked)
+        return *asked;
+    if (remembered)
+        return *remembered;
+    return languageForLocale(system);
+}
+
 bool applyLanguage(UiLanguage language)
 {
     auto& translator = englishTranslator();

@@ -21,6 +21,11 @@ std::optional<UiLanguage> languageFromCode(QStringView code);
 // English when the locale's language is English, Japanese otherwise.
 UiLanguage languageForLocale(const QLocale& locale);
 
+// The language the program starts in: `asked` (--lang) first, then
+// `remembered` (the choice kept with the session), then the system's locale.
+UiLanguage startupLanguage(std::optional<UiLanguage> asked, std::optional<UiLanguage> remembered,
+                           const QLocale& system);
+
 // Makes `language` the windows' language: installs the English translation on
 // the running application or removes it. False when the translation could not
 // be loaded (the windows then stay Japanese). UI thread only; windows made

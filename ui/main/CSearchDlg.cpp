@@ -87,7 +87,7 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     connectControls();
     connectEditors();
     giveAccessibleNames(this);
-    m_sizeGrip->setAccessibleName(QStringLiteral("サイズ変更"));
+    m_sizeGrip->setAccessibleName(tr("サイズ変更"));
     recordLayout();
     growToOpeningSize();
 }
@@ -142,15 +142,15 @@ void CSearchDlg::connectControls()
     connect(m_ui->check1212, &QCheckBox::clicked, this, &CSearchDlg::onCheckAllFixed);
     connect(m_ui->check1099, &QCheckBox::toggled, this, [this] {
         onSwitchClicked(m_ui->check1099, m_app.exclusions().total() == 0,
-                        QStringLiteral("除外アイテムが登録されていません\n編集ボタンを押して登録してください"));
+                        tr("除外アイテムが登録されていません\n編集ボタンを押して登録してください"));
     });
     connect(m_ui->check1107, &QCheckBox::toggled, this, [this] {
         onSwitchClicked(m_ui->check1107, m_app.excludedSkills().total() == 0,
-                        QStringLiteral("除外スキルが登録されていません\n編集ボタンを押して登録してください"));
+                        tr("除外スキルが登録されていません\n編集ボタンを押して登録してください"));
     });
     connect(m_ui->check1111, &QCheckBox::toggled, this, [this] {
         onSwitchClicked(m_ui->check1111, m_app.sParts().total() == 0,
-                        QStringLiteral("Ｓ防具が登録されていません\n編集ボタンを押して登録してください"));
+                        tr("Ｓ防具が登録されていません\n編集ボタンを押して登録してください"));
     });
     connect(m_ui->button1070, &QPushButton::clicked, this, &CSearchDlg::onSearch);
     connect(m_ui->button1240, &QPushButton::clicked, this, &CSearchDlg::onAddableSearch);
@@ -170,10 +170,11 @@ void CSearchDlg::connectControls()
 
     // The platform has no window menu to carry the version command: F1 opens
     // it, and so does the context menu of the window's free area, which shows the key.
-    auto* about = new QAction(QStringLiteral("バージョン情報"), this);
+    auto* about = new QAction(tr("バージョン情報"), this);
     about->setShortcut(QKeySequence(Qt::Key_F1));
     connect(about, &QAction::triggered, this, &CSearchDlg::showAbout);
     addAction(about);
+    addLanguageMenu();
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -303,13 +304,18 @@ void CSearchDlg::showEvent(QShowEvent* event)
         m_openingSession = sessionState();
 }
 
+QString CSearchDlg::discardQuestion()
+{
+    return tr("現在表示されている検索結果を破棄しますがよろしいですか？");
+}
+
 bool CSearchDlg::mayDiscardResults()
 {
     // A save still running borrows the results and decides whether they are stored.
     waitForFileWorker();
     if (m_stored || !m_results || m_results->count() == 0)
         return true;
-    return showMessage(this, kDiscardQuestion, MessageIcon::Question, MessageButtons::OkCancel) ==
+    return showMessage(this, discardQuestion(), MessageIcon::Question, MessageButtons::OkCancel) ==
            MessageAnswer::Ok;
 }
 

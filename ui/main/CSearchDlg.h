@@ -25,8 +25,10 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
+class QActionGroup;
 class QCheckBox;
 class QPushButton;
 class QSizeGrip;
@@ -92,15 +94,15 @@ public:
     void updateSkillButtons();
     void updateResultButtons();
 
-    // The question asked before results not stored are discarded.
-    static inline const QString kDiscardQuestion =
-        QStringLiteral("現在表示されている検索結果を破棄しますがよろしいですか？");
+    // The question asked before results not stored are discarded, in the
+    // windows' language.
+    static QString discardQuestion();
 
     // Brings back the frame and condition the last window left in the user
     // folder (a missing, foreign or damaged file changes nothing) and keeps
     // them there again when this window closes.
     void restoreSession();
-    // The frame and condition this window would keep now.
+    // The frame, condition and language choice this window would keep now.
     SessionState sessionState() const;
     // A frame at least partly off every screen, moved onto the primary one.
     static QRect frameOnScreen(const QRect& frame, const QSize& minimum);
@@ -204,6 +206,11 @@ private:
     void closeWaitingWindow();
     void showAbout();
     void saveSessionOnClose();
+    // The context menu's "言語" (SearchDlgLanguage.cpp): the language the
+    // program starts in from now on, kept in the session file at once.
+    void addLanguageMenu();
+    void showLanguageChoice();
+    void chooseLanguage(const std::string& code);
 
     // Editing dialogs.
     void connectEditors();
@@ -228,6 +235,9 @@ private:
     // The session as the window first appeared (placed and restored).
     std::optional<SessionState> m_openingSession;
     bool m_backMaximised = false;
+    // The language chosen for the next start (a session file code; empty: the system's).
+    std::string m_language;
+    QActionGroup* m_languageChoices = nullptr;
 
     // Condition entry.
     std::vector<SkillPoint> m_wanted;

@@ -37,7 +37,7 @@ void CSearchDlg::fillSkillTreeChooser()
     QComboBox* combo = m_ui->combo1062;
     const QSignalBlocker block(combo);
     combo->clear();
-    combo->addItem(QStringLiteral("全て"), kAllTreesData);
+    combo->addItem(tr("全て"), kAllTreesData);
     combo->addItem(toQString(m_app.startupSettings().favoriteSkills(jobOf(*m_ui)).name), kFavoritesData);
     const std::vector<SkillTree>& trees = m_app.skills().trees();
     for (std::size_t i = 0; i < trees.size(); ++i)
@@ -66,7 +66,7 @@ void CSearchDlg::fillActivatedSkillChooser()
         const auto addGroup = [&](const std::string& name, const std::vector<const SkillActivation*>& skills) {
             addRow(toQString(name), std::nullopt);
             if (skills.empty()) {
-                addRow(QStringLiteral(" ┗なし"), std::nullopt);
+                addRow(QStringLiteral(" ┗") + tr("なし"), std::nullopt);
                 return;
             }
             for (std::size_t i = 0; i < skills.size(); ++i) {
@@ -180,7 +180,7 @@ void CSearchDlg::onAdjustSkill()
         return;
     const int32_t value = parseLenientInt(m_ui->edit1064->text().toStdString());
     if (value == 0 || value < -99 || value > 99) {
-        showMessage(this, QStringLiteral("スキル値の範囲は -99～99 (0を除く) です。"), MessageIcon::Information);
+        showMessage(this, tr("スキル値の範囲は -99～99 (0を除く) です。"), MessageIcon::Information);
         return;
     }
     std::vector<SkillPoint> wanted = m_wanted;

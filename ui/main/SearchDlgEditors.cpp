@@ -80,7 +80,7 @@ void CSearchDlg::connectEditors()
         });
     }
     // The result list's menu: what else the clicked result could activate.
-    auto* fits = new QAction(QStringLiteral("このセットに追加できるスキル"), this);
+    auto* fits = new QAction(tr("このセットに追加できるスキル"), this);
     connect(fits, &QAction::triggered, this, &CSearchDlg::onSetFits);
     m_ui->list1061->addRowMenuAction(fits);
 }

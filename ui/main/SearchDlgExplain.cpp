@@ -20,9 +20,9 @@ void CSearchDlg::setUpExplainButton()
 {
     // Over the empty result list, where the player looks for the results; a
     // child of its viewport, so it moves with the list.
-    m_explainButton = new QPushButton(QStringLiteral("見つからない理由"), m_ui->list1061->viewport());
+    m_explainButton = new QPushButton(tr("見つからない理由"), m_ui->list1061->viewport());
     m_explainButton->setProperty("controlId", 1248);
-    m_explainButton->setAccessibleName(QStringLiteral("見つからない理由"));
+    m_explainButton->setAccessibleName(tr("見つからない理由"));
     m_explainButton->setAutoDefault(false);
     m_explainButton->adjustSize();
     m_explainButton->move(8, 8);

@@ -25,8 +25,16 @@ namespace zeku {
 
 namespace {
 
-const QString kSaveFailed = QStringLiteral("データの保存処理で異常が発生しました");
-const QString kLoadFailed = QStringLiteral("データの読み込み処理で異常が発生しました");
+// Translated when shown: the language is chosen after static set-up.
+QString saveFailed()
+{
+    return CSearchDlg::tr("データの保存処理で異常が発生しました");
+}
+
+QString loadFailed()
+{
+    return CSearchDlg::tr("データの読み込み処理で異常が発生しました");
+}
 
 } // namespace
 
@@ -48,8 +56,8 @@ void CSearchDlg::updateResultButtons()
     m_ui->button1095->setEnabled(m_ui->combo1098->currentIndex() >= 0);
     m_ui->button1093->setEnabled(m_ui->list1061->model()->rowCount() > 0);
     if (m_results)
-        m_ui->label1113->setText(QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count()))) +
-                                 QStringLiteral(" 件"));
+        m_ui->label1113->setText(
+            tr("%1 件").arg(QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count())))));
     m_ui->button1110->setEnabled(m_resultsCondition.sex != 0);
 }
 
@@ -87,7 +95,7 @@ void CSearchDlg::fillHistoryList(int select)
 void CSearchDlg::showWaitingWindow(const QString& line1)
 {
     m_waitWindow = std::make_unique<CMessageDlg>(this);
-    m_waitWindow->showMessage(QStringLiteral("処理中"), line1, QStringLiteral("しばらくお待ちください。"));
+    m_waitWindow->showMessage(tr("処理中"), line1, tr("しばらくお待ちください。"));
 }
 
 void CSearchDlg::closeWaitingWindow()
@@ -118,7 +126,7 @@ void CSearchDlg::onShowHistory()
     // The views no longer refer to the old results; the load replaces them.
     m_results.reset();
     updateResultButtons();
-    showWaitingWindow(QStringLiteral("読み込み中です。"));
+    showWaitingWindow(tr("読み込み中です。"));
     m_stored = true;
     auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
     worker->setLoad(position);
@@ -131,7 +139,7 @@ void CSearchDlg::onSaveResults()
     if (!m_results || m_results->count() == 0)
         return;
     CFavoriteDataInputDlg input(this);
-    input.setCaption(QStringLiteral("検索結果保存"));
+    input.setCaption(tr("検索結果保存"));
     input.setTitle(defaultFavoriteTitle(m_resultsCondition.job, m_resultsCondition.sex));
     input.setComment({});
     if (runChildDialog(input) != QDialog::Accepted)
@@ -139,7 +147,7 @@ void CSearchDlg::onSaveResults()
     m_ui->label1113->clear();
     m_ui->edit1108->clear();
     m_ui->edit1109->clear();
-    showWaitingWindow(QStringLiteral("保存中です。"));
+    showWaitingWindow(tr("保存中です。"));
     m_stored = true;
     auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
     worker->setSave(m_resultsCondition, m_results.get(), input.title(), input.comment());
@@ -158,7 +166,7 @@ void CSearchDlg::onFileNotice(int32_t code, int32_t param)
         emptyResultViews();
         m_results.reset();
         if (!succeeded) {
-            showMessage(this, kLoadFailed, MessageIcon::Error);
+            showMessage(this, loadFailed(), MessageIcon::Error);
             updateResultButtons();
             return;
         }
@@ -172,7 +180,7 @@ void CSearchDlg::onFileNotice(int32_t code, int32_t param)
         return;
     }
     if (!succeeded) {
-        showMessage(this, kSaveFailed, MessageIcon::Error);
+        showMessage(this, saveFailed(), MessageIcon::Error);
         updateResultButtons();
         return;
     }
@@ -195,7 +203,7 @@ void CSearchDlg::onAddFavorite()
         return;
     if (!saveNewFavorite(m_app.userFolder(), m_resultsCondition.sex, m_resultsCondition.job, *set, input.title(),
                          input.comment()))
-        showMessage(this, kSaveFailed, MessageIcon::Error);
+        showMessage(this, saveFailed(), MessageIcon::Error);
 }
 
 void CSearchDlg::onClip()
@@ -247,7 +255,7 @@ void CSearchDlg::onRestoreCondition()
         const bool same = m_app.exclusions().equals(condition.excludedItems);
         m_app.exclusions().copyFrom(condition.excludedItems);
         if (!same)
-            offerListSave(this, QStringLiteral("除外アイテムデータを変更しました\nファイルに保存しますか？"),
+            offerListSave(this, tr("除外アイテムデータを変更しました\nファイルに保存しますか？"),
                           m_app.saveExclusionsToFile(),
                           [&] {
                               saveListFile(this, &m_app.exclusionsStamp(), [&](ListFileStamp* s) {
@@ -259,7 +267,7 @@ void CSearchDlg::onRestoreCondition()
         const bool same = m_app.excludedSkills().equals(condition.excludedSkills);
         m_app.excludedSkills().copyFrom(condition.excludedSkills);
         if (!same)
-            offerListSave(this, QStringLiteral("除外スキルデータを変更しました\nファイルに保存しますか？"),
+            offerListSave(this, tr("除外スキルデータを変更しました\nファイルに保存しますか？"),
                           m_app.saveExcludedSkillsToFile(),
                           [&] {
                               saveListFile(this, &m_app.excludedSkillsStamp(), [&](ListFileStamp* s) {
@@ -271,7 +279,7 @@ void CSearchDlg::onRestoreCondition()
         const bool same = m_app.sParts().equals(condition.sParts);
         m_app.sParts().copyFrom(condition.sParts);
         if (!same)
-            offerListSave(this, QStringLiteral("Ｓ防具データを変更しました\nファイルに保存しますか？"),
+            offerListSave(this, tr("Ｓ防具データを変更しました\nファイルに保存しますか？"),
                           m_app.saveSPartsToFile(), [&] {
                               saveListFile(this, &m_app.sPartsStamp(), [&](ListFileStamp* s) {
                                   return saveSPartList(folder, m_app.sParts(), s);

@@ -29,7 +29,7 @@ bool CSearchDlg::excludedSkillConflict()
         // Points that activate no named skill are shown as the points
         // themselves, so the message never comes up empty.
         const QString what = skill.empty() ? QString::number(wanted.points) : toQString(skill);
-        showMessage(this, QStringLiteral("'%1 (%2)' は除外スキルに登録されています\n").arg(treeName, what),
+        showMessage(this, tr("'%1 (%2)' は除外スキルに登録されています\n").arg(treeName, what),
                     MessageIcon::Information);
         return true;
     }
@@ -84,7 +84,7 @@ SearchCondition CSearchDlg::conditionFromControls() const
 std::optional<SearchCondition> CSearchDlg::readyCondition()
 {
     if (m_wanted.empty()) {
-        showMessage(this, QStringLiteral("スキル条件を入力してください"), MessageIcon::Information);
+        showMessage(this, tr("スキル条件を入力してください"), MessageIcon::Information);
         return std::nullopt;
     }
     if (m_ui->check1107->isChecked() && excludedSkillConflict())

@@ -52,6 +52,9 @@ QRect CSearchDlg::frameOnScreen(const QRect& frame, const QSize& minimum)
 void CSearchDlg::restoreSession()
 {
     m_keepSession = true;
+    // The language choice of the last session, as start-up read it.
+    m_language = loadSessionLanguage(m_app.userFolder());
+    showLanguageChoice();
     const std::optional<RestoredSession> session = loadSession(m_app.userFolder(), m_app.master());
     if (!session)
         return;
@@ -79,7 +82,7 @@ void CSearchDlg::restoreSession()
     replaceWantedSkills(condition.wanted, condition.wanted.empty() ? -1 : 0);
 
     if (session->droppedItems > 0) {
-        const QString text = QStringLiteral("前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。")
+        const QString text = tr("前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。")
                                  .arg(session->droppedItems);
         // Told once the window is on screen.
         QTimer::singleShot(0, this, [this, text] { showMessage(this, text, MessageIcon::Information); });
@@ -98,6 +101,7 @@ SessionState CSearchDlg::sessionState() const
     state.height = usable.height();
     state.maximized = isMaximized() || (windowState() & Qt::WindowMaximized);
     state.condition = conditionFromControls();
+    state.language = m_language;
     return state;
 }
 
