@@ -1585,6 +1585,10 @@ Save it to the file?</translation>
         <source>前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。</source>
         <translation>%1 pieces, jewels or skills of the last condition are not in the data and were removed.</translation>
     </message>
+    <message>
+        <source>よく使うスキル</source>
+        <translation>Frequent skills</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CSetFitsDlg</name>

@@ -141,6 +141,8 @@ private:
     // Condition area.
     void fillSkillTreeChooser();
     void fillActivatedSkillChooser();
+    // The favourite skills' row of both choosers, in the windows' language.
+    static QString favoritesCaption();
     void onSexClicked(int sex);
     void onJobClicked(int job);
     void onAddSkill();

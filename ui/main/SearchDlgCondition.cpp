@@ -32,13 +32,21 @@ int jobOf(const Ui::CSearchDlg& ui)
 
 } // namespace
 
+QString CSearchDlg::favoritesCaption()
+{
+    // The favourites stand in the choosers like a skill tree, under a name of
+    // the windows rather than of the master data (the settings' own name is
+    // this text in Japanese).
+    return tr("よく使うスキル");
+}
+
 void CSearchDlg::fillSkillTreeChooser()
 {
     QComboBox* combo = m_ui->combo1062;
     const QSignalBlocker block(combo);
     combo->clear();
     combo->addItem(tr("全て"), kAllTreesData);
-    combo->addItem(toQString(m_app.startupSettings().favoriteSkills(jobOf(*m_ui)).name), kFavoritesData);
+    combo->addItem(favoritesCaption(), kFavoritesData);
     const std::vector<SkillTree>& trees = m_app.skills().trees();
     for (std::size_t i = 0; i < trees.size(); ++i)
         combo->addItem(toQString(trees[i].name), static_cast<int>(i));
@@ -63,8 +71,8 @@ void CSearchDlg::fillActivatedSkillChooser()
 
     if (chosen == kAllTreesData) {
         // Every tree under its name, its skills drawn as the branches of a tree.
-        const auto addGroup = [&](const std::string& name, const std::vector<const SkillActivation*>& skills) {
-            addRow(toQString(name), std::nullopt);
+        const auto addGroup = [&](const QString& name, const std::vector<const SkillActivation*>& skills) {
+            addRow(name, std::nullopt);
             if (skills.empty()) {
                 addRow(QStringLiteral(" ┗") + tr("なし"), std::nullopt);
                 return;
@@ -77,12 +85,12 @@ void CSearchDlg::fillActivatedSkillChooser()
         std::vector<const SkillActivation*> list;
         for (std::size_t i = 0; i < favorites.entries.size() && i < kFavoriteRows; ++i)
             list.push_back(&favorites.entries[i]);
-        addGroup(favorites.name, list);
+        addGroup(favoritesCaption(), list);
         for (const SkillTree& tree : trees) {
             list.clear();
             for (const SkillActivation& skill : tree.activations)
                 list.push_back(&skill);
-            addGroup(tree.name, list);
+            addGroup(toQString(tree.name), list);
         }
         combo->setCurrentIndex(-1);
         return;
