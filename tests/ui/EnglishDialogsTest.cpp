@@ -125,7 +125,8 @@ QStringList cutOffCaptions(const QDialog& dialog)
                     const int box = index.data(Qt::CheckStateRole).isValid()
                         ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6
                         : 0;
-                    const int cellWidth = view->fontMetrics().horizontalAdvance(cell) + 6 + box;
+                    // A check box alone needs no room for text.
+                    const int cellWidth = cell.isEmpty() ? box : view->fontMetrics().horizontalAdvance(cell) + 6 + box;
                     if (!hasJapanese(cell) && cellWidth > header->sectionSize(c))
                         cut << QStringLiteral("%1 cell \"%2\" needs %3 px, has %4")
                                    .arg(w->objectName(), cell)

@@ -1,6 +1,7 @@
 #include "ui/main/CSearchDlg.h"
 
 #include "ui/app/CSimulatorApp.h"
+#include "ui/app/UiLanguage.h"
 #include "platform/AppIdentity.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/main/CAboutDlg.h"
@@ -13,6 +14,7 @@
 #include "ui_CSearchDlg.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QApplication>
@@ -21,12 +23,33 @@
 #include <QSizeGrip>
 #include <QThread>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace zeku {
 
 namespace {
 
 // Display refresh interval while progress notices arrive: two a second.
 constexpr int kProgressIntervalMs = 500;
+
+// Captions wider than their controls (a translation longer than the Japanese)
+// widen all of `captions` by the largest lack and push `next` right by as
+// much; with `nextGivesWidth` the pushed controls also narrow by as much, so
+// that the row keeps its right edge.
+void widenForCaptions(std::initializer_list<QWidget*> captions, std::initializer_list<QWidget*> next,
+                      bool nextGivesWidth)
+{
+    int lack = 0;
+    for (QWidget* w : captions)
+        lack = std::max(lack, w->sizeHint().width() - w->width());
+    if (lack <= 0)
+        return;
+    for (QWidget* w : captions)
+        w->resize(w->width() + lack, w->height());
+    for (QWidget* w : next)
+        w->setGeometry(w->x() + lack, w->y(), nextGivesWidth ? w->width() - lack : w->width(), w->height());
+}
 
 } // namespace
 
@@ -88,8 +111,27 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     connectEditors();
     giveAccessibleNames(this);
     m_sizeGrip->setAccessibleName(tr("サイズ変更"));
+    fitTranslatedCaptions();
     recordLayout();
     growToOpeningSize();
+}
+
+void CSearchDlg::fitTranslatedCaptions()
+{
+    // The Japanese window keeps its designed places; a translation may need
+    // a few pixels more beside a caption, taken from the gap after the row.
+    if (currentLanguage() == UiLanguage::Japanese)
+        return;
+    widenForCaptions({m_ui->radio1040}, {m_ui->radio1041}, true);
+    widenForCaptions({m_ui->check1099, m_ui->check1107, m_ui->check1111},
+                     {m_ui->button1043, m_ui->button1045, m_ui->button1046}, false);
+    widenForCaptions({m_ui->commentCaption}, {m_ui->edit1109}, true);
+    // The fixed list's part column holds a check box and a word instead of one character.
+    QHeaderView* header = m_ui->list1059->horizontalHeader();
+    int partWidth = std::max(header->sectionSize(0), header->sectionSizeHint(0));
+    for (int row = 0; row < m_ui->list1059->model()->rowCount(); ++row)
+        partWidth = std::max(partWidth, m_ui->list1059->sizeHintForIndex(m_ui->list1059->model()->index(row, 0)).width());
+    header->resizeSection(0, partWidth);
 }
 
 void CSearchDlg::growToOpeningSize()

@@ -127,6 +127,8 @@ protected:
 private:
     // Set-up.
     void connectControls();
+    // Room for captions a translation made wider (the Japanese layout stays).
+    void fitTranslatedCaptions();
     void recordLayout();
     void placeSizeGrip();
     // Gives the condition area its share of the height above the opening height.
