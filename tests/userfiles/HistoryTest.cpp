@@ -563,8 +563,9 @@ TEST_F(HistoryTest, FlatCombinationsMatchNumberedOnes)
         EquipSet expected, actual;
         const bool resolves = NumberedCombination::fromFields(parsed.fields).resolve(table, expected);
         EXPECT_EQ(flat.resolve(i, table, actual), resolves);
-        if (resolves)
+        if (resolves) {
             EXPECT_TRUE(sameEquipment(actual, expected));
+        }
     }
     EquipSet first;
     ASSERT_TRUE(flat.resolve(0, table, first));
