@@ -154,7 +154,7 @@ private:
     std::unique_ptr<StandingLists> m_lists;
     int32_t m_saveExclusions = 1, m_saveSkills = 1, m_saveSParts = 1;
 
-    // Every dialog of ui/dialogs, opened on the fixture's data.
+    // Every dialog of ui/dialogs and the main window, opened on the fixture's data.
     std::vector<Opened> dialogs()
     {
         CSimulatorApp* app = &m_fixture->app();
