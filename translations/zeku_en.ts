@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マスターデータ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ユーザーデータ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAddableSkillDlg</name>
+    <message>
+        <source>追加スキル検索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>基本条件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>進行状況</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>追加できるスキル</source>
+        <translation type="unfinished">Skills that can be added</translation>
+    </message>
+    <message>
+        <source>条件に追加</source>
+        <translation type="unfinished">Add to condition</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+</context>
+<context>
     <name>CExclusiveItemEditDlg</name>
     <message>
         <source>除外アイテム編集</source>
@@ -196,6 +250,84 @@
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CFindConditionDispDlg</name>
+    <message>
+        <source>検索条件確認</source>
+        <translation>Check search condition</translation>
+    </message>
+    <message>
+        <source>現在の検索条件に反映</source>
+        <translation>Apply to the current condition</translation>
+    </message>
+    <message>
+        <source>基本条件</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>固定装備</source>
+        <translation>Fixed armour</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>除外アイテム</source>
+        <translation>Excluded items</translation>
+    </message>
+    <message>
+        <source>除外スキル</source>
+        <translation>Excluded skills</translation>
+    </message>
+    <message>
+        <source>Ｓ防具</source>
+        <translation>S armour</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CFindProcessDlg</name>
+    <message>
+        <source>検索中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 件</source>
+        <translation type="unfinished">0 found</translation>
+    </message>
+    <message>
+        <source>(0 / 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>推定残り時間: 0秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条件表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常に手前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -408,6 +540,41 @@
     </message>
 </context>
 <context>
+    <name>CNoResultReasonDlg</name>
+    <message>
+        <source>見つからない理由</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>進行状況</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スキル系統ごとの最大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見つかる条件の変え方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この条件にする</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+</context>
+<context>
     <name>CQuickExclusiveRegistDlg</name>
     <message>
         <source>除外登録</source>
@@ -554,6 +721,217 @@
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CSearchDlg</name>
+    <message>
+        <source>検索条件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation type="unfinished">Sex</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation type="unfinished">M</translation>
+    </message>
+    <message>
+        <source>sexGroup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished">F</translation>
+    </message>
+    <message>
+        <source>職業</source>
+        <translation type="unfinished">Class</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation type="unfinished">Blade</translation>
+    </message>
+    <message>
+        <source>jobGroup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation type="unfinished">Gunner</translation>
+    </message>
+    <message>
+        <source>レア</source>
+        <translation type="unfinished">Rarity</translation>
+    </message>
+    <message>
+        <source>最低防御値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最大表示件数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>装飾品</source>
+        <translation type="unfinished">Jewels</translation>
+    </message>
+    <message>
+        <source>装飾品を全組合せで判定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>除外アイテム</source>
+        <translation type="unfinished">Excluded items</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation type="unfinished">Edit</translation>
+    </message>
+    <message>
+        <source>除外アイテム編集</source>
+        <translation type="unfinished">Edit excluded items</translation>
+    </message>
+    <message>
+        <source>除外スキル</source>
+        <translation type="unfinished">Excluded skills</translation>
+    </message>
+    <message>
+        <source>除外スキル編集</source>
+        <translation type="unfinished">Edit excluded skills</translation>
+    </message>
+    <message>
+        <source>Ｓ防具必須</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｓ防具編集</source>
+        <translation type="unfinished">Edit S armour</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>追加スキル検索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation type="unfinished">Skill</translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation type="unfinished">Skill tree</translation>
+    </message>
+    <message>
+        <source>発動スキル</source>
+        <translation type="unfinished">Activated skill</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation type="unfinished">Add</translation>
+    </message>
+    <message>
+        <source>スキル条件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スキル値</source>
+        <translation type="unfinished">Skill value</translation>
+    </message>
+    <message>
+        <source>調整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation type="unfinished">Delete</translation>
+    </message>
+    <message>
+        <source>全削除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定装備</source>
+        <translation type="unfinished">Fixed armour</translation>
+    </message>
+    <message>
+        <source>固定装飾品</source>
+        <translation type="unfinished">Fixed jewels</translation>
+    </message>
+    <message>
+        <source>全てチェック</source>
+        <translation type="unfinished">Check all</translation>
+    </message>
+    <message>
+        <source>装備編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定装備編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索結果</source>
+        <translation type="unfinished">Results</translation>
+    </message>
+    <message>
+        <source>検索条件確認</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation type="unfinished">Title</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation type="unfinished">Comment</translation>
+    </message>
+    <message>
+        <source>装備</source>
+        <translation type="unfinished">Set</translation>
+    </message>
+    <message>
+        <source>スキル合計</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存履歴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存履歴表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索結果保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自分で選ぶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存データ整理</source>
+        <translation type="unfinished">Organise saved data</translation>
+    </message>
+    <message>
+        <source>選択結果の装備編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリップ</source>
+        <translation type="unfinished">Clip</translation>
+    </message>
+    <message>
+        <source>お気に入り追加</source>
+        <translation type="unfinished">Add favourite</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
     </message>
 </context>
 <context>
@@ -805,6 +1183,13 @@
     <message>
         <source>タイトルを入力してください。</source>
         <translation>Please enter a title.</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFindConditionDispDlg</name>
+    <message>
+        <source>検索条件</source>
+        <translation>Search condition</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1580,174 @@ Remove the armour that can no longer be worn?</translation>
     <message>
         <source>ｽｷﾙ%1</source>
         <translation>Skill %1</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::ConditionText</name>
+    <message>
+        <source>■基本条件</source>
+        <translation>■Basic</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation>Blade</translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation>Gunner</translation>
+    </message>
+    <message>
+        <source>？？？？</source>
+        <extracomment>The class of a condition that has none.</extracomment>
+        <translation>????</translation>
+    </message>
+    <message>
+        <source>(男)</source>
+        <extracomment>After the class and after a piece&apos;s name.</extracomment>
+        <translation>(M)</translation>
+    </message>
+    <message>
+        <source>(女)</source>
+        <translation>(F)</translation>
+    </message>
+    <message>
+        <source>レア制限なし</source>
+        <translation>Any rarity</translation>
+    </message>
+    <message>
+        <source>レア%1以上</source>
+        <extracomment>%1 is the rarity.</extracomment>
+        <translation>Rarity %1 or more</translation>
+    </message>
+    <message>
+        <source>レア%1以下</source>
+        <translation>Rarity %1 or less</translation>
+    </message>
+    <message>
+        <source>レア%1のみ</source>
+        <translation>Rarity %1 only</translation>
+    </message>
+    <message>
+        <source>０１２３４５６７８９</source>
+        <extracomment>The ten digits a rarity and a weapon&apos;s slot count are written with, 0 to 9.</extracomment>
+        <translation>0123456789</translation>
+    </message>
+    <message>
+        <source>防御値制限なし</source>
+        <translation>Any defence</translation>
+    </message>
+    <message>
+        <source>防御値 %1以上</source>
+        <extracomment>%1 is the defence.</extracomment>
+        <translation>Defence %1 or more</translation>
+    </message>
+    <message>
+        <source>装飾品使用</source>
+        <translation>Jewels used</translation>
+    </message>
+    <message>
+        <source>装飾品未使用</source>
+        <translation>Jewels not used</translation>
+    </message>
+    <message>
+        <source>装飾品全組合せ判定あり</source>
+        <translation>Jewels: every combination tried</translation>
+    </message>
+    <message>
+        <source>アイテム除外あり</source>
+        <translation>Item exclusion on</translation>
+    </message>
+    <message>
+        <source>アイテム除外なし</source>
+        <translation>Item exclusion off</translation>
+    </message>
+    <message>
+        <source>スキル除外あり</source>
+        <translation>Skill exclusion on</translation>
+    </message>
+    <message>
+        <source>スキル除外なし</source>
+        <translation>Skill exclusion off</translation>
+    </message>
+    <message>
+        <source>Ｓ防具指定あり</source>
+        <translation>S armour required</translation>
+    </message>
+    <message>
+        <source>Ｓ防具指定なし</source>
+        <translation>S armour not required</translation>
+    </message>
+    <message>
+        <source>最大表示件数 %1件</source>
+        <extracomment>%1 is the greatest number of results the search shows.</extracomment>
+        <translation>At most %1 results</translation>
+    </message>
+    <message>
+        <source>■スキル</source>
+        <translation>■Skills</translation>
+    </message>
+    <message>
+        <source>■固定装備</source>
+        <translation>■Fixed armour</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>武器なし</source>
+        <translation>No weapon</translation>
+    </message>
+    <message>
+        <source>武器スロット%1</source>
+        <extracomment>A fixed weapon: %1 is its number of slots.</extracomment>
+        <translation>Weapon slots %1</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <extracomment>A fixed weapon or piece (%1) and its jewels (%2, may be empty).</extracomment>
+        <translation>%1  %2</translation>
+    </message>
+    <message>
+        <source>■除外アイテム</source>
+        <translation>■Excluded items</translation>
+    </message>
+    <message>
+        <source>■除外スキル</source>
+        <translation>■Excluded skills</translation>
+    </message>
+    <message>
+        <source>■Ｓ防具</source>
+        <translation>■S armour</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>珠</source>
+        <translation>Jewel</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>A part (or jewel) label (%1) and the name of an excluded or S item (%2).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/dialogs/StandingLists.h"
+#include "ui/main/CFindConditionDispDlg.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -150,8 +151,10 @@ private:
     std::unique_ptr<AppFixture> m_fixture;
     std::unique_ptr<StandingLists> m_lists;
     int32_t m_saveExclusions = 1, m_saveSkills = 1, m_saveSParts = 1;
+    SearchCondition m_condition;
 
-    // Every dialog of ui/dialogs, opened on the fixture's data.
+    // Every dialog of ui/dialogs and the condition confirm window, opened on
+    // the fixture's data.
     std::vector<Opened> dialogs()
     {
         CSimulatorApp* app = &m_fixture->app();
@@ -161,6 +164,7 @@ private:
         what.piece = head;
         what.jewels = { &app->master().jewels().items().front() };
         what.skillTreeName = app->master().skills().trees().front().name;
+        const SearchCondition* condition = &m_condition;
         ManualEditInput fixed;
         fixed.fixedCondition = true;
         return {
@@ -187,6 +191,8 @@ private:
                     return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
                         app->userFolder(), fixed);
                 } },
+            { "condition-confirm",
+                [=] { return std::make_unique<CFindConditionDispDlg>(*condition, app->skills()); } },
         };
     }
 

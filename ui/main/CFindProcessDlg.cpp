@@ -1,6 +1,6 @@
 #include "ui/main/CFindProcessDlg.h"
 
-#include "report/ConditionText.h"
+#include "ui/platform/WindowConditionText.h"
 #include "report/FormatCount.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
@@ -66,9 +66,7 @@ void CFindProcessDlg::startSearch(uint64_t total, uint64_t rawTotal)
     m_rawTotal = rawTotal;
     showProgress(0, 0);
 
-    std::string text;
-    appendConditionText(m_condition, m_skills, text);
-    m_ui->conditionText->setPlainText(toQString(text));
+    m_ui->conditionText->setPlainText(windowConditionText(m_condition, m_skills));
 
     if (m_mainWindow) {
         const QRect owner = m_mainWindow->frameGeometry();
