@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>固定装備</source>
-        <translation>Fixed armour</translation>
+        <translation>Fixed</translation>
     </message>
     <message>
         <source>すべて</source>
@@ -226,11 +226,11 @@
     </message>
     <message>
         <source>除外アイテム</source>
-        <translation>Excluded items</translation>
+        <translation>Excl. items</translation>
     </message>
     <message>
         <source>除外スキル</source>
-        <translation>Excluded skills</translation>
+        <translation>Excl. skills</translation>
     </message>
     <message>
         <source>Ｓ防具</source>
