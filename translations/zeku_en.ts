@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>条件表示</source>
-        <translation>Show condition</translation>
+        <translation>Condition</translation>
     </message>
     <message>
         <source>常に手前</source>
-        <translation>Stay on top</translation>
+        <translation>On top</translation>
     </message>
     <message>
         <source>中止</source>
