@@ -51,6 +51,10 @@ if [ "$lang" = ja ] && [ "${ZEKU_UPDATE_GOLDEN:-}" = 1 ]; then
     echo "wrote $golden"
     exit "$failed"
 fi
+if [ ! -s "$golden" ]; then
+    echo "FAIL: $golden is missing (ZEKU_UPDATE_GOLDEN=1 with ja writes it)"
+    exit 1
+fi
 unreached=$(comm -23 <(cut -f1 "$golden" | sort -u) <(cut -f1 "$out/walk.txt" | sort -u))
 if [ -n "$unreached" ]; then
     echo "FAIL: windows not reached: $unreached"

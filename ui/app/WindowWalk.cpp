@@ -1,5 +1,6 @@
 #include "ui/app/WindowWalk.h"
 
+#include "platform/AppIdentity.h"
 #include "ui/app/CSimulatorApp.h"
 #include "ui/app/WindowTexts.h"
 #include "ui/lists/ReportListView.h"
@@ -132,11 +133,14 @@ private:
     DataNames m_names;
     QStringList m_lines;
     QStringList m_japanese;
+    QSet<QString> m_recorded;
 };
 
 QString WindowWalk::masked(QString text) const
 {
-    // The working folder differs from run to run; times depend on the machine.
+    // The working folder differs from run to run; times depend on the
+    // machine; the version number changes with every release.
+    text.replace(QString::fromLatin1(kVersionText), QStringLiteral("<version>"));
     for (const QString& work : {QDir::currentPath(), QDir::current().canonicalPath()})
         if (!work.isEmpty())
             text.replace(work, QStringLiteral("<work>"));
@@ -156,6 +160,10 @@ void WindowWalk::missing(const QString& name, const QString& what)
 
 void WindowWalk::record(const QString& name, QWidget& window)
 {
+    // A menu opened again for another of its entries is written once.
+    if (m_recorded.contains(name))
+        return;
+    m_recorded.insert(name);
     settle();
     window.grab().save(m_folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG");
     for (const QString& line : windowTextLines(window, m_names)) {
@@ -203,7 +211,9 @@ void WindowWalk::chooseRowMenuEntry(const QString& name, QWidget& view, int row,
         return;
     }
     bool shown = false;
-    QTimer::singleShot(0, [&] {
+    // Drops the chooser when no menu opens (the row has none).
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
@@ -272,12 +282,12 @@ void WindowWalk::wantSampleSkills()
     }
 }
 
-// Two skills at 15 with pieces of rarity 4 at most: nothing fits the sample data.
+// Two skills at 15 with pieces of rarity 2 at most: nothing fits the sample data.
 void WindowWalk::wantNothingFound()
 {
     m_main.setSex(1);
     m_main.setJob(1);
-    m_main.setRarityCode(-4);
+    m_main.setRarityCode(-2);
     if (auto* boxes = controlById<QCheckBox>(&m_main, kJewelBoxes))
         boxes->setChecked(true);
     m_main.replaceWantedSkills({{37, 15}, {76, 15}});
@@ -334,7 +344,10 @@ void WindowWalk::run()
     record(QStringLiteral("main-results"), m_main);
     visit(QStringLiteral("condition"), [this] { click(m_main, kRestoreCondition); });
     visit(QStringLiteral("addable"), [this] { click(m_main, kAddable); }, {},
-          [](QWidget& w) { return !static_cast<CAddableSkillDlg&>(w).searchRunning(); });
+          [](QWidget& w) {
+              auto* addable = qobject_cast<CAddableSkillDlg*>(&w);
+              return !addable || !addable->searchRunning();
+          });
     if (auto* results = controlById<ReportListView>(&m_main, kResultList))
         visit(QStringLiteral("set-fits"),
               [this, results] { chooseRowMenuEntry(QStringLiteral("result-menu"), *results, 0, -1); });
@@ -360,7 +373,10 @@ void WindowWalk::run()
     finishSearch(QStringLiteral("progress-nothing"));
     record(QStringLiteral("main-nothing"), m_main);
     visit(QStringLiteral("no-result-reason"), [this] { click(m_main, kExplain); }, {},
-          [](QWidget& w) { return !static_cast<CNoResultReasonDlg&>(w).searchRunning(); });
+          [](QWidget& w) {
+              auto* reason = qobject_cast<CNoResultReasonDlg*>(&w);
+              return !reason || !reason->searchRunning();
+          });
 
     write();
     static ScriptedMessageBoxService answerOk;
