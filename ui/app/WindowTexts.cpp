@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTableView>
@@ -131,6 +132,11 @@ QList<QPair<QString, QString>> ownTexts(const QWidget& w, bool isWindow, const D
     if (auto* tabs = qobject_cast<const QTabBar*>(&w))
         for (int i = 0; i < tabs->count(); ++i)
             add(QStringLiteral("tab %1").arg(i), tabs->tabText(i));
+    // The rows of a list widget are sentences the program writes around data
+    // names (the changes "why nothing fits" offers), not data cells.
+    if (auto* list = qobject_cast<const QListWidget*>(&w))
+        for (int i = 0; i < list->count(); ++i)
+            add(QStringLiteral("row %1").arg(i), list->item(i)->text());
     // Column headers of tables and trees; the cells are data.
     if (qobject_cast<const QTableView*>(&w) || qobject_cast<const QTreeView*>(&w)) {
         const QAbstractItemModel* model = static_cast<const QAbstractItemView&>(w).model();

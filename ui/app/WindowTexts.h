@@ -41,9 +41,10 @@ private:
 // One line per text of `window` and its children: "PATH<TAB>KIND<TAB>TEXT",
 // PATH being the object names from the window down to the control (the class
 // name where a control has none), KIND what the text is ("title", "text",
-// "tip", "name", "header 2", "item 0", "action" …). Line breaks and tabs in
-// a text are written as \n and \t. Combo box items that contain a master-data
-// name are data and left out.
+// "tip", "name", "header 2", "item 0", "row 0", "action" …). Line breaks and
+// tabs in a text are written as \n and \t. Combo box items that contain a
+// master-data name are data and left out; so are the cells of table, tree and
+// list views, except the rows of a list widget, which are sentences.
 QStringList windowTextLines(const QWidget& window, const DataNames& names);
 
 } // namespace zeku
