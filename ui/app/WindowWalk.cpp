@@ -44,6 +44,7 @@ constexpr int kItemsEditor = 1043, kOrganiser = 1044, kSkillsEditor = 1045, kSPa
 constexpr int kChooseYourself = 1037, kEditFixed = 1088, kEditResult = 1092, kAddable = 1240;
 constexpr int kRestoreCondition = 1110, kSaveResults = 1093, kAddFavourite = 1058, kExplain = 1248;
 constexpr int kResultList = 1061, kSetView = 1055, kWantedList = 1063, kJewelBoxes = 1096;
+constexpr int kUseExcludedItems = 1099, kUseExcludedSkills = 1107, kRequireSParts = 1111;
 
 // Runs the event loop until `done` holds or `ms` milliseconds have passed.
 bool waitFor(const std::function<bool()>& done, int ms)
@@ -197,7 +198,7 @@ void WindowWalk::visit(const QString& name, const std::function<void()>& open,
     });
     poll.start();
     open(); // returns when a modal window has closed
-    waitFor([&] { return done; }, kSearchWait);
+    waitFor([&] { return done; }, ready ? kSearchWait : kShowWait);
     poll.stop();
     if (!done)
         missing(name, QStringLiteral("not shown"));
@@ -330,6 +331,10 @@ void WindowWalk::run()
     visit(QStringLiteral("exclusive-skills"), [this] { click(m_main, kSkillsEditor); });
     visit(QStringLiteral("s-parts"), [this] { click(m_main, kSPartsEditor); });
     visit(QStringLiteral("organiser"), [this] { click(m_main, kOrganiser); });
+    // The three switches tell why they stay off while their list is empty.
+    visit(QStringLiteral("empty-excluded-items"), [this] { click(m_main, kUseExcludedItems); });
+    visit(QStringLiteral("empty-excluded-skills"), [this] { click(m_main, kUseExcludedSkills); });
+    visit(QStringLiteral("empty-s-parts"), [this] { click(m_main, kRequireSParts); });
     visit(QStringLiteral("manual-edit"), [this] { click(m_main, kChooseYourself); },
           [this](QWidget& editor) { walkManualEditor(editor, QStringLiteral("manual-edit"), false); });
     visit(QStringLiteral("manual-edit-fixed"), [this] { click(m_main, kEditFixed); });
