@@ -1170,6 +1170,14 @@ Remove the armour that can no longer be worn?</translation>
         <source>検索結果データ &apos;%1&apos; を削除してよろしいですか？</source>
         <translation>Delete the saved results &apos;%1&apos;?</translation>
     </message>
+    <message>
+        <source>全組合せ</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>装飾品判定</source>
+        <translation>Jewel fit</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CWeaponListCtrl</name>
