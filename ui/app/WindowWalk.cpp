@@ -3,6 +3,7 @@
 #include "platform/AppIdentity.h"
 #include "ui/app/CSimulatorApp.h"
 #include "ui/app/WindowTexts.h"
+#include "ui/dialogs/CMessageDlg.h"
 #include "ui/lists/ReportListView.h"
 #include "ui/main/CAddableSkillDlg.h"
 #include "ui/main/CNoResultReasonDlg.h"
@@ -44,6 +45,7 @@ constexpr int kItemsEditor = 1043, kOrganiser = 1044, kSkillsEditor = 1045, kSPa
 constexpr int kChooseYourself = 1037, kEditFixed = 1088, kEditResult = 1092, kAddable = 1240;
 constexpr int kRestoreCondition = 1110, kSaveResults = 1093, kAddFavourite = 1058, kExplain = 1248;
 constexpr int kResultList = 1061, kSetView = 1055, kWantedList = 1063, kJewelBoxes = 1096;
+constexpr int kShowHistory = 1095;
 constexpr int kUseExcludedItems = 1099, kUseExcludedSkills = 1107, kRequireSParts = 1111;
 
 // Runs the event loop until `done` holds or `ms` milliseconds have passed.
@@ -85,11 +87,19 @@ QWidget* newWindow(const QSet<QWidget*>& before)
 }
 
 // Closes a window the way that changes nothing: a question gets its escape
-// answer (or its default when it has none), a dialog is cancelled.
+// answer, else "No", else its default; a dialog is cancelled. A window the
+// walk has closed already (accepted) stays as it is.
 void closeWindow(QWidget& w)
 {
+    if (!w.isVisible())
+        return;
     if (auto* box = qobject_cast<QMessageBox*>(&w)) {
-        if (QAbstractButton* button = box->escapeButton() ? box->escapeButton() : box->defaultButton())
+        QAbstractButton* button = box->escapeButton();
+        if (!button)
+            button = box->button(QMessageBox::No);
+        if (!button)
+            button = box->defaultButton();
+        if (button)
             button->click();
         else
             box->reject();
@@ -110,9 +120,12 @@ public:
     void run();
 
 private:
-    void record(const QString& name, QWidget& window);
+    // Writes the texts and a PNG of `window` as `name`; `settled` lets
+    // pending events run first (a window that lives only until the next
+    // event, such as the notice of a file operation, is taken as it is).
+    void record(const QString& name, QWidget& window, bool settled = true);
     // Runs `open`, waits for the window it shows (and for `ready`), records
-    // it as `name`, runs `inside` on it and closes it.
+    // it as `name` (unless empty), runs `inside` on it and closes it.
     void visit(const QString& name, const std::function<void()>& open,
                const std::function<void(QWidget&)>& inside = {}, const std::function<bool(QWidget&)>& ready = {});
     // Opens the row menu of `view` on `row`, records it as `name` and
@@ -121,6 +134,9 @@ private:
     void click(const QWidget& root, int id);
     void clickNamed(const QWidget& root, const char* objectName);
     void finishSearch(const QString& progressName);
+    // Stores the results, loads them back and opens the organiser on them,
+    // recording the notices of the file operations and the change dialog.
+    void walkStoredResults();
     void walkManualEditor(QWidget& editor, const QString& prefix, bool withSet);
     void wantSampleSkills();
     void wantNothingFound();
@@ -159,13 +175,14 @@ void WindowWalk::missing(const QString& name, const QString& what)
     m_japanese << name + QStringLiteral("\t-\tmissing\t") + what + QStringLiteral("\t-");
 }
 
-void WindowWalk::record(const QString& name, QWidget& window)
+void WindowWalk::record(const QString& name, QWidget& window, bool settled)
 {
     // A menu opened again for another of its entries is written once.
-    if (m_recorded.contains(name))
+    if (name.isEmpty() || m_recorded.contains(name))
         return;
     m_recorded.insert(name);
-    settle();
+    if (settled)
+        settle();
     window.grab().save(m_folder + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG");
     for (const QString& line : windowTextLines(window, m_names)) {
         const QString shown = masked(line);
@@ -319,6 +336,39 @@ void WindowWalk::walkManualEditor(QWidget& editor, const QString& prefix, bool w
           [&] { chooseRowMenuEntry(prefix + QStringLiteral("-set-menu"), *set, 1, -1); });
 }
 
+void WindowWalk::walkStoredResults()
+{
+    const auto fileWorkDone = [this] {
+        waitFor([this] { return !m_main.fileOperationRunning(); }, kSearchWait);
+        settle();
+    };
+    // The notice is up from the click until the worker's end is handled.
+    visit({}, [this] {
+        click(m_main, kSaveResults);
+        if (CMessageDlg* notice = m_main.waitingWindow())
+            record(QStringLiteral("notice-saving"), *notice, false);
+    }, [this](QWidget& input) { clickNamed(input, "okButton"); });
+    fileWorkDone();
+    click(m_main, kShowHistory);
+    if (CMessageDlg* notice = m_main.waitingWindow())
+        record(QStringLiteral("notice-loading"), *notice, false);
+    else
+        missing(QStringLiteral("notice-loading"), QStringLiteral("not shown"));
+    fileWorkDone();
+    record(QStringLiteral("main-stored"), m_main);
+    visit({}, [this] { click(m_main, kOrganiser); }, [this](QWidget& organiser) {
+        clickNamed(organiser, "historyRadio");
+        auto* entries = organiser.findChild<ReportListView*>(QStringLiteral("entryList"));
+        if (!entries)
+            return missing(QStringLiteral("organiser-stored"), QStringLiteral("entry list"));
+        entries->selectSingleRow(0);
+        record(QStringLiteral("organiser-stored"), organiser);
+        visit(QStringLiteral("organiser-change"), [&] { clickNamed(organiser, "changeButton"); });
+        // Deleting asks first; the walk answers "no".
+        visit(QStringLiteral("organiser-delete-question"), [&] { clickNamed(organiser, "deleteButton"); });
+    });
+}
+
 void WindowWalk::run()
 {
     settle(500);
@@ -371,6 +421,8 @@ void WindowWalk::run()
           [this](QWidget& editor) { walkManualEditor(editor, QStringLiteral("manual-edit-result"), true); });
     // Closing with results not stored asks first; the walk answers "no".
     visit(QStringLiteral("discard-question"), [this] { m_main.done(QDialog::Accepted); });
+
+    walkStoredResults();
 
     // A search that finds nothing, and why.
     wantNothingFound();
