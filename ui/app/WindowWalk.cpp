@@ -44,7 +44,7 @@ constexpr int kTreeChooser = 1062, kSkillChooser = 1106, kAddSkill = 1067, kSear
 constexpr int kItemsEditor = 1043, kOrganiser = 1044, kSkillsEditor = 1045, kSPartsEditor = 1046;
 constexpr int kChooseYourself = 1037, kEditFixed = 1088, kEditResult = 1092, kAddable = 1240;
 constexpr int kRestoreCondition = 1110, kSaveResults = 1093, kAddFavourite = 1058, kExplain = 1248;
-constexpr int kResultList = 1061, kSetView = 1055, kWantedList = 1063, kJewelBoxes = 1096;
+constexpr int kResultList = 1061, kSetView = 1055, kWantedList = 1063, kUseJewels = 1096;
 constexpr int kShowHistory = 1095;
 constexpr int kUseExcludedItems = 1099, kUseExcludedSkills = 1107, kRequireSParts = 1111;
 
@@ -306,8 +306,8 @@ void WindowWalk::wantNothingFound()
     m_main.setSex(1);
     m_main.setJob(1);
     m_main.setRarityCode(-2);
-    if (auto* boxes = controlById<QCheckBox>(&m_main, kJewelBoxes))
-        boxes->setChecked(true);
+    if (auto* jewels = controlById<QCheckBox>(&m_main, kUseJewels))
+        jewels->setChecked(true);
     m_main.replaceWantedSkills({{37, 15}, {76, 15}});
 }
 
