@@ -3,10 +3,10 @@
 // check of the windows' language: with ZEKU_WINDOW_WALK set to a folder, the
 // main window, once on screen, opens each window the user can reach from it
 // as the user would (a search on the sample data, one that finds nothing,
-// the editors, the result views' menus, the stored results …), writes the texts of each (see
-// WindowTexts.h) and a PNG of it at its opening size into that folder,
-// closes it and goes on; at the end the main window closes. Without the
-// variable nothing happens.
+// the editors, the result views' menus, the stored results …), writes the
+// texts of each (see WindowTexts.h) and a PNG of it at its opening size into
+// that folder, closes it and goes on; at the end the main window closes.
+// Without the variable nothing happens.
 //
 // Files written: walk.txt, one line per text,
 // "WINDOW<TAB>PATH<TAB>KIND<TAB>TEXT", with the working folder's path, the
