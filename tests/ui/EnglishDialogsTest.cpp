@@ -8,6 +8,7 @@
 
 #include "MainWindowFixture.h"
 #include "ui/app/UiLanguage.h"
+#include "ui/app/WindowTexts.h"
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
@@ -44,22 +45,6 @@ using namespace zeku;
 using namespace zeku::test;
 
 namespace {
-
-// Kana (full and half width), CJK ideographs, CJK punctuation other than the
-// ideographic space, and the full-width Latin forms ("ＯＫ").
-bool isJapanese(char32_t c)
-{
-    return (c >= 0x3001 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-        (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF9F);
-}
-
-bool hasJapanese(const QString& text)
-{
-    for (char32_t c : text.toUcs4())
-        if (isJapanese(c))
-            return true;
-    return false;
-}
 
 // Every text of `dialog` that is not data: window title, captions, tool tips,
 // accessible names, group titles and list headers, each named by where it is.
