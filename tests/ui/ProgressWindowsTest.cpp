@@ -73,9 +73,14 @@ struct WordCoverage {
     WordCoverage()
     {
         skills.addTree({12, "Attack", {{12, 10, "Attack up S"}}});
-        for (int part = 0; part < kPartCount; ++part)
-            items.push_back(EquipItem{.part = static_cast<PartKind>(part), .name = "Iron " + std::to_string(part),
-                                      .sex = static_cast<uint16_t>(part % 3), .slots = 3});
+        for (int part = 0; part < kPartCount; ++part) {
+            EquipItem item;
+            item.part = static_cast<PartKind>(part);
+            item.name = "Iron " + std::to_string(part);
+            item.sex = static_cast<uint16_t>(part % 3);
+            item.slots = 3;
+            items.push_back(item);
+        }
         SearchCondition a;
         a.job = 1;
         a.sex = 2;
