@@ -1781,6 +1781,22 @@ Save it to the file?</translation>
         <source>前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。</source>
         <translation>%1 pieces, jewels or skills of the last condition are not in the data and were removed.</translation>
     </message>
+    <message>
+        <source>剣士装備</source>
+        <translation>Blade set</translation>
+    </message>
+    <message>
+        <source>ガンナー装備</source>
+        <translation>Gunner set</translation>
+    </message>
+    <message>
+        <source>(男)</source>
+        <translation> (M)</translation>
+    </message>
+    <message>
+        <source>(女)</source>
+        <translation> (F)</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CSetFitsDlg</name>

@@ -19,6 +19,7 @@
 
 #include "ui_CSearchDlg.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace zeku {
@@ -34,6 +35,27 @@ QString saveFailed()
 QString loadFailed()
 {
     return CSearchDlg::tr("データの読み込み処理で異常が発生しました");
+}
+
+// The title offered for stored results and a new favourite: the job's set and
+// the sex, in the windows' language. In Japanese it is the core's
+// defaultFavoriteTitle(), which still words the titles the core completes itself.
+std::string offeredTitle(uint16_t job, uint16_t sex)
+{
+    QString title;
+    if (job == kJobBlade)
+        title = QCoreApplication::translate("zeku::CSearchDlg", "剣士装備");
+    else if (job == kJobGunner)
+        title = QCoreApplication::translate("zeku::CSearchDlg", "ガンナー装備");
+    if (sex == kSexMale)
+        title += QCoreApplication::translate("zeku::CSearchDlg", "(男)");
+    else if (sex == kSexFemale)
+        title += QCoreApplication::translate("zeku::CSearchDlg", "(女)");
+    std::string stored;
+    QString refused;
+    if (!fromQStringStrict(title, stored, refused))
+        return defaultFavoriteTitle(job, sex); // a translation that cannot be stored
+    return stored;
 }
 
 } // namespace
@@ -140,7 +162,7 @@ void CSearchDlg::onSaveResults()
         return;
     CFavoriteDataInputDlg input(this);
     input.setCaption(tr("検索結果保存"));
-    input.setTitle(defaultFavoriteTitle(m_resultsCondition.job, m_resultsCondition.sex));
+    input.setTitle(offeredTitle(m_resultsCondition.job, m_resultsCondition.sex));
     input.setComment({});
     if (runChildDialog(input) != QDialog::Accepted)
         return;
@@ -197,7 +219,7 @@ void CSearchDlg::onAddFavorite()
     if (!set)
         return;
     CFavoriteDataInputDlg input(this);
-    input.setTitle(defaultFavoriteTitle(m_resultsCondition.job, m_resultsCondition.sex));
+    input.setTitle(offeredTitle(m_resultsCondition.job, m_resultsCondition.sex));
     input.setComment({});
     if (runChildDialog(input) != QDialog::Accepted)
         return;
