@@ -260,7 +260,7 @@
     <name>CFindConditionDispDlg</name>
     <message>
         <source>検索条件確認</source>
-        <translation>Check search condition</translation>
+        <translation>View condition</translation>
     </message>
     <message>
         <source>現在の検索条件に反映</source>
