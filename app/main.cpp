@@ -2,6 +2,7 @@
 
 #include "ui/app/CSimulatorApp.h"
 #include "ui/app/UiLanguage.h"
+#include "ui/app/WindowWalk.h"
 #include "platform/AppIdentity.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/WindowSupport.h"
@@ -150,10 +151,11 @@ int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporte
     errorReporter.setDialogParent(&window);
     window.restoreSession();
     scheduleSmokeScreenshot(window, app.skills());
+    const bool walking = zeku::scheduleWindowWalk(window, app);
     const int result = window.exec();
     errorReporter.setDialogParent(nullptr);
-    // Start-up does not look at how the window ended, except the smoke run.
-    if (!qEnvironmentVariableIsEmpty("ZEKU_SMOKE_SCREENSHOT"))
+    // Start-up does not look at how the window ended, except the smoke run and the walk.
+    if (walking || !qEnvironmentVariableIsEmpty("ZEKU_SMOKE_SCREENSHOT"))
         return result == QDialog::Accepted ? 0 : 1;
     return 0;
 }

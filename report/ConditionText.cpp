@@ -14,98 +14,118 @@ constexpr const char* kCrLf = "\r\n";
 // Width in CP932 bytes of the label column of the skill lines.
 constexpr std::size_t kLabelWidth = 14;
 
-struct ConditionTexts {
-    std::string basicHeading = utf8ToCp932Lossy("■基本条件");
-    std::string unknownJob = utf8ToCp932Lossy("？？？？");
-    std::string anyRarity = utf8ToCp932Lossy("レア制限なし");
-    std::string rarity = utf8ToCp932Lossy("レア");
-    std::string orHigher = utf8ToCp932Lossy("以上");
-    std::string orLower = utf8ToCp932Lossy("以下");
-    std::string only = utf8ToCp932Lossy("のみ");
-    std::array<std::string, 10> digits = {
+// Replaces "%1" and "%2" in `pattern` by `first` and `second` in one pass, so
+// that a name holding "%2" is never taken for a placeholder.
+std::string fillIn(const std::string& pattern, const std::string& first, const std::string& second = {})
+{
+    std::string out;
+    out.reserve(pattern.size() + first.size() + second.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            out += pattern[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+ConditionWords makeJapaneseWords()
+{
+    const ReportTexts& r = reportTexts();
+    ConditionWords w;
+    w.basicHeading = utf8ToCp932Lossy("■基本条件");
+    w.bladeUser = r.bladeUser;
+    w.gunner = r.gunner;
+    w.unknownJob = utf8ToCp932Lossy("？？？？");
+    w.maleMark = r.maleMark;
+    w.femaleMark = r.femaleMark;
+    w.anyRarity = utf8ToCp932Lossy("レア制限なし");
+    w.rarityOrHigher = utf8ToCp932Lossy("レア%1以上");
+    w.rarityOrLower = utf8ToCp932Lossy("レア%1以下");
+    w.rarityOnly = utf8ToCp932Lossy("レア%1のみ");
+    w.digits = {
         utf8ToCp932Lossy("０"), utf8ToCp932Lossy("１"), utf8ToCp932Lossy("２"), utf8ToCp932Lossy("３"),
         utf8ToCp932Lossy("４"), utf8ToCp932Lossy("５"), utf8ToCp932Lossy("６"), utf8ToCp932Lossy("７"),
         utf8ToCp932Lossy("８"), utf8ToCp932Lossy("９"),
     };
-    std::string anyDefence = utf8ToCp932Lossy("防御値制限なし");
-    std::string defence = utf8ToCp932Lossy("防御値 ");
-    std::string jewelsUsed = utf8ToCp932Lossy("装飾品使用");
-    std::string jewelsUnused = utf8ToCp932Lossy("装飾品未使用");
-    std::string exactJewels = utf8ToCp932Lossy("装飾品全組合せ判定あり");
-    std::string itemExclusionOn = utf8ToCp932Lossy("アイテム除外あり");
-    std::string itemExclusionOff = utf8ToCp932Lossy("アイテム除外なし");
-    std::string skillExclusionOn = utf8ToCp932Lossy("スキル除外あり");
-    std::string skillExclusionOff = utf8ToCp932Lossy("スキル除外なし");
-    std::string sPartsOn = utf8ToCp932Lossy("Ｓ防具指定あり");
-    std::string sPartsOff = utf8ToCp932Lossy("Ｓ防具指定なし");
-    std::string maxResults = utf8ToCp932Lossy("最大表示件数 ");
-    std::string resultUnit = utf8ToCp932Lossy("件");
-    std::string skillHeading = utf8ToCp932Lossy("■スキル");
-    std::string fixedHeading = utf8ToCp932Lossy("■固定装備");
-    std::string noWeapon = utf8ToCp932Lossy("武器なし");
-    std::string excludedItemHeading = utf8ToCp932Lossy("■除外アイテム");
-    std::string excludedSkillHeading = utf8ToCp932Lossy("■除外スキル");
-    std::string sPartHeading = utf8ToCp932Lossy("■Ｓ防具");
-    std::array<std::string, kPartCount> partLabels = {
+    w.anyDefence = utf8ToCp932Lossy("防御値制限なし");
+    w.defenceOrHigher = utf8ToCp932Lossy("防御値 %1以上");
+    w.jewelsUsed = utf8ToCp932Lossy("装飾品使用");
+    w.jewelsUnused = utf8ToCp932Lossy("装飾品未使用");
+    w.exactJewels = utf8ToCp932Lossy("装飾品全組合せ判定あり");
+    w.itemExclusionOn = utf8ToCp932Lossy("アイテム除外あり");
+    w.itemExclusionOff = utf8ToCp932Lossy("アイテム除外なし");
+    w.skillExclusionOn = utf8ToCp932Lossy("スキル除外あり");
+    w.skillExclusionOff = utf8ToCp932Lossy("スキル除外なし");
+    w.sPartsOn = utf8ToCp932Lossy("Ｓ防具指定あり");
+    w.sPartsOff = utf8ToCp932Lossy("Ｓ防具指定なし");
+    w.maxResults = utf8ToCp932Lossy("最大表示件数 %1件");
+    w.skillHeading = utf8ToCp932Lossy("■スキル");
+    w.fixedHeading = utf8ToCp932Lossy("■固定装備");
+    w.none = r.none;
+    w.noWeapon = utf8ToCp932Lossy("武器なし");
+    w.holderLine = "%1" + r.fullWidthSpace + "%2";
+    w.excludedItemHeading = utf8ToCp932Lossy("■除外アイテム");
+    w.excludedSkillHeading = utf8ToCp932Lossy("■除外スキル");
+    w.sPartHeading = utf8ToCp932Lossy("■Ｓ防具");
+    w.partLabels = {
         utf8ToCp932Lossy("頭"), utf8ToCp932Lossy("胴"), utf8ToCp932Lossy("腕"),
         utf8ToCp932Lossy("腰"), utf8ToCp932Lossy("脚"),
     };
-    std::string jewelLabel = utf8ToCp932Lossy("珠");
-    std::string colon = utf8ToCp932Lossy("：");
-};
-
-const ConditionTexts& texts()
-{
-    static const ConditionTexts t;
-    return t;
+    w.jewelLabel = utf8ToCp932Lossy("珠");
+    w.listLine = utf8ToCp932Lossy("%1：%2");
+    return w;
 }
 
-// Rarity numbers 0 to 9 are one full-width digit; larger numbers, which no
-// rarity choice produces, are written in half-width decimal rather than
-// reading past the digit table.
-std::string rarityNumber(int n)
+const std::string& sexMarkOf(const ConditionWords& w, uint16_t sex)
+{
+    static const std::string empty;
+    return sex == 1 ? w.maleMark : sex == 2 ? w.femaleMark : empty;
+}
+
+// Rarity numbers 0 to 9 are one digit of the words' table (full width in
+// Japanese); larger numbers, which no rarity choice produces, are written in
+// half-width decimal rather than reading past the digit table.
+std::string digitNumber(const ConditionWords& w, int n)
 {
     if (n >= 0 && n <= 9)
-        return texts().digits[static_cast<std::size_t>(n)];
+        return w.digits[static_cast<std::size_t>(n)];
     return std::to_string(n);
 }
 
-void appendBasicSection(const SearchCondition& c, std::string& out)
+void appendLine(std::string& out, const std::string& line)
 {
-    const ConditionTexts& t = texts();
-    const ReportTexts& r = reportTexts();
-    out += t.basicHeading + kCrLf;
-
-    out += c.job == 1 ? r.bladeUser : c.job == 2 ? r.gunner : t.unknownJob;
-    out += sexMark(c.sex);
+    out += line;
     out += kCrLf;
+}
+
+void appendBasicSection(const SearchCondition& c, const ConditionWords& w, std::string& out)
+{
+    appendLine(out, w.basicHeading);
+    appendLine(out, (c.job == 1 ? w.bladeUser : c.job == 2 ? w.gunner : w.unknownJob) + sexMarkOf(w, c.sex));
 
     const int code = c.rarity;
     if (code == 0)
-        out += t.anyRarity;
+        appendLine(out, w.anyRarity);
     else if (code > 100)
-        out += t.rarity + rarityNumber(code - 100) + t.orHigher;
+        appendLine(out, fillIn(w.rarityOrHigher, digitNumber(w, code - 100)));
     else if (code < 0)
-        out += t.rarity + rarityNumber(-code) + t.orLower;
+        appendLine(out, fillIn(w.rarityOrLower, digitNumber(w, -code)));
     else
-        out += t.rarity + rarityNumber(code) + t.only;
-    out += kCrLf;
+        appendLine(out, fillIn(w.rarityOnly, digitNumber(w, code)));
 
-    if (c.minDefence == 0)
-        out += t.anyDefence;
-    else
-        out += t.defence + std::to_string(c.minDefence) + t.orHigher;
-    out += kCrLf;
-
-    out += (c.useJewels ? t.jewelsUsed : t.jewelsUnused) + kCrLf;
+    appendLine(out, c.minDefence == 0 ? w.anyDefence : fillIn(w.defenceOrHigher, std::to_string(c.minDefence)));
+    appendLine(out, c.useJewels ? w.jewelsUsed : w.jewelsUnused);
     // Only searches that judge jewels by every placement get this line, so
     // every other condition reads as it always has.
     if (c.useJewels && c.exactJewels)
-        out += t.exactJewels + kCrLf;
-    out += (c.useExcludedItems ? t.itemExclusionOn : t.itemExclusionOff) + kCrLf;
-    out += (c.useExcludedSkills ? t.skillExclusionOn : t.skillExclusionOff) + kCrLf;
-    out += (c.requireSParts ? t.sPartsOn : t.sPartsOff) + kCrLf;
-    out += t.maxResults + std::to_string(c.maxResults) + t.resultUnit + kCrLf;
+        appendLine(out, w.exactJewels);
+    appendLine(out, c.useExcludedItems ? w.itemExclusionOn : w.itemExclusionOff);
+    appendLine(out, c.useExcludedSkills ? w.skillExclusionOn : w.skillExclusionOff);
+    appendLine(out, c.requireSParts ? w.sPartsOn : w.sPartsOff);
+    appendLine(out, fillIn(w.maxResults, std::to_string(c.maxResults)));
 }
 
 std::string treeNameOf(const SkillCatalogue& skills, uint16_t treeId)
@@ -122,9 +142,11 @@ void appendSkillLine(std::string& out, const std::string& label, const std::stri
     out += kCrLf;
 }
 
-void appendWantedSkills(const SearchCondition& c, const SkillCatalogue& skills, std::string& out)
+void appendWantedSkills(const SearchCondition& c, const SkillCatalogue& skills, const ConditionWords& w,
+                        std::string& out)
 {
-    out += kCrLf + texts().skillHeading + kCrLf;
+    out += kCrLf;
+    appendLine(out, w.skillHeading);
     for (const SkillPoint& wanted : c.wanted) {
         const std::string label = treeNameOf(skills, wanted.treeId) + signedNumber(wanted.points);
         appendSkillLine(out, label, skills.activatedSkillName(wanted.treeId, wanted.points));
@@ -132,39 +154,41 @@ void appendWantedSkills(const SearchCondition& c, const SkillCatalogue& skills, 
 }
 
 // "name　jewel, jewel" for a holder with its fixed jewels.
-void appendHolderLine(std::string& out, const std::string& name, const JewelSlots& slots)
+void appendHolderLine(std::string& out, const ConditionWords& w, const std::string& name, const JewelSlots& slots)
 {
-    out += name;
-    out += reportTexts().fullWidthSpace;
+    std::string jewels;
     for (std::size_t i = 0; i < slots.jewels.size(); ++i) {
         if (i > 0)
-            out += ", ";
-        out += slots.jewels[i]->name;
+            jewels += ", ";
+        jewels += slots.jewels[i]->name;
     }
-    out += kCrLf;
+    appendLine(out, fillIn(w.holderLine, name, jewels));
 }
 
-void appendFixedSection(const SearchCondition& c, std::string& out)
+void appendFixedSection(const SearchCondition& c, const ConditionWords& w, std::string& out)
 {
-    const ConditionTexts& t = texts();
-    out += kCrLf + t.fixedHeading + kCrLf;
+    out += kCrLf;
+    appendLine(out, w.fixedHeading);
     const EquipSet& fixed = c.fixed;
     bool anyFixed = fixed.weapon() != nullptr;
     for (int part = 0; part < kPartCount; ++part)
         anyFixed = anyFixed || fixed.piece(part) != nullptr;
     if (!anyFixed) {
-        out += reportTexts().none + kCrLf;
+        appendLine(out, w.none);
         return;
     }
-    if (fixed.weapon())
-        appendHolderLine(out, fixed.weapon()->name, fixed.weaponSlots());
-    else
-        out += t.noWeapon + kCrLf;
+    if (const WeaponSlotItem* weapon = fixed.weapon()) {
+        const std::string name =
+            w.weaponSlots.empty() ? weapon->name : fillIn(w.weaponSlots, digitNumber(w, weapon->slots));
+        appendHolderLine(out, w, name, fixed.weaponSlots());
+    } else {
+        appendLine(out, w.noWeapon);
+    }
     for (int part = 0; part < kPartCount; ++part) {
         if (const EquipItem* piece = fixed.piece(part))
-            appendHolderLine(out, piece->name, fixed.pieceSlots(part));
+            appendHolderLine(out, w, piece->name, fixed.pieceSlots(part));
         else
-            out += reportTexts().none + kCrLf;
+            appendLine(out, w.none);
     }
 }
 
@@ -180,65 +204,79 @@ std::vector<typename Map::const_iterator> sortedByKey(const Map& map)
 }
 
 // "(count)" after a list heading, then "なし" when the list is empty.
-bool appendCountLine(std::string& out, const std::string& heading, std::size_t count)
+bool appendCountLine(std::string& out, const ConditionWords& w, const std::string& heading, std::size_t count)
 {
-    out += kCrLf + heading + "(" + std::to_string(count) + ")" + kCrLf;
+    out += kCrLf;
+    appendLine(out, heading + "(" + std::to_string(count) + ")");
     if (count == 0) {
-        out += reportTexts().none + kCrLf;
+        appendLine(out, w.none);
         return false;
     }
     return true;
 }
 
-void appendPieceLines(const SPartSet& set, std::string& out)
+void appendPieceLines(const SPartSet& set, const ConditionWords& w, std::string& out)
 {
-    const ConditionTexts& t = texts();
     for (int part = 0; part < kPartCount; ++part) {
         for (const auto& entry : sortedByKey(set.pieces(static_cast<PartKind>(part)))) {
             const EquipItem& piece = *entry->second;
-            out += t.partLabels[static_cast<std::size_t>(part)] + t.colon + piece.name + sexMark(piece.sex) + kCrLf;
+            appendLine(out, fillIn(w.listLine, w.partLabels[static_cast<std::size_t>(part)],
+                                   piece.name + sexMarkOf(w, piece.sex)));
         }
     }
 }
 
-void appendExcludedItems(const ExclusionSet& set, std::string& out)
+void appendExcludedItems(const ExclusionSet& set, const ConditionWords& w, std::string& out)
 {
-    if (!appendCountLine(out, texts().excludedItemHeading, set.total()))
+    if (!appendCountLine(out, w, w.excludedItemHeading, set.total()))
         return;
-    appendPieceLines(set, out);
+    appendPieceLines(set, w, out);
     for (const auto& entry : sortedByKey(set.jewels()))
-        out += texts().jewelLabel + texts().colon + entry->first + kCrLf;
+        appendLine(out, fillIn(w.listLine, w.jewelLabel, entry->first));
 }
 
-void appendExcludedSkills(const ExcludedSkillList& list, const SkillCatalogue& skills, std::string& out)
+void appendExcludedSkills(const ExcludedSkillList& list, const SkillCatalogue& skills, const ConditionWords& w,
+                          std::string& out)
 {
-    if (!appendCountLine(out, texts().excludedSkillHeading, list.total()))
+    if (!appendCountLine(out, w, w.excludedSkillHeading, list.total()))
         return;
     for (const SkillActivation& entry : list.entries())
         appendSkillLine(out, treeNameOf(skills, entry.treeId),
                         skills.activatedSkillName(entry.treeId, entry.threshold));
 }
 
-void appendSParts(const SPartSet& set, std::string& out)
+void appendSParts(const SPartSet& set, const ConditionWords& w, std::string& out)
 {
-    if (!appendCountLine(out, texts().sPartHeading, set.total()))
+    if (!appendCountLine(out, w, w.sPartHeading, set.total()))
         return;
-    appendPieceLines(set, out);
+    appendPieceLines(set, w, out);
 }
 
 } // namespace
 
+const ConditionWords& japaneseConditionWords()
+{
+    static const ConditionWords words = makeJapaneseWords();
+    return words;
+}
+
+void appendConditionText(const SearchCondition& condition, const SkillCatalogue& skills,
+                         const ConditionWords& words, std::string& out)
+{
+    appendBasicSection(condition, words, out);
+    appendWantedSkills(condition, skills, words, out);
+    appendFixedSection(condition, words, out);
+    if (condition.useExcludedItems)
+        appendExcludedItems(condition.excludedItems, words, out);
+    if (condition.useExcludedSkills)
+        appendExcludedSkills(condition.excludedSkills, skills, words, out);
+    if (condition.requireSParts)
+        appendSParts(condition.sParts, words, out);
+}
+
 void appendConditionText(const SearchCondition& condition, const SkillCatalogue& skills, std::string& out)
 {
-    appendBasicSection(condition, out);
-    appendWantedSkills(condition, skills, out);
-    appendFixedSection(condition, out);
-    if (condition.useExcludedItems)
-        appendExcludedItems(condition.excludedItems, out);
-    if (condition.useExcludedSkills)
-        appendExcludedSkills(condition.excludedSkills, skills, out);
-    if (condition.requireSParts)
-        appendSParts(condition.sParts, out);
+    appendConditionText(condition, skills, japaneseConditionWords(), out);
 }
 
 } // namespace zeku

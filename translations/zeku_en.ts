@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>マスターデータ</source>
+        <translation>Master data</translation>
+    </message>
+    <message>
+        <source>ユーザーデータ</source>
+        <translation>User data</translation>
+    </message>
+    <message>
+        <source>表示言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAddableSkillDlg</name>
+    <message>
+        <source>追加スキル検索</source>
+        <translation>Addable skills</translation>
+    </message>
+    <message>
+        <source>基本条件</source>
+        <translation>Base condition</translation>
+    </message>
+    <message>
+        <source>検索中</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>進行状況</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>追加できるスキル</source>
+        <translation>Skills that can be added</translation>
+    </message>
+    <message>
+        <source>条件に追加</source>
+        <translation>Add to condition</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>CExclusiveItemEditDlg</name>
     <message>
         <source>除外アイテム編集</source>
@@ -196,6 +254,80 @@
     <message>
         <source>キャンセル</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CFindConditionDispDlg</name>
+    <message>
+        <source>検索条件確認</source>
+        <translation>Check search condition</translation>
+    </message>
+    <message>
+        <source>現在の検索条件に反映</source>
+        <translation>Apply to the current condition</translation>
+    </message>
+    <message>
+        <source>基本条件</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation>Skills</translation>
+    </message>
+    <message>
+        <source>固定装備</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>除外アイテム</source>
+        <translation>Excl. items</translation>
+    </message>
+    <message>
+        <source>除外スキル</source>
+        <translation>Excl. skills</translation>
+    </message>
+    <message>
+        <source>Ｓ防具</source>
+        <translation>S armour</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CFindProcessDlg</name>
+    <message>
+        <source>検索中</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>0 件</source>
+        <translation>0 found</translation>
+    </message>
+    <message>
+        <source>推定残り時間: 0秒</source>
+        <translation>Estimated time left: 0 s</translation>
+    </message>
+    <message>
+        <source>条件表示</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>常に手前</source>
+        <translation>On top</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
@@ -408,6 +540,41 @@
     </message>
 </context>
 <context>
+    <name>CNoResultReasonDlg</name>
+    <message>
+        <source>見つからない理由</source>
+        <translation>Why nothing fits</translation>
+    </message>
+    <message>
+        <source>検索中</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>進行状況</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>スキル系統ごとの最大</source>
+        <translation>Most points per skill tree</translation>
+    </message>
+    <message>
+        <source>見つかる条件の変え方</source>
+        <translation>Changes that find sets</translation>
+    </message>
+    <message>
+        <source>この条件にする</source>
+        <translation>Use this condition</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>CQuickExclusiveRegistDlg</name>
     <message>
         <source>除外登録</source>
@@ -557,6 +724,217 @@
     </message>
 </context>
 <context>
+    <name>CSearchDlg</name>
+    <message>
+        <source>検索条件</source>
+        <translation type="unfinished">Search condition</translation>
+    </message>
+    <message>
+        <source>性別</source>
+        <translation type="unfinished">Sex</translation>
+    </message>
+    <message>
+        <source>男</source>
+        <translation type="unfinished">M</translation>
+    </message>
+    <message>
+        <source>sexGroup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>女</source>
+        <translation type="unfinished">F</translation>
+    </message>
+    <message>
+        <source>職業</source>
+        <translation type="unfinished">Class</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation type="unfinished">Blade</translation>
+    </message>
+    <message>
+        <source>jobGroup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation type="unfinished">Gunner</translation>
+    </message>
+    <message>
+        <source>レア</source>
+        <translation type="unfinished">Rarity</translation>
+    </message>
+    <message>
+        <source>最低防御値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最大表示件数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>装飾品</source>
+        <translation type="unfinished">Jewels</translation>
+    </message>
+    <message>
+        <source>装飾品を全組合せで判定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>除外アイテム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation type="unfinished">Edit</translation>
+    </message>
+    <message>
+        <source>除外アイテム編集</source>
+        <translation type="unfinished">Edit excluded items</translation>
+    </message>
+    <message>
+        <source>除外スキル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>除外スキル編集</source>
+        <translation type="unfinished">Edit excluded skills</translation>
+    </message>
+    <message>
+        <source>Ｓ防具必須</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｓ防具編集</source>
+        <translation type="unfinished">Edit S armour</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>追加スキル検索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スキル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation type="unfinished">Skill tree</translation>
+    </message>
+    <message>
+        <source>発動スキル</source>
+        <translation type="unfinished">Activated skill</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation type="unfinished">Add</translation>
+    </message>
+    <message>
+        <source>スキル条件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>スキル値</source>
+        <translation type="unfinished">Skill value</translation>
+    </message>
+    <message>
+        <source>調整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation type="unfinished">Delete</translation>
+    </message>
+    <message>
+        <source>全削除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定装備</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定装飾品</source>
+        <translation type="unfinished">Fixed jewels</translation>
+    </message>
+    <message>
+        <source>全てチェック</source>
+        <translation type="unfinished">Check all</translation>
+    </message>
+    <message>
+        <source>装備編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>固定装備編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索結果</source>
+        <translation type="unfinished">Results</translation>
+    </message>
+    <message>
+        <source>検索条件確認</source>
+        <translation type="unfinished">Check search condition</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation type="unfinished">Title</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation type="unfinished">Comment</translation>
+    </message>
+    <message>
+        <source>装備</source>
+        <translation type="unfinished">Set</translation>
+    </message>
+    <message>
+        <source>スキル合計</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存履歴</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存履歴表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索結果保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自分で選ぶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存データ整理</source>
+        <translation type="unfinished">Organise saved data</translation>
+    </message>
+    <message>
+        <source>選択結果の装備編集</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリップ</source>
+        <translation type="unfinished">Clip</translation>
+    </message>
+    <message>
+        <source>お気に入り追加</source>
+        <translation type="unfinished">Add favourite</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+</context>
+<context>
     <name>CSetFitsDlg</name>
     <message>
         <source>このセットに追加できるスキル</source>
@@ -651,6 +1029,33 @@
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CAddableSkillDlg</name>
+    <message>
+        <source>基本条件：</source>
+        <translation>Base condition: </translation>
+    </message>
+    <message>
+        <source>中止しています  %1 件</source>
+        <translation>Stopping  %1 found</translation>
+    </message>
+    <message>
+        <source>検索中  %1 件</source>
+        <translation>Searching  %1 found</translation>
+    </message>
+    <message>
+        <source>中止しました  %1 件</source>
+        <translation>Stopped  %1 found</translation>
+    </message>
+    <message>
+        <source>メモリが不足しました  %1 件</source>
+        <translation>Out of memory  %1 found</translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation>%1 found</translation>
     </message>
 </context>
 <context>
@@ -805,6 +1210,76 @@
     <message>
         <source>タイトルを入力してください。</source>
         <translation>Please enter a title.</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFindConditionDispDlg</name>
+    <message>
+        <source>検索条件</source>
+        <translation>Search condition</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CFindProcessDlg</name>
+    <message>
+        <source>検索条件</source>
+        <translation>Search condition</translation>
+    </message>
+    <message>
+        <source>進捗</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>%1% 検索中</source>
+        <translation>Searching %1%</translation>
+    </message>
+    <message>
+        <source>検索完了</source>
+        <translation>Search finished</translation>
+    </message>
+    <message>
+        <source>検索完了しました</source>
+        <translation>The search has finished</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation>%1 found</translation>
+    </message>
+    <message>
+        <source>最大表示件数に達しましたので</source>
+        <translation>The maximum number of results was reached,</translation>
+    </message>
+    <message>
+        <source>検索を打ち切りました&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>so the search was stopped.</translation>
+    </message>
+    <message>
+        <source>メモリ不足になりましたので</source>
+        <translation>Memory ran out,</translation>
+    </message>
+    <message>
+        <source>検索を打ち切りました&#x3000;&#x3000;&#x3000;</source>
+        <translation>so the search was stopped.</translation>
+    </message>
+    <message>
+        <source>推定残り時間: %1時間%2分%3秒</source>
+        <translation>Estimated time left: %1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>推定残り時間: %1分%2秒</source>
+        <translation>Estimated time left: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>推定残り時間: %1秒</source>
+        <translation>Estimated time left: %1 s</translation>
+    </message>
+    <message>
+        <source>検索を終了してよろしいですか？</source>
+        <translation>Do you want to stop the search?</translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1510,101 @@ Remove the armour that can no longer be worn?</translation>
     </message>
 </context>
 <context>
+    <name>zeku::CNoResultReasonDlg</name>
+    <message>
+        <source>武器スロット</source>
+        <translation>Weapon slots</translation>
+    </message>
+    <message>
+        <source>%1 を外す</source>
+        <translation>Drop %1</translation>
+    </message>
+    <message>
+        <source>%1 を %2 から %3 に緩める</source>
+        <translation>Ease %1 from %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 を %2 から %3 に下げる</source>
+        <translation>Lower %1 from %2 to %3</translation>
+    </message>
+    <message>
+        <source>除外アイテムを使わない</source>
+        <translation>Turn off excluded items</translation>
+    </message>
+    <message>
+        <source>除外スキルを使わない</source>
+        <translation>Turn off excluded skills</translation>
+    </message>
+    <message>
+        <source>Ｓ防具を必須にしない</source>
+        <translation>Do not need S armour</translation>
+    </message>
+    <message>
+        <source>最低防御値を 0 にする</source>
+        <translation>Set min. defence to 0</translation>
+    </message>
+    <message>
+        <source>レアを「全て」にする</source>
+        <translation>Set rarity to &quot;All&quot;</translation>
+    </message>
+    <message>
+        <source>装飾品を使う</source>
+        <translation>Use jewels</translation>
+    </message>
+    <message>
+        <source>装飾品を全組合せで判定する</source>
+        <translation>Turn on exact jewel fitting</translation>
+    </message>
+    <message>
+        <source>%1の固定を外す</source>
+        <translation>Unfix %1</translation>
+    </message>
+    <message>
+        <source>%1の固定装飾品を外す</source>
+        <translation>Remove fixed jewels from %1</translation>
+    </message>
+    <message>
+        <source>スキル系統</source>
+        <translation>Skill tree</translation>
+    </message>
+    <message>
+        <source>必要</source>
+        <translation>Needed</translation>
+    </message>
+    <message>
+        <source>最大</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>不足</source>
+        <translation>Short</translation>
+    </message>
+    <message>
+        <source>検索中  %1 件</source>
+        <translation>Searching  %1 found</translation>
+    </message>
+    <message>
+        <source>この条件で装備が見つかります</source>
+        <translation>This condition finds sets</translation>
+    </message>
+    <message>
+        <source>中止しました  %1 件</source>
+        <translation>Stopped  %1 found</translation>
+    </message>
+    <message>
+        <source>メモリが不足しました  %1 件</source>
+        <translation>Out of memory  %1 found</translation>
+    </message>
+    <message>
+        <source>条件を一つ変えるだけで見つかる変え方はありません</source>
+        <translation>No single change to the condition finds sets</translation>
+    </message>
+    <message>
+        <source>条件を一つ変えると見つかります  %1 件</source>
+        <translation>One change to the condition finds sets  %1 found</translation>
+    </message>
+</context>
+<context>
     <name>zeku::CQuickExclusiveRegistDlg</name>
     <message>
         <source>登録済</source>
@@ -1170,6 +1740,14 @@ Remove the armour that can no longer be worn?</translation>
         <source>検索結果データ &apos;%1&apos; を削除してよろしいですか？</source>
         <translation>Delete the saved results &apos;%1&apos;?</translation>
     </message>
+    <message>
+        <source>全組合せ</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>装飾品判定</source>
+        <translation>Jewel fit</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CWeaponListCtrl</name>
@@ -1195,6 +1773,174 @@ Remove the armour that can no longer be worn?</translation>
     <message>
         <source>ｽｷﾙ%1</source>
         <translation>Skill %1</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::ConditionText</name>
+    <message>
+        <source>■基本条件</source>
+        <translation>■Basic</translation>
+    </message>
+    <message>
+        <source>剣士</source>
+        <translation>Blade</translation>
+    </message>
+    <message>
+        <source>ガンナー</source>
+        <translation>Gunner</translation>
+    </message>
+    <message>
+        <source>？？？？</source>
+        <extracomment>The class of a condition that has none.</extracomment>
+        <translation>????</translation>
+    </message>
+    <message>
+        <source>(男)</source>
+        <extracomment>After the class and after a piece&apos;s name.</extracomment>
+        <translation>(M)</translation>
+    </message>
+    <message>
+        <source>(女)</source>
+        <translation>(F)</translation>
+    </message>
+    <message>
+        <source>レア制限なし</source>
+        <translation>Any rarity</translation>
+    </message>
+    <message>
+        <source>レア%1以上</source>
+        <extracomment>%1 is the rarity.</extracomment>
+        <translation>Rarity %1 or more</translation>
+    </message>
+    <message>
+        <source>レア%1以下</source>
+        <translation>Rarity %1 or less</translation>
+    </message>
+    <message>
+        <source>レア%1のみ</source>
+        <translation>Rarity %1 only</translation>
+    </message>
+    <message>
+        <source>０１２３４５６７８９</source>
+        <extracomment>The ten digits a rarity and a weapon&apos;s slot count are written with, 0 to 9.</extracomment>
+        <translation>0123456789</translation>
+    </message>
+    <message>
+        <source>防御値制限なし</source>
+        <translation>Any defence</translation>
+    </message>
+    <message>
+        <source>防御値 %1以上</source>
+        <extracomment>%1 is the defence.</extracomment>
+        <translation>Defence %1 or more</translation>
+    </message>
+    <message>
+        <source>装飾品使用</source>
+        <translation>Jewels used</translation>
+    </message>
+    <message>
+        <source>装飾品未使用</source>
+        <translation>Jewels not used</translation>
+    </message>
+    <message>
+        <source>装飾品全組合せ判定あり</source>
+        <translation>Jewels: every combination tried</translation>
+    </message>
+    <message>
+        <source>アイテム除外あり</source>
+        <translation>Item exclusion on</translation>
+    </message>
+    <message>
+        <source>アイテム除外なし</source>
+        <translation>Item exclusion off</translation>
+    </message>
+    <message>
+        <source>スキル除外あり</source>
+        <translation>Skill exclusion on</translation>
+    </message>
+    <message>
+        <source>スキル除外なし</source>
+        <translation>Skill exclusion off</translation>
+    </message>
+    <message>
+        <source>Ｓ防具指定あり</source>
+        <translation>S armour required</translation>
+    </message>
+    <message>
+        <source>Ｓ防具指定なし</source>
+        <translation>S armour not required</translation>
+    </message>
+    <message>
+        <source>最大表示件数 %1件</source>
+        <extracomment>%1 is the greatest number of results the search shows.</extracomment>
+        <translation>At most %1 results</translation>
+    </message>
+    <message>
+        <source>■スキル</source>
+        <translation>■Skills</translation>
+    </message>
+    <message>
+        <source>■固定装備</source>
+        <translation>■Fixed armour</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>武器なし</source>
+        <translation>No weapon</translation>
+    </message>
+    <message>
+        <source>武器スロット%1</source>
+        <extracomment>A fixed weapon: %1 is its number of slots.</extracomment>
+        <translation>Weapon slots %1</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2</source>
+        <extracomment>A fixed weapon or piece (%1) and its jewels (%2, may be empty).</extracomment>
+        <translation>%1  %2</translation>
+    </message>
+    <message>
+        <source>■除外アイテム</source>
+        <translation>■Excluded items</translation>
+    </message>
+    <message>
+        <source>■除外スキル</source>
+        <translation>■Excluded skills</translation>
+    </message>
+    <message>
+        <source>■Ｓ防具</source>
+        <translation>■S armour</translation>
+    </message>
+    <message>
+        <source>頭</source>
+        <translation>Head</translation>
+    </message>
+    <message>
+        <source>胴</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>腕</source>
+        <translation>Arms</translation>
+    </message>
+    <message>
+        <source>腰</source>
+        <translation>Waist</translation>
+    </message>
+    <message>
+        <source>脚</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>珠</source>
+        <translation>Jewel</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>A part (or jewel) label (%1) and the name of an excluded or S item (%2).</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,8 @@ TEST(ConditionText, WeaponOnlyFixedGivesFiveEmptyParts)
 
 TEST(ConditionText, FixedPieceWithoutJewelsKeepsTheFullWidthSpace)
 {
-    EquipItem arm = piece(PartArm, "鉄の小手");
+    // A "%2" in a name is data, never a place for the jewels.
+    EquipItem arm = piece(PartArm, "鉄の小手%2");
     Jewel jewel{sj("匠珠"), 1, 2, {}};
     EquipItem leg = piece(PartLeg, "鉄の具足");
     SearchCondition c = basicCondition();
@@ -153,7 +154,7 @@ TEST(ConditionText, FixedPieceWithoutJewelsKeepsTheFullWidthSpace)
     ASSERT_TRUE(c.fixed.addPieceJewels(PartLeg, {&jewel}));
     const std::string text = textOf(c, makeSkills());
     const std::string tail =
-        sj("■固定装備\r\n武器なし\r\nなし\r\nなし\r\n鉄の小手　\r\nなし\r\n鉄の具足　匠珠\r\n");
+        sj("■固定装備\r\n武器なし\r\nなし\r\nなし\r\n鉄の小手%2　\r\nなし\r\n鉄の具足　匠珠\r\n");
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }

@@ -8,6 +8,7 @@
 
 #include "MainWindowFixture.h"
 #include "ui/app/UiLanguage.h"
+#include "ui/app/WindowTexts.h"
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
@@ -19,6 +20,12 @@
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/dialogs/StandingLists.h"
+#include "ui/main/CAboutDlg.h"
+#include "ui/main/CAddableSkillDlg.h"
+#include "ui/main/CFindConditionDispDlg.h"
+#include "ui/main/CFindProcessDlg.h"
+#include "ui/main/CNoResultReasonDlg.h"
+#include "ui/platform/TextConvert.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -38,22 +45,6 @@ using namespace zeku;
 using namespace zeku::test;
 
 namespace {
-
-// Kana (full and half width), CJK ideographs, CJK punctuation other than the
-// ideographic space, and the full-width Latin forms ("ＯＫ").
-bool isJapanese(char32_t c)
-{
-    return (c >= 0x3001 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-        (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF9F);
-}
-
-bool hasJapanese(const QString& text)
-{
-    for (char32_t c : text.toUcs4())
-        if (isJapanese(c))
-            return true;
-    return false;
-}
 
 // Every text of `dialog` that is not data: window title, captions, tool tips,
 // accessible names, group titles and list headers, each named by where it is.
@@ -150,8 +141,11 @@ private:
     std::unique_ptr<AppFixture> m_fixture;
     std::unique_ptr<StandingLists> m_lists;
     int32_t m_saveExclusions = 1, m_saveSkills = 1, m_saveSParts = 1;
+    SearchCondition m_condition; // 攻撃+10 with jewels: sets fit, 防御 can be added
+    SearchCondition m_nothingFits; // 攻撃+15 without jewels: one more point than the pieces give
 
-    // Every dialog of ui/dialogs, opened on the fixture's data.
+    // Every dialog of ui/dialogs and ui/main but the main window, opened on
+    // the fixture's data; the ones that search have finished.
     std::vector<Opened> dialogs()
     {
         CSimulatorApp* app = &m_fixture->app();
@@ -163,6 +157,26 @@ private:
         what.skillTreeName = app->master().skills().trees().front().name;
         ManualEditInput fixed;
         fixed.fixedCondition = true;
+        const SearchCondition* condition = &m_condition;
+        const SearchCondition* nothingFits = &m_nothingFits;
+        // A search of a million combinations, one done after a second: the
+        // longest remaining-time line (277 hours); `cutOff` then ends it at the limit.
+        const auto progress = [=](bool cutOff) {
+            auto dialog = std::make_unique<CFindProcessDlg>(nullptr, *condition, app->skills());
+            dialog->setTickSource([now = uint64_t {1}]() mutable { return now += 1000; });
+            dialog->startSearch(1000000, 1000000);
+            dialog->showProgress(1, 1);
+            dialog->showHits(1234);
+            dialog->updateRemainingTime();
+            if (cutOff)
+                dialog->showLimitReached();
+            return dialog;
+        };
+        const auto finished = [](auto dialog) {
+            if (!QTest::qWaitFor([&] { return !dialog->searchRunning(); }, 60000))
+                qWarning("the search did not end");
+            return dialog;
+        };
         return {
             { "exclusive-items",
                 [=] { return std::make_unique<CExclusiveItemEditDlg>(app->master(), app->exclusions(), 1); } },
@@ -187,6 +201,16 @@ private:
                     return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
                         app->userFolder(), fixed);
                 } },
+            { "condition-confirm",
+                [=] { return std::make_unique<CFindConditionDispDlg>(*condition, app->skills()); } },
+            { "about",
+                [=] { return std::make_unique<CAboutDlg>(DataFolders {app->datFolder(), app->userFolder().root()}); } },
+            { "addable-skills",
+                [=] { return finished(std::make_unique<CAddableSkillDlg>(app->master(), *condition)); } },
+            { "search-progress", [=] { return progress(false); } },
+            { "search-progress-limit", [=] { return progress(true); } },
+            { "no-result-reason",
+                [=] { return finished(std::make_unique<CNoResultReasonDlg>(app->master(), *nothingFits)); } },
         };
     }
 
@@ -207,6 +231,15 @@ private:
         return windowTexts(*dialog);
     }
 
+    // `text` without the skill tree names, data that a caption may show
+    // ("基本条件：攻撃+10").
+    QString withoutTreeNames(QString text) const
+    {
+        for (const SkillTree& tree : m_fixture->app().skills().trees())
+            text.remove(toQString(tree.name));
+        return text;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -214,6 +247,12 @@ private Q_SLOTS:
         CSimulatorApp& app = m_fixture->app();
         m_lists = std::make_unique<StandingLists>(StandingLists {app.userFolder(), app.exclusions(),
             app.excludedSkills(), app.sParts(), m_saveExclusions, m_saveSkills, m_saveSParts});
+        m_condition.sex = 1;
+        m_condition.job = 1;
+        m_condition.wanted = {SkillPoint {1, 10}};
+        m_nothingFits = m_condition;
+        m_nothingFits.wanted = {SkillPoint {1, 15}};
+        m_condition.useJewels = true;
     }
     void cleanupTestCase() { applyLanguage(UiLanguage::Japanese); }
 
@@ -229,7 +268,7 @@ private Q_SLOTS:
         QStringList cut, japaneseLeft;
         for (const Opened& d : dialogs()) {
             for (const QString& text : textsOf(d, QStringLiteral("english-") + d.file, &cut))
-                if (hasJapanese(text))
+                if (hasJapanese(withoutTreeNames(text)))
                     japaneseLeft << d.file + QStringLiteral(" ") + text;
         }
         QVERIFY2(japaneseLeft.isEmpty(), qPrintable(japaneseLeft.join(QLatin1Char('\n'))));
@@ -240,6 +279,64 @@ private Q_SLOTS:
         const std::vector<Opened> again = dialogs();
         for (std::size_t i = 0; i < again.size(); ++i)
             QCOMPARE(textsOf(again[i]), japanese[i]);
+    }
+
+    // The changes the window "見つからない理由" lists, every kind and the
+    // holders at both ends: in Japanese exactly today's words, in English no
+    // Japanese but the skill tree's name, and no two alike.
+    void changeTextsSpeakTheLanguage()
+    {
+        const SkillCatalogue& skills = m_fixture->app().skills();
+        const QString tree = toQString(*skills.treeName(1));
+        QVERIFY(applyLanguage(UiLanguage::Japanese));
+        using K = ChangeKind;
+        const std::vector<ConditionChange> changes {
+            { .kind = K::Drop, .treeId = 1, .wantedPoints = 15 },
+            { .kind = K::Lower, .treeId = 1, .points = 10, .wantedPoints = 15 },
+            { .kind = K::Lower, .treeId = 1, .points = -5, .wantedPoints = -10 },
+            { .kind = K::SwitchOff, .which = ConditionSwitch::ExcludedItems },
+            { .kind = K::SwitchOff, .which = ConditionSwitch::ExcludedSkills },
+            { .kind = K::SwitchOff, .which = ConditionSwitch::SParts },
+            { .kind = K::MinDefence },
+            { .kind = K::Rarity },
+            { .kind = K::JewelsOn },
+            { .kind = K::ExactJewelsOn },
+            { .kind = K::UnfixPiece, .holder = kWeaponPosition },
+            { .kind = K::UnfixPiece, .holder = 0 },
+            { .kind = K::UnfixPiece, .holder = 4 },
+            { .kind = K::UnfixJewels, .holder = kWeaponPosition },
+            { .kind = K::UnfixJewels, .holder = 4 },
+        };
+        const QStringList japanese {
+            QStringLiteral("攻撃 を外す"),
+            QStringLiteral("攻撃 を +15 から +10 に下げる"),
+            QStringLiteral("攻撃 を -10 から -5 に緩める"),
+            QStringLiteral("除外アイテムを使わない"),
+            QStringLiteral("除外スキルを使わない"),
+            QStringLiteral("Ｓ防具を必須にしない"),
+            QStringLiteral("最低防御値を 0 にする"),
+            QStringLiteral("レアを「全て」にする"),
+            QStringLiteral("装飾品を使う"),
+            QStringLiteral("装飾品を全組合せで判定する"),
+            QStringLiteral("武器スロットの固定を外す"),
+            QStringLiteral("頭の固定を外す"),
+            QStringLiteral("脚の固定を外す"),
+            QStringLiteral("武器スロットの固定装飾品を外す"),
+            QStringLiteral("脚の固定装飾品を外す"),
+        };
+        const auto shown = [&] {
+            QStringList texts;
+            for (const ConditionChange& change : changes)
+                texts << changeText(change, skills);
+            return texts;
+        };
+        QCOMPARE(shown(), japanese);
+        QVERIFY(applyLanguage(UiLanguage::English));
+        const QStringList english = shown();
+        QVERIFY(applyLanguage(UiLanguage::Japanese));
+        for (const QString& text : english)
+            QVERIFY2(!hasJapanese(QString(text).remove(tree)), qPrintable(text));
+        QCOMPARE(QSet<QString>(english.begin(), english.end()).size(), english.size());
     }
 
     void languageCodesAndLocales()

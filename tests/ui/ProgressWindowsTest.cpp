@@ -1,13 +1,17 @@
 // The progress window (bar scale, counts, percent title, remaining time,
 // stop with confirmation, the cut-off ends), the condition confirm window's
-// check boxes, the favourite input dialog and the waiting window.
+// check boxes, the condition text in the windows' language, the favourite
+// input dialog and the waiting window.
 
 #include "UiFixtures.h"
 #include "support/TestSupport.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/main/CFindConditionDispDlg.h"
+#include "ui/app/UiLanguage.h"
 #include "ui/main/CFindProcessDlg.h"
+#include "ui/platform/TextConvert.h"
+#include "ui/platform/WindowConditionText.h"
 #include "ui/platform/WindowSupport.h"
 #include "ui/platform/MessageBoxService.h"
 
@@ -19,6 +23,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <deque>
 
 using namespace zeku;
 using namespace zeku::test;
@@ -51,6 +57,67 @@ SearchCondition sampleCondition()
     return condition;
 }
 
+// Conditions that between them reach every fixed word of the condition text:
+// each class and sex, each rarity form, defence, jewel and list switches,
+// empty and filled lists, a fixed weapon with jewels and pieces with and
+// without. Every data name is ASCII, so any other character in a translated
+// text is a fixed word the translation missed.
+struct WordCoverage {
+    SkillCatalogue skills;
+    WeaponSlotList weapons;
+    std::deque<EquipItem> items;
+    Jewel jewel{"Power jewel", 1, 1, {}};
+    std::vector<SearchCondition> conditions;
+    bool jewelsFitted = false;
+
+    WordCoverage()
+    {
+        skills.addTree({12, "Attack", {{12, 10, "Attack up S"}}});
+        for (int part = 0; part < kPartCount; ++part) {
+            EquipItem item;
+            item.part = static_cast<PartKind>(part);
+            item.name = "Iron " + std::to_string(part);
+            item.sex = static_cast<uint16_t>(part % 3);
+            item.slots = 3;
+            items.push_back(item);
+        }
+        SearchCondition a;
+        a.job = 1;
+        a.sex = 2;
+        a.useJewels = true;
+        a.maxResults = 100;
+        SearchCondition b = a;
+        b.job = 2;
+        b.sex = 1;
+        b.rarity = 105;
+        b.minDefence = 120;
+        b.exactJewels = true;
+        b.useExcludedItems = b.useExcludedSkills = b.requireSParts = true;
+        b.fixed.setWeapon(weapons.forSlots(2));
+        jewelsFitted = b.fixed.addWeaponJewels({&jewel, &jewel});
+        b.fixed.setPiece(PartArm, &items[PartArm]);
+        SearchCondition c = b;
+        c.job = 0;
+        c.sex = 0;
+        c.rarity = -3;
+        c.useJewels = false;
+        c.wanted = {{12, 10}, {99, 5}};
+        c.fixed.clear();
+        c.fixed.setPiece(PartHead, &items[PartHead]);
+        jewelsFitted = jewelsFitted && c.fixed.addPieceJewels(PartHead, {&jewel});
+        for (const EquipItem& item : items) {
+            c.excludedItems.add(item);
+            c.sParts.add(item);
+        }
+        c.excludedItems.add(jewel);
+        c.excludedSkills.add(12, 10);
+        c.excludedSkills.add(99, 5);
+        SearchCondition d = a;
+        d.rarity = 7;
+        conditions = {a, b, c, d};
+    }
+};
+
 } // namespace
 
 class TestProgressWindows : public QObject {
@@ -61,6 +128,8 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { buildSampleMaster(m_master); }
+    // A failed check in English must not leave the next test in English.
+    void cleanup() { applyLanguage(UiLanguage::Japanese); }
 
     void barScaleKeepsTheRangeAtMostAThousand()
     {
@@ -261,6 +330,28 @@ private Q_SLOTS:
         QVERIFY(dialog.parts().basic && dialog.parts().excludedSkills);
         QVERIFY(!dialog.parts().skills && !dialog.parts().fixed && !dialog.parts().excludedItems &&
                 !dialog.parts().sParts);
+    }
+
+    // The windows' words: without a translation exactly the core's text of
+    // the files, in English the same lines with no Japanese word left.
+    void conditionTextFollowsTheWindowsLanguage()
+    {
+        const WordCoverage data;
+        QVERIFY(data.jewelsFitted);
+        std::vector<QStringList> japanese;
+        for (const SearchCondition& condition : data.conditions) {
+            std::string core;
+            appendConditionText(condition, data.skills, core);
+            QCOMPARE(windowConditionText(condition, data.skills), toQString(core));
+            japanese.push_back(toQString(core).split(QStringLiteral("\r\n")));
+        }
+        QVERIFY(applyLanguage(UiLanguage::English));
+        for (std::size_t i = 0; i < data.conditions.size(); ++i) {
+            const QString english = windowConditionText(data.conditions[i], data.skills);
+            QCOMPARE(english.split(QStringLiteral("\r\n")).size(), japanese[i].size());
+            for (QChar ch : english)
+                QVERIFY2(ch.unicode() < 0x80 || ch == QChar(0x25A0), qPrintable(english)); // ■ marks a heading
+        }
     }
 
     void favoriteInputRefusesWhatCannotBeStored()

@@ -47,6 +47,9 @@ struct SavedData {
         SavedFileIndex history = SavedFileIndex::forHistory(folder);
         history.append(sj("検索1"), "", "user\\SearchHistory\\s1.dat");
         history.append(sj("検索2"), "", "user\\SearchHistory\\s2.dat");
+        // Only the option's section matters to the organiser's column.
+        writeFileBytes(folder.historyFolder() / "s1.dat", "[Option]\r\nExactJewel=1\r\n");
+        writeFileBytes(folder.historyFolder() / "s2.dat", "[Condition]\r\nExactJewel=1\r\n");
         history.save();
     }
     std::string favoriteIndexBytes() const { return readFileBytes(folder.favoriteFolder() / "index.dat"); }
@@ -118,7 +121,12 @@ private Q_SLOTS:
         QVERIFY(!enabled(&dlg, kDown));
         click(&dlg, kHistory);
         QCOMPARE(columnTexts(*list, 0), (QStringList{QStringLiteral("検索1"), QStringLiteral("検索2")}));
+        QCOMPARE(headers(*list), (QStringList{QStringLiteral("タイトル"), QStringLiteral("コメント"),
+                                              QStringLiteral("装飾品判定")}));
+        QCOMPARE(columnTexts(*list, 2), (QStringList{QStringLiteral("全組合せ"), QString()}));
         QVERIFY(!enabled(&dlg, kDelete));
+        click(&dlg, kFavorites);
+        QCOMPARE(headers(*list), (QStringList{QStringLiteral("タイトル"), QStringLiteral("コメント")}));
     }
 
     void upThenDownRestoresTheIndex()

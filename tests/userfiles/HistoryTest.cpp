@@ -2,6 +2,7 @@
 #include "userfiles/LineParser.h"
 #include "userfiles/NotationCheck.h"
 #include "userfiles/SavedFileIndex.h"
+#include "userfiles/HistoryOptionScan.h"
 #include "userfiles/SearchHistory.h"
 #include "userfiles/StoredPath.h"
 
@@ -148,6 +149,42 @@ TEST_F(HistoryTest, ExactJewelOptionFollowsTheRecordsAndLoadsBack)
                                  {"Count=1", "0,0,3,0,0,0,0,0,0,0,0,0", "ExactJewel=1", "[Option]", "ExactJewel=0"}));
     ASSERT_TRUE(outside);
     EXPECT_FALSE(outside->condition.exactJewels);
+}
+
+// The organiser's quick look at the option agrees with the full reader on
+// where the key counts: saved files, and hand-edited sections around it.
+TEST_F(HistoryTest, OptionScanAgreesWithTheReader)
+{
+    const std::string condition = "SParts=0";
+    const std::string plain = fileWith({condition});
+    const std::vector<std::string> texts = {
+        plain,
+        plain + crlf({"[Option]", "ExactJewel=1"}),
+        plain + crlf({"[Option]", "ExactJewel=0"}),
+        plain + crlf({"[Option]", "ExactJewel=1", "ExactJewel=0"}),
+        plain + crlf({"[Option]", "ExactJewel=2"}),
+        plain + crlf({"[Option]", "; note", "", "ExactJewel=1"}),
+        plain + crlf({"[Option]", "[Later]", "ExactJewel=1"}),
+        plain + crlf({"[Option] ", "ExactJewel=1"}),
+        plain + crlf({"[Option]", "ExactJewel="}),
+        plain + crlf({"ExactJewel=1"}),
+        crlf({"[Option]", "ExactJewel=1"}) + plain,
+        fileWith({condition}, {"Count=1", "0,0,3,0,0,0,0,0,0,0,0,0", "ExactJewel=1", "[Option]", "ExactJewel=0"}),
+    };
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        SCOPED_TRACE(i);
+        auto search = read(texts[i]);
+        ASSERT_TRUE(search);
+        installHistory(texts[i]);
+        SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
+        ASSERT_TRUE(index.load());
+        EXPECT_EQ(historyEntryUsesExactJewels(index, 0), search->condition.exactJewels);
+    }
+    // A file that is gone counts as not exact, quietly.
+    std::filesystem::remove(m_folder.historyFolder() / "h.dat");
+    SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
+    ASSERT_TRUE(index.load());
+    EXPECT_FALSE(historyEntryUsesExactJewels(index, 0));
 }
 
 TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
@@ -526,8 +563,9 @@ TEST_F(HistoryTest, FlatCombinationsMatchNumberedOnes)
         EquipSet expected, actual;
         const bool resolves = NumberedCombination::fromFields(parsed.fields).resolve(table, expected);
         EXPECT_EQ(flat.resolve(i, table, actual), resolves);
-        if (resolves)
+        if (resolves) {
             EXPECT_TRUE(sameEquipment(actual, expected));
+        }
     }
     EquipSet first;
     ASSERT_TRUE(flat.resolve(0, table, first));

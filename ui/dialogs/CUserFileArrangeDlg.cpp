@@ -5,6 +5,7 @@
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
 #include "userfiles/FavoriteIndex.h"
+#include "userfiles/HistoryOptionScan.h"
 #include "userfiles/StoredPath.h"
 
 #include "ui_CUserFileArrangeDlg.h"
@@ -19,14 +20,11 @@ CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* pare
     : QDialog(parent),
       m_ui(std::make_unique<Ui::CUserFileArrangeDlg>()),
       m_folder(folder),
-      m_model(new QStandardItemModel(0, 2, this))
+      m_model(new QStandardItemModel(this))
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->closeButton);
-    m_model->setHorizontalHeaderLabels({tr("タイトル"), tr("コメント")});
     m_ui->entryList->setModel(m_model);
-    m_ui->entryList->setColumnWidth(0, 160);
-    m_ui->entryList->setColumnWidth(1, 240);
     m_ui->entryList->setAccessibleName(windowTitle());
     giveListTheFreeHeight(m_ui->entryList);
 
@@ -78,14 +76,19 @@ void CUserFileArrangeDlg::showIndex(bool favorites)
 void CUserFileArrangeDlg::refill(int row)
 {
     m_model->removeRows(0, m_model->rowCount());
+    setColumns();
     std::unique_ptr<SavedFileIndex> index = chosenIndex();
     if (index->load()) {
         for (int i = 0; i < index->count(); ++i) {
-            auto* title = new QStandardItem(toQString(*index->title(i)));
-            auto* comment = new QStandardItem(toQString(*index->comment(i)));
-            title->setEditable(false);
-            comment->setEditable(false);
-            m_model->appendRow({title, comment});
+            QList<QStandardItem*> row{new QStandardItem(toQString(*index->title(i))),
+                                      new QStandardItem(toQString(*index->comment(i)))};
+            // A stored search made with exact jewel fitting says so: loading
+            // it turns the option on again.
+            if (!showingFavorites())
+                row.append(new QStandardItem(historyEntryUsesExactJewels(*index, i) ? tr("全組合せ") : QString()));
+            for (QStandardItem* item : row)
+                item->setEditable(false);
+            m_model->appendRow(row);
         }
     }
     if (row >= 0 && row < m_model->rowCount()) {
@@ -93,6 +96,21 @@ void CUserFileArrangeDlg::refill(int row)
         m_ui->entryList->setFocus();
     }
     updateButtons();
+}
+
+void CUserFileArrangeDlg::setColumns()
+{
+    QStringList headers{tr("タイトル"), tr("コメント")};
+    if (!showingFavorites())
+        headers.append(tr("装飾品判定"));
+    if (m_model->columnCount() == headers.size())
+        return; // keeps the widths the user dragged
+    m_model->setColumnCount(static_cast<int>(headers.size()));
+    m_model->setHorizontalHeaderLabels(headers);
+    m_ui->entryList->setColumnWidth(0, 160);
+    m_ui->entryList->setColumnWidth(1, headers.size() > 2 ? 160 : 240);
+    if (headers.size() > 2)
+        m_ui->entryList->setColumnWidth(2, 80);
 }
 
 void CUserFileArrangeDlg::updateButtons()

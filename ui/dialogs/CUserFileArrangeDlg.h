@@ -34,6 +34,8 @@ private:
     void showIndex(bool favorites);
     // Refills the list and selects, focuses and scrolls to `row`.
     void refill(int row);
+    // Title and comment; stored searches add their jewel-fitting option.
+    void setColumns();
     void moveEntry(int delta);
     void changeEntry();
     void deleteEntry();

@@ -1,6 +1,7 @@
 #include "ui/main/CAboutDlg.h"
 
 #include "platform/AppIdentity.h"
+#include "ui/app/UiLanguage.h"
 #include "ui/platform/WindowSupport.h"
 #include "ui/dialogs/DialogSupport.h"
 
@@ -31,6 +32,7 @@ CAboutDlg::CAboutDlg(const DataFolders& folders, QWidget* parent) : QDialog(pare
     m_ui->icon->setPixmap(applicationIcon().pixmap(32, 32));
     m_ui->datFolderText->setText(folderText(folders.dat));
     m_ui->userFolderText->setText(folderText(folders.user));
+    m_ui->languageText->setText(languageName(currentLanguage()));
     connect(m_ui->okButton, &QPushButton::clicked, this, &CAboutDlg::accept);
     giveAccessibleNames(this);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The version window "バージョン情報": the application title, the version text
-// and the master-data and user folders in use.
+// The version window "バージョン情報": the application title, the version text,
+// the master-data and user folders in use and the language the windows speak.
 
 #include "platform/DataFolders.h"
 

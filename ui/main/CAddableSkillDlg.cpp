@@ -14,7 +14,8 @@ namespace zeku {
 
 namespace {
 
-// "基本条件：" and the wanted skills, "攻撃+10　防御+10".
+// "基本条件：" and the wanted skills, "攻撃+10　防御+10": the skill names are
+// data, parted by an ideographic space in every language.
 QString baseConditionText(const MasterData& master, const SearchCondition& base)
 {
     QStringList skills;
@@ -23,7 +24,7 @@ QString baseConditionText(const MasterData& master, const SearchCondition& base)
         skills << (name ? toQString(*name) : QString::number(skill.treeId)) +
                       QString::asprintf("%+d", static_cast<int>(skill.points));
     }
-    return QStringLiteral("基本条件：") + skills.join(QStringLiteral("　"));
+    return CAddableSkillDlg::tr("基本条件：") + skills.join(QChar(0x3000));
 }
 
 } // namespace
@@ -164,16 +165,19 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
 
 void CAddableSkillDlg::showCount()
 {
-    QString text = QStringLiteral("%1 件").arg(m_found);
+    // Whole lines, so that a translation can put the count where its language wants it.
+    QString text;
     if (m_running && m_stopping)
-        text = QStringLiteral("中止しています  ") + text;
+        text = tr("中止しています  %1 件");
     else if (m_running)
-        text = QStringLiteral("検索中  ") + text;
+        text = tr("検索中  %1 件");
     else if (m_finder->outcome() == OutcomeCancelled)
-        text = QStringLiteral("中止しました  ") + text;
+        text = tr("中止しました  %1 件");
     else if (m_finder->outcome() == OutcomeOutOfMemory)
-        text = QStringLiteral("メモリが不足しました  ") + text;
-    m_ui->label1246->setText(text);
+        text = tr("メモリが不足しました  %1 件");
+    else
+        text = tr("%1 件");
+    m_ui->label1246->setText(text.arg(m_found));
 }
 
 void CAddableSkillDlg::updateButtons()

@@ -1,9 +1,8 @@
 #include "ui/main/CFindConditionDispDlg.h"
 
-#include "report/ConditionText.h"
-#include "ui/platform/WindowSupport.h"
-#include "ui/platform/TextConvert.h"
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/platform/WindowConditionText.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CFindConditionDispDlg.h"
 
@@ -15,10 +14,9 @@ CFindConditionDispDlg::CFindConditionDispDlg(const SearchCondition& condition, c
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->okButton);
-    std::string text;
-    appendConditionText(condition, skills, text);
-    m_ui->conditionText->setPlainText(toQString(text));
-    m_ui->conditionText->setAccessibleName(QStringLiteral("検索条件"));
+    // The core's text with its fixed words in the windows' language.
+    m_ui->conditionText->setPlainText(windowConditionText(condition, skills));
+    m_ui->conditionText->setAccessibleName(tr("検索条件"));
     // A list the condition did not use has nothing to give back.
     m_ui->excludedItemsCheck->setEnabled(condition.useExcludedItems);
     m_ui->excludedSkillsCheck->setEnabled(condition.useExcludedSkills);

@@ -1,6 +1,6 @@
 #include "ui/main/CFindProcessDlg.h"
 
-#include "report/ConditionText.h"
+#include "ui/platform/WindowConditionText.h"
 #include "report/FormatCount.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
@@ -49,8 +49,8 @@ CFindProcessDlg::CFindProcessDlg(QWidget* mainWindow, const SearchCondition& con
     m_ui->cancelButton->setAccessibleName(m_ui->cancelButton->text());
     m_ui->showConditionCheck->setAccessibleName(m_ui->showConditionCheck->text());
     m_ui->topMostCheck->setAccessibleName(m_ui->topMostCheck->text());
-    m_ui->conditionText->setAccessibleName(QStringLiteral("検索条件"));
-    m_ui->progressBar->setAccessibleName(QStringLiteral("進捗"));
+    m_ui->conditionText->setAccessibleName(tr("検索条件"));
+    m_ui->progressBar->setAccessibleName(tr("進捗"));
 }
 
 CFindProcessDlg::~CFindProcessDlg() = default;
@@ -66,9 +66,7 @@ void CFindProcessDlg::startSearch(uint64_t total, uint64_t rawTotal)
     m_rawTotal = rawTotal;
     showProgress(0, 0);
 
-    std::string text;
-    appendConditionText(m_condition, m_skills, text);
-    m_ui->conditionText->setPlainText(toQString(text));
+    m_ui->conditionText->setPlainText(windowConditionText(m_condition, m_skills));
 
     if (m_mainWindow) {
         const QRect owner = m_mainWindow->frameGeometry();
@@ -89,15 +87,15 @@ void CFindProcessDlg::showProgress(uint64_t done, uint64_t rawDone)
     const uint64_t percent =
         m_rawTotal == 0 ? 0 : static_cast<uint64_t>(static_cast<unsigned __int128>(rawDone) * 100 / m_rawTotal);
     if (rawDone < m_rawTotal) {
-        setWindowTitle(QStringLiteral("%1% 検索中").arg(percent));
+        setWindowTitle(tr("%1% 検索中").arg(percent));
         if (m_startTick == 0) {
             m_startTick = m_tick();
             m_timer.start();
         }
     } else {
-        setWindowTitle(QStringLiteral("検索完了"));
-        m_ui->countsLine->setText(QStringLiteral("検索完了しました"));
-        m_ui->cancelButton->setText(QStringLiteral("ＯＫ"));
+        setWindowTitle(tr("検索完了"));
+        m_ui->countsLine->setText(tr("検索完了しました"));
+        m_ui->cancelButton->setText(tr("ＯＫ"));
         m_ui->cancelButton->setAccessibleName(m_ui->cancelButton->text());
         // A stop confirmed just before the end disabled the button: "ＯＫ" must work.
         m_ui->cancelButton->setEnabled(true);
@@ -109,17 +107,17 @@ void CFindProcessDlg::showProgress(uint64_t done, uint64_t rawDone)
 
 void CFindProcessDlg::showHits(uint64_t count)
 {
-    m_ui->hitsLine->setText(QStringLiteral("%1 件").arg(grouped(count)));
+    m_ui->hitsLine->setText(tr("%1 件").arg(grouped(count)));
     m_hits = count;
 }
 
 void CFindProcessDlg::showCutOff(const QString& countsLine, const QString& remainingLine)
 {
     m_ui->progressBar->setValue(m_ui->progressBar->maximum());
-    setWindowTitle(QStringLiteral("検索完了"));
+    setWindowTitle(tr("検索完了"));
     m_ui->countsLine->setText(countsLine);
     m_ui->remainingLine->setText(remainingLine);
-    m_ui->cancelButton->setText(QStringLiteral("ＯＫ"));
+    m_ui->cancelButton->setText(tr("ＯＫ"));
     m_ui->cancelButton->setAccessibleName(m_ui->cancelButton->text());
     m_ui->cancelButton->setEnabled(true);
     m_timer.stop();
@@ -128,12 +126,13 @@ void CFindProcessDlg::showCutOff(const QString& countsLine, const QString& remai
 
 void CFindProcessDlg::showLimitReached()
 {
-    showCutOff(QStringLiteral("最大表示件数に達しましたので"), QStringLiteral("検索を打ち切りました　　　　"));
+    // The trailing ideographic spaces keep the centred Japanese lines' look.
+    showCutOff(tr("最大表示件数に達しましたので"), tr("検索を打ち切りました　　　　"));
 }
 
 void CFindProcessDlg::showOutOfMemory()
 {
-    showCutOff(QStringLiteral("メモリ不足になりましたので"), QStringLiteral("検索を打ち切りました　　　"));
+    showCutOff(tr("メモリ不足になりましたので"), tr("検索を打ち切りました　　　"));
 }
 
 void CFindProcessDlg::updateRemainingTime()
@@ -155,10 +154,10 @@ QString CFindProcessDlg::remainingTimeText(uint64_t remainingSeconds)
     const uint64_t seconds = remainingSeconds % 60;
     const auto two = [](uint64_t v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     if (hours != 0)
-        return QStringLiteral("推定残り時間: %1時間%2分%3秒").arg(hours).arg(two(minutes), two(seconds));
+        return tr("推定残り時間: %1時間%2分%3秒").arg(hours).arg(two(minutes), two(seconds));
     if (minutes != 0)
-        return QStringLiteral("推定残り時間: %1分%2秒").arg(minutes).arg(two(seconds));
-    return QStringLiteral("推定残り時間: %1秒").arg(seconds);
+        return tr("推定残り時間: %1分%2秒").arg(minutes).arg(two(seconds));
+    return tr("推定残り時間: %1秒").arg(seconds);
 }
 
 void CFindProcessDlg::reject()
@@ -169,8 +168,8 @@ void CFindProcessDlg::reject()
 void CFindProcessDlg::onCancelButton()
 {
     if (m_done < m_total) {
-        const MessageAnswer answer = showMessage(this, QStringLiteral("検索を終了してよろしいですか？"),
-                                                 MessageIcon::Question, MessageButtons::YesNo);
+        const MessageAnswer answer =
+            showMessage(this, tr("検索を終了してよろしいですか？"), MessageIcon::Question, MessageButtons::YesNo);
         // The search may have ended while the question was open.
         if (answer == MessageAnswer::Yes && m_done < m_total) {
             m_ui->cancelButton->setEnabled(false);

@@ -1,7 +1,8 @@
 #include "ui/main/CNoResultReasonDlg.h"
 
-#include "ui/platform/WindowSupport.h"
+#include "ui/dialogs/DialogSupport.h"
 #include "ui/platform/TextConvert.h"
+#include "ui/platform/WindowSupport.h"
 
 #include "ui_CNoResultReasonDlg.h"
 
@@ -12,10 +13,10 @@
 namespace zeku {
 namespace {
 
+// The place whose fixed piece or jewels a change takes off: a part, or the weapon's slots.
 QString holderWord(int32_t holder)
 {
-    static const char16_t* const parts[kPartCount] = {u"頭", u"胴", u"腕", u"腰", u"脚"};
-    return holder == kWeaponPosition ? QStringLiteral("武器スロット") : QString::fromUtf16(parts[holder]);
+    return holder == kWeaponPosition ? CNoResultReasonDlg::tr("武器スロット") : partKanji(holder);
 }
 
 QString signedPoints(int32_t points)
@@ -35,30 +36,30 @@ QString changeText(const ConditionChange& change, const SkillCatalogue& skills)
 {
     switch (change.kind) {
     case ChangeKind::Drop:
-        return QStringLiteral("%1 を外す").arg(treeWord(change.treeId, skills));
+        return CNoResultReasonDlg::tr("%1 を外す").arg(treeWord(change.treeId, skills));
     case ChangeKind::Lower:
         // Towards 0: a bad skill's points are raised, a good skill's lowered.
-        return QStringLiteral("%1 を %2 から %3 に%4")
-            .arg(treeWord(change.treeId, skills), signedPoints(change.wantedPoints), signedPoints(change.points),
-                 change.points < 0 ? QStringLiteral("緩める") : QStringLiteral("下げる"));
+        return (change.points < 0 ? CNoResultReasonDlg::tr("%1 を %2 から %3 に緩める")
+                                  : CNoResultReasonDlg::tr("%1 を %2 から %3 に下げる"))
+            .arg(treeWord(change.treeId, skills), signedPoints(change.wantedPoints), signedPoints(change.points));
     case ChangeKind::SwitchOff:
         if (change.which == ConditionSwitch::ExcludedItems)
-            return QStringLiteral("除外アイテムを使わない");
+            return CNoResultReasonDlg::tr("除外アイテムを使わない");
         if (change.which == ConditionSwitch::ExcludedSkills)
-            return QStringLiteral("除外スキルを使わない");
-        return QStringLiteral("Ｓ防具を必須にしない");
+            return CNoResultReasonDlg::tr("除外スキルを使わない");
+        return CNoResultReasonDlg::tr("Ｓ防具を必須にしない");
     case ChangeKind::MinDefence:
-        return QStringLiteral("最低防御値を 0 にする");
+        return CNoResultReasonDlg::tr("最低防御値を 0 にする");
     case ChangeKind::Rarity:
-        return QStringLiteral("レアを「全て」にする");
+        return CNoResultReasonDlg::tr("レアを「全て」にする");
     case ChangeKind::JewelsOn:
-        return QStringLiteral("装飾品を使う");
+        return CNoResultReasonDlg::tr("装飾品を使う");
     case ChangeKind::ExactJewelsOn:
-        return QStringLiteral("装飾品を全組合せで判定する");
+        return CNoResultReasonDlg::tr("装飾品を全組合せで判定する");
     case ChangeKind::UnfixPiece:
-        return QStringLiteral("%1の固定を外す").arg(holderWord(change.holder));
+        return CNoResultReasonDlg::tr("%1の固定を外す").arg(holderWord(change.holder));
     case ChangeKind::UnfixJewels:
-        return QStringLiteral("%1の固定装飾品を外す").arg(holderWord(change.holder));
+        return CNoResultReasonDlg::tr("%1の固定装飾品を外す").arg(holderWord(change.holder));
     }
     return QString();
 }
@@ -101,8 +102,7 @@ void CNoResultReasonDlg::fillReaches()
 {
     QTableWidget* table = m_ui->table1253;
     table->setColumnCount(4);
-    table->setHorizontalHeaderLabels(
-        {QStringLiteral("スキル系統"), QStringLiteral("必要"), QStringLiteral("最大"), QStringLiteral("不足")});
+    table->setHorizontalHeaderLabels({tr("スキル系統"), tr("必要"), tr("最大"), tr("不足")});
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     const std::vector<SkillReach>& reaches = m_explainer->reaches();
@@ -116,7 +116,8 @@ void CNoResultReasonDlg::fillReaches()
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(row, column, item);
         }
-        auto* mark = new QTableWidgetItem(r.met ? QString() : QStringLiteral("×"));
+        // The shortfall mark is a mark, the same in every language.
+        auto* mark = new QTableWidgetItem(r.met ? QString() : QString(QChar(0x00D7)));
         mark->setTextAlignment(Qt::AlignCenter);
         if (!r.met)
             mark->setForeground(QColor(255, 0, 0));
@@ -167,17 +168,17 @@ void CNoResultReasonDlg::showStatus()
     const int found = static_cast<int>(m_listed.size());
     QString text;
     if (m_running)
-        text = QStringLiteral("検索中  %1 件").arg(found);
+        text = tr("検索中  %1 件").arg(found);
     else if (m_explainer->outcome() == ExplainOutcome::HasResults)
-        text = QStringLiteral("この条件で装備が見つかります");
+        text = tr("この条件で装備が見つかります");
     else if (m_explainer->outcome() == ExplainOutcome::Cancelled)
-        text = QStringLiteral("中止しました  %1 件").arg(found);
+        text = tr("中止しました  %1 件").arg(found);
     else if (m_explainer->outcome() == ExplainOutcome::OutOfMemory)
-        text = QStringLiteral("メモリが不足しました  %1 件").arg(found);
+        text = tr("メモリが不足しました  %1 件").arg(found);
     else if (found == 0)
-        text = QStringLiteral("条件を一つ変えるだけで見つかる変え方はありません");
+        text = tr("条件を一つ変えるだけで見つかる変え方はありません");
     else
-        text = QStringLiteral("条件を一つ変えると見つかります  %1 件").arg(found);
+        text = tr("条件を一つ変えると見つかります  %1 件").arg(found);
     m_ui->label1251->setText(text);
 }
 

@@ -1,0 +1,44 @@
+#include "userfiles/HistoryOptionScan.h"
+
+#include "platform/LenientNumber.h"
+#include "platform/TextFile.h"
+#include "userfiles/LineParser.h"
+#include "userfiles/StoredPath.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace zeku {
+
+bool historyEntryUsesExactJewels(const SavedFileIndex& index, int position)
+{
+    const std::string* stored = index.path(position);
+    if (!stored)
+        return false;
+    const auto file = confinedStoredPath(index.userFolder().root(), *stored);
+    std::error_code ec;
+    if (!file || !std::filesystem::is_regular_file(*file, ec))
+        return false;
+    TextLineReader reader(*file);
+    if (!reader.isOpen())
+        return false;
+    bool exact = false;
+    bool inOptions = false;
+    std::string line;
+    ParsedLine parsed;
+    while (reader.next(line)) {
+        if (!parseUserFileLine(line, parsed))
+            continue;
+        // As the history reader: the header is the whole line, the key
+        // counts only inside its section, and any other header ends it.
+        if (line == "[Option]")
+            inOptions = true;
+        else if (line.front() == '[')
+            inOptions = false;
+        else if (inOptions && parsed.key == "ExactJewel" && !parsed.fields.empty())
+            exact = parseLenientInt(parsed.fields[0]) != 0;
+    }
+    return exact;
+}
+
+} // namespace zeku
