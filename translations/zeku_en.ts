@@ -260,7 +260,7 @@
     <name>CFindConditionDispDlg</name>
     <message>
         <source>検索条件確認</source>
-        <translation>Check search condition</translation>
+        <translation>View condition</translation>
     </message>
     <message>
         <source>現在の検索条件に反映</source>
@@ -727,211 +727,203 @@
     <name>CSearchDlg</name>
     <message>
         <source>検索条件</source>
-        <translation type="unfinished">Search condition</translation>
+        <translation>Search condition</translation>
     </message>
     <message>
         <source>性別</source>
-        <translation type="unfinished">Sex</translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>男</source>
-        <translation type="unfinished">M</translation>
-    </message>
-    <message>
-        <source>sexGroup</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>女</source>
-        <translation type="unfinished">F</translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>職業</source>
-        <translation type="unfinished">Class</translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>剣士</source>
-        <translation type="unfinished">Blade</translation>
-    </message>
-    <message>
-        <source>jobGroup</source>
-        <translation type="unfinished"></translation>
+        <translation>Blade</translation>
     </message>
     <message>
         <source>ガンナー</source>
-        <translation type="unfinished">Gunner</translation>
+        <translation>Gunner</translation>
     </message>
     <message>
         <source>レア</source>
-        <translation type="unfinished">Rarity</translation>
+        <translation>Rarity</translation>
     </message>
     <message>
         <source>最低防御値</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. defence</translation>
     </message>
     <message>
         <source>最大表示件数</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. results</translation>
     </message>
     <message>
         <source>装飾品</source>
-        <translation type="unfinished">Jewels</translation>
+        <translation>Jewels</translation>
     </message>
     <message>
         <source>装飾品を全組合せで判定</source>
-        <translation type="unfinished"></translation>
+        <translation>Exact jewel fitting</translation>
     </message>
     <message>
         <source>除外アイテム</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluded items</translation>
     </message>
     <message>
         <source>編集</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>除外アイテム編集</source>
-        <translation type="unfinished">Edit excluded items</translation>
+        <translation>Edit excluded items</translation>
     </message>
     <message>
         <source>除外スキル</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluded skills</translation>
     </message>
     <message>
         <source>除外スキル編集</source>
-        <translation type="unfinished">Edit excluded skills</translation>
+        <translation>Edit excluded skills</translation>
     </message>
     <message>
         <source>Ｓ防具必須</source>
-        <translation type="unfinished"></translation>
+        <translation>Need S armour</translation>
     </message>
     <message>
         <source>Ｓ防具編集</source>
-        <translation type="unfinished">Edit S armour</translation>
+        <translation>Edit S armour</translation>
     </message>
     <message>
         <source>検索</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>追加スキル検索</source>
-        <translation type="unfinished"></translation>
+        <translation>Addable skills</translation>
     </message>
     <message>
         <source>スキル</source>
-        <translation type="unfinished"></translation>
+        <translation>Skill</translation>
     </message>
     <message>
         <source>スキル系統</source>
-        <translation type="unfinished">Skill tree</translation>
+        <translation>Skill tree</translation>
     </message>
     <message>
         <source>発動スキル</source>
-        <translation type="unfinished">Activated skill</translation>
+        <translation>Activated skill</translation>
     </message>
     <message>
         <source>追加</source>
-        <translation type="unfinished">Add</translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>スキル条件</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanted skills</translation>
     </message>
     <message>
         <source>スキル値</source>
-        <translation type="unfinished">Skill value</translation>
+        <translation>Skill value</translation>
     </message>
     <message>
         <source>調整</source>
-        <translation type="unfinished"></translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>削除</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>全削除</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>固定装備</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed armour</translation>
     </message>
     <message>
         <source>固定装飾品</source>
-        <translation type="unfinished">Fixed jewels</translation>
+        <translation>Fixed jewels</translation>
     </message>
     <message>
         <source>全てチェック</source>
-        <translation type="unfinished">Check all</translation>
+        <translation>Check all</translation>
     </message>
     <message>
         <source>装備編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit set</translation>
     </message>
     <message>
         <source>固定装備編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit fixed armour</translation>
     </message>
     <message>
         <source>検索結果</source>
-        <translation type="unfinished">Results</translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>検索条件確認</source>
-        <translation type="unfinished">Check search condition</translation>
+        <translation>View condition</translation>
     </message>
     <message>
         <source>タイトル</source>
-        <translation type="unfinished">Title</translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>コメント</source>
-        <translation type="unfinished">Comment</translation>
+        <translation>Comment</translation>
     </message>
     <message>
         <source>装備</source>
-        <translation type="unfinished">Set</translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>スキル合計</source>
-        <translation type="unfinished"></translation>
+        <translation>Skill totals</translation>
     </message>
     <message>
         <source>保存履歴</source>
-        <translation type="unfinished"></translation>
+        <translation>History</translation>
     </message>
     <message>
         <source>保存履歴表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show history</translation>
     </message>
     <message>
         <source>検索結果保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save results</translation>
     </message>
     <message>
         <source>自分で選ぶ</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose set</translation>
     </message>
     <message>
         <source>保存データ整理</source>
-        <translation type="unfinished">Organise saved data</translation>
+        <translation>Organise data</translation>
     </message>
     <message>
         <source>選択結果の装備編集</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit the selected result</translation>
     </message>
     <message>
         <source>クリップ</source>
-        <translation type="unfinished">Clip</translation>
+        <translation>Clip</translation>
     </message>
     <message>
         <source>お気に入り追加</source>
-        <translation type="unfinished">Add favourite</translation>
+        <translation>Add favourite</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1647,155 @@ Remove the armour that can no longer be worn?</translation>
     <message>
         <source>発動スキル</source>
         <translation>Activated skill</translation>
+    </message>
+</context>
+<context>
+    <name>zeku::CSearchDlg</name>
+    <message>
+        <source>サイズ変更</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>除外アイテムが登録されていません
+編集ボタンを押して登録してください</source>
+        <translation>No excluded items are registered.
+Press Edit to register some.</translation>
+    </message>
+    <message>
+        <source>除外スキルが登録されていません
+編集ボタンを押して登録してください</source>
+        <translation>No excluded skills are registered.
+Press Edit to register some.</translation>
+    </message>
+    <message>
+        <source>Ｓ防具が登録されていません
+編集ボタンを押して登録してください</source>
+        <translation>No S armour is registered.
+Press Edit to register some.</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>現在表示されている検索結果を破棄しますがよろしいですか？</source>
+        <translation>Discard the results on display?</translation>
+    </message>
+    <message>
+        <source>よく使うスキル</source>
+        <translation>Frequent skills</translation>
+    </message>
+    <message>
+        <source>全て</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>スキル値の範囲は -99～99 (0を除く) です。</source>
+        <translation>Skill values range from -99 to 99 (not 0).</translation>
+    </message>
+    <message>
+        <source>このセットに追加できるスキル</source>
+        <translation>Skills this set can add</translation>
+    </message>
+    <message>
+        <source>見つからない理由</source>
+        <translation>Why nothing fits</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>システムに合わせる</source>
+        <translation>Same as the system</translation>
+    </message>
+    <message>
+        <source>表示言語の変更は次回の起動時に反映されます。</source>
+        <translation>The new language is used from the next start.</translation>
+    </message>
+    <message>
+        <source>データの保存処理で異常が発生しました</source>
+        <translation>Saving the data failed</translation>
+    </message>
+    <message>
+        <source>データの読み込み処理で異常が発生しました</source>
+        <translation>Reading the data failed</translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation>%1 found</translation>
+    </message>
+    <message>
+        <source>処理中</source>
+        <translation>Working</translation>
+    </message>
+    <message>
+        <source>しばらくお待ちください。</source>
+        <translation>Please wait.</translation>
+    </message>
+    <message>
+        <source>読み込み中です。</source>
+        <translation>Loading.</translation>
+    </message>
+    <message>
+        <source>検索結果保存</source>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
+    </message>
+    <message>
+        <source>除外アイテムデータを変更しました
+ファイルに保存しますか？</source>
+        <translation>The excluded items have changed.
+Save them to the file?</translation>
+    </message>
+    <message>
+        <source>除外スキルデータを変更しました
+ファイルに保存しますか？</source>
+        <translation>The excluded skills have changed.
+Save them to the file?</translation>
+    </message>
+    <message>
+        <source>Ｓ防具データを変更しました
+ファイルに保存しますか？</source>
+        <translation>The S armour has changed.
+Save it to the file?</translation>
+    </message>
+    <message>
+        <source>&apos;%1 (%2)&apos; は除外スキルに登録されています
+</source>
+        <translation>&apos;%1 (%2)&apos; is registered as an excluded skill
+</translation>
+    </message>
+    <message>
+        <source>スキル条件を入力してください</source>
+        <translation>Enter the wanted skills</translation>
+    </message>
+    <message>
+        <source>前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。</source>
+        <translation>%1 pieces, jewels or skills of the last condition are not in the data and were removed.</translation>
+    </message>
+    <message>
+        <source>剣士装備</source>
+        <translation>Blade set</translation>
+    </message>
+    <message>
+        <source>ガンナー装備</source>
+        <translation>Gunner set</translation>
+    </message>
+    <message>
+        <source>(男)</source>
+        <translation> (M)</translation>
+    </message>
+    <message>
+        <source>(女)</source>
+        <translation> (F)</translation>
     </message>
 </context>
 <context>
