@@ -235,8 +235,8 @@ bool storableSaveTexts(const Options& options, std::string& title, std::string& 
     }
     title = *t;
     comment = *c;
-    if (const std::string refusal = indexTextRefusal(title, comment); !refusal.empty()) {
-        error = "--save: " + refusal;
+    if (const auto refusal = indexTextRefusal(title, comment)) {
+        error = "--save: " + refusal->text;
         return false;
     }
     return true;

@@ -7,19 +7,19 @@ const std::array<const char*, kPartCount> MasterData::kEquipFiles = {
     "EquipHead.xml", "EquipBody.xml", "EquipArm.xml", "EquipWst.xml", "EquipLeg.xml"};
 const char* const MasterData::kJewelFile = "Jewel.xml";
 
-std::string MasterLoadResult::message() const
+UserMessage MasterLoadResult::userMessage() const
 {
     switch (failure) {
     case MasterFailure::Skills:
-        return "スキルデータファイルがありません";
+        return {MessageId::MissingSkillData, {}, "スキルデータファイルがありません"};
     case MasterFailure::Equipment:
-        return "装備データファイルがありません";
+        return {MessageId::MissingEquipData, {}, "装備データファイルがありません"};
     case MasterFailure::Jewels:
-        return "装飾品データファイルがありません";
+        return {MessageId::MissingJewelData, {}, "装飾品データファイルがありません"};
     case MasterFailure::None:
         break;
     }
-    return {};
+    return {MessageId::MissingSkillData, {}, {}};
 }
 
 MasterData::MasterData()

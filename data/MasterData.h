@@ -5,6 +5,7 @@
 
 #include "data/EquipCatalogue.h"
 #include "data/SkillCatalogue.h"
+#include "platform/UserMessage.h"
 
 #include <array>
 #include <filesystem>
@@ -21,7 +22,9 @@ struct MasterLoadResult {
 
     bool ok() const { return failure == MasterFailure::None; }
     // The user-facing message for the failure (UTF-8), empty on success.
-    std::string message() const;
+    std::string message() const { return userMessage().text; }
+    // The same as a message a window words from its id.
+    UserMessage userMessage() const;
 };
 
 class MasterData {

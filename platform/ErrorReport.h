@@ -12,7 +12,7 @@
 namespace zeku {
 
 // The cause reported when a saved-data index that a save must update cannot
-// be read; the GUI words it for the user.
+// be read (the text of MessageId::UnreadableIndex).
 inline constexpr const char* kUnreadableIndexCause = "the index cannot be read";
 
 class ErrorReporter {
@@ -24,7 +24,8 @@ public:
     // find. The caller waits until the user has dismissed it.
     virtual void reportErrorMessage(const std::string& message) = 0;
     // The same, for a message a window can word in its own language: a
-    // reporter that shows only the Japanese text keeps these defaults.
+    // reporter that shows only the core's text keeps these defaults. The core
+    // reports through these two only.
     virtual void reportFileMessage(const std::string& fileName, const UserMessage& cause)
     {
         reportFileError(fileName, cause.text);

@@ -24,18 +24,29 @@ int openLockFile(const std::filesystem::path& file)
     return fd;
 }
 
+UserMessage lockRefusal(MessageId id, std::vector<std::string> args, const std::string& cause)
+{
+    return UserMessage{id, std::move(args), "フォルダーをロックできないため保存できません（" + cause + "）。"};
+}
+
+UserMessage lockRefusal(int errorNumber)
+{
+    return lockRefusal(MessageId::FolderLockSystemError, {std::to_string(errorNumber)}, std::strerror(errorNumber));
+}
+
 } // namespace
 
 FolderLock::FolderLock(const std::filesystem::path& folder) : m_file(folder / kFolderLockName)
 {
     const int fd = openLockFile(m_file);
     if (fd < 0) {
-        m_cause = errno == ELOOP ? std::string("シンボリックリンクです") : std::strerror(errno);
+        m_refusal = errno == ELOOP ? lockRefusal(MessageId::FolderLockSymlink, {}, "シンボリックリンクです")
+                                   : lockRefusal(errno);
         return;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))) {
-        m_cause = "ファイルでもフォルダーでもありません";
+        m_refusal = lockRefusal(MessageId::FolderLockNotFileOrFolder, {}, "ファイルでもフォルダーでもありません");
         ::close(fd);
         return;
     }
@@ -44,7 +55,7 @@ FolderLock::FolderLock(const std::filesystem::path& folder) : m_file(folder / kF
         rc = ::flock(fd, LOCK_EX);
     while (rc != 0 && errno == EINTR);
     if (rc != 0) {
-        m_cause = std::strerror(errno);
+        m_refusal = lockRefusal(errno);
         ::close(fd);
         return;
     }
@@ -59,8 +70,7 @@ FolderLock::~FolderLock()
 
 bool FolderLock::reportRefusal() const
 {
-    errorReporter().reportFileError(m_file.string(),
-                                    "フォルダーをロックできないため保存できません（" + m_cause + "）。");
+    errorReporter().reportFileMessage(m_file.string(), m_refusal);
     return false;
 }
 

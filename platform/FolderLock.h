@@ -13,6 +13,8 @@
 // descriptor, one that is a folder is locked as the folder, and a symbolic
 // link at that name is never followed, dangling or not.
 
+#include "platform/UserMessage.h"
+
 #include <filesystem>
 #include <string>
 
@@ -21,15 +23,16 @@ namespace zeku {
 class FolderLock {
 public:
     // Waits for the lock of `folder`. When it cannot be taken, held() is false
-    // and cause() says why; the caller refuses its save.
+    // and refusal() says why; the caller refuses its save.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
     bool held() const { return m_fd >= 0; }
-    // Why the lock was not taken (UTF-8, no closing stop); empty when held.
-    const std::string& cause() const { return m_cause; }
+    // The message that refuses the save, with why the lock was not taken;
+    // meaningless when held.
+    const UserMessage& refusal() const { return m_refusal; }
     const std::filesystem::path& file() const { return m_file; }
 
     // Reports through the error reporter that a save into the folder is
@@ -38,7 +41,7 @@ public:
 
 private:
     std::filesystem::path m_file;
-    std::string m_cause;
+    UserMessage m_refusal{MessageId::FolderLockSystemError, {}, {}};
     int m_fd = -1;
 };
 

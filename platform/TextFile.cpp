@@ -110,7 +110,7 @@ SafeTextWriter::SafeTextWriter(std::filesystem::path target) : m_target(std::mov
             ::close(fd);
     }
     if (!m_file)
-        fail(std::strerror(errno));
+        fail(systemErrorMessage(errno));
 }
 
 SafeTextWriter::~SafeTextWriter()
@@ -122,10 +122,10 @@ SafeTextWriter::~SafeTextWriter()
     }
 }
 
-void SafeTextWriter::fail(const std::string& cause)
+void SafeTextWriter::fail(const UserMessage& cause)
 {
     if (!m_failed)
-        errorReporter().reportFileError(m_target.string(), cause);
+        errorReporter().reportFileMessage(m_target.string(), cause);
     m_failed = true;
 }
 
@@ -138,11 +138,11 @@ void SafeTextWriter::write(std::string_view text)
         std::size_t nl = text.find('\n', start);
         std::size_t end = nl == std::string_view::npos ? text.size() : nl;
         if (end > start && std::fwrite(text.data() + start, 1, end - start, m_file) != end - start)
-            return fail(std::strerror(errno));
+            return fail(systemErrorMessage(errno));
         if (nl == std::string_view::npos)
             break;
         if (std::fwrite("\r\n", 1, 2, m_file) != 2)
-            return fail(std::strerror(errno));
+            return fail(systemErrorMessage(errno));
         start = nl + 1;
     }
 }
@@ -158,7 +158,7 @@ void SafeTextWriter::writef(const char* format, ...)
     va_end(args);
     if (length < 0) {
         va_end(copy);
-        return fail("text formatting failed");
+        return fail(UserMessage{MessageId::TextFormattingFailed, {}, "text formatting failed"});
     }
     if (static_cast<std::size_t>(length) < sizeof stackBuffer) {
         va_end(copy);
@@ -177,15 +177,15 @@ bool SafeTextWriter::commit()
         return false;
     bool ok = !m_failed;
     if (ok && std::fflush(m_file) != 0) {
-        fail(std::strerror(errno));
+        fail(systemErrorMessage(errno));
         ok = false;
     }
     if (ok && ::fsync(::fileno(m_file)) != 0) {
-        fail(std::strerror(errno));
+        fail(systemErrorMessage(errno));
         ok = false;
     }
     if (std::fclose(m_file) != 0 && ok) {
-        fail(std::strerror(errno));
+        fail(systemErrorMessage(errno));
         ok = false;
     }
     m_file = nullptr;
@@ -193,7 +193,7 @@ bool SafeTextWriter::commit()
     if (ok) {
         std::filesystem::rename(m_temp, m_target, ec);
         if (ec) {
-            fail(ec.message());
+            fail(systemErrorMessage(ec));
             ok = false;
         }
     }
@@ -220,7 +220,7 @@ bool ensureFolder(const std::filesystem::path& folder)
         return true;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        errorReporter().reportFileError(folder.string(), ec.message());
+        errorReporter().reportFileMessage(folder.string(), systemErrorMessage(ec));
         return false;
     }
     return true;

@@ -6,6 +6,8 @@
 // flushed, so a failed write (unwritable folder, full disk) never leaves a
 // damaged file behind: the previous one stays as it was.
 
+#include "platform/UserMessage.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -62,7 +64,7 @@ public:
     bool commit();
 
 private:
-    void fail(const std::string& cause);
+    void fail(const UserMessage& cause);
 
     std::filesystem::path m_target;
     std::filesystem::path m_temp;

@@ -2110,6 +2110,84 @@ because these items were not found:</translation>
         <source>復元できなかった検索結果：%1件</source>
         <translation>Results not restored: %1</translation>
     </message>
+    <message>
+        <source>フォルダーをロックできないため保存できません（%1）。</source>
+        <translation>Cannot save: the folder cannot be locked (%1).</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>メモリが不足しています。</source>
+        <translation>Out of memory.</translation>
+    </message>
+    <message>
+        <source>保存する装備の種類が多すぎます。</source>
+        <translation>The sets to save hold too many different items.</translation>
+    </message>
+    <message>
+        <source>お気に入りデータが他のウィンドウで変更されたため上書きできませんでした。
+一覧を読み込み直してください。</source>
+        <translation>The favourite was changed in another window and was not overwritten.
+Reload the list.</translation>
+    </message>
+    <message>
+        <source>カンマ記号は使用できません。</source>
+        <translation>Commas cannot be used.</translation>
+    </message>
+    <message>
+        <source>改行やタブなどの制御文字は使用できません。</source>
+        <translation>Control characters such as line breaks and tabs cannot be used.</translation>
+    </message>
+    <message>
+        <source>タイトルの先頭に空白は使用できません。</source>
+        <translation>A title cannot start with a blank.</translation>
+    </message>
+    <message>
+        <source>コメントの末尾に空白は使用できません。</source>
+        <translation>A comment cannot end with a blank.</translation>
+    </message>
+    <message>
+        <source>イコール記号はタイトルに使用できません。</source>
+        <translation>Equals signs cannot be used in a title.</translation>
+    </message>
+    <message>
+        <source>タイトルの先頭に「;」と「#」は使用できません。</source>
+        <translation>A title cannot start with &apos;;&apos; or &apos;#&apos;.</translation>
+    </message>
+    <message>
+        <source>「Version」はタイトルに使用できません。</source>
+        <translation>&apos;Version&apos; cannot be used as a title.</translation>
+    </message>
+    <message>
+        <source>スキルデータファイルがありません</source>
+        <translation>The skill data file is missing</translation>
+    </message>
+    <message>
+        <source>装備データファイルがありません</source>
+        <translation>The armour data file is missing</translation>
+    </message>
+    <message>
+        <source>装飾品データファイルがありません</source>
+        <translation>The jewel data file is missing</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクです</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>ファイルでもフォルダーでもありません</source>
+        <translation>it is neither a file nor a folder</translation>
+    </message>
+    <message>
+        <source>「%1」はユーザーフォルダーの外を指すため開きません。</source>
+        <translation>&apos;%1&apos; points outside the user folder and is not opened.</translation>
+    </message>
+    <message>
+        <source>「%1」は名前にカンマ記号、改行や前後の空白を含むため保存できません。</source>
+        <translation>Cannot save &apos;%1&apos;: the name holds a comma, a line break or blanks at its ends.</translation>
+    </message>
 </context>
 <context>
     <name>zeku::DialogSupport</name>

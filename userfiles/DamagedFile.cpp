@@ -24,14 +24,17 @@ std::optional<std::filesystem::path> openableEntryFile(const SavedFileIndex& ind
         return std::nullopt;
     const auto file = confinedStoredPath(index.userFolder().root(), *stored);
     if (!file) {
-        errorReporter().reportFileError(index.indexFile().string(),
-                                        "「" + cp932ToUtf8(*stored) + "」はユーザーフォルダーの外を指すため開きません。");
+        const std::string path = cp932ToUtf8(*stored);
+        errorReporter().reportFileMessage(index.indexFile().string(),
+                                          UserMessage{MessageId::OutsideUserFolder, {path},
+                                                      "「" + path + "」はユーザーフォルダーの外を指すため開きません。"});
         return std::nullopt;
     }
     std::error_code ec;
     const auto status = std::filesystem::status(*file, ec);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        errorReporter().reportFileError(file->string(), "通常のファイルではありません。");
+        errorReporter().reportFileMessage(file->string(),
+                                          UserMessage{MessageId::NotRegularFile, {}, "通常のファイルではありません。"});
         return std::nullopt;
     }
     return file;

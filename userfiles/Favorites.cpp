@@ -98,13 +98,13 @@ void readPiece(const MasterData& master, int part, const std::vector<std::string
 // Reports why `favorite` cannot be written so that it reads back; false when it can.
 bool refusedForStorage(const FavoriteSet& favorite)
 {
-    std::string refusal = indexTextRefusal(favorite.title, favorite.comment);
-    if (refusal.empty())
+    std::optional<UserMessage> refusal = indexTextRefusal(favorite.title, favorite.comment);
+    if (!refusal)
         if (const std::string* name = firstUnstorableItemName(favorite.equipment))
             refusal = unstorableItemMessage(*name);
-    if (refusal.empty())
+    if (!refusal)
         return false;
-    errorReporter().reportErrorMessage(refusal);
+    errorReporter().reportMessage(*refusal);
     return true;
 }
 
@@ -203,7 +203,7 @@ bool overwriteFavorite(const UserFolder& folder, int position, const std::string
         // have removed or moved entries since. Only the entry it asked about
         // is replaced, never the one that moved into its place.
         if (!index.contains(position) || *index.path(position) != expectedPath) {
-            errorReporter().reportErrorMessage(kFavoriteMovedMessage);
+            errorReporter().reportMessage(UserMessage{MessageId::FavoriteChangedElsewhere, {}, kFavoriteMovedMessage});
             return false;
         }
         const std::string oldPath = *index.path(position);

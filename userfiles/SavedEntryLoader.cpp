@@ -19,7 +19,7 @@ bool loadSavedEntry(SavedFileIndex& index, int position, const EntryFileReader& 
         return false;
     TextLineReader reader(*file);
     if (!reader.isOpen()) {
-        errorReporter().reportFileError(file->string(), std::strerror(errno));
+        errorReporter().reportFileMessage(file->string(), systemErrorMessage(errno));
         return false;
     }
     const int failedLine = read([&reader](std::string& line) { return reader.next(line); });

@@ -123,7 +123,8 @@ bool SavedFileIndex::loadForUpdate()
     if (m_damagedLine > 0)
         reportDamagedFile(indexFile(), m_damagedLine);
     else
-        errorReporter().reportFileError(indexFile().string(), kUnreadableCause);
+        errorReporter().reportFileMessage(indexFile().string(),
+                                          UserMessage{MessageId::UnreadableIndex, {}, kUnreadableCause});
     return false;
 }
 

@@ -140,8 +140,8 @@ void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condi
 bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
                        const std::string& title, const std::string& comment)
 {
-    if (const std::string refusal = indexTextRefusal(title, comment); !refusal.empty()) {
-        errorReporter().reportErrorMessage(refusal);
+    if (const auto refusal = indexTextRefusal(title, comment)) {
+        errorReporter().reportMessage(*refusal);
         return false;
     }
     try {
@@ -165,11 +165,10 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
         reportOutOfMemory();
         return false;
     } catch (const std::length_error&) {
-        // More distinct items than 16-bit item numbers can name.
-        errorReporter().reportErrorMessage("保存する装備の種類が多すぎます。");
+        reportTooManyItemKinds();
         return false;
     } catch (const UnstorableItemName& e) {
-        errorReporter().reportErrorMessage(unstorableItemMessage(e.name()));
+        errorReporter().reportMessage(unstorableItemMessage(e.name()));
         return false;
     }
 }

@@ -228,10 +228,10 @@ bool saveSession(const UserFolder& folder, const SessionState& state)
         reportOutOfMemory();
         return false;
     } catch (const std::length_error&) {
-        errorReporter().reportErrorMessage("保存する装備の種類が多すぎます。");
+        reportTooManyItemKinds();
         return false;
     } catch (const UnstorableItemName& e) {
-        errorReporter().reportErrorMessage(unstorableItemMessage(e.name()));
+        errorReporter().reportMessage(unstorableItemMessage(e.name()));
         return false;
     }
 }

@@ -29,49 +29,55 @@ bool hasTrailingBlank(std::string_view text)
     return !text.empty() && trimCp932(text).data() + trimCp932(text).size() != text.data() + text.size();
 }
 
-// Refusals that titles, comments and names share; empty when none applies.
-std::string fieldRefusal(std::string_view text)
+UserMessage refusal(MessageId id, const char* text)
+{
+    return UserMessage{id, {}, text};
+}
+
+// Refusals that titles, comments and names share; none when none applies.
+std::optional<UserMessage> fieldRefusal(std::string_view text)
 {
     if (text.find(',') != std::string_view::npos)
-        return "カンマ記号は使用できません。";
+        return refusal(MessageId::TextHasComma, "カンマ記号は使用できません。");
     if (hasControlCharacter(text))
-        return "改行やタブなどの制御文字は使用できません。";
-    return {};
+        return refusal(MessageId::TextHasControlCharacter, "改行やタブなどの制御文字は使用できません。");
+    return std::nullopt;
 }
 
 } // namespace
 
-std::string indexTextRefusal(std::string_view title, std::string_view comment)
+std::optional<UserMessage> indexTextRefusal(std::string_view title, std::string_view comment)
 {
-    std::string refusal = fieldRefusal(title);
-    if (refusal.empty())
-        refusal = fieldRefusal(comment);
-    if (!refusal.empty())
-        return refusal;
+    if (auto field = fieldRefusal(title))
+        return field;
+    if (auto field = fieldRefusal(comment))
+        return field;
     // The title opens the line and the comment closes it.
     if (hasLeadingBlank(title))
-        return "タイトルの先頭に空白は使用できません。";
+        return refusal(MessageId::TitleLeadingBlank, "タイトルの先頭に空白は使用できません。");
     if (hasTrailingBlank(comment))
-        return "コメントの末尾に空白は使用できません。";
+        return refusal(MessageId::CommentTrailingBlank, "コメントの末尾に空白は使用できません。");
     // The first "=" ends the title, and a line starting ";" or "#" is a comment.
     if (title.find('=') != std::string_view::npos)
-        return "イコール記号はタイトルに使用できません。";
+        return refusal(MessageId::TitleHasEquals, "イコール記号はタイトルに使用できません。");
     if (!title.empty() && (title.front() == ';' || title.front() == '#'))
-        return "タイトルの先頭に「;」と「#」は使用できません。";
+        return refusal(MessageId::TitleStartsCommentMark, "タイトルの先頭に「;」と「#」は使用できません。");
     // "Version" is the key of the index's header line.
     if (title == "Version")
-        return "「Version」はタイトルに使用できません。";
-    return {};
+        return refusal(MessageId::TitleIsVersion, "「Version」はタイトルに使用できません。");
+    return std::nullopt;
 }
 
 bool isStorableItemName(std::string_view name)
 {
-    return !name.empty() && fieldRefusal(name).empty() && !hasLeadingBlank(name) && !hasTrailingBlank(name);
+    return !name.empty() && !fieldRefusal(name) && !hasLeadingBlank(name) && !hasTrailingBlank(name);
 }
 
-std::string unstorableItemMessage(std::string_view name)
+UserMessage unstorableItemMessage(std::string_view name)
 {
-    return "「" + cp932ToUtf8(name) + "」は名前にカンマ記号、改行や前後の空白を含むため保存できません。";
+    const std::string utf8 = cp932ToUtf8(name);
+    return UserMessage{MessageId::UnstorableItemName, {utf8},
+                       "「" + utf8 + "」は名前にカンマ記号、改行や前後の空白を含むため保存できません。"};
 }
 
 const std::string* firstUnstorableItemName(const EquipSet& set)

@@ -8,6 +8,9 @@
 // stored in a form that will not read back. The window's input dialog and the
 // command line share these rules.
 
+#include "platform/UserMessage.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,14 +20,14 @@ namespace zeku {
 class EquipSet;
 
 // Why `title` and `comment` (CP932) cannot be stored in an index line, as a
-// message for the user (UTF-8); empty when they can.
-std::string indexTextRefusal(std::string_view title, std::string_view comment);
+// message for the user; none when they can.
+std::optional<UserMessage> indexTextRefusal(std::string_view title, std::string_view comment);
 
 // True when an item name (CP932) reads back unchanged as a field of a line.
 bool isStorableItemName(std::string_view name);
 
-// The message that refuses a save because of the item `name` (CP932); UTF-8.
-std::string unstorableItemMessage(std::string_view name);
+// The message that refuses a save because of the item `name` (CP932).
+UserMessage unstorableItemMessage(std::string_view name);
 
 // The first item of `set` (weapon, pieces, jewels) whose name cannot be
 // stored; nullptr when all can.

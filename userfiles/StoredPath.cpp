@@ -130,13 +130,13 @@ std::optional<NewUserFile> createNewUserFile(const UserFolder& folder, std::stri
             return file;
         }
         if (errno != EEXIST) {
-            errorReporter().reportFileError(file.native.string(), std::strerror(errno));
+            errorReporter().reportFileMessage(file.native.string(), systemErrorMessage(errno));
             return std::nullopt;
         }
     }
-    errorReporter().reportFileError(nativePath(folder, std::string(storedFolder) + std::string(baseName) + ".dat")
-                                        .string(),
-                                    "no free file name");
+    errorReporter().reportFileMessage(
+        nativePath(folder, std::string(storedFolder) + std::string(baseName) + ".dat").string(),
+        UserMessage{MessageId::NoFreeFileName, {}, "no free file name"});
     return std::nullopt;
 }
 
@@ -178,7 +178,13 @@ bool savedOrUnlisted(const SavedFileIndex& index, const NewUserFile& file)
 
 void reportOutOfMemory()
 {
-    errorReporter().reportErrorMessage("メモリが不足しています。");
+    errorReporter().reportMessage(UserMessage{MessageId::OutOfMemory, {}, "メモリが不足しています。"});
+}
+
+void reportTooManyItemKinds()
+{
+    // More distinct items than 16-bit item numbers can name.
+    errorReporter().reportMessage(UserMessage{MessageId::TooManyItemKinds, {}, "保存する装備の種類が多すぎます。"});
 }
 
 bool removeStoredFile(const UserFolder& folder, std::string_view stored)

@@ -67,6 +67,10 @@ bool savedOrUnlisted(const SavedFileIndex& index, const NewUserFile& file);
 // Tells the user that memory ran out during a file operation.
 void reportOutOfMemory();
 
+// Tells the user that a save holds more distinct items than its file can
+// number (the writers' std::length_error).
+void reportTooManyItemKinds();
+
 // Removes the file a stored path names when it lies inside the user folder;
 // false when nothing was removed.
 bool removeStoredFile(const UserFolder& folder, std::string_view stored);

@@ -7,7 +7,12 @@
 #include "ui/app/UiLanguage.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/CoreMessageText.h"
+#include "data/MasterData.h"
+#include "platform/FolderLock.h"
 #include "userfiles/DamagedFile.h"
+#include "userfiles/SavedFileIndex.h"
+#include "userfiles/StorableText.h"
+#include "userfiles/StoredPath.h"
 #include "userfiles/Favorites.h"
 #include "userfiles/StoredSearch.h"
 #include "ui/platform/FileErrorCause.h"
@@ -31,7 +36,10 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <map>
 #include <mutex>
+#include <set>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace zeku;
@@ -239,7 +247,7 @@ private Q_SLOTS:
     {
         ScriptedMessageBoxService boxes;
         GuiErrorReporter reporter;
-        reporter.reportFileError("user/SParts.dat", "No space left on device");
+        reporter.reportFileMessage("user/SParts.dat", systemErrorMessage(ENOSPC));
         reporter.reportErrorMessage("一部の装備が見つかりませんでした");
         QCOMPARE(boxes.shown().size(), std::size_t(2));
         QCOMPARE(boxes.shown()[0].icon, MessageIcon::Error);
@@ -261,13 +269,16 @@ private Q_SLOTS:
             {ENOSPC, "ディスクの空き容量が足りません。"},       {EDQUOT, "ディスクの使用量の上限に達しました。"},
             {EISDIR, "ファイルの名前でフォルダがあります。"},   {ENOTDIR, "フォルダの名前でファイルがあります。"},
         };
+        // The errno is carried, never the system's text: what strerror and
+        // std::error_code make of it is worded alike.
         for (const auto& k : known) {
-            QCOMPARE(fileErrorCauseText(std::strerror(k.code)), QString::fromUtf8(k.japanese));
-            QCOMPARE(fileErrorCauseText(std::system_category().message(k.code)), QString::fromUtf8(k.japanese));
+            QCOMPARE(coreMessageText(systemErrorMessage(k.code)), QString::fromUtf8(k.japanese));
+            QCOMPARE(coreMessageText(systemErrorMessage(std::error_code(k.code, std::system_category()))),
+                     QString::fromUtf8(k.japanese));
         }
-        QCOMPARE(fileErrorCauseText("the index cannot be read"), QStringLiteral("一覧ファイル (index.dat) を読み込めません。"));
+        QCOMPARE(unreadableIndexText(), QStringLiteral("一覧ファイル (index.dat) を読み込めません。"));
         // A cause without a translation keeps the system's words.
-        QCOMPARE(fileErrorCauseText(std::strerror(EIO)), QString::fromUtf8(std::strerror(EIO)));
+        QCOMPARE(coreMessageText(systemErrorMessage(EIO)), QString::fromUtf8(std::strerror(EIO)));
 
         // Real failures of the safe writer: a folder where the file goes, a file where its folder goes.
         zeku::test::TempDir dir;
@@ -290,9 +301,10 @@ private Q_SLOTS:
                  qPrintable(boxes.shown()[1].text));
     }
 
-    // The messages the core makes for files and the command line, against the
-    // windows' wording of the same id and arguments: equal in Japanese, and in
-    // English free of Japanese except the item names they list.
+    // Every message the core makes for files and the command line, made by the
+    // core itself, against the windows' wording of the same id and arguments:
+    // equal in Japanese (the core's text is the reference), and in English free
+    // of Japanese except the names and paths they carry.
     void coreMessagesAreWordedFromTheirIds()
     {
         struct Recorder final : ErrorReporter {
@@ -302,6 +314,7 @@ private Q_SLOTS:
             void reportFileMessage(const std::string&, const UserMessage& m) override { messages.push_back(m); }
             void reportMessage(const UserMessage& m) override { messages.push_back(m); }
         } recorder;
+        zeku::test::TempDir dir;
         ErrorReporter& previous = errorReporter();
         setErrorReporter(&recorder);
         reportDamagedFile("a.dat", 1);
@@ -314,19 +327,67 @@ private Q_SLOTS:
         search.missingItems = {utf8ToCp932Lossy("鉄頭")};
         reportMissingItems(search, 0);
         reportMissingItems(search, 1);
+        reportOutOfMemory();
+        reportTooManyItemKinds();
+        // The folder lock: a symbolic link, a FIFO, a folder that is not there.
+        for (const char* name : {"link", "fifo"})
+            std::filesystem::create_directory(dir.path() / name);
+        std::filesystem::create_symlink(dir.path() / "elsewhere", dir.path() / "link" / kFolderLockName);
+        QCOMPARE(::mkfifo((dir.path() / "fifo" / kFolderLockName).c_str(), 0600), 0);
+        for (const char* name : {"link", "fifo", "absent"})
+            QVERIFY(!FolderLock(dir.path() / name).reportRefusal());
+        // Entries of an index that are not opened, and a favourite that moved.
+        const UserFolder folder(dir.path() / "user");
+        std::filesystem::create_directories(folder.historyFolder() / "dir.dat");
+        SavedFileIndex index = SavedFileIndex::forHistory(folder);
+        index.append("out", "", "user\\..\\..\\外.dat");
+        index.append("dir", "", "user\\SearchHistory\\dir.dat");
+        QVERIFY(index.save());
+        QVERIFY(!openableEntryFile(index, 0) && !openableEntryFile(index, 1));
+        QVERIFY(!overwriteFavorite(folder, 0, "user\\Favorite\\x.dat", 0, 0, EquipSet(), "t", ""));
+        // An index a save must update that does not read: a dangling link.
+        SavedFileIndex unreadable = SavedFileIndex::forHistory(UserFolder(dir.path() / "other"));
+        std::filesystem::create_directories(unreadable.indexFile().parent_path());
+        std::filesystem::create_symlink(dir.path() / "nowhere", unreadable.indexFile());
+        QVERIFY(!unreadable.loadForUpdate());
+        // Failures of the system, carried as their errno.
+        recorder.messages.push_back(systemErrorMessage(EIO));
+        recorder.messages.push_back(systemErrorMessage(ENOSPC));
         setErrorReporter(&previous);
-        QCOMPARE(recorder.messages.size(), std::size_t(6));
+        // Refusals of what a line cannot hold.
+        for (const auto& [title, comment] : std::vector<std::pair<std::string, std::string>>{
+                 {"a,b", ""}, {"a\tb", ""}, {" a", ""}, {"a", "b "}, {"a=b", ""}, {"#a", ""}, {"Version", ""}})
+            recorder.messages.push_back(indexTextRefusal(title, comment).value());
+        recorder.messages.push_back(unstorableItemMessage(sj("鉄,頭")));
+        for (MasterFailure failure : {MasterFailure::Skills, MasterFailure::Equipment, MasterFailure::Jewels})
+            recorder.messages.push_back(MasterLoadResult{failure, {}}.userMessage());
 
-        for (const UserMessage& m : recorder.messages)
-            QCOMPARE(coreMessageText(m), QString::fromStdString(m.text));
+        // Causes the windows word themselves, not the core's English text.
+        const std::map<MessageId, QString> ownJapanese = {
+            {MessageId::SystemError, QStringLiteral("ディスクの空き容量が足りません。")},
+            {MessageId::UnreadableIndex, QStringLiteral("一覧ファイル (index.dat) を読み込めません。")}};
+        std::set<MessageId> seen;
+        for (const UserMessage& m : recorder.messages) {
+            seen.insert(m.id);
+            const bool knownErrno = m.id == MessageId::SystemError && m.args[0] == std::to_string(ENOSPC);
+            const bool ownWords = knownErrno || m.id == MessageId::UnreadableIndex;
+            QCOMPARE(coreMessageText(m), ownWords ? ownJapanese.at(m.id) : QString::fromStdString(m.text));
+        }
+        // Two ids the core words in English for every reader (the windows show
+        // its text): none of its functions is cheap to drive into them here.
+        seen.insert({MessageId::NoFreeFileName, MessageId::TextFormattingFailed});
+        for (int id = 0; id <= static_cast<int>(kLastMessageId); ++id)
+            QVERIFY2(seen.count(static_cast<MessageId>(id)), qPrintable(QString::number(id)));
+
         QVERIFY(applyLanguage(UiLanguage::English));
         for (const UserMessage& m : recorder.messages) {
             QString english = coreMessageText(m);
-            for (const char* name : {"鉄頭", "攻撃珠"})
-                english.remove(QString::fromUtf8(name));
+            QVERIFY(!english.isEmpty());
+            // The data names and paths the message carries stay as they are.
+            for (const std::string& arg : m.args)
+                english.remove(QString::fromStdString(arg));
             for (QChar c : english)
                 QVERIFY2(c.unicode() < 0x3000, qPrintable(english));
-            QVERIFY(!english.isEmpty());
         }
         QCOMPARE(coreMessageText(recorder.messages[0]), QStringLiteral("Line 1 of the data is damaged."));
         QVERIFY(applyLanguage(UiLanguage::Japanese));

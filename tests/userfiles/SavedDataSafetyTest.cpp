@@ -71,19 +71,20 @@ TEST_F(SavedDataSafetyTest, RefusedTextsAreExactlyThoseTheIndexCannotGiveBack)
             ASSERT_TRUE(back.load());
             const bool readsBack = back.count() == 3 && *back.title(1) == title && *back.comment(1) == comment &&
                                    *back.path(1) == "user\\SearchHistory\\x.dat";
-            const std::string refusal = indexTextRefusal(title, comment);
+            const auto refusal = indexTextRefusal(title, comment);
             // Control characters, and commas in a title (the input dialog's old rule),
             // are refused although the key of a line could hold them.
-            const bool byPolicy = refusal == "改行やタブなどの制御文字は使用できません。" ||
-                                  (refusal == "カンマ記号は使用できません。" && comment.find(',') == std::string::npos);
-            EXPECT_EQ(refusal.empty(), readsBack && !byPolicy)
-                << "title [" << title << "] comment [" << comment << "]: " << refusal;
+            const bool byPolicy = refusal && (refusal->id == MessageId::TextHasControlCharacter ||
+                                              (refusal->id == MessageId::TextHasComma &&
+                                               comment.find(',') == std::string::npos));
+            EXPECT_EQ(!refusal, readsBack && !byPolicy)
+                << "title [" << title << "] comment [" << comment << "]: " << (refusal ? refusal->text : "");
         }
     }
-    EXPECT_EQ(indexTextRefusal("a", "b,c"), "カンマ記号は使用できません。");
+    EXPECT_EQ(indexTextRefusal("a", "b,c").value().text, "カンマ記号は使用できません。");
     // DEL reads back unchanged, so only the policy refuses it.
-    EXPECT_EQ(indexTextRefusal("a\x7f", ""), "改行やタブなどの制御文字は使用できません。");
-    EXPECT_EQ(indexTextRefusal("a", "\x7f"), "改行やタブなどの制御文字は使用できません。");
+    EXPECT_EQ(indexTextRefusal("a\x7f", "").value().text, "改行やタブなどの制御文字は使用できません。");
+    EXPECT_EQ(indexTextRefusal("a", "\x7f").value().text, "改行やタブなどの制御文字は使用できません。");
 }
 
 TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)

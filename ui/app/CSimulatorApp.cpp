@@ -1,5 +1,6 @@
 #include "ui/app/CSimulatorApp.h"
 
+#include "ui/platform/CoreMessageText.h"
 #include "ui/platform/MessageBoxService.h"
 #include "userfiles/ItemListFiles.h"
 
@@ -18,7 +19,7 @@ bool CSimulatorApp::startUp(QWidget* messageParent)
     // one missing ends the start-up before anything else is opened.
     const MasterLoadResult loaded = m_master.load(m_datFolder);
     if (!loaded.ok()) {
-        showMessage(messageParent, QString::fromStdString(loaded.message()), MessageIcon::Error);
+        showMessage(messageParent, coreMessageText(loaded.userMessage()), MessageIcon::Error);
         return false;
     }
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 
 #include "ui/platform/WindowSupport.h"
+#include "ui/platform/CoreMessageText.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/TextConvert.h"
 #include "ui/dialogs/DialogSupport.h"
@@ -67,8 +68,8 @@ void CFavoriteDataInputDlg::accept()
     if (!storableText(this, titleText, title) || !storableText(this, commentText, comment))
         return;
     // The index line "title=path,comment" must read back as typed.
-    if (const std::string refusal = indexTextRefusal(title, comment); !refusal.empty()) {
-        showMessage(this, QString::fromStdString(refusal), MessageIcon::Warning);
+    if (const auto refusal = indexTextRefusal(title, comment)) {
+        showMessage(this, coreMessageText(*refusal), MessageIcon::Warning);
         return;
     }
     m_title = std::move(title);

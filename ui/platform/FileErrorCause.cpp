@@ -1,12 +1,8 @@
 #include "ui/platform/FileErrorCause.h"
 
-#include "platform/ErrorReport.h"
-
 #include <QCoreApplication>
 
 #include <cerrno>
-#include <cstring>
-#include <system_error>
 
 namespace zeku {
 
@@ -31,18 +27,17 @@ constexpr ErrnoCause kErrnoCauses[] = {
 
 } // namespace
 
-QString fileErrorCauseText(const std::string& cause)
+QString fileErrorCauseText(int errorNumber, const QString& systemText)
 {
-    if (cause == kUnreadableIndexCause)
-        return QCoreApplication::translate("zeku::FileErrorCause", "一覧ファイル (index.dat) を読み込めません。");
-    for (const ErrnoCause& known : kErrnoCauses) {
-        // strerror and std::error_code word the same errno alike on glibc;
-        // both are compared so that neither wording slips through.
-        if (cause == std::strerror(known.code) || cause == std::generic_category().message(known.code) ||
-            cause == std::system_category().message(known.code))
+    for (const ErrnoCause& known : kErrnoCauses)
+        if (errorNumber == known.code)
             return QCoreApplication::translate("zeku::FileErrorCause", known.japanese);
-    }
-    return QString::fromStdString(cause);
+    return systemText;
+}
+
+QString unreadableIndexText()
+{
+    return QCoreApplication::translate("zeku::FileErrorCause", "一覧ファイル (index.dat) を読み込めません。");
 }
 
 } // namespace zeku

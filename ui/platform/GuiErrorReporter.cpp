@@ -1,7 +1,6 @@
 #include "ui/platform/GuiErrorReporter.h"
 
 #include "ui/platform/CoreMessageText.h"
-#include "ui/platform/FileErrorCause.h"
 #include "ui/platform/MessageBoxService.h"
 
 #include <QCoreApplication>
@@ -23,7 +22,7 @@ void GuiErrorReporter::runOnUiThread(Show show)
 
 void GuiErrorReporter::reportFileError(const std::string& fileName, const std::string& cause)
 {
-    const QString text = fileErrorText(QString::fromStdString(fileName), fileErrorCauseText(cause));
+    const QString text = fileErrorText(QString::fromStdString(fileName), QString::fromStdString(cause));
     runOnUiThread([this, text] { showMessage(m_dialogParent, text, MessageIcon::Error); });
 }
 

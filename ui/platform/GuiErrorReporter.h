@@ -21,6 +21,7 @@ public:
     // The window the boxes are shown over (may be null). UI thread only.
     void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
 
+    // A text the caller worded: shown as it is.
     void reportFileError(const std::string& fileName, const std::string& cause) override;
     void reportErrorMessage(const std::string& message) override;
     // Worded from the message's id, in the windows' language.
