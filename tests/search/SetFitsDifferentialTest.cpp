@@ -140,9 +140,10 @@ TEST(SetFitsDifferential, CandidatesMatchTheReferenceAndEveryPlacementHolds)
                     EXPECT_TRUE(met(w.points, placed.totals().valueOf(w.treeId)))
                         << "candidate " << fit.candidate.tree->id << ":" << fit.candidate.points << " wish "
                         << w.treeId << ":" << w.points;
-                if (changed.useExcludedSkills)
+                if (changed.useExcludedSkills) {
                     for (const SkillActivation& e : changed.excludedSkills.entries())
                         EXPECT_FALSE(met(e.threshold, placed.totals().valueOf(e.treeId)));
+                }
             }
             const auto expected = referenceFits(c, *set, world->master.data());
             EXPECT_EQ(got, expected) << describeSet(*set);

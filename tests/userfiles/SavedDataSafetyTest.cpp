@@ -126,8 +126,9 @@ TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)
     EXPECT_TRUE(reporter.fileErrors.empty());
     // Nothing but empty indexes: no entry, no file, no temporary.
     for (const auto& folder : {m_folder.historyFolder(), m_folder.favoriteFolder()})
-        if (std::filesystem::exists(folder))
+        if (std::filesystem::exists(folder)) {
             EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"index.dat"});
+        }
 }
 
 TEST_F(SavedDataSafetyTest, TitleTooLongForAFileNameSavesWhole)
@@ -153,10 +154,10 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     RecordingErrorReporter reporter;
     // A FIFO would block the reader forever if it were opened.
     ASSERT_EQ(mkfifo((m_folder.historyFolder() / "fifo.dat").c_str(), 0644), 0);
-    for (const std::string& stored : {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat",
-                                      "..\\outside.dat", "outside.dat", "/etc/passwd", "user\\C:\\outside.dat",
-                                      "user/./SearchHistory/in.dat", "user\\SearchHistory\\folder.dat", "user",
-                                      "user\\SearchHistory\\fifo.dat"}) {
+    for (const char* stored : {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat",
+                               "..\\outside.dat", "outside.dat", "/etc/passwd", "user\\C:\\outside.dat",
+                               "user/./SearchHistory/in.dat", "user\\SearchHistory\\folder.dat", "user",
+                               "user\\SearchHistory\\fifo.dat"}) {
         listHistory(stored);
         EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 0)) << stored;
     }
@@ -166,7 +167,7 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     EXPECT_NE(reporter.fileErrors[7].find("folder.dat: "), std::string::npos);
 
     // Both separators and any case of "user" stay valid inside.
-    for (const std::string& stored : {"user\\SearchHistory\\in.dat", "USER/SearchHistory/in.dat"}) {
+    for (const char* stored : {"user\\SearchHistory\\in.dat", "USER/SearchHistory/in.dat"}) {
         listHistory(stored);
         EXPECT_TRUE(loadSearchHistory(m_folder, m_master, 0)) << stored;
     }
