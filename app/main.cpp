@@ -12,7 +12,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
@@ -26,17 +25,6 @@
 #include <optional>
 
 namespace {
-
-// Runs the event loop until `done` holds or `ms` milliseconds have passed; a
-// window manager answers state changes asynchronously.
-bool waitFor(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // What the smoke run under a window manager saw; every field must end true.
 struct WindowManagerChecks {
@@ -80,11 +68,11 @@ bool searchesKeepMaximised(zeku::CSearchDlg& window, const zeku::SkillCatalogue&
         if (!search)
             return false;
         search->click();
-        if (!waitFor([&window] { return !window.searchRunning() && window.progressWindow(); }, 60000))
+        if (!zeku::processEventsUntil([&window] { return !window.searchRunning() && window.progressWindow(); }, 60000))
             return false;
         if (auto* ok = window.progressWindow()->findChild<QAbstractButton*>(QStringLiteral("cancelButton")))
             ok->click();
-        if (!waitFor([&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000))
+        if (!zeku::processEventsUntil([&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000))
             return false;
     }
     return true;
@@ -109,7 +97,7 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window, const zeku::SkillCatalogu
     QTimer::singleShot(1500, &window, [&window, &skills, path, windowManager] {
         auto checks = std::make_shared<WindowManagerChecks>();
         if (windowManager)
-            checks->mainMaximised = waitFor([&window] { return window.isMaximized(); }, 10000);
+            checks->mainMaximised = zeku::processEventsUntil([&window] { return window.isMaximized(); }, 10000);
         bool saved = window.grab().save(path, "PNG");
         QString base = path;
         if (base.endsWith(QStringLiteral(".png")))
@@ -118,7 +106,7 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window, const zeku::SkillCatalogu
         QTimer::singleShot(1500, &window, [&window, base, &editorSaved, checks, windowManager] {
             if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 if (windowManager)
-                    checks->mainMinimisedWhileEditing = waitFor([&window] { return window.isMinimized(); }, 10000);
+                    checks->mainMinimisedWhileEditing = zeku::processEventsUntil([&window] { return window.isMinimized(); }, 10000);
                 checks->editorShown = editor->isVisible() && editor->windowHandle() &&
                                       editor->windowHandle()->isExposed();
                 editorSaved = editor->grab().save(base + QStringLiteral("-manual.png"), "PNG");
@@ -133,7 +121,7 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window, const zeku::SkillCatalogu
             choose->click(); // returns when the editor has closed
         bool passed = saved && editorSaved;
         if (windowManager) {
-            checks->mainBackMaximised = waitFor(
+            checks->mainBackMaximised = zeku::processEventsUntil(
                 [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000);
             checks->maximisedAfterSearches = searchesKeepMaximised(window, skills);
             checks->print();

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
@@ -48,19 +47,9 @@ constexpr int kResultList = 1061, kSetView = 1055, kWantedList = 1063, kUseJewel
 constexpr int kShowHistory = 1095;
 constexpr int kUseExcludedItems = 1099, kUseExcludedSkills = 1107, kRequireSParts = 1111;
 
-// Runs the event loop until `done` holds or `ms` milliseconds have passed.
-bool waitFor(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 void settle(int ms = 150)
 {
-    waitFor([] { return false; }, ms);
+    processEventsUntil([] { return false; }, ms);
 }
 
 bool isShown(const QWidget& w)
@@ -215,7 +204,7 @@ void WindowWalk::visit(const QString& name, const std::function<void()>& open,
     });
     poll.start();
     open(); // returns when a modal window has closed
-    waitFor([&] { return done; }, ready ? kSearchWait : kShowWait);
+    processEventsUntil([&] { return done; }, ready ? kSearchWait : kShowWait);
     poll.stop();
     if (!done)
         missing(name, QStringLiteral("not shown"));
@@ -275,15 +264,15 @@ void WindowWalk::clickNamed(const QWidget& root, const char* objectName)
 
 void WindowWalk::finishSearch(const QString& progressName)
 {
-    waitFor([this] { return !m_main.searchRunning() && m_main.progressWindow(); }, kSearchWait);
+    processEventsUntil([this] { return !m_main.searchRunning() && m_main.progressWindow(); }, kSearchWait);
     CFindProcessDlg* progress = m_main.progressWindow();
-    if (!progress || !waitFor([progress] { return isShown(*progress); }, kShowWait)) {
+    if (!progress || !processEventsUntil([progress] { return isShown(*progress); }, kShowWait)) {
         missing(progressName, QStringLiteral("not shown"));
         return;
     }
     record(progressName, *progress);
     progress->reject();
-    waitFor([this] { return !m_main.progressWindow() && m_main.isEnabled(); }, kShowWait);
+    processEventsUntil([this] { return !m_main.progressWindow() && m_main.isEnabled(); }, kShowWait);
     settle();
 }
 
@@ -339,7 +328,7 @@ void WindowWalk::walkManualEditor(QWidget& editor, const QString& prefix, bool w
 void WindowWalk::walkStoredResults()
 {
     const auto fileWorkDone = [this] {
-        waitFor([this] { return !m_main.fileOperationRunning(); }, kSearchWait);
+        processEventsUntil([this] { return !m_main.fileOperationRunning(); }, kSearchWait);
         settle();
     };
     // The notice is up from the click until the worker's end is handled.

@@ -1,6 +1,8 @@
 #include "ui/platform/WindowSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -55,6 +57,15 @@ int runChildDialog(QDialog& dialog)
 void setDialogRunner(DialogRunner runner)
 {
     runnerSlot() = std::move(runner);
+}
+
+bool processEventsUntil(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
 }
 
 } // namespace zeku

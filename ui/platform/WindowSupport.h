@@ -47,4 +47,8 @@ int runChildDialog(QDialog& dialog);
 // Installs `runner` (an empty function restores exec()). UI thread only.
 void setDialogRunner(DialogRunner runner);
 
+// Runs the event loop until `done` holds or `ms` milliseconds have passed (a
+// window manager answers state changes asynchronously); then whether it holds.
+bool processEventsUntil(const std::function<bool()>& done, int ms);
+
 } // namespace zeku
