@@ -117,11 +117,9 @@ class AddableSkillTest : public QObject {
 private Q_SLOTS:
     void listsTheCommandLinesAnswerAndAddsTheChosenRow()
     {
-        TempDir dir;
-        std::filesystem::copy(std::filesystem::path(ZEKU_SOURCE_DIR) / "dat", dir / "dat");
-        std::filesystem::create_directories(dir / "user");
-        CSimulatorApp app(dir.path());
-        QVERIFY(app.startUp());
+        AppFixture fixture(sampleDatFolder());
+        CSimulatorApp& app = fixture.app();
+        const TempDir& dir = fixture.dir();
         CSearchDlg window(app);
         window.show();
         // The three-skill bench condition: male blade user, jewels on.
@@ -172,11 +170,9 @@ private Q_SLOTS:
 
     void setWindowListsWhatTheCommandLineFitsAndAddsTheChosenRow()
     {
-        TempDir dir;
-        std::filesystem::copy(std::filesystem::path(ZEKU_SOURCE_DIR) / "dat", dir / "dat");
-        std::filesystem::create_directories(dir / "user");
-        CSimulatorApp app(dir.path());
-        QVERIFY(app.startUp());
+        AppFixture fixture(sampleDatFolder());
+        CSimulatorApp& app = fixture.app();
+        const TempDir& dir = fixture.dir();
         CSearchDlg window(app);
         window.show();
         window.setSex(1);

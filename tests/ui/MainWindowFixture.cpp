@@ -54,6 +54,11 @@ void writeSmallMasterData(const std::filesystem::path& dat)
                        "</Jewel>\n");
 }
 
+std::filesystem::path sampleDatFolder()
+{
+    return std::filesystem::path(ZEKU_SOURCE_DIR) / "dat";
+}
+
 AppFixture::AppFixture()
 {
     writeSmallMasterData(m_dir / "dat");
@@ -61,6 +66,15 @@ AppFixture::AppFixture()
     m_app = std::make_unique<CSimulatorApp>(m_dir.path());
     if (!m_app->startUp())
         qFatal("the small master data did not load");
+}
+
+AppFixture::AppFixture(const std::filesystem::path& datFolder)
+{
+    std::filesystem::copy(datFolder, m_dir / "dat");
+    std::filesystem::create_directories(m_dir / "user");
+    m_app = std::make_unique<CSimulatorApp>(m_dir.path());
+    if (!m_app->startUp())
+        qFatal("the master data of %s did not load", datFolder.string().c_str());
 }
 
 const EquipItem* AppFixture::piece(int part, const char* utf8Name) const

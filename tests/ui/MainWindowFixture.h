@@ -23,11 +23,17 @@ namespace zeku::test {
 // Jewels "攻撃珠" and "防御珠", one slot, +1 each.
 void writeSmallMasterData(const std::filesystem::path& datFolder);
 
+// The bundled sample data of the source tree.
+std::filesystem::path sampleDatFolder();
+
 // A temporary working folder with dat/ and an empty user/, and the
 // application object started on it.
 class AppFixture {
 public:
+    // dat/ holds the small master data above.
     AppFixture();
+    // dat/ is a copy of `datFolder` (such as sampleDatFolder()).
+    explicit AppFixture(const std::filesystem::path& datFolder);
     CSimulatorApp& app() { return *m_app; }
     const TempDir& dir() const { return m_dir; }
     // The piece of `part` named `utf8Name` (first with that name).

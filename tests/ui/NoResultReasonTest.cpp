@@ -33,11 +33,9 @@ class NoResultReasonTest : public QObject {
 private Q_SLOTS:
     void offeredAfterNothingFoundAgreesWithTheCommandLineAndApplies()
     {
-        TempDir dir;
-        std::filesystem::copy(std::filesystem::path(ZEKU_SOURCE_DIR) / "dat", dir / "dat");
-        std::filesystem::create_directories(dir / "user");
-        CSimulatorApp app(dir.path());
-        QVERIFY(app.startUp());
+        AppFixture fixture(sampleDatFolder());
+        CSimulatorApp& app = fixture.app();
+        const TempDir& dir = fixture.dir();
         CSearchDlg window(app);
         window.show();
         // 瞬律 and 烈灯 at 15, rarity at most 4, the head fixed with a jewel: nothing fits.
