@@ -144,7 +144,7 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
         errorReporter().reportMessage(*refusal);
         return false;
     }
-    try {
+    return saveReportingFailures([&] {
         const std::string stamp = formatTimeStamp(localClock().now(), true);
         if (!ensureFolder(folder.historyFolder()))
             return false;
@@ -161,16 +161,7 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
             return false;
         index.append(title, comment, file->stored);
         return savedOrUnlisted(index, *file);
-    } catch (const std::bad_alloc&) {
-        reportOutOfMemory();
-        return false;
-    } catch (const std::length_error&) {
-        reportTooManyItemKinds();
-        return false;
-    } catch (const UnstorableItemName& e) {
-        errorReporter().reportMessage(unstorableItemMessage(e.name()));
-        return false;
-    }
+    });
 }
 
 } // namespace zeku

@@ -208,7 +208,7 @@ bool saveSession(const UserFolder& folder, const SessionState& state)
     if (!lock.held())
         return lock.reportRefusal();
     removeStaleTemporaries(folder.root());
-    try {
+    return saveReportingFailures([&] {
         SafeTextWriter out(folder.sessionFile());
         if (!out.isOpen())
             return false;
@@ -224,16 +224,7 @@ bool saveSession(const UserFolder& folder, const SessionState& state)
         if (state.condition.useJewels && state.condition.exactJewels)
             out.write("[Option]\nExactJewel=1\n");
         return out.commit();
-    } catch (const std::bad_alloc&) {
-        reportOutOfMemory();
-        return false;
-    } catch (const std::length_error&) {
-        reportTooManyItemKinds();
-        return false;
-    } catch (const UnstorableItemName& e) {
-        errorReporter().reportMessage(unstorableItemMessage(e.name()));
-        return false;
-    }
+    });
 }
 
 } // namespace zeku

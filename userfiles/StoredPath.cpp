@@ -4,10 +4,13 @@
 #include "platform/ErrorReport.h"
 #include "platform/TextFile.h"
 #include "userfiles/SavedFileIndex.h"
+#include "userfiles/StorableText.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
@@ -192,6 +195,20 @@ bool removeStoredFile(const UserFolder& folder, std::string_view stored)
     const auto file = confinedStoredPath(folder.root(), stored);
     std::error_code ec;
     return file && std::filesystem::remove(*file, ec);
+}
+
+bool saveReportingFailures(const std::function<bool()>& save)
+{
+    try {
+        return save();
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory();
+    } catch (const std::length_error&) {
+        reportTooManyItemKinds();
+    } catch (const UnstorableItemName& e) {
+        errorReporter().reportMessage(unstorableItemMessage(e.name()));
+    }
+    return false;
 }
 
 } // namespace zeku

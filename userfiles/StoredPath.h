@@ -71,6 +71,11 @@ void reportOutOfMemory();
 // number (the writers' std::length_error).
 void reportTooManyItemKinds();
 
+// Runs a save; when it throws for want of memory, for more items than the
+// file can number, or for an item name it cannot store, reports that and
+// gives false. Otherwise gives what `save` gave.
+bool saveReportingFailures(const std::function<bool()>& save);
+
 // Removes the file a stored path names when it lies inside the user folder;
 // false when nothing was removed.
 bool removeStoredFile(const UserFolder& folder, std::string_view stored);

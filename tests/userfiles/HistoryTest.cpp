@@ -4,6 +4,7 @@
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/HistoryOptionScan.h"
 #include "userfiles/SearchHistory.h"
+#include "userfiles/SessionFile.h"
 #include "userfiles/StoredPath.h"
 
 #include "StoredDataFixture.h"
@@ -599,6 +600,34 @@ TEST_F(HistoryTest, FailedSavesLeaveTheIndexAlone)
     EXPECT_FALSE(saveSearchHistory(UserFolder(m_temp / "plain" / "user"), goldenCondition(), results, "t", ""));
     ASSERT_EQ(reporter.fileErrors.size(), 1u);
     EXPECT_NE(reporter.fileErrors[0].find("SearchHistory"), std::string::npos);
+}
+
+// A fixed piece whose name holds a comma cannot be numbered into a line: both
+// savers that write a condition refuse it by name and leave no file behind.
+TEST_F(HistoryTest, UnstorableItemNameRefusesTheSaveByName)
+{
+    RecordingErrorReporter reporter;
+    SearchResultStore results;
+    fill(results, goldenResults());
+    EquipItem comma = *piece(PartHead, "Alpha Cap", kSexMale);
+    comma.name = sj("鉄,頭");
+    SessionState session;
+    session.condition = goldenCondition();
+    session.condition.fixed.setPiece(PartHead, &comma);
+
+    EXPECT_FALSE(saveSearchHistory(m_folder, session.condition, results, "t", ""));
+    EXPECT_FALSE(saveSession(m_folder, session));
+    ASSERT_EQ(reporter.messages.size(), 2u);
+    for (const std::string& message : reporter.messages)
+        EXPECT_NE(message.find("「鉄,頭」"), std::string::npos) << message;
+    EXPECT_TRUE(reporter.fileErrors.empty());
+    EXPECT_FALSE(std::filesystem::exists(m_folder.sessionFile()));
+    if (std::filesystem::exists(m_folder.historyFolder())) {
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder.historyFolder())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name == "index.dat" || name == ".lock") << name;
+        }
+    }
 }
 
 TEST_F(HistoryTest, UnopenableEntryIsReported)
