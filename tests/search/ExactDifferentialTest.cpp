@@ -28,26 +28,6 @@ std::string describePieces(const EquipSet& set)
     return text;
 }
 
-int sign(int v)
-{
-    return (v > 0) - (v < 0);
-}
-
-// A jewel the search may place: it has a slot size, is not excluded, and
-// moves some wanted tree the wanted way (the first wish on that tree decides).
-bool jewelAllowed(const Jewel& jewel, const SearchCondition& c)
-{
-    if (jewel.slots == 0 || (c.useExcludedItems && c.excludedItems.containsJewelName(jewel.name)))
-        return false;
-    for (const SkillPoint& p : jewel.skills) {
-        auto wish = std::find_if(c.wanted.begin(), c.wanted.end(),
-                                 [&](const SkillPoint& w) { return w.treeId == p.treeId; });
-        if (wish != c.wanted.end() && sign(p.points) != 0 && sign(p.points) == sign(wish->points))
-            return true;
-    }
-    return false;
-}
-
 // Why a result's placement breaks the rule, or an empty text.
 std::string placementFault(const EquipSet& set, const SearchCondition& c)
 {

@@ -3,6 +3,7 @@
 #include "reference/ReferenceSearch.h"
 #include "search/SearchResultStore.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zeku::test {
@@ -124,6 +125,21 @@ std::string describeTotals(const EquipSet& set)
     for (const auto& [tree, points] : set.totals().values())
         text += (text.empty() ? "" : " ") + std::to_string(tree) + ":" + std::to_string(points);
     return text;
+}
+
+bool jewelAllowed(const Jewel& jewel, const SearchCondition& condition)
+{
+    if (jewel.slots == 0 ||
+        (condition.useExcludedItems && condition.excludedItems.containsJewelName(jewel.name)))
+        return false;
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (const SkillPoint& p : jewel.skills) {
+        auto wish = std::find_if(condition.wanted.begin(), condition.wanted.end(),
+                                 [&](const SkillPoint& w) { return w.treeId == p.treeId; });
+        if (wish != condition.wanted.end() && sign(p.points) != 0 && sign(p.points) == sign(wish->points))
+            return true;
+    }
+    return false;
 }
 
 std::vector<int32_t> SearchCapture::noticesWithoutProgress() const

@@ -82,6 +82,11 @@ std::string describeSet(const EquipSet& set);
 // "1:5 9:-1": the set's skill totals by tree id.
 std::string describeTotals(const EquipSet& set);
 
+// A jewel exact fitting may place, by the rule itself: it has a slot size, is
+// not excluded, and moves some wanted tree the wanted way (the first wish on
+// that tree decides). The placement checks of the differential tests use it.
+bool jewelAllowed(const Jewel& jewel, const SearchCondition& condition);
+
 // Everything one search run reported.
 struct SearchCapture {
     SearchOutcome outcome = OutcomeRunning;

@@ -19,24 +19,6 @@ namespace {
 
 constexpr uint64_t kFitSeeds = 200 / kSanitizerDivisor;
 
-int sign(int v)
-{
-    return (v > 0) - (v < 0);
-}
-
-bool jewelAllowed(const Jewel& jewel, const SearchCondition& c)
-{
-    if (jewel.slots == 0 || (c.useExcludedItems && c.excludedItems.containsJewelName(jewel.name)))
-        return false;
-    for (const SkillPoint& p : jewel.skills) {
-        auto wish = std::find_if(c.wanted.begin(), c.wanted.end(),
-                                 [&](const SkillPoint& w) { return w.treeId == p.treeId; });
-        if (wish != c.wanted.end() && sign(p.points) != 0 && sign(p.points) == sign(wish->points))
-            return true;
-    }
-    return false;
-}
-
 bool met(int16_t threshold, int total)
 {
     return (threshold > 0 && total >= threshold) || (threshold < 0 && total <= threshold);
