@@ -91,6 +91,30 @@ const MasterData& listCatalogue()
     return *master;
 }
 
+namespace {
+
+template <typename T>
+bool within(const T* record, const std::vector<T>& items)
+{
+    return record >= items.data() && record < items.data() + items.size();
+}
+
+} // namespace
+
+void checkSetBelongsTo(const EquipSet& set, const MasterData& master)
+{
+    const std::vector<Jewel>& jewels = master.jewels().items();
+    ZEKU_FUZZ_CHECK(!set.weapon() || within(set.weapon(), master.weaponSlots().items()));
+    for (const Jewel* jewel : set.weaponSlots().jewels)
+        ZEKU_FUZZ_CHECK(within(jewel, jewels));
+    for (int part = 0; part < kPartCount; ++part) {
+        const EquipItem* piece = set.piece(part);
+        ZEKU_FUZZ_CHECK(!piece || (within(piece, master.equip(part).items()) && piece->part == part));
+        for (const Jewel* jewel : set.pieceSlots(part).jewels)
+            ZEKU_FUZZ_CHECK(within(jewel, jewels));
+    }
+}
+
 void checkPiecesBelongTo(const SPartSet& set, const MasterData& master)
 {
     for (int part = 0; part < kPartCount; ++part) {

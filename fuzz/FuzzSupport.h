@@ -3,6 +3,7 @@
 // the small catalogue the list readers match names against, and invariant checks.
 
 #include "data/MasterData.h"
+#include "search/EquipSet.h"
 #include "search/ItemSets.h"
 
 #include <cstddef>
@@ -29,6 +30,10 @@ const MasterData& listCatalogue();
 
 // Every entry of `set` is a record of `master`, filed under its part and key.
 void checkPiecesBelongTo(const SPartSet& set, const MasterData& master);
+
+// The weapon, every piece (in its own part) and every jewel of `set` are
+// records of `master`.
+void checkSetBelongsTo(const EquipSet& set, const MasterData& master);
 
 // Ends the run as a crash: a reader broke one of its own promises.
 [[noreturn]] void invariantFailed(const char* what, const char* file, int line);

@@ -16,25 +16,11 @@ using namespace zeku;
 
 namespace {
 
-template <typename T>
-bool within(const T* record, const std::vector<T>& items)
-{
-    return record >= items.data() && record < items.data() + items.size();
-}
-
 void checkSet(const EquipSet& set, const MasterData& master)
 {
-    const std::vector<Jewel>& jewels = master.jewels().items();
-    ZEKU_FUZZ_CHECK(!set.weapon() || within(set.weapon(), master.weaponSlots().items()));
-    for (const Jewel* jewel : set.weaponSlots().jewels)
-        ZEKU_FUZZ_CHECK(within(jewel, jewels));
-    for (int part = 0; part < kPartCount; ++part) {
-        const EquipItem* piece = set.piece(part);
-        ZEKU_FUZZ_CHECK(!piece || (within(piece, master.equip(part).items()) && piece->part == part));
-        ZEKU_FUZZ_CHECK(piece || set.pieceSlots(part).jewels.empty());
-        for (const Jewel* jewel : set.pieceSlots(part).jewels)
-            ZEKU_FUZZ_CHECK(within(jewel, jewels));
-    }
+    fuzz::checkSetBelongsTo(set, master);
+    for (int part = 0; part < kPartCount; ++part)
+        ZEKU_FUZZ_CHECK(set.piece(part) || set.pieceSlots(part).jewels.empty());
 }
 
 } // namespace

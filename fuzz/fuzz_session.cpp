@@ -12,12 +12,6 @@ using namespace zeku;
 
 namespace {
 
-template <typename T>
-bool within(const T* record, const std::vector<T>& items)
-{
-    return record >= items.data() && record < items.data() + items.size();
-}
-
 void checkState(const SessionState& state, const MasterData& master)
 {
     const SearchCondition& condition = state.condition;
@@ -26,17 +20,7 @@ void checkState(const SessionState& state, const MasterData& master)
     ZEKU_FUZZ_CHECK(state.width > 0 && state.height > 0);
     for (const SkillPoint& skill : condition.wanted)
         ZEKU_FUZZ_CHECK(master.skills().findTree(skill.treeId) != nullptr && skill.points != 0);
-    const EquipSet& set = condition.fixed;
-    const std::vector<Jewel>& jewels = master.jewels().items();
-    ZEKU_FUZZ_CHECK(!set.weapon() || within(set.weapon(), master.weaponSlots().items()));
-    for (const Jewel* jewel : set.weaponSlots().jewels)
-        ZEKU_FUZZ_CHECK(within(jewel, jewels));
-    for (int part = 0; part < kPartCount; ++part) {
-        const EquipItem* piece = set.piece(part);
-        ZEKU_FUZZ_CHECK(!piece || (within(piece, master.equip(part).items()) && piece->part == part));
-        for (const Jewel* jewel : set.pieceSlots(part).jewels)
-            ZEKU_FUZZ_CHECK(within(jewel, jewels));
-    }
+    fuzz::checkSetBelongsTo(condition.fixed, master);
 }
 
 } // namespace
