@@ -109,6 +109,18 @@ std::string fitsInput(const SearchCondition& condition, const EquipSet& set, con
     return input.dump();
 }
 
+// Enters the three-skill bench condition (male blade user, jewels on) into
+// the main window; gives its wanted skills.
+std::vector<SkillPoint> enterBenchCondition(CSearchDlg& window, const CSimulatorApp& app)
+{
+    window.setSex(1);
+    window.setJob(1);
+    ctl<QCheckBox>(window, 1096)->setChecked(true);
+    std::vector<SkillPoint> wanted = benchConditions(app.master()).at(2).condition.wanted;
+    window.replaceWantedSkills(wanted);
+    return wanted;
+}
+
 } // namespace
 
 class AddableSkillTest : public QObject {
@@ -122,12 +134,7 @@ private Q_SLOTS:
         const TempDir& dir = fixture.dir();
         CSearchDlg window(app);
         window.show();
-        // The three-skill bench condition: male blade user, jewels on.
-        window.setSex(1);
-        window.setJob(1);
-        ctl<QCheckBox>(window, 1096)->setChecked(true);
-        const std::vector<SkillPoint> wanted = benchConditions(app.master()).at(2).condition.wanted;
-        window.replaceWantedSkills(wanted);
+        const std::vector<SkillPoint> wanted = enterBenchCondition(window, app);
 
         bool finished = false, mainDisabled = false, progressFull = false;
         QStringList shown, printed;
@@ -175,11 +182,7 @@ private Q_SLOTS:
         const TempDir& dir = fixture.dir();
         CSearchDlg window(app);
         window.show();
-        window.setSex(1);
-        window.setJob(1);
-        ctl<QCheckBox>(window, 1096)->setChecked(true);
-        const std::vector<SkillPoint> wanted = benchConditions(app.master()).at(2).condition.wanted;
-        window.replaceWantedSkills(wanted);
+        const std::vector<SkillPoint> wanted = enterBenchCondition(window, app);
         clickControl(window, 1070);
         QVERIFY(QTest::qWaitFor([&] { return !window.searchRunning(); }, 60000));
         if (CFindProcessDlg* progress = window.progressWindow())
