@@ -1572,28 +1572,36 @@ Remove the armour that can no longer be worn?</translation>
         <translation>Short</translation>
     </message>
     <message>
-        <source>検索中  %1 件</source>
-        <translation>Searching  %1 found</translation>
+        <source>検索中  %1 通り</source>
+        <translation>Searching  changes found: %1</translation>
     </message>
     <message>
         <source>この条件で装備が見つかります</source>
         <translation>This condition finds sets</translation>
     </message>
     <message>
-        <source>中止しました  %1 件</source>
-        <translation>Stopped  %1 found</translation>
+        <source>中止しました  %1 通り</source>
+        <translation>Stopped  changes found: %1</translation>
     </message>
     <message>
-        <source>メモリが不足しました  %1 件</source>
-        <translation>Out of memory  %1 found</translation>
+        <source>メモリが不足しました  %1 通り</source>
+        <translation>Out of memory  changes found: %1</translation>
     </message>
     <message>
         <source>条件を一つ変えるだけで見つかる変え方はありません</source>
         <translation>No single change to the condition finds sets</translation>
     </message>
     <message>
-        <source>条件を一つ変えると見つかります  %1 件</source>
-        <translation>One change to the condition finds sets  %1 found</translation>
+        <source>条件を一つ変えると見つかります  %1 通り</source>
+        <translation>One change to the condition finds sets  changes: %1</translation>
+    </message>
+    <message>
+        <source>どのスキルも単独なら必要ポイントに届きますが、全てを同時には満たせません</source>
+        <translation>Each skill reaches its points on its own, but not all of them together</translation>
+    </message>
+    <message>
+        <source>一つの変更で見つかる変え方はありません</source>
+        <translation>No single change finds sets</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1804,14 @@ Save it to the file?</translation>
     <message>
         <source>(女)</source>
         <translation> (F)</translation>
+    </message>
+    <message>
+        <source>%1 件 打切り</source>
+        <translation>%1 found, cut</translation>
+    </message>
+    <message>
+        <source>最大表示件数に達したため検索を打ち切りました</source>
+        <translation>The search stopped at the maximum count</translation>
     </message>
 </context>
 <context>

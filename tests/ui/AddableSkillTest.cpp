@@ -19,9 +19,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -84,17 +87,26 @@ QStringList chooseLastMenuEntry(ReportListView& list, int row)
 }
 
 // The rows of "このセットに追加できるスキル" as zeku-search --fits prints them,
-// the jewels taken from the shown column.
-QStringList fitRows(const CSetFitsDlg& dialog)
+// the jewels taken from the shown column, where each jewel is counted
+// ("名前3"); an uncounted name shows as "?". With `cut`, also whether a
+// jewel text is wider than its column.
+QStringList fitRows(const CSetFitsDlg& dialog, bool* cut = nullptr)
 {
     QStringList rows;
     auto* list = ctl<CAddableSkillListCtrl>(dialog, 1271);
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QRegularExpression counted(QStringLiteral("^(.+\\D)(\\d+)$"));
     for (int r = 0; r < list->model()->rowCount(); ++r) {
         nlohmann::ordered_json line = addableToJson(*list->getDataArray()[static_cast<std::size_t>(r)]);
         nlohmann::ordered_json names = nlohmann::ordered_json::array();
         const QString jewels = list->model()->index(r, 4).data().toString();
-        for (const QString& name : jewels.split(QStringLiteral(", "), Qt::SkipEmptyParts))
-            names.push_back(name.toStdString());
+        if (cut && QFontMetrics(list->font()).horizontalAdvance(jewels) > list->columnWidth(4) - 2 * margin)
+            *cut = true;
+        for (const QString& entry : jewels.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+            const QRegularExpressionMatch m = counted.match(entry);
+            for (int n = m.hasMatch() ? m.captured(2).toInt() : 1; n > 0; --n)
+                names.push_back(m.hasMatch() ? m.captured(1).toStdString() : std::string("?"));
+        }
         line["jewels"] = names;
         rows << QString::fromStdString(line.dump());
     }
@@ -207,13 +219,13 @@ private Q_SLOTS:
         }
         const EquipSet set = *results->resultAt(row);
 
-        QStringList shown, menuTexts;
+        QStringList shown, shownAfterAdding, menuTexts;
         SkillPoint chosen;
-        bool openAfterEnter = false, closedByEscape = false;
+        bool openAfterEnter = false, closedByEscape = false, jewelsCut = false;
         setDialogRunner([&](QDialog& dialog) -> int {
             auto& fits = dynamic_cast<CSetFitsDlg&>(dialog);
             fits.show();
-            shown = fitRows(fits);
+            shown = fitRows(fits, &jewelsCut);
             // Enter is "条件に追加" on the selected row; Escape closes.
             auto* list = ctl<CAddableSkillListCtrl>(fits, 1271);
             const int last = list->model()->rowCount() - 1;
@@ -223,6 +235,7 @@ private Q_SLOTS:
             chosen = SkillPoint{picked->tree->id, picked->points};
             QTest::keyClick(list, Qt::Key_Return);
             openAfterEnter = fits.isVisible();
+            shownAfterAdding = fitRows(fits);
             QTest::keyClick(list, Qt::Key_Escape);
             closedByEscape = !fits.isVisible() && fits.result() == QDialog::Rejected;
             return fits.result();
@@ -236,7 +249,14 @@ private Q_SLOTS:
         QVERIFY(closedByEscape);
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown, runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(shownCondition, set, app.master().skills())));
+        QVERIFY(!jewelsCut);
         compareWanted(window.wantedSkills(), afterAdding(before, chosen));
+        // After "条件に追加" the window answers for its condition with the chosen skill wanted too.
+        SearchCondition withChosen = shownCondition;
+        withChosen.wanted = afterAdding(shownCondition.wanted, chosen);
+        QCOMPARE(shownAfterAdding,
+                 runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(withChosen, set, app.master().skills())));
+        QVERIFY(shownAfterAdding != shown);
 
         // The manual editor on the same result asks for the condition the
         // controls describe now, the chosen skill wanted there too.

@@ -179,6 +179,22 @@ private Q_SLOTS:
         QCOMPARE(window.currentResults()->count(), 2);
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), 2);
         closeProgress(window);
+        // The count says the search was cut, once the progress window is gone too.
+        auto* count = ctl<QLabel>(window, 1113);
+        QCOMPARE(count->text(), QStringLiteral("2 件 打切り"));
+        QCOMPARE(count->accessibleDescription(), QStringLiteral("最大表示件数に達したため検索を打ち切りました"));
+        // A search that finds exactly the maximum and ends was not cut.
+        SearchCondition unbounded = window.currentCondition();
+        unbounded.maxResults = kDefaultMaxResults;
+        const int32_t all = engineCount(fixture.app(), unbounded);
+        QVERIFY(all > 2 && static_cast<uint32_t>(all) < kDefaultMaxResults);
+        ctl<QLineEdit>(window, 1094)->setText(QString::number(all));
+        clickControl(window, 1070);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.searchRunning(), kWait);
+        closeProgress(window);
+        QCOMPARE(window.currentResults()->count(), all);
+        QCOMPARE(count->text(), QStringLiteral("%1 件").arg(all));
+        QCOMPARE(count->accessibleDescription(), QString());
     }
 
     void outOfMemoryWhileStoringShowsEveryResultStoredSoFar()
@@ -610,6 +626,22 @@ private Q_SLOTS:
         QAccessibleInterface* cell = table->cellAt(0, 1);
         QVERIFY(cell);
         QCOMPARE(cell->text(QAccessible::Name), results->cellText(0, 1));
+        // The short headers are described, as their tool tips are.
+        const char* described[][2] = {
+            {"No.", "検索結果の番号"},
+            {"防御", "防具5部位の防御力の合計"},
+            {"ｽﾛ", "武器と防具のスロット数の合計"},
+            {"●", "装飾品で埋まっているスロット数"},
+            {"○", "空いているスロット数"},
+            {"ｽｷﾙ", "発動するスキルの数"},
+        };
+        QCOMPARE(table->columnCount(), 6);
+        for (int c = 0; c < 6; ++c) {
+            const QList<QAccessibleInterface*> headers = table->cellAt(0, c)->tableCellInterface()->columnHeaderCells();
+            QCOMPARE(headers.size(), 1);
+            QCOMPARE(headers[0]->text(QAccessible::Name), QString::fromUtf8(described[c][0]));
+            QCOMPARE(headers[0]->text(QAccessible::Description), QString::fromUtf8(described[c][1]));
+        }
     }
 
     void controlsCarryTheirCaptionsForScreenReaders()

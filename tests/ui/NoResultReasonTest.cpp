@@ -10,6 +10,7 @@
 #include "ui/main/CNoResultReasonDlg.h"
 #include "ui/main/CSearchDlg.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -26,6 +27,16 @@
 namespace zeku::test {
 
 constexpr int kWait = 60000;
+
+// True when `child` is among the accessible children of `parent`, at the index it reports.
+bool isAccessibleChild(QWidget* parent, QWidget* child)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(parent);
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (QAccessibleInterface* c = iface->child(i); c && c->object() == child)
+            return iface->indexOfChild(c) == i && c->text(QAccessible::Name) == child->accessibleName();
+    return false;
+}
 
 class NoResultReasonTest : public QObject {
     Q_OBJECT
@@ -56,14 +67,20 @@ private Q_SLOTS:
         window.replaceFixedSet(fixed);
 
         auto* offer = ctl<QPushButton>(window, 1248);
+        QVERIFY(!isAccessibleChild(ctl(window, 1061), offer));
         clickControl(window, 1070);
         QTRY_VERIFY_WITH_TIMEOUT(!window.searchRunning(), kWait);
         QCOMPARE(window.currentResults()->count(), 0);
         window.progressWindow()->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         QVERIFY(offer->isVisible());
         QCOMPARE(offer->accessibleName(), QStringLiteral("見つからない理由"));
+        // The offer has the focus once the main window is enabled again, and
+        // screen readers find it among the result list's children.
+        QCOMPARE(window.focusWidget(), offer);
+        QVERIFY(isAccessibleChild(ctl(window, 1061), offer));
 
-        bool finished = false, mainDisabled = false, progressFull = false, named = true;
+        bool finished = false, mainDisabled = false, progressFull = false, named = true, listGrows = false;
+        QString status;
         QStringList shownReaches, shownChanges, printed, texts;
         std::vector<ConditionChange> listed;
         setDialogRunner([&](QDialog& dialog) -> int {
@@ -88,6 +105,13 @@ private Q_SLOTS:
             for (int row = 0; row < list->count(); ++row)
                 texts << list->item(row)->text();
             listed = reason.listedChanges();
+            status = ctl<QLabel>(reason, 1251)->text();
+            // Enlarged, the window gives the room to its list of changes.
+            reason.show();
+            const QSize before = list->size();
+            reason.resize(reason.size() + QSize(200, 200));
+            QCoreApplication::processEvents();
+            listGrows = list->width() > before.width() && list->height() >= before.height() + 100;
             for (const ConditionChange& change : listed)
                 shownChanges << QString::fromStdString(changeToJson(change).dump());
 
@@ -116,6 +140,9 @@ private Q_SLOTS:
         QVERIFY(progressFull);
         QVERIFY(mainDisabled);
         QVERIFY(named);
+        QVERIFY(listGrows);
+        // Changes are counted as ways, not as sets.
+        QCOMPARE(status, QStringLiteral("条件を一つ変えると見つかります  %1 通り").arg(listed.size()));
         QVERIFY(window.isEnabled());
         // The command line's lines: first the reaches, then the changes.
         QStringList printedReaches, printedChanges;
@@ -146,6 +173,39 @@ private Q_SLOTS:
         QCOMPARE(window.currentCondition().rarity, RarityFilterCode{-4});
         QVERIFY(window.currentCondition().fixed.piece(0));
         QVERIFY(!offer->isVisible());
+    }
+
+    // When no single change finds sets, the empty list says so, and says
+    // when each wanted skill reaches its points alone but not all together.
+    void saysWhyTheListOfChangesIsEmpty()
+    {
+        AppFixture fixture(sampleDatFolder());
+        CSearchDlg window(fixture.app());
+        const struct {
+            int rarity;
+            std::vector<SkillPoint> wanted;
+            const char* note;
+        } cases[] = {
+            {-4, {{37, 15}, {76, 15}, {1, 10}, {2, 10}}, "どのスキルも単独なら必要ポイントに届きますが、全てを同時には満たせません"},
+            {0, {{37, 40}, {76, 40}}, "一つの変更で見つかる変え方はありません"},
+        };
+        for (const auto& c : cases) {
+            window.setSex(1);
+            window.setJob(1);
+            window.setRarityCode(c.rarity);
+            ctl<QCheckBox>(window, 1096)->setChecked(true);
+            window.replaceWantedSkills(c.wanted);
+            CNoResultReasonDlg reason(fixture.app().master(), window.conditionFromControls());
+            QVERIFY(QTest::qWaitFor([&] { return !reason.searchRunning(); }, kWait));
+            QCOMPARE(reason.explainer().outcome(), ExplainOutcome::Finished);
+            QVERIFY(reason.listedChanges().empty());
+            auto* list = ctl<QListWidget>(reason, 1255);
+            QCOMPARE(list->count(), 1);
+            QCOMPARE(list->item(0)->text(), QString::fromUtf8(c.note));
+            // A sentence, not a change: it cannot be chosen or applied.
+            QVERIFY(!(list->item(0)->flags() & Qt::ItemIsSelectable));
+            QVERIFY(!ctl<QPushButton>(reason, 1256)->isEnabled());
+        }
     }
 };
 

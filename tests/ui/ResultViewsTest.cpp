@@ -14,8 +14,10 @@
 #include "ui/platform/TextConvert.h"
 
 #include <QAbstractItemModelTester>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -265,6 +267,20 @@ private Q_SLOTS:
         QCOMPARE(cellText(list, 0, ColNo), QStringLiteral("      1"));
         QCOMPARE(cellText(list, kRows - 1, ColNo), QStringLiteral("1000000"));
         QCOMPARE(cellText(list, 500001, ColDefence), QStringLiteral("5"));
+        // "No." shows the largest number whole: the text fits between the
+        // cell's margins. The first four-digit list too.
+        const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+        const auto numberFits = [&] {
+            const QString last = cellText(list, list.model()->rowCount() - 1, ColNo);
+            return QFontMetrics(list.font()).horizontalAdvance(last) <= list.columnWidth(ColNo) - 2 * margin;
+        };
+        QVERIFY(numberFits());
+        SearchResultStore fourDigits;
+        for (int i = 0; i < 1500; ++i)
+            fourDigits.append(*sets[0], m_master.skills());
+        list.showResults(&fourDigits);
+        QVERIFY(numberFits());
+        list.showResults(&store);
 
         list.selectSingleRow(kRows - 1);
         list.sortByHeader(ColDefence);

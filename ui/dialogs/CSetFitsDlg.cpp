@@ -7,30 +7,28 @@
 #include "ui_CSetFitsDlg.h"
 
 #include <QItemSelectionModel>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace zeku {
 
 CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condition, const EquipSet& set,
                          QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::CSetFitsDlg>()),
-      m_fits(fittingCandidates(condition, set, master))
+    : QDialog(parent), m_master(master), m_condition(condition), m_set(set),
+      m_ui(std::make_unique<Ui::CSetFitsDlg>())
 {
     m_ui->setupUi(this);
-    m_candidates.reserve(m_fits.size());
-    for (const SetFit& fit : m_fits) {
-        m_candidates.push_back(fit.candidate);
-        // The weapon's jewels first, then head to leg, as a set is listed.
-        std::vector<const Jewel*> placed;
-        for (int holder : {kPartCount, 0, 1, 2, 3, 4})
-            placed.insert(placed.end(), fit.jewels[holder].begin(), fit.jewels[holder].end());
-        m_jewelTexts.push_back(jewelNames(placed));
-    }
     m_ui->list1271->setUp([this](const AddableCandidate* row) {
         return m_jewelTexts[static_cast<std::size_t>(row - m_candidates.data())];
     });
-    for (const AddableCandidate& candidate : m_candidates)
-        m_ui->list1271->addCandidate(&candidate);
-    m_ui->label1274->setText(tr("%1 件").arg(m_candidates.size()));
+    const int jewelColumn = m_ui->list1271->model()->columnCount() - 1;
+    const int opening = m_ui->list1271->columnWidth(jewelColumn);
+    fill();
+    // The window opens wide enough for the widest "装飾品", as far as the screen allows.
+    const int wider = m_ui->list1271->columnWidth(jewelColumn) - opening;
+    if (wider > 0)
+        resize(std::min(width() + wider, screen()->availableGeometry().width()), height());
     keepEnterOnDefault(this, m_ui->button1272);
     giveAccessibleNames(this);
     connect(m_ui->button1272, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
@@ -39,6 +37,33 @@ CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condit
     connect(m_ui->list1271->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSetFitsDlg::updateButtons);
     updateButtons();
+}
+
+void CSetFitsDlg::fill()
+{
+    // The rows point into m_candidates: they go before it changes.
+    m_ui->list1271->clearRows();
+    m_fits = fittingCandidates(m_condition, m_set, m_master);
+    m_candidates.clear();
+    m_jewelTexts.clear();
+    m_candidates.reserve(m_fits.size());
+    for (const SetFit& fit : m_fits) {
+        m_candidates.push_back(fit.candidate);
+        // The weapon's jewels first, then head to leg, as a set is listed.
+        std::vector<const Jewel*> placed;
+        for (int holder : {kPartCount, 0, 1, 2, 3, 4})
+            placed.insert(placed.end(), fit.jewels[holder].begin(), fit.jewels[holder].end());
+        m_jewelTexts.push_back(jewelCounts(placed));
+    }
+    for (const AddableCandidate& candidate : m_candidates)
+        m_ui->list1271->addCandidate(&candidate);
+    m_ui->label1274->setText(tr("%1 件").arg(m_candidates.size()));
+    // "装飾品" as wide as its longest text, never narrower than at the start.
+    const int jewelColumn = m_ui->list1271->model()->columnCount() - 1;
+    const int before = m_ui->list1271->columnWidth(jewelColumn);
+    m_ui->list1271->resizeColumnToContents(jewelColumn);
+    if (m_ui->list1271->columnWidth(jewelColumn) < before)
+        m_ui->list1271->setColumnWidth(jewelColumn, before);
 }
 
 CSetFitsDlg::~CSetFitsDlg() = default;
@@ -55,7 +80,21 @@ void CSetFitsDlg::onAddToCondition()
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
     const AddableCandidate& c = *rows[static_cast<std::size_t>(row)];
-    Q_EMIT addRequested(SkillPoint{c.tree->id, c.points});
+    const SkillPoint skill{c.tree->id, c.points};
+    Q_EMIT addRequested(skill);
+    // Wanted from now on, as the main window adds it: a tree already wanted takes the new points.
+    const auto wanted = std::find_if(m_condition.wanted.begin(), m_condition.wanted.end(),
+                                     [&](const SkillPoint& w) { return w.treeId == skill.treeId; });
+    if (wanted != m_condition.wanted.end())
+        wanted->points = skill.points;
+    else
+        m_condition.wanted.push_back(skill);
+    fill();
+    // The same place stays selected, so that Enter goes on down the list.
+    const int count = m_ui->list1271->model()->rowCount();
+    if (count > 0)
+        m_ui->list1271->selectSingleRow(std::min(row, count - 1));
+    updateButtons();
 }
 
 } // namespace zeku

@@ -25,26 +25,10 @@ void fillSlots(TextRow& row, const JewelSlots& slots)
 // Every distinct jewel of the set with its count, in order of first appearance.
 QString jewelCounts(const EquipSet& set)
 {
-    std::vector<std::pair<const Jewel*, int>> counts;
-    auto count = [&](const JewelSlots& slots) {
-        for (const Jewel* jewel : slots.jewels) {
-            auto it = std::find_if(counts.begin(), counts.end(), [&](const auto& c) { return c.first == jewel; });
-            if (it == counts.end())
-                counts.emplace_back(jewel, 1);
-            else
-                ++it->second;
-        }
-    };
-    count(set.weaponSlots());
+    std::vector<const Jewel*> jewels = set.weaponSlots().jewels;
     for (int part = 0; part < kPartCount; ++part)
-        count(set.pieceSlots(part));
-    QString text;
-    for (const auto& [jewel, n] : counts) {
-        if (!text.isEmpty())
-            text += QStringLiteral(", ");
-        text += toQString(jewel->name) + QString::number(n);
-    }
-    return text;
+        jewels.insert(jewels.end(), set.pieceSlots(part).jewels.begin(), set.pieceSlots(part).jewels.end());
+    return zeku::jewelCounts(jewels);
 }
 
 std::vector<TextRow> buildRows(const EquipSet* set)

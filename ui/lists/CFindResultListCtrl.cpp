@@ -2,6 +2,13 @@
 
 #include "ui/lists/ListText.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
+
 namespace zeku {
 namespace {
 
@@ -26,10 +33,98 @@ int compareKeys(const FindResultRow& a, const FindResultRow& b, Keys... keys)
     return c;
 }
 
+// The buttons shown over the list's viewport ("見つからない理由" after an empty
+// search), in child order.
+QList<QWidget*> overlayButtons(const QAbstractItemView& list)
+{
+    QList<QWidget*> shown;
+    for (QAbstractButton* button : list.viewport()->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        if (button->isVisibleTo(&list))
+            shown.append(button);
+    return shown;
+}
+
+// The standard table interface of the result list, with the buttons over its
+// viewport as further children: the table alone lists only headers and
+// cells, so a screen reader would never find such a button.
+class ResultListAccessible final : public QAccessibleInterface {
+public:
+    ResultListAccessible(QAccessibleInterface* table, QAbstractItemView* list)
+        : m_table(table), m_tableId(QAccessible::uniqueId(table)), m_list(list)
+    {
+    }
+    // The table interface is the cache's; by id, as it may have gone first.
+    ~ResultListAccessible() override { QAccessible::deleteAccessibleInterface(m_tableId); }
+
+    bool isValid() const override { return m_table->isValid(); }
+    QObject* object() const override { return m_table->object(); }
+    QWindow* window() const override { return m_table->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        return m_table->relations(match);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        for (QWidget* button : overlayButtons(*m_list))
+            if (button->hasFocus())
+                return QAccessible::queryAccessibleInterface(button);
+        return m_table->focusChild();
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (QWidget* button : overlayButtons(*m_list))
+            if (QRect(button->mapToGlobal(QPoint(0, 0)), button->size()).contains(x, y))
+                return QAccessible::queryAccessibleInterface(button);
+        return m_table->childAt(x, y);
+    }
+    QAccessibleInterface* parent() const override { return m_table->parent(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int tableChildren = m_table->childCount();
+        if (index < tableChildren)
+            return m_table->child(index);
+        const QList<QWidget*> buttons = overlayButtons(*m_list);
+        const int b = index - tableChildren;
+        return b < buttons.size() ? QAccessible::queryAccessibleInterface(buttons[b]) : nullptr;
+    }
+    int childCount() const override { return m_table->childCount() + static_cast<int>(overlayButtons(*m_list).size()); }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const int b = child ? static_cast<int>(overlayButtons(*m_list).indexOf(child->object())) : -1;
+        return b >= 0 ? m_table->childCount() + b : m_table->indexOfChild(child);
+    }
+    QString text(QAccessible::Text t) const override { return m_table->text(t); }
+    void setText(QAccessible::Text t, const QString& text) override { m_table->setText(t, text); }
+    QRect rect() const override { return m_table->rect(); }
+    QAccessible::Role role() const override { return m_table->role(); }
+    QAccessible::State state() const override { return m_table->state(); }
+    void* interface_cast(QAccessible::InterfaceType type) override { return m_table->interface_cast(type); }
+
+private:
+    QAccessibleInterface* m_table;
+    QAccessible::Id m_tableId;
+    QAbstractItemView* m_list;
+};
+
+bool g_askingForTable = false;
+
+// Gives the result list ResultListAccessible around the interface its base
+// classes get.
+QAccessibleInterface* resultListAccessible(const QString& className, QObject* object)
+{
+    if (g_askingForTable || className != QLatin1String(CFindResultListCtrl::staticMetaObject.className()))
+        return nullptr;
+    g_askingForTable = true; // this factory passes, the table's own answers
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(object);
+    g_askingForTable = false;
+    return table ? new ResultListAccessible(table, static_cast<QAbstractItemView*>(object)) : nullptr;
+}
+
 } // namespace
 
 CFindResultListCtrl::CFindResultListCtrl(QWidget* parent) : CDataListCtrl(parent), m_table(&rowIdentity)
 {
+    QAccessible::installFactory(&resultListAccessible); // once; later calls change nothing
     setAccessibleName(tr("検索結果"));
 }
 
@@ -123,6 +218,20 @@ void CFindResultListCtrl::showResults(const SearchResultStore* store)
             rows.push_back(FindResultRow{&store->record(i), i + 1});
     }
     refreshRows();
+    fitNumberColumn();
+}
+
+void CFindResultListCtrl::fitNumberColumn()
+{
+    // Never narrower than at the start; wide enough for the largest number,
+    // which the last row has as the rows were just numbered.
+    int width = m_table.columnInfo(0).width;
+    if (const int rows = m_table.rowCount(); rows > 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        width = std::max(width, itemDelegate()->sizeHint(option, model()->index(rows - 1, 0)).width());
+    }
+    setColumnWidth(0, width);
 }
 
 const EquipSet* CFindResultListCtrl::resultAt(int row) const

@@ -43,6 +43,9 @@ public:
     static int numberWidth(int rowCount);
 
 private:
+    // Widens "No." so that the largest number shows whole.
+    void fitNumberColumn();
+
     const SkillCatalogue* m_skills = nullptr;
     const SearchResultStore* m_store = nullptr;
     DataListTable<FindResultRow> m_table;

@@ -74,7 +74,9 @@ QVariant DataListModel::headerData(int section, Qt::Orientation orientation, int
         return m_source->columnInfo(section).header;
     case Qt::TextAlignmentRole:
         return (m_source->columnInfo(section).alignment | Qt::AlignVCenter).toInt();
-    case Qt::ToolTipRole: {
+    // The tool tip says what a short header counts; screen readers read it as the description.
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
         const QString& tip = m_source->columnInfo(section).toolTip;
         return tip.isEmpty() ? QVariant() : QVariant(tip);
     }

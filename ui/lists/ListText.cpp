@@ -3,6 +3,9 @@
 #include "platform/Cp932.h"
 #include "ui/platform/TextConvert.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace zeku {
 
 QString signedText(int value)
@@ -32,6 +35,25 @@ QString jewelNames(const std::vector<const Jewel*>& jewels)
         if (!text.isEmpty())
             text += QStringLiteral(", ");
         text += toQString(jewel->name);
+    }
+    return text;
+}
+
+QString jewelCounts(const std::vector<const Jewel*>& jewels)
+{
+    std::vector<std::pair<const Jewel*, int>> counts;
+    for (const Jewel* jewel : jewels) {
+        auto it = std::find_if(counts.begin(), counts.end(), [&](const auto& c) { return c.first == jewel; });
+        if (it == counts.end())
+            counts.emplace_back(jewel, 1);
+        else
+            ++it->second;
+    }
+    QString text;
+    for (const auto& [jewel, n] : counts) {
+        if (!text.isEmpty())
+            text += QStringLiteral(", ");
+        text += toQString(jewel->name) + QString::number(n);
     }
     return text;
 }

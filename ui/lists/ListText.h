@@ -22,6 +22,9 @@ QString repeatedMark(const QString& mark, int count);
 QString slotDisplay(int filled, int free);
 // The jewels' names joined by ", ".
 QString jewelNames(const std::vector<const Jewel*>& jewels);
+// Every distinct jewel with its count, "%s%d", in order of first appearance,
+// joined by ", ".
+QString jewelCounts(const std::vector<const Jewel*>& jewels);
 // The tree name followed by the points, "%s%+d"; the name is empty when the
 // catalogue has no such tree.
 QString skillPointText(const SkillCatalogue& skills, const SkillPoint& point);

@@ -161,24 +161,40 @@ void CNoResultReasonDlg::showChanges(const std::vector<ConditionChange>& changes
         m_ui->list1255->addItem(changeText(change, m_skills));
     if (!changes.empty())
         m_ui->list1255->setCurrentRow(0);
+    else if (m_explainer->outcome() == ExplainOutcome::Finished)
+        addNoChangeNote();
+}
+
+void CNoResultReasonDlg::addNoChangeNote()
+{
+    // A sentence in the list, where the changes would be; it cannot be chosen.
+    const std::vector<SkillReach>& reaches = m_explainer->reaches();
+    const bool eachReachable =
+        !reaches.empty() && std::all_of(reaches.begin(), reaches.end(), [](const SkillReach& r) { return r.met; });
+    auto* note = new QListWidgetItem(eachReachable
+                                         ? tr("どのスキルも単独なら必要ポイントに届きますが、全てを同時には満たせません")
+                                         : tr("一つの変更で見つかる変え方はありません"));
+    note->setFlags(Qt::ItemIsEnabled); // read as any row, never selected
+    m_ui->list1255->addItem(note);
 }
 
 void CNoResultReasonDlg::showStatus()
 {
+    // Changes are counted as ways ("通り"), not as sets ("件").
     const int found = static_cast<int>(m_listed.size());
     QString text;
     if (m_running)
-        text = tr("検索中  %1 件").arg(found);
+        text = tr("検索中  %1 通り").arg(found);
     else if (m_explainer->outcome() == ExplainOutcome::HasResults)
         text = tr("この条件で装備が見つかります");
     else if (m_explainer->outcome() == ExplainOutcome::Cancelled)
-        text = tr("中止しました  %1 件").arg(found);
+        text = tr("中止しました  %1 通り").arg(found);
     else if (m_explainer->outcome() == ExplainOutcome::OutOfMemory)
-        text = tr("メモリが不足しました  %1 件").arg(found);
+        text = tr("メモリが不足しました  %1 通り").arg(found);
     else if (found == 0)
         text = tr("条件を一つ変えるだけで見つかる変え方はありません");
     else
-        text = tr("条件を一つ変えると見つかります  %1 件").arg(found);
+        text = tr("条件を一つ変えると見つかります  %1 通り").arg(found);
     m_ui->label1251->setText(text);
 }
 

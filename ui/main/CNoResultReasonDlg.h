@@ -49,6 +49,9 @@ private:
     void fillReaches();
     void onNotice(const Notice& notice);
     void showChanges(const std::vector<ConditionChange>& changes);
+    // Says in the empty list why nothing is there: no single change helps, and
+    // whether each wanted skill reaches its points alone.
+    void addNoChangeNote();
     void onApply();
     void updateButtons();
     void showStatus();

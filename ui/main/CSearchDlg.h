@@ -252,6 +252,7 @@ private:
     // Results.
     SearchCondition m_resultsCondition; // see currentCondition()
     std::unique_ptr<SearchResultStore> m_results;
+    bool m_resultsCut = false; // the search of m_results stopped at the maximum count
     bool m_stored = false;
     SearchProgress m_progress;
     QtNoticeSink m_notices;

@@ -12,9 +12,42 @@
 
 #include <QPushButton>
 
+#include <QEvent>
+
 #include <algorithm>
 
 namespace zeku {
+namespace {
+
+// Gives `button` the focus as soon as it can take it: the search's final
+// notice comes while the main window is still disabled under the progress
+// window, and a disabled widget takes no focus, so the focus would go back to
+// the result list when the window is enabled again.
+class FocusWhenEnabled final : public QObject {
+public:
+    static constexpr const char* kName = "focusWhenEnabled";
+
+    explicit FocusWhenEnabled(QPushButton* button) : QObject(button), m_button(button)
+    {
+        setObjectName(QLatin1String(kName));
+        button->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_button && event->type() == QEvent::EnabledChange && m_button->isEnabled()) {
+            if (m_button->isVisible())
+                m_button->setFocus();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPushButton* m_button;
+};
+
+} // namespace
 
 void CSearchDlg::setUpExplainButton()
 {
@@ -35,8 +68,13 @@ void CSearchDlg::offerExplanation(bool offer)
     if (!m_explainButton)
         return; // still being set up
     m_explainButton->setVisible(offer);
-    if (offer)
-        m_explainButton->setFocus(); // Space opens it at once
+    if (!offer)
+        return;
+    // Space opens it at once.
+    if (m_explainButton->isEnabled())
+        m_explainButton->setFocus();
+    else if (!m_explainButton->findChild<QObject*>(QLatin1String(FocusWhenEnabled::kName), Qt::FindDirectChildrenOnly))
+        new FocusWhenEnabled(m_explainButton);
 }
 
 void CSearchDlg::onExplainNoResult()

@@ -77,14 +77,19 @@ void CSearchDlg::updateResultButtons()
     m_ui->combo1098->setEnabled(m_ui->combo1098->count() > 0);
     m_ui->button1095->setEnabled(m_ui->combo1098->currentIndex() >= 0);
     m_ui->button1093->setEnabled(m_ui->list1061->model()->rowCount() > 0);
-    if (m_results)
-        m_ui->label1113->setText(
-            tr("%1 件").arg(QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count())))));
+    if (m_results) {
+        const QString count = QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count())));
+        // A search stopped at the maximum count says so beside the count once its progress window is gone.
+        m_ui->label1113->setText(m_resultsCut ? tr("%1 件 打切り").arg(count) : tr("%1 件").arg(count));
+        m_ui->label1113->setToolTip(m_resultsCut ? tr("最大表示件数に達したため検索を打ち切りました") : QString());
+        m_ui->label1113->setAccessibleDescription(m_ui->label1113->toolTip());
+    }
     m_ui->button1110->setEnabled(m_resultsCondition.sex != 0);
 }
 
 void CSearchDlg::emptyResultViews()
 {
+    m_resultsCut = false;
     offerExplanation(false);
     m_ui->list1061->showResults(nullptr);
     m_ui->list1055->showSet(nullptr);

@@ -245,6 +245,7 @@ void CSearchDlg::onSearchNotice(int32_t code)
     }
 
     m_searchRunning = false;
+    m_resultsCut = code == FindLimitReached;
     m_throttle.stop();
     // The information sound and the simple beep are one sound here.
     QApplication::beep();
