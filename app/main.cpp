@@ -15,12 +15,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
 #include <functional>
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -149,39 +149,20 @@ int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporte
     return 0;
 }
 
-// The language that "--lang ja|en" (or "--lang=ja|en") asks for, read before
-// Qt sees the arguments. `bad` is set when the option is there without a
-// known value; the last one given counts.
-std::optional<zeku::UiLanguage> languageOption(int argc, char* argv[], bool& bad)
-{
-    std::optional<zeku::UiLanguage> chosen;
-    bad = false;
-    for (int i = 1; i < argc; ++i) {
-        const char* value = nullptr;
-        if (std::strcmp(argv[i], "--lang") == 0)
-            value = i + 1 < argc ? argv[++i] : "";
-        else if (std::strncmp(argv[i], "--lang=", 7) == 0)
-            value = argv[i] + 7;
-        else
-            continue;
-        chosen = zeku::languageFromCode(QString::fromLocal8Bit(value));
-        if (!chosen) {
-            std::fprintf(stderr, "zeku: unknown language \"%s\" for --lang (use ja or en)\n", value);
-            bad = true;
-            return std::nullopt;
-        }
-    }
-    return chosen;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    bool badLanguage = false;
-    const std::optional<zeku::UiLanguage> asked = languageOption(argc, argv, badLanguage);
-    if (badLanguage)
+    // --lang is read before Qt sees the arguments: a bad value ends at once.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const zeku::LanguageOption languageOption = zeku::parseLanguageOption(arguments);
+    if (languageOption.badValue) {
+        std::fprintf(stderr, "zeku: unknown language \"%s\" for --lang (use ja or en)\n",
+                     languageOption.badValue->toLocal8Bit().constData());
         return 2;
+    }
 
     QApplication qtApp(argc, argv);
     // dat/ and user/ of the working directory, or those of an installed program.
@@ -189,9 +170,8 @@ int main(int argc, char* argv[])
     // --lang, else the language chosen in an earlier session, else English for
     // an English system and Japanese otherwise; installed before any window
     // (or start-up message) is made.
-    const std::optional<zeku::UiLanguage> remembered = zeku::languageFromCode(
-        QString::fromStdString(zeku::loadSessionLanguage(zeku::UserFolder(folders.user))));
-    const zeku::UiLanguage language = zeku::startupLanguage(asked, remembered, QLocale::system());
+    const QString remembered = QString::fromStdString(zeku::loadSessionLanguage(zeku::UserFolder(folders.user)));
+    const zeku::UiLanguage language = zeku::startupLanguage(languageOption, remembered, QLocale::system());
     if (!zeku::applyLanguage(language))
         std::fprintf(stderr, "zeku: the English translation could not be loaded; the windows stay Japanese\n");
     QApplication::setApplicationName(QString::fromLatin1(zeku::kAppTitle));

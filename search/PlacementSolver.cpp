@@ -1,6 +1,8 @@
 #include "search/PlacementSolver.h"
 
 #include <algorithm>
+#include <bit>
+#include <new>
 #include <numeric>
 
 namespace zeku {
@@ -10,14 +12,28 @@ namespace {
 // up to eight holders.
 constexpr uint16_t kLargestKeyedSize = 15;
 constexpr std::size_t kSizeWords = 2;
-constexpr std::size_t kFirstMemoEntries = std::size_t{1} << 12;
-constexpr std::size_t kMostMemoEntries = std::size_t{1} << 18;
 // Unit sums are sums of a few dozen products of small integers and weights;
 // the margin keeps rounding from ever refusing a placement that exists.
 constexpr double kUnitMargin = 1.0 + 1e-9;
 constexpr double kUnitSlack = 1e-9;
 
+template <typename T>
+T* zeroed(std::size_t count)
+{
+    void* block = std::calloc(count, sizeof(T));
+    if (!block)
+        throw std::bad_alloc();
+    return static_cast<T*>(block);
+}
+
 } // namespace
+
+std::atomic<std::size_t> PlacementSolver::s_memoEntries{PlacementSolver::kMemoEntries};
+
+void PlacementSolver::setMemoEntries(std::size_t entries)
+{
+    s_memoEntries = std::bit_ceil(std::max<std::size_t>(entries, 16));
+}
 
 PlacementSolver::PlacementSolver(const std::vector<uint16_t>& jewelSizes, const std::vector<int16_t>& gains,
                                  std::size_t goals, uint16_t largestHolder)
@@ -57,10 +73,11 @@ PlacementSolver::PlacementSolver(const std::vector<uint16_t>& jewelSizes, const 
     m_gained.assign(goals, 0);
     m_key.assign((kMaxHolders + 1) * m_keyWords, 0);
     if (m_memoUsable) {
-        m_memoKeys.assign(kFirstMemoEntries * m_keyWords, 0);
-        m_memoGeneration.assign(kFirstMemoEntries, 0);
-        m_memoAnswer.assign(kFirstMemoEntries, 0);
-        m_memoMask = kFirstMemoEntries - 1;
+        const std::size_t entries = s_memoEntries;
+        m_memoKeys.reset(zeroed<int16_t>(entries * m_keyWords));
+        m_memoGeneration.reset(zeroed<uint32_t>(entries));
+        m_memoAnswer.reset(zeroed<uint8_t>(entries));
+        m_memoMask = entries - 1;
     }
 }
 
@@ -327,33 +344,21 @@ bool PlacementSolver::memoFind(const int16_t* key, bool& answer) const
     }
 }
 
+void PlacementSolver::memoEmpty()
+{
+    m_memoUsed = 0;
+    if (++m_generation != 0)
+        return;
+    // After 2^32 - 1 generations: clear the marks once, none is current.
+    std::fill(m_memoGeneration.get(), m_memoGeneration.get() + m_memoMask + 1, 0u);
+    m_generation = 1;
+}
+
 void PlacementSolver::memoStore(const int16_t* key, bool answer)
 {
-    if (2 * (m_memoUsed + 1) > m_memoMask + 1) {
-        // Half full: grow while that is allowed, else start afresh.
-        const std::size_t entries = m_memoMask + 1;
-        if (entries < kMostMemoEntries) {
-            std::vector<int16_t> keys;
-            std::vector<uint32_t> generation;
-            std::vector<uint8_t> answers;
-            keys.swap(m_memoKeys);
-            generation.swap(m_memoGeneration);
-            answers.swap(m_memoAnswer);
-            m_memoKeys.assign(2 * entries * m_keyWords, 0);
-            m_memoGeneration.assign(2 * entries, 0);
-            m_memoAnswer.assign(2 * entries, 0);
-            m_memoMask = 2 * entries - 1;
-            const uint32_t old = m_generation;
-            m_generation = 1;
-            m_memoUsed = 0;
-            for (std::size_t at = 0; at < entries; ++at)
-                if (generation[at] == old)
-                    memoStore(&keys[at * m_keyWords], answers[at] != 0);
-        } else {
-            ++m_generation;
-            m_memoUsed = 0;
-        }
-    }
+    // Half full: start afresh, which keeps every probe short.
+    if (2 * (m_memoUsed + 1) > m_memoMask + 1)
+        memoEmpty();
     std::size_t at = hashKey(key) & m_memoMask;
     while (m_memoGeneration[at] == m_generation) {
         if (std::equal(key, key + m_keyWords, &m_memoKeys[at * m_keyWords])) {

@@ -14,8 +14,9 @@
 // A question then walks the holders largest first, tries each vector of the
 // first holder and asks the same of the rest; answers are memoised by the
 // multiset of holder sizes and the amounts still missing (clamped where the
-// remaining holders could not change the outcome). The memo is a fixed-size
-// open-addressing table that is emptied when full, so a question allocates
+// remaining holders could not change the outcome). The memo is an
+// open-addressing table of a size fixed when the solver is made, emptied
+// (in one step, by a new generation) when half full, so a question allocates
 // nothing.
 //
 // The placement shown for a yes is deterministic: holders are taken in the
@@ -24,7 +25,11 @@
 // the later holders can still complete the goals; then, holder by holder and
 // last jewel first, a jewel whose removal leaves every goal met is removed.
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace zeku {
@@ -40,6 +45,11 @@ public:
                     uint16_t largestHolder);
 
     std::size_t goals() const { return m_goals; }
+
+    // The memo entries of solvers made from now on (a power of two, at least
+    // 16); kMemoEntries unless a test makes the memo small enough to fill.
+    static constexpr std::size_t kMemoEntries = std::size_t{1} << 16;
+    static void setMemoEntries(std::size_t entries);
 
     // True when holders of free sizes `sizes` (count <= kMaxHolders, sorted
     // largest first, none above largestHolder) can gain `missing[g]` (per
@@ -85,7 +95,17 @@ private:
     // clamped amounts), answer, generation.
     bool memoFind(const int16_t* key, bool& answer) const;
     void memoStore(const int16_t* key, bool answer);
+    void memoEmpty();
     uint64_t hashKey(const int16_t* key) const;
+
+    // Zero-filled by calloc: the system hands out zero pages as they are
+    // first touched, so a search that asks little costs little of the table.
+    struct FreeMemory {
+        void operator()(void* p) const { std::free(p); }
+    };
+    template <typename T>
+    using Block = std::unique_ptr<T[], FreeMemory>;
+    static std::atomic<std::size_t> s_memoEntries;
 
     std::size_t m_goals;
     uint16_t m_largest;
@@ -102,9 +122,9 @@ private:
     std::vector<int16_t> m_key;     // per depth, scratch key
     std::size_t m_keyWords;
     bool m_memoUsable;
-    std::vector<int16_t> m_memoKeys;
-    std::vector<uint32_t> m_memoGeneration; // 0 or not the current one: empty
-    std::vector<uint8_t> m_memoAnswer;
+    Block<int16_t> m_memoKeys;
+    Block<uint32_t> m_memoGeneration; // 0 or not the current one: empty
+    Block<uint8_t> m_memoAnswer;
     std::size_t m_memoMask = 0;
     std::size_t m_memoUsed = 0;
     uint32_t m_generation = 1;

@@ -11,6 +11,7 @@
 #include "userfiles/StoredPath.h"
 #include "userfiles/StoredSearch.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -85,7 +86,9 @@ std::optional<std::vector<std::string>> sessionLines(const NextLine& nextLine)
 }
 
 // Hands the lines of user/Session.dat to `read`; nothing when the file is
-// missing, no plain file or has a line too long.
+// missing, no plain file, larger than kMaxSessionFileBytes (refused before
+// any of it is read, and again should it grow while being read) or has a
+// line too long.
 template <typename Result, typename Read>
 std::optional<Result> readSessionFile(const UserFolder& folder, Read read)
 {
@@ -94,18 +97,27 @@ std::optional<Result> readSessionFile(const UserFolder& folder, Read read)
     // Only a plain file of our own: a link is never followed.
     if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)))
         return std::nullopt;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxSessionFileBytes)
+        return std::nullopt;
     TextLineReader in(path);
     if (!in.isOpen())
         return std::nullopt;
-    bool tooLong = false;
+    bool refused = false;
+    std::size_t bytes = 0;
     const NextLine nextLine = [&](std::string& line) {
-        if (in.next(line))
-            return true;
-        tooLong = in.tooLong();
+        if (in.next(line)) {
+            bytes += line.size() + 1;
+            if (bytes <= kMaxSessionFileBytes)
+                return true;
+            refused = true;
+            return false;
+        }
+        refused = in.tooLong();
         return false;
     };
     std::optional<Result> result = read(nextLine);
-    if (tooLong)
+    if (refused)
         return std::nullopt;
     return result;
 }
@@ -163,9 +175,13 @@ try {
         return std::nullopt; // a history file, not a session
 
     session.droppedItems = stored.missingItems.size();
+    // A tree wanted twice is wanted once, as the window keeps it (the first
+    // entry counts); the repeat is counted with the dropped items.
     std::vector<SkillPoint> wanted;
     for (const SkillPoint& skill : condition.wanted) {
-        if (master.skills().findTree(skill.treeId) && skill.points != 0)
+        const bool repeat = std::any_of(wanted.begin(), wanted.end(),
+                                        [&](const SkillPoint& kept) { return kept.treeId == skill.treeId; });
+        if (master.skills().findTree(skill.treeId) && skill.points != 0 && !repeat)
             wanted.push_back(skill);
         else
             ++session.droppedItems;

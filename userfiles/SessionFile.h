@@ -21,6 +21,11 @@
 
 namespace zeku {
 
+// A session file is a few hundred bytes. A file larger than this is not read
+// at all: the window starts afresh, and the file stays as it is until the
+// window is next saved over it, as a damaged one does.
+inline constexpr std::uintmax_t kMaxSessionFileBytes = 1024 * 1024;
+
 // The values of "Language=" (the codes of the command line's --lang).
 inline constexpr const char* kSessionLanguageJapanese = "ja";
 inline constexpr const char* kSessionLanguageEnglish = "en";
@@ -44,7 +49,8 @@ struct SessionState {
 
 struct RestoredSession {
     SessionState state;
-    // Fixed pieces, jewels and wanted skills the catalogue no longer has.
+    // Fixed pieces, jewels and wanted skills the catalogue no longer has, and
+    // wanted skills on a tree wanted before.
     std::size_t droppedItems = 0;
 };
 
@@ -57,12 +63,14 @@ bool sameSession(const SessionState& a, const SessionState& b);
 // condition with a sex and a job, a malformed section).
 std::optional<RestoredSession> readSession(const NextLine& nextLine, const MasterData& master);
 
-// Reads user/Session.dat; nothing when it is missing, foreign or damaged. Never reports.
+// Reads user/Session.dat; nothing when it is missing, foreign, damaged or
+// larger than kMaxSessionFileBytes. Never reports.
 std::optional<RestoredSession> loadSession(const UserFolder& folder, const MasterData& master);
 
 // Only the language kept in user/Session.dat, read at start-up before the
 // catalogues and the windows exist; empty when none was chosen and when the
-// file is missing, foreign or its [Window] section does not read. Never reports.
+// file is missing, foreign, too large or its [Window] section does not read.
+// Never reports.
 std::string loadSessionLanguage(const UserFolder& folder);
 
 // Writes user/Session.dat through a temporary file under the folder's lock.

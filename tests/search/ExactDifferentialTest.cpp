@@ -8,11 +8,18 @@
 #include "search/SearchTestSupport.h"
 
 #include "reference/ReferenceSearch.h"
+#include "search/PlacementSolver.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
 #include <sstream>
+#include <thread>
 
 namespace zeku::test {
 namespace {
@@ -135,10 +142,11 @@ void excludeSideEffect(RandomWorld& world, uint64_t seed)
         }
 }
 
-TEST(ExactDifferential, EngineMatchesBruteForcePlacementOnRandomCatalogues)
+// Compares the engine with the reference on the worlds of seeds 1..`seeds`.
+void compareWithReference(uint64_t seeds)
 {
     int mismatches = 0, withResults = 0, beyondGreedy = 0, excludedWithResults = 0;
-    for (uint64_t seed = 1; seed <= kExactSeeds && mismatches < 5; ++seed) {
+    for (uint64_t seed = 1; seed <= seeds && mismatches < 5; ++seed) {
         std::unique_ptr<RandomWorld> world = makeWorld(seed);
         SearchCondition& c = world->condition;
         c.useJewels = true;
@@ -161,9 +169,82 @@ TEST(ExactDifferential, EngineMatchesBruteForcePlacementOnRandomCatalogues)
         excludedWithResults += c.useExcludedSkills && !reference.results.empty() ? 1 : 0;
     }
     // The worlds must exercise what the exact test changes.
-    EXPECT_GT(withResults, static_cast<int>(kExactSeeds / 4));
-    EXPECT_GT(beyondGreedy, static_cast<int>(kExactSeeds / 20));
+    EXPECT_GT(withResults, static_cast<int>(seeds / 4));
+    EXPECT_GT(beyondGreedy, static_cast<int>(seeds / 20));
     EXPECT_GT(excludedWithResults, 3);
+}
+
+TEST(ExactDifferential, EngineMatchesBruteForcePlacementOnRandomCatalogues)
+{
+    compareWithReference(kExactSeeds);
+}
+
+// A memo of 16 entries is emptied every eight answers, many times a search.
+// One that is not really emptied fills up and its probes never end, so the
+// comparison runs under a deadline that ends the whole test program.
+TEST(ExactDifferential, AMemoEmptiedManyTimesKeepsMatchingTheReference)
+{
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread deadline([&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!done.wait_for(lock, std::chrono::minutes(3), [&] { return finished; })) {
+            std::fprintf(stderr, "the searches with a 16-entry memo did not end within 3 minutes\n");
+            std::_Exit(1);
+        }
+    });
+    PlacementSolver::setMemoEntries(16);
+    compareWithReference(kExactSeeds / 2);
+    PlacementSolver::setMemoEntries(PlacementSolver::kMemoEntries);
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        finished = true;
+    }
+    done.notify_one();
+    deadline.join();
+}
+
+// The shown placement by its rule, written out by hand: holders with the most
+// free slots first, equal ones head to leg and then the weapon; each takes
+// jewels only while a goal is unmet, and a jewel whose removal leaves every
+// goal met is left out.
+TEST(ExactDifferential, ShownPlacementFollowsTheHolderOrderAndLeavesOutSpareJewels)
+{
+    struct Holder {
+        int part;
+        const char* name;
+        uint16_t slots;
+    };
+    struct PlacementCase {
+        const char* name;
+        uint16_t weaponSlots;
+        std::vector<Holder> pieces;
+        int16_t wanted; // on tree 1, which each "A" (one slot) raises by 1
+        const char* expected;
+    };
+    const std::vector<PlacementCase> cases = {
+        // Three A fill the head; the third is spare: 2 exactly meets the wish.
+        {"SpareJewelExactlyAtTheThreshold", 0, {{PartHead, "H3", 3}}, 2, "-|H3(A,A)|-|-|-|-"},
+        {"MoreFreeSlotsFirst", 0, {{PartHead, "H1", 1}, {PartBody, "B2", 2}}, 1, "-|H1|B2(A)|-|-|-"},
+        {"EqualHoldersHeadBeforeBody", 0, {{PartHead, "H1", 1}, {PartBody, "B1", 1}}, 1, "-|H1(A)|B1|-|-|-"},
+        {"EqualHoldersLegBeforeWeapon", 1, {{PartLeg, "L1", 1}}, 1, "W1|-|-|-|-|L1(A)"},
+    };
+    for (const PlacementCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestMaster master;
+        for (const Holder& holder : c.pieces)
+            master.piece(holder.part, holder.name, {}, {.slots = holder.slots});
+        master.jewel("A", {{1, 1}}, 1);
+        SearchCondition condition = makeCondition({{1, c.wanted}}, true);
+        condition.exactJewels = true;
+        if (c.weaponSlots)
+            condition.fixed.setWeapon(master.weapon(c.weaponSlots));
+        for (const Holder& holder : c.pieces)
+            condition.fixed.setPiece(holder.part, &master.findPiece(holder.part, holder.name));
+        EXPECT_EQ(runSearch(&runCombinationSearch, master.data(), condition).results,
+                  std::vector<std::string>{c.expected});
+    }
 }
 
 } // namespace

@@ -112,7 +112,7 @@ private Q_SLOTS:
             fixture.app().excludedSkills().add(2, 10);
             ctl<QCheckBox>(window, 1099)->setChecked(true);
             ctl<QCheckBox>(window, 1107)->setChecked(true);
-            window.replaceWantedSkills({{1, 15}, {2, 10}, {1, -10}});
+            window.replaceWantedSkills({{1, 15}, {2, 10}, {3, -10}});
             EquipSet fixed;
             fixed.setPiece(PartHead, femaleHead);
             fixed.setPiece(PartBody, body);

@@ -354,12 +354,33 @@ private Q_SLOTS:
         QCOMPARE(languageForLocale(QLocale(QLocale::Japanese)), UiLanguage::Japanese);
         QCOMPARE(languageForLocale(QLocale(QLocale::German)), UiLanguage::Japanese);
         QCOMPARE(languageForLocale(QLocale::c()), UiLanguage::Japanese);
-        // --lang, then the session's choice, then the locale.
-        const QLocale english(QLocale::English);
-        QCOMPARE(startupLanguage(UiLanguage::Japanese, UiLanguage::English, english), UiLanguage::Japanese);
-        QCOMPARE(startupLanguage(std::nullopt, UiLanguage::Japanese, english), UiLanguage::Japanese);
-        QCOMPARE(startupLanguage(std::nullopt, std::nullopt, english), UiLanguage::English);
-        QCOMPARE(startupLanguage(UiLanguage::English, std::nullopt, QLocale(QLocale::Japanese)), UiLanguage::English);
+        // --lang (either form, the last one counts), then the session's
+        // choice, then the locale.
+        struct Start {
+            QStringList arguments;
+            const char* remembered;
+            QLocale::Language system;
+            UiLanguage expected;
+        };
+        const Start starts[] = {
+            {{"zeku", "--lang", "ja"}, "en", QLocale::English, UiLanguage::Japanese},
+            {{"zeku", "--lang=en"}, "ja", QLocale::Japanese, UiLanguage::English},
+            {{"zeku", "--lang=ja"}, "", QLocale::English, UiLanguage::Japanese},
+            {{"zeku", "--lang=ja", "--lang", "en"}, "ja", QLocale::Japanese, UiLanguage::English},
+            {{"zeku"}, "ja", QLocale::English, UiLanguage::Japanese},
+            {{"zeku"}, "de", QLocale::English, UiLanguage::English},
+            {{"zeku", "en"}, "", QLocale::Japanese, UiLanguage::Japanese},
+            {{"zeku", "--lang", "en"}, "", QLocale::Japanese, UiLanguage::English},
+        };
+        for (const Start& start : starts) {
+            const LanguageOption option = parseLanguageOption(start.arguments);
+            QVERIFY2(!option.badValue, qPrintable(start.arguments.join(u' ')));
+            QVERIFY2(startupLanguage(option, QString::fromLatin1(start.remembered), QLocale(start.system)) ==
+                         start.expected,
+                     qPrintable(start.arguments.join(u' ')));
+        }
+        QCOMPARE(parseLanguageOption({"zeku", "--lang=fr"}).badValue, std::optional<QString>(QStringLiteral("fr")));
+        QCOMPARE(parseLanguageOption({"zeku", "--lang"}).badValue, std::optional<QString>(QString()));
         // The session file keeps the codes of --lang.
         QCOMPARE(languageFromCode(QString::fromLatin1(kSessionLanguageEnglish)), std::optional(UiLanguage::English));
         QCOMPARE(languageFromCode(QString::fromLatin1(kSessionLanguageJapanese)), std::optional(UiLanguage::Japanese));

@@ -35,12 +35,32 @@ UiLanguage languageForLocale(const QLocale& locale)
     return locale.language() == QLocale::English ? UiLanguage::English : UiLanguage::Japanese;
 }
 
-UiLanguage startupLanguage(std::optional<UiLanguage> asked, std::optional<UiLanguage> remembered,
-                           const QLocale& system)
+LanguageOption parseLanguageOption(const QStringList& arguments)
 {
-    if (asked)
-        return *asked;
-    if (remembered)
+    static const QString name = QStringLiteral("--lang");
+    LanguageOption option;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == name)
+            value = i + 1 < arguments.size() ? arguments[++i] : QString();
+        else if (arguments[i].startsWith(name + u'='))
+            value = arguments[i].mid(name.size() + 1);
+        else
+            continue;
+        option.language = languageFromCode(value);
+        if (!option.language) {
+            option.badValue = value;
+            return option;
+        }
+    }
+    return option;
+}
+
+UiLanguage startupLanguage(const LanguageOption& option, QStringView rememberedCode, const QLocale& system)
+{
+    if (option.language)
+        return *option.language;
+    if (const std::optional<UiLanguage> remembered = languageFromCode(rememberedCode))
         return *remembered;
     return languageForLocale(system);
 }

@@ -5,6 +5,7 @@
 // whatever the windows speak.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -21,10 +22,22 @@ std::optional<UiLanguage> languageFromCode(QStringView code);
 // English when the locale's language is English, Japanese otherwise.
 UiLanguage languageForLocale(const QLocale& locale);
 
-// The language the program starts in: `asked` (--lang) first, then
-// `remembered` (the choice kept with the session), then the system's locale.
-UiLanguage startupLanguage(std::optional<UiLanguage> asked, std::optional<UiLanguage> remembered,
-                           const QLocale& system);
+// What "--lang ja|en" (or "--lang=ja|en") among the program's arguments
+// asks for; the last one given counts.
+struct LanguageOption {
+    std::optional<UiLanguage> language; // nothing when not given
+    // The value of a --lang that is no known code ("" when it has none):
+    // the program then ends at once.
+    std::optional<QString> badValue;
+};
+
+// `arguments` as main() gets them, the program's name first.
+LanguageOption parseLanguageOption(const QStringList& arguments);
+
+// The language the program starts in: --lang first, then `rememberedCode`
+// (the choice kept with the session, "ja" or "en"; any other text counts as
+// none), then the system's locale.
+UiLanguage startupLanguage(const LanguageOption& option, QStringView rememberedCode, const QLocale& system);
 
 // Makes `language` the windows' language: installs the English translation on
 // the running application or removes it. False when the translation could not
