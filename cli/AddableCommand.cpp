@@ -26,9 +26,11 @@ nlohmann::ordered_json addableToJson(const AddableCandidate& candidate)
 }
 
 int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const MasterData& master,
-                   const std::atomic<int>& interrupted)
+                   std::atomic<int>& interrupted)
 {
-    const std::vector<SetFit> fits = fittingCandidates(condition, set, master);
+    const std::vector<SetFit> fits = fittingCandidates(condition, set, master, &interrupted);
+    // The Ctrl-C that cut the answer short is taken back: only another one stops the printing.
+    const bool cancelled = interrupted.exchange(0) != 0;
     std::string lines;
     for (const SetFit& fit : fits) {
         nlohmann::ordered_json line = addableToJson(fit.candidate);
@@ -44,7 +46,7 @@ int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const 
     const bool written = cli::finishStandardOutput("zeku-search");
 
     nlohmann::ordered_json summary;
-    summary["outcome"] = printed || !written ? "finished" : "cancelled";
+    summary["outcome"] = cancelled || (!printed && written) ? "cancelled" : "finished";
     summary["fits"] = fits.size();
     std::fprintf(stderr, "%s\n", summary.dump().c_str());
     return written ? 0 : 1;

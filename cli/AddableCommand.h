@@ -32,9 +32,10 @@ int runAddableCommand(const SearchCondition& condition, const MasterData& master
 // `condition` with its jewels placed again, one JSON line each with the
 // jewels of one placement that reaches it, then on standard error
 //   {"outcome": "finished" | "cancelled", "fits": k}.
-// `interrupted` turning non-zero stops the printing. Returns the exit status:
-// 0, or 1 when the output was cut.
+// `interrupted` turning non-zero cancels it (taking the flag back to 0, so
+// that a second Ctrl-C stops the printing), and what was decided is printed.
+// Returns the exit status: 0, or 1 when the output was cut.
 int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const MasterData& master,
-                   const std::atomic<int>& interrupted);
+                   std::atomic<int>& interrupted);
 
 } // namespace zeku

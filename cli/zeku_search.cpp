@@ -35,6 +35,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -381,5 +382,12 @@ int main(int argc, char** argv)
         printCounts(master);
         return cli::finishStandardOutput("zeku-search") ? 0 : 1;
     }
-    return runSearch(options, master);
+    try {
+        return runSearch(options, master);
+    } catch (const std::bad_alloc&) {
+        // The searches report running out themselves; this is for what is left
+        // (reading a condition, gathering the output).
+        std::fprintf(stderr, "zeku-search: out of memory\n");
+        return 1;
+    }
 }

@@ -777,6 +777,11 @@ TEST_F(ZekuSearchCli, OutputThatCannotBeWrittenFailsButTheSaveStillRuns)
 // standard error says so, and a --save still stores every result.
 TEST_F(ZekuSearchCli, InterruptWhilePrintingStopsAndStillSaves)
 {
+    writeFitsInput("fits.json");
+    const ToolRun fits = interruptedWhilePrinting({"--fits", "fits.json"});
+    EXPECT_EQ(fits.status, 0) << fits.err;
+    EXPECT_EQ(summary(fits)["outcome"], "cancelled") << fits.err;
+
     writeCondition("c.json", benchCondition("3 skills, jewels", 10000));
     const ToolRun full = search("c.json");
     ASSERT_GT(full.out.size(), 65536u);
@@ -790,11 +795,6 @@ TEST_F(ZekuSearchCli, InterruptWhilePrintingStopsAndStillSaves)
     ASSERT_FALSE(restored.empty());
     restored.erase(restored.begin()); // the condition line
     EXPECT_TRUE(restored == lines(full.out));
-
-    writeFitsInput("fits.json");
-    const ToolRun fits = interruptedWhilePrinting({"--fits", "fits.json"});
-    EXPECT_EQ(fits.status, 0) << fits.err;
-    EXPECT_EQ(summary(fits)["outcome"], "cancelled") << fits.err;
 }
 
 TEST_F(ZekuSearchCli, SaveNeedsResults)
