@@ -25,9 +25,14 @@ nlohmann::ordered_json addableToJson(const AddableCandidate& candidate)
     return line;
 }
 
-int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const MasterData& master)
+int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const MasterData& master,
+                   std::atomic<int>& interrupted)
 {
-    for (const SetFit& fit : fittingCandidates(condition, set, master)) {
+    const std::vector<SetFit> fits = fittingCandidates(condition, set, master, &interrupted);
+    // The Ctrl-C that cut the answer short is taken back: only another one stops the printing.
+    const bool cancelled = interrupted.exchange(0) != 0;
+    std::string lines;
+    for (const SetFit& fit : fits) {
         nlohmann::ordered_json line = addableToJson(fit.candidate);
         nlohmann::ordered_json names = nlohmann::ordered_json::array();
         // The weapon first, then head to leg, as a result line lists them.
@@ -35,14 +40,20 @@ int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const 
             for (const Jewel* jewel : fit.jewels[holder])
                 names.push_back(cp932ToUtf8(jewel->name));
         line["jewels"] = names;
-        std::printf("%s\n", line.dump().c_str());
+        lines += line.dump() + '\n';
     }
-    std::fflush(stdout);
-    return 0;
+    const bool printed = cli::writeStandardOutput(lines, interrupted);
+    const bool written = cli::finishStandardOutput("zeku-search");
+
+    nlohmann::ordered_json summary;
+    summary["outcome"] = cancelled || (!printed && written) ? "cancelled" : "finished";
+    summary["fits"] = fits.size();
+    std::fprintf(stderr, "%s\n", summary.dump().c_str());
+    return written ? 0 : 1;
 }
 
 int runAddableCommand(const SearchCondition& condition, const MasterData& master, bool progress,
-                      const std::atomic<int>& interrupted)
+                      std::atomic<int>& interrupted)
 {
     NoticeQueue notices;
     CAddableFindThread finder(master, condition, notices);
@@ -53,7 +64,7 @@ int runAddableCommand(const SearchCondition& condition, const MasterData& master
     bool cancelRequested = false;
     for (;;) {
         const std::optional<Notice> notice = notices.take(std::chrono::milliseconds(100));
-        if (interrupted.load() && !cancelRequested) {
+        if (!cancelRequested && interrupted.exchange(0)) {
             finder.requestCancel();
             cancelRequested = true;
         }
@@ -73,12 +84,15 @@ int runAddableCommand(const SearchCondition& condition, const MasterData& master
         std::fputc('\n', stderr);
 
     const std::vector<AddableCandidate> answer = finder.answer();
+    std::string lines;
     for (const AddableCandidate& candidate : answer)
-        std::cout << addableToJson(candidate).dump() << '\n';
+        lines += addableToJson(candidate).dump() + '\n';
+    // Ctrl-C while printing stops the printing and ends as a cancel.
+    const bool printed = cli::writeStandardOutput(lines, interrupted);
     const bool written = cli::finishStandardOutput("zeku-search");
 
     nlohmann::ordered_json summary;
-    summary["outcome"] = outcomeName(finder.outcome());
+    summary["outcome"] = printed || !written ? outcomeName(finder.outcome()) : "cancelled";
     summary["candidates"] = total;
     summary["addable"] = answer.size();
     std::fprintf(stderr, "%s\n", summary.dump().c_str());

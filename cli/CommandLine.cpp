@@ -3,12 +3,15 @@
 #include "platform/AppIdentity.h"
 #include "platform/DataFolders.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
+#include <poll.h>
+#include <unistd.h>
 
 namespace zeku::cli {
 
@@ -79,7 +82,7 @@ void printVersion(const char* tool)
 
 std::string unknownOptionMessage(const char* tool, const std::string& option)
 {
-    return std::string(tool) + ": unknown option " + option + " (" + tool + " --help lists the options)";
+    return std::string(tool) + ": unknown option " + echoed(option) + " (" + tool + " --help lists the options)";
 }
 
 void resolveFolders(std::string& datDir, std::string& userDir)
@@ -104,17 +107,64 @@ void keepRunningWhenOutputCloses()
             ::open("/dev/null", fd == 2 ? O_WRONLY : O_RDONLY);
 }
 
+namespace {
+// The errno of the first failed writeStandardOutput, 0 while none failed.
+int g_directWriteError = 0;
+} // namespace
+
 bool finishStandardOutput(const char* tool)
 {
     errno = 0;
     std::cout.flush();
-    const bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout);
+    const bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout) ||
+                        g_directWriteError != 0;
     if (!failed)
         return true;
-    const int cause = errno;
+    const int cause = g_directWriteError != 0 ? g_directWriteError : errno;
     std::fprintf(stderr, "%s: standard output: %s (the output was cut)\n", tool,
                  cause != 0 ? std::strerror(cause) : "write error");
     return false;
+}
+
+bool writeStandardOutput(std::string_view text, const std::atomic<int>& interrupted)
+{
+    if (g_directWriteError != 0)
+        return false;
+    std::cout.flush();
+    std::fflush(stdout);
+    // A pipe with room for one page takes a page without blocking; waiting in
+    // poll() instead of write() lets Ctrl-C end the wait.
+    constexpr std::size_t kPiece = 4096;
+    while (!text.empty()) {
+        if (interrupted.load())
+            return false;
+        pollfd out{STDOUT_FILENO, POLLOUT, 0};
+        const int ready = ::poll(&out, 1, 100);
+        if (ready == 0 || (ready < 0 && errno == EINTR))
+            continue; // no room yet, or Ctrl-C: look again
+        const ssize_t written = ::write(STDOUT_FILENO, text.data(), std::min(text.size(), kPiece));
+        if (written < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            g_directWriteError = errno;
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string echoed(std::string_view utf8)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        // A byte 10xxxxxx continues a character; any other starts one.
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
+            continue;
+        if (++characters > kEchoedCharacters)
+            return std::string(utf8.substr(0, i)) + "…";
+    }
+    return std::string(utf8);
 }
 
 } // namespace zeku::cli

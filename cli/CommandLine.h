@@ -3,7 +3,9 @@
 // --version, the message for an unknown option, and the folders they use when
 // --dat or --user is not given (the same rules as the desktop program).
 
+#include <atomic>
 #include <string>
+#include <string_view>
 
 namespace zeku::cli {
 
@@ -28,7 +30,21 @@ void keepRunningWhenOutputCloses();
 
 // Flushes standard output (the C stream and std::cout). False, with
 // "TOOL: standard output: CAUSE (the output was cut)" on standard error, when
-// anything written could not be (a full disk, a closed pipe).
+// anything written could not be (a full disk, a closed pipe), through the C
+// stream or writeStandardOutput. Every mode of both tools ends with it.
 bool finishStandardOutput(const char* tool);
+
+// Writes `text` to standard output (flushing the C stream first) in pieces
+// that a pipe takes without blocking, waiting for room at most 0.1 s at a
+// time, so that Ctrl-C stops a print into a slow or stalled reader.
+// False, with nothing more written, once `interrupted` is non-zero or a write
+// failed; a failure is reported by finishStandardOutput.
+bool writeStandardOutput(std::string_view text, const std::atomic<int>& interrupted);
+
+// A piece of user input as messages echo it: at most kEchoedCharacters UTF-8
+// characters, a longer text cut there and marked with "…", so that a huge
+// value gives a short message.
+constexpr std::size_t kEchoedCharacters = 80;
+std::string echoed(std::string_view utf8);
 
 } // namespace zeku::cli

@@ -1,5 +1,7 @@
 #include "cli/ConditionJson.h"
 
+#include "cli/CommandLine.h"
+
 #include "platform/Cp932.h"
 
 #include <limits>
@@ -165,7 +167,7 @@ private:
         for (const Jewel& jewel : m_master.jewels().items())
             if (jewel.name == name)
                 return jewel;
-        throw InputError("unknown jewel \"" + utf8 + "\" in \"" + what + "\"");
+        throw InputError("unknown jewel \"" + cli::echoed(utf8) + "\" in \"" + what + "\"");
     }
 
     const EquipItem& pieceNamed(int part, const json& nameValue, const json& sexValue, const std::string& what)
@@ -176,7 +178,7 @@ private:
         for (const EquipItem& piece : m_master.equip(part).items())
             if (piece.name == name && piece.sex == sex)
                 return piece;
-        throw InputError("unknown " + std::string(kPartKeys[part]) + " piece \"" + utf8 + "\" with sex " +
+        throw InputError("unknown " + std::string(kPartKeys[part]) + " piece \"" + cli::echoed(utf8) + "\" with sex " +
                          std::to_string(sex) + " in \"" + what + "\"");
     }
 
@@ -209,7 +211,7 @@ private:
             const WeaponSlotItem* item =
                 m_master.weaponSlots().forSlots(static_cast<uint16_t>(checkedInteger(*slots, "fixed.weapon.slots", 0, 65535)));
             if (!item)
-                throw InputError("unknown weapon slot count " + slots->dump() + ": use 1, 2 or 3");
+                throw InputError("unknown weapon slot count " + cli::echoed(slots->dump()) + ": use 1, 2 or 3");
             c.fixed.setWeapon(item);
             if (!c.fixed.addWeaponJewels(jewelList(*weapon, "fixed.weapon")))
                 throw InputError("the jewels of \"fixed.weapon\" do not fit its " + slots->dump() + " slots");
@@ -246,7 +248,7 @@ private:
                 if (candidate.name == name)
                     item = &candidate;
             if (!item)
-                throw InputError("unknown weapon \"" + (*weapon)["name"].get<std::string>() + "\" in \"set.weapon\"");
+                throw InputError("unknown weapon \"" + cli::echoed((*weapon)["name"].get<std::string>()) + "\" in \"set.weapon\"");
             out.setWeapon(item);
             if (!out.addWeaponJewels(jewelList(*weapon, "set.weapon")))
                 throw InputError("the jewels of \"set.weapon\" do not fit its slots");

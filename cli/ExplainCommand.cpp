@@ -1,5 +1,6 @@
 #include "cli/ExplainCommand.h"
 
+#include "cli/CommandLine.h"
 #include "cli/NoticeQueue.h"
 #include "platform/Cp932.h"
 #include "search/NoResultExplainThread.h"
@@ -112,7 +113,7 @@ nlohmann::ordered_json changeToJson(const ConditionChange& change)
 }
 
 int runExplainCommand(const SearchCondition& condition, const MasterData& master, bool progress,
-                      const std::atomic<int>& interrupted)
+                      std::atomic<int>& interrupted)
 {
     NoticeQueue notices;
     CNoResultExplainThread explainer(master, condition, notices);
@@ -121,7 +122,7 @@ int runExplainCommand(const SearchCondition& condition, const MasterData& master
     bool cancelRequested = false;
     for (;;) {
         const std::optional<Notice> notice = notices.take(std::chrono::milliseconds(100));
-        if (interrupted.load() && !cancelRequested) {
+        if (!cancelRequested && interrupted.exchange(0)) {
             explainer.requestCancel();
             cancelRequested = true;
         }
@@ -140,19 +141,22 @@ int runExplainCommand(const SearchCondition& condition, const MasterData& master
         std::fputc('\n', stderr);
 
     const std::vector<ConditionChange> answer = explainer.answer();
+    std::string lines;
     if (explainer.outcome() != ExplainOutcome::HasResults) {
         for (const SkillReach& reach : explainer.reaches())
-            std::cout << reachToJson(reach, master.skills()).dump() << '\n';
+            lines += reachToJson(reach, master.skills()).dump() + '\n';
         for (const ConditionChange& change : answer)
-            std::cout << changeToJson(change).dump() << '\n';
+            lines += changeToJson(change).dump() + '\n';
     }
-    std::cout.flush();
+    // Ctrl-C while printing stops the printing and ends as a cancel.
+    const bool printed = cli::writeStandardOutput(lines, interrupted);
+    const bool written = cli::finishStandardOutput("zeku-search");
 
     nlohmann::ordered_json summary;
-    summary["outcome"] = outcomeName(explainer.outcome());
+    summary["outcome"] = printed || !written ? outcomeName(explainer.outcome()) : "cancelled";
     summary["changes"] = answer.size();
     std::fprintf(stderr, "%s\n", summary.dump().c_str());
-    return explainer.outcome() == ExplainOutcome::OutOfMemory ? 1 : 0;
+    return explainer.outcome() == ExplainOutcome::OutOfMemory || !written ? 1 : 0;
 }
 
 } // namespace zeku

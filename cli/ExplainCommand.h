@@ -26,10 +26,13 @@ nlohmann::ordered_json reachToJson(const SkillReach& reach, const SkillCatalogue
 nlohmann::ordered_json changeToJson(const ConditionChange& change);
 
 // Runs the explanation for `condition` (already read and checked) on every
-// thread of the machine; `interrupted` turning non-zero cancels it, and what
+// thread of the machine; `interrupted` turning non-zero cancels it (taking
+// the flag back to 0, so that a second Ctrl-C stops the printing), and what
 // was decided is printed. A progress line goes to a terminal's standard error
-// when `progress`. Returns the exit status: 0, or 1 when memory ran out.
+// when `progress`; Ctrl-C while printing stops the printing and ends as a
+// cancel. Returns the exit status: 0, or 1 when memory ran out or the output
+// was cut.
 int runExplainCommand(const SearchCondition& condition, const MasterData& master, bool progress,
-                      const std::atomic<int>& interrupted);
+                      std::atomic<int>& interrupted);
 
 } // namespace zeku

@@ -111,16 +111,15 @@ int main(int argc, char** argv)
             std::cerr << kUsage << '\n';
         return kExitUsage;
     }
-    if (request == Request::Help) {
-        std::cout << zeku::cli::kZekuDataHelp;
-        return kExitOk;
-    }
-    if (request == Request::Version) {
-        zeku::cli::printVersion("zeku-data");
-        return kExitOk;
+    zeku::cli::keepRunningWhenOutputCloses();
+    if (request != Request::Command) {
+        if (request == Request::Help)
+            std::cout << zeku::cli::kZekuDataHelp;
+        else
+            zeku::cli::printVersion("zeku-data");
+        return zeku::cli::finishStandardOutput("zeku-data") ? kExitOk : kExitLoadFailed;
     }
     zeku::cli::resolveFolders(options.datDir, options.userDir);
-    zeku::cli::keepRunningWhenOutputCloses();
     CliErrorReporter reporter;
     zeku::setErrorReporter(&reporter);
     int status;

@@ -16,6 +16,7 @@
 #include "cli/AddableCommand.h"
 #include "cli/ConditionJson.h"
 #include "cli/ExplainCommand.h"
+#include "cli/InputText.h"
 #include "cli/JsonFormat.h"
 #include "cli/NoticeQueue.h"
 #include "cli/ResultLineWriter.h"
@@ -34,6 +35,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -161,23 +163,6 @@ void printCounts(const MasterData& master)
     std::printf("weapon slot items\t%zu\n", master.weaponSlots().items().size());
 }
 
-bool readConditionText(const std::string& file, std::string& text, std::string& error)
-{
-    if (file == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + file;
-        return false;
-    }
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
-
 std::string formatDuration(double seconds)
 {
     long total = static_cast<long>(seconds + 0.5);
@@ -242,18 +227,34 @@ bool storableSaveTexts(const Options& options, std::string& title, std::string& 
     return true;
 }
 
+// Prints the result lines; false when Ctrl-C stopped the printing (or the
+// output failed, which finishStandardOutput reports).
+bool printResultLines(const MasterData& master, const SearchResultStore& store)
+{
+    constexpr std::size_t kChunk = 1 << 16;
+    ResultLineWriter writer(master);
+    std::string chunk;
+    for (int32_t i = 0; i < store.count(); ++i) {
+        writer.appendLine(store, i, chunk);
+        if (chunk.size() >= kChunk) {
+            if (!cli::writeStandardOutput(chunk, g_interrupted))
+                return g_interrupted.load() == 0;
+            chunk.clear();
+        }
+    }
+    return cli::writeStandardOutput(chunk, g_interrupted) || g_interrupted.load() == 0;
+}
+
 int runSearch(const Options& options, const MasterData& master)
 {
     std::string text, error;
-    if (!readConditionText(options.conditionFile, text, error)) {
+    nlohmann::json input;
+    if (!cli::readInputText(options.conditionFile, text, error) ||
+        !cli::parseInputJson(text, options.conditionFile, input, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
-    nlohmann::json input = nlohmann::json::parse(text, nullptr, false);
-    if (input.is_discarded()) {
-        std::fprintf(stderr, "malformed JSON in %s\n", options.conditionFile.c_str());
-        return 2;
-    }
+    text = std::string(); // the parsed copy is all that is needed
     SearchCondition condition;
     EquipSet set;
     if (options.fits) {
@@ -267,7 +268,7 @@ int runSearch(const Options& options, const MasterData& master)
             std::fprintf(stderr, "%s\n", error.c_str());
             return 2;
         }
-        return runFitsCommand(condition, set, master);
+        return runFitsCommand(condition, set, master, g_interrupted);
     }
     if (!conditionFromJson(input, master, condition, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -292,7 +293,8 @@ int runSearch(const Options& options, const MasterData& master)
     bool cancelRequested = false;
     for (;;) {
         std::optional<Notice> notice = notices.take(std::chrono::milliseconds(100));
-        if (g_interrupted.load() && !cancelRequested) {
+        // The Ctrl-C that cancels is taken back: only another one stops the printing.
+        if (!cancelRequested && g_interrupted.exchange(0)) {
             worker.requestCancel();
             cancelRequested = true;
         }
@@ -307,10 +309,9 @@ int runSearch(const Options& options, const MasterData& master)
     worker.wait();
     line.update(progress, true);
     line.finish();
-    std::signal(SIGINT, SIG_DFL);
 
-    std::cout.flush();
-    writeResultLines(master, store, stdout);
+    // Ctrl-C still stops the printing; the save below runs whenever it comes.
+    const bool printed = printResultLines(master, store);
     // A full or closed output is a failure, but the save below still runs.
     const bool written = cli::finishStandardOutput("zeku-search");
 
@@ -330,7 +331,7 @@ int runSearch(const Options& options, const MasterData& master)
     }
 
     nlohmann::ordered_json summary;
-    summary["outcome"] = outcomeName(worker.outcome());
+    summary["outcome"] = printed ? outcomeName(worker.outcome()) : "cancelled";
     summary["results"] = store.count();
     summary["total"] = progress.total.load();
     summary["done"] = progress.done.load();
@@ -353,15 +354,15 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
         return 2;
     }
+    cli::keepRunningWhenOutputCloses();
     if (options.help || options.version) {
         if (options.help)
             std::fputs(cli::kZekuSearchHelp, stdout);
         else
             cli::printVersion("zeku-search");
-        return 0;
+        return cli::finishStandardOutput("zeku-search") ? 0 : 1;
     }
     cli::resolveFolders(options.datDir, options.userDir);
-    cli::keepRunningWhenOutputCloses();
     // A search catches Ctrl-C from the start: pressed while the data loads,
     // it cancels the search before its first combination.
     const bool searching = !options.bench && !options.conditionFile.empty();
@@ -381,5 +382,12 @@ int main(int argc, char** argv)
         printCounts(master);
         return cli::finishStandardOutput("zeku-search") ? 0 : 1;
     }
-    return runSearch(options, master);
+    try {
+        return runSearch(options, master);
+    } catch (const std::bad_alloc&) {
+        // The searches report running out themselves; this is for what is left
+        // (reading a condition, gathering the output).
+        std::fprintf(stderr, "zeku-search: out of memory\n");
+        return 1;
+    }
 }

@@ -50,7 +50,8 @@ struct Goal {
 
 } // namespace
 
-std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const EquipSet& set, const MasterData& master)
+std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const EquipSet& set, const MasterData& master,
+                                      const std::atomic<int>* cancel)
 {
     // The set without the jewels that may move: pieces and fixed jewels.
     const EquipSet& fixed = condition.fixed;
@@ -96,6 +97,8 @@ std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const Eq
     std::vector<int32_t> placed;
     int32_t ends[PlacementSolver::kMaxHolders] = {};
     for (const AddableCandidate& candidate : addableCandidates(condition, master.skills())) {
+        if (cancel && cancel->load())
+            break;
         const SearchCondition changed = candidateCondition(condition, candidate);
         std::vector<Goal> goals;
         bool impossible = false;

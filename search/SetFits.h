@@ -13,6 +13,7 @@
 #include "search/AddableCandidates.h"
 #include "search/SearchCondition.h"
 
+#include <atomic>
 #include <vector>
 
 namespace zeku {
@@ -24,7 +25,9 @@ struct SetFit {
     std::vector<const Jewel*> jewels[kPartCount + 1];
 };
 
-// The fitting candidates, in the order of addableCandidates(condition).
-std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const EquipSet& set, const MasterData& master);
+// The fitting candidates, in the order of addableCandidates(condition); only
+// those decided before `cancel` (when given) turned non-zero.
+std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const EquipSet& set, const MasterData& master,
+                                      const std::atomic<int>* cancel = nullptr);
 
 } // namespace zeku

@@ -4,6 +4,8 @@
 
 #include "CliTestSupport.h"
 
+#include "cli/ExplainCommand.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,6 +65,29 @@ TEST(ExplainCommand, PrintsTheGoldenLinesAndRefusesAsASearchDoes)
     EXPECT_EQ(search("--explain").status, 2);
     std::error_code ec;
     fs::remove_all(workFolder(), ec);
+}
+
+// Every change --explain can print is listed where the README and the manual
+// page list the changes.
+TEST(ExplainCommand, EveryChangeNameIsDocumented)
+{
+    const fs::path source = fs::path(ZEKU_SAMPLE_DAT_DIR).parent_path();
+    const std::string readme = readAll(source / "README.md"), manual = readAll(source / "cli/man/zeku-search.1");
+    const std::size_t readmeStart = readme.find("`--explain` answers"), manualStart = manual.find(".B \\-\\-explain");
+    ASSERT_NE(readmeStart, std::string::npos);
+    ASSERT_NE(manualStart, std::string::npos);
+    const std::string readmeList = readme.substr(readmeStart), manualList = manual.substr(manualStart);
+    for (int kind = 0; kind <= static_cast<int>(zeku::ChangeKind::UnfixJewels); ++kind) {
+        zeku::ConditionChange change;
+        change.kind = static_cast<zeku::ChangeKind>(kind);
+        change.holder = zeku::kWeaponPosition;
+        const std::string name = zeku::changeToJson(change)["change"];
+        EXPECT_NE(readmeList.find('"' + name + '"'), std::string::npos) << name;
+        // As the manual marks names up: ".RB ( drop \", \" lower )".
+        const bool marked = manualList.find("( " + name + " ") != std::string::npos ||
+                            manualList.find("\" " + name + " )") != std::string::npos;
+        EXPECT_TRUE(marked) << name;
+    }
 }
 
 } // namespace

@@ -156,6 +156,67 @@ protected:
         return ToolRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
     }
 
+    // A --fits input: a one-skill wish (its sets keep free slots for more)
+    // and its first result line.
+    static void writeFitsInput(const std::string& name)
+    {
+        nlohmann::ordered_json condition = benchCondition("3 skills, jewels", 1);
+        condition["skills"] = nlohmann::ordered_json::array({condition["skills"][0]});
+        writeCondition("one.json", condition);
+        const ToolRun found = search("one.json");
+        ASSERT_EQ(lines(found.out).size(), 1u) << found.err;
+        nlohmann::ordered_json input;
+        input["condition"] = condition;
+        input["set"] = nlohmann::ordered_json::parse(found.out);
+        writeCondition(name, input);
+    }
+
+    // zeku-search with `args` and its standard output into a pipe of one page
+    // that is read no further than the first byte: the results print only
+    // after the work is done, so the tool is then printing, soon blocked on
+    // the full pipe. SIGINT follows; status -1 unless it exits by itself
+    // within 10 seconds. The rest of the output is drained and dropped.
+    static ToolRun interruptedWhilePrinting(std::vector<std::string> args)
+    {
+        const fs::path err = s_dir / "cancel_err.txt";
+        int ends[2];
+        EXPECT_EQ(::pipe(ends), 0);
+        ::fcntl(ends[0], F_SETPIPE_SZ, 4096);
+        args.insert(args.begin(), ZEKU_SEARCH_TOOL);
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            ::chdir(s_dir.c_str());
+            ::dup2(ends[1], 1);
+            ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+            ::close(ends[0]);
+            ::execv(ZEKU_SEARCH_TOOL, argv.data());
+            _exit(127);
+        }
+        ::close(ends[1]);
+        char first = 0;
+        EXPECT_EQ(::read(ends[0], &first, 1), 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::kill(child, SIGINT);
+        int raw = 0;
+        pid_t ended = 0;
+        for (int wait = 0; wait < 200 && ended == 0; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ended = ::waitpid(child, &raw, WNOHANG);
+        }
+        if (ended == 0) { // still blocked: read the rest so that it can end
+            char drain[65536];
+            while (::read(ends[0], drain, sizeof drain) > 0) {
+            }
+            ::waitpid(child, &raw, 0);
+        }
+        ::close(ends[0]);
+        return ToolRun{ended != 0 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", readAll(err)};
+    }
+
     static fs::path s_dir;
     static MasterData* s_master;
     static MasterData* s_large; // dat3, made by writeLongCondition()
@@ -291,6 +352,9 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         if (jewel.slots >= 2)
             wideJewel = cp932ToUtf8(jewel.name);
     ASSERT_FALSE(wideJewel.empty());
+    std::string longName;
+    for (int i = 0; i < 80; ++i)
+        longName += "兜";
     auto with = [&](const char* key, nlohmann::ordered_json value) {
         nlohmann::ordered_json j = good;
         j[key] = std::move(value);
@@ -321,6 +385,14 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         // A list whose switch is off is still checked.
         {with("s_parts", {{"head", nlohmann::ordered_json::array({nlohmann::ordered_json::array({pieceName, 7})})}}),
          pieceName},
+        // An echoed value is cut after 80 characters, whole ones, and marked.
+        {with("fixed", {{"head", {{"name", longName + "兜"}, {"sex", 0}}}}), "\"" + longName + "…\""},
+        {with("fixed", {{"head", {{"name", longName}, {"sex", 0}}}}), "\"" + longName + "\""},
+        // Input past 16 MiB is refused unread, and nesting past 32 levels unparsed.
+        {std::string((16 << 20) + 1, ' '), "larger than 16 MiB"},
+        {std::string(33, '[') + std::string(33, ']'), "deeper than 32"},
+        {std::string(32, '[') + std::string(32, ']'), "object"},
+        {std::string(10'000'000, '['), "deeper than 32"},
     };
     for (const auto& [input, mention] : cases) {
         const ToolRun r = search("-", input);
@@ -341,6 +413,16 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
     EXPECT_NE(refused.err.find("excluded skill"), std::string::npos);
 
     EXPECT_EQ(search("missing.json").status, 2);
+
+    // Exactly 16 MiB is read; an endless input is refused in every mode.
+    std::string padded = good.dump();
+    padded.resize(16 << 20, ' ');
+    EXPECT_EQ(search("-", padded).status, 0);
+    for (const char* mode : {"", "--addable ", "--explain ", "--fits "}) {
+        const ToolRun r = search(std::string(mode) + "/dev/zero");
+        EXPECT_EQ(r.status, 2) << mode;
+        EXPECT_EQ(r.err, "/dev/zero is larger than 16 MiB, more than any condition needs\n") << mode;
+    }
 }
 
 TEST_F(ZekuSearchCli, BothToolsAnswerHelpVersionAndUnknownOptions)
@@ -471,7 +553,7 @@ TEST_F(ZekuSearchCli, AddableOutOfMemoryEndsWithStatus1AndSaysSo)
     for (const BenchCondition& b : benchConditions(*s_master))
         if (b.name == "3 skills, jewels")
             condition = b.condition;
-    const std::atomic<int> interrupt{0};
+    std::atomic<int> interrupt{0};
     // The first allocation a candidate's search must survive fails.
     armAllocationFailure(1);
     ::testing::internal::CaptureStdout();
@@ -666,14 +748,20 @@ TEST_F(ZekuSearchCli, ConcurrentSavesAreAllListed)
 TEST_F(ZekuSearchCli, OutputThatCannotBeWrittenFailsButTheSaveStillRuns)
 {
     writeCondition("c.json", benchCondition("3 skills, jewels", 5));
+    writeCondition("none.json", benchCondition("3 skills, no jewels", 5));
+    writeFitsInput("fits.json");
     int saves = 0;
     for (BrokenOutput how : {BrokenOutput::Full, BrokenOutput::Closed, BrokenOutput::ReaderGone}) {
         const std::vector<std::pair<std::string, std::vector<std::string>>> runs = {
             {ZEKU_SEARCH_TOOL, {"c.json"}},
             {ZEKU_SEARCH_TOOL, {"--addable", "c.json"}},
             {ZEKU_SEARCH_TOOL, {"--save", "cut" + std::to_string(saves++), "c.json"}},
+            {ZEKU_SEARCH_TOOL, {"--explain", "none.json"}},
+            {ZEKU_SEARCH_TOOL, {"--fits", "fits.json"}},
+            {ZEKU_SEARCH_TOOL, {"--version"}},
             {ZEKU_DATA_TOOL, {"history"}},
             {ZEKU_DATA_TOOL, {"history", "show", "0"}},
+            {ZEKU_DATA_TOOL, {"--help"}},
         };
         for (const auto& [tool, args] : runs) {
             const ToolRun r = runWithBrokenOutput(s_dir, tool, args, how);
@@ -683,6 +771,30 @@ TEST_F(ZekuSearchCli, OutputThatCannotBeWrittenFailsButTheSaveStillRuns)
     }
     // Each of the three saves was listed, cut output or not.
     EXPECT_EQ(lines(run(ZEKU_DATA_TOOL, "history").out).size(), 3u);
+}
+
+// Ctrl-C while the answer is printed: the printing stops, the last line of
+// standard error says so, and a --save still stores every result.
+TEST_F(ZekuSearchCli, InterruptWhilePrintingStopsAndStillSaves)
+{
+    writeFitsInput("fits.json");
+    const ToolRun fits = interruptedWhilePrinting({"--fits", "fits.json"});
+    EXPECT_EQ(fits.status, 0) << fits.err;
+    EXPECT_EQ(summary(fits)["outcome"], "cancelled") << fits.err;
+
+    writeCondition("c.json", benchCondition("3 skills, jewels", 10000));
+    const ToolRun full = search("c.json");
+    ASSERT_GT(full.out.size(), 65536u);
+    const ToolRun r = interruptedWhilePrinting({"--save", "中断", "c.json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(summary(r)["outcome"], "cancelled") << r.err;
+    EXPECT_EQ(summary(r)["results"], lines(full.out).size());
+    const ToolRun shown = run(ZEKU_DATA_TOOL, "history show 0 --json");
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    std::vector<std::string> restored = lines(shown.out);
+    ASSERT_FALSE(restored.empty());
+    restored.erase(restored.begin()); // the condition line
+    EXPECT_TRUE(restored == lines(full.out));
 }
 
 TEST_F(ZekuSearchCli, SaveNeedsResults)
