@@ -9,6 +9,9 @@
 #                  Space, Escape and (openbox) Alt+F4.
 #   run "stop":    a long search on generated data (scale 3); a click on "中止"
 #                  during it, Return on its question, and the window goes.
+#   run "frame":   (openbox) the main window moved, closed and started again
+#                  comes back at the same place, and a start and close
+#                  without a change leaves Session.dat byte for byte.
 #   run "nothing": a search that finds nothing; Return closes its progress
 #                  window, a click opens "見つからない理由", Escape closes it.
 # Each run ends with Escape on the main window (and Return on the discard
@@ -91,11 +94,47 @@ if [ "$wm" = openbox ]; then
     for _ in $(seq 100); do [ -e "$PWD/ready" ] && break; sleep 0.1; done
     [ -e "$PWD/ready" ] || fail "openbox did not start"
 fi
-"$zeku" &
-app=$!
-main=$(wait_window '^ZEKU ') || fail "no main window"
+# Starts the program and waits for its main window.
+start_app() {
+    "$zeku" &
+    app=$!
+    main=$(wait_window '^ZEKU ') || fail "no main window"
+}
+# The main window takes real input again: Escape closes it (after the discard
+# question, if asked) and the program ends with status 0.
+close_app() {
+    local status
+    focus "$main"
+    xdotool key Escape
+    sleep 1
+    if xdotool search --onlyvisible --name '^ZEKU$' >/dev/null 2>&1; then
+        xdotool key Return
+    fi
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "the main window did not close on Escape"
+    wait "$app"
+    status=$?
+    [ "$status" -eq 0 ] || fail "zeku ended with status $status"
+    echo "main window closed by Escape"
+}
+# Where the main window's inside lies on the screen.
+place() { xdotool getwindowgeometry "$main" | grep Position; }
+
+start_app
 
 case "$scenario" in
+frame)
+    # Moved, closed and started again, the window comes back where it was,
+    # and a start and close without a change leaves Session.dat as it was.
+    xdotool windowmove "$main" 200 150
+    sleep 1
+    moved=$(place)
+    close_app
+    cp user/Session.dat written
+    start_app
+    [ "$(place)" = "$moved" ] || fail "the window came back at $(place), not at $moved"
+    echo "the window came back at $moved"
+    ;;
 done)
     actions="click Return space Escape"
     [ "$wm" = openbox ] && actions="$actions alt+F4"
@@ -128,22 +167,9 @@ nothing)
     ;;
 esac
 
-# The main window takes real input again: Escape closes it (after the discard question, if asked).
-focus "$main"
-xdotool key Escape
-sleep 1
-if xdotool search --onlyvisible --name '^ZEKU$' >/dev/null 2>&1; then
-    xdotool key Return
-fi
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then
-    fail "the main window did not close on Escape"
-fi
-wait "$app"
-status=$?
+close_app
 [ -n "${wmpid:-}" ] && { kill "$wmpid" 2>/dev/null; wait "$wmpid" 2>/dev/null; }
-[ "$status" -eq 0 ] || fail "zeku ended with status $status"
-echo "main window closed by Escape"
+exit 0
 SESSION
 
 run() { # NAME WM DAT SKILL MAX_RESULTS MIN_DEFENCE
@@ -155,10 +181,17 @@ run() { # NAME WM DAT SKILL MAX_RESULTS MIN_DEFENCE
 }
 
 wms="none"
-command -v openbox >/dev/null && wms="none openbox" || echo "openbox is not installed: Alt+F4 is not tried"
+command -v openbox >/dev/null && wms="none openbox" || echo "openbox is not installed: Alt+F4 and the frame are not tried"
 for wm in $wms; do
     run done "$wm" "$dat" "1,10" 10000 0
 done
+if [ "$wms" != none ]; then
+    run frame openbox "$dat" "1,10" 10000 0
+    if ! cmp "$work/frame-openbox/written" "$work/frame-openbox/user/Session.dat"; then
+        echo "FAIL: a start and close without a change rewrote Session.dat"
+        exit 1
+    fi
+fi
 run stop none "$work/dat3" "1,10,2,10" 999999 0
 run nothing none "$dat" "1,10" 10000 9999
 echo "1 passed, 0 failed"
