@@ -14,7 +14,8 @@
 #   run "frame":   (openbox) the main window moved, closed and started again
 #                  comes back at the same place, and a start and close
 #                  without a change leaves Session.dat byte for byte.
-#   run "nothing": a search that finds nothing; Return closes its progress
+#   run "nothing": "追加スキル検索" opened by a click and closed by Escape;
+#                  a search that finds nothing; Return closes its progress
 #                  window, a click opens "見つからない理由", Escape closes it.
 # Each run ends with Escape on the main window (and Return on the discard
 # question): the program must end with status 0, which only a main window
@@ -168,6 +169,14 @@ stop)
     echo "search stopped by a click on 中止"
     ;;
 nothing)
+    # "追加スキル検索" (at 80,268 in CSearchDlg.ui) opens its window; Escape closes it.
+    focus "$main"
+    xdotool mousemove --window "$main" 131 283 click 1
+    addable=$(wait_window '^追加スキル検索$') || fail "a click on 追加スキル検索 opened nothing"
+    focus "$addable"
+    xdotool key Escape
+    wait_gone '^追加スキル検索$' || fail "Escape left 追加スキル検索 open"
+    echo "追加スキル検索 opened by a click and closed by Escape"
     search
     close_finished Return
     # "見つからない理由" lies 8 px inside the result list below its header;
