@@ -2,8 +2,8 @@
 # Real mouse and keyboard, sent through the X server with xdotool, close the
 # windows that open while the main window is disabled, and the main window
 # takes input again afterwards. The real zeku binary runs under Xvfb (and,
-# when openbox is installed, once more under openbox for the close box key
-# Alt+F4); no code inside the program presses anything.
+# when openbox is installed, under openbox too, whose Alt+F4 closes a window
+# as its close box does); no code inside the program presses anything.
 #   run "done":    five small searches on the sample data; the progress window
 #                  "検索完了" is closed in turn by a click on "ＯＫ", Return,
 #                  Space, Escape and (openbox) Alt+F4; then "検索結果保存" is
