@@ -10,7 +10,8 @@
 #                  clicked and its title dialog answered with Return, and the
 #                  wait window "処理中" goes once the results are stored.
 #   run "stop":    a long search on generated data (scale 3); a click on "中止"
-#                  during it, Return on its question, and the window goes.
+#                  during it asks, Return answers, and the window goes (or,
+#                  when the search ended meanwhile, a click on its "ＯＫ").
 #   run "frame":   (openbox) the main window moved, closed and started again
 #                  comes back at the same place, and a start and close
 #                  without a change leaves Session.dat byte for byte.
@@ -49,7 +50,12 @@ cat >"$work/session.sh" <<'SESSION'
 #!/usr/bin/env bash
 set -uo pipefail
 scenario="$1"; wm="$2"; zeku="$3"
-fail() { echo "FAIL ($scenario, $wm): $*"; [ -n "${app:-}" ] && kill "$app" 2>/dev/null; exit 1; }
+fail() {
+    echo "FAIL ($scenario, $wm): $*"
+    for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do echo "on screen: $(xdotool getwindowname "$w")"; done
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+    exit 1
+}
 
 # The id of the visible window whose title matches REGEX, within 60 s.
 wait_window() {
@@ -61,9 +67,9 @@ wait_window() {
     done
     return 1
 }
-# Succeeds once no visible window's title matches REGEX, within 10 s.
+# Succeeds once no visible window's title matches REGEX, within SECONDS (10).
 wait_gone() {
-    for _ in $(seq 100); do
+    for _ in $(seq $((${2:-10} * 10))); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
@@ -101,7 +107,11 @@ fi
 start_app() {
     "$zeku" &
     app=$!
-    main=$(wait_window '^ZEKU ') || fail "no main window"
+    if ! main=$(wait_window '^ZEKU '); then
+        # Ended without a window: the X server did not take it (a busy machine).
+        kill -0 "$app" 2>/dev/null || { echo "zeku could not start"; exit 75; }
+        fail "no main window"
+    fi
 }
 # The main window takes real input again: Escape closes it (after the discard
 # question, if asked) and the program ends with status 0.
@@ -110,7 +120,10 @@ close_app() {
     focus "$main"
     xdotool key Escape
     sleep 1
-    if xdotool search --onlyvisible --name '^ZEKU$' >/dev/null 2>&1; then
+    local question
+    question=$(xdotool search --onlyvisible --name '^ZEKU$' 2>/dev/null | head -1)
+    if [ -n "$question" ]; then
+        focus "$question"
         xdotool key Return
     fi
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
@@ -163,10 +176,22 @@ stop)
     search
     progress=$(wait_window '検索中$') || fail "no progress window during the search"
     xdotool mousemove --window "$progress" 343 121 click 1 # "中止"
-    wait_window '^ZEKU$' >/dev/null || fail "the click on 中止 asked nothing"
+    question=$(wait_window '^ZEKU$') || fail "the click on 中止 asked nothing"
+    focus "$question"
     xdotool key Return # "はい", the default answer
-    wait_gone '(検索中|検索完了)$' || fail "the stopped search left its progress window open"
-    echo "search stopped by a click on 中止"
+    # The stop hands on up to a million results: the list takes its time. A
+    # search that ended while the question was open keeps its window, which
+    # then reads "検索完了" and closes with "ＯＫ" (where "中止" was).
+    if ! wait_gone '検索中$' 90; then
+        fail "the stopped search left its progress window open"
+    fi
+    if done_window=$(xdotool search --onlyvisible --name '^検索完了$' 2>/dev/null | head -1) && [ -n "$done_window" ]; then
+        echo "the search ended while the question was open: closed by a click on ＯＫ"
+        xdotool mousemove --window "$done_window" 343 121 click 1
+    else
+        echo "search stopped by a click on 中止"
+    fi
+    wait_gone '(検索中|検索完了)$' || fail "the progress window stayed open"
     ;;
 nothing)
     # "追加スキル検索" (at 80,268 in CSearchDlg.ui) opens its window; Escape closes it.
@@ -201,7 +226,16 @@ run() { # NAME WM DAT SKILL MAX_RESULTS MIN_DEFENCE
     mkdir -p "$dir"
     cp -r "$3" "$dir/dat"
     session_folder "$dir" "$4" "$5" "$6"
-    (cd "$dir" && timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh" "$1" "$2" "$zeku")
+    # A display number of its own: other X servers on this machine start at :99.
+    # A server that the program could not reach is started once more.
+    local status
+    for attempt in 1 2 3; do
+        status=0
+        (cd "$dir" && timeout 300 xvfb-run -a -n $((100 + RANDOM % 400)) -s "-screen 0 1280x1024x24" \
+            bash "$work/session.sh" "$1" "$2" "$zeku") || status=$?
+        [ "$status" -ne 75 ] && break
+    done
+    return "$status"
 }
 
 wms="none"
