@@ -133,7 +133,11 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window, const zeku::SkillCatalogu
     });
 }
 
-// Runs the main search window modally and returns when it has closed.
+// Runs the main search window and returns when it has closed. Not through
+// exec(): that makes the window application-modal, and Qt then blocks real
+// mouse and keyboard input to every window that is not its child, such as the
+// progress window, which is a window of its own so that it stays enabled while
+// this one is disabled.
 int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporter)
 {
     zeku::CSearchDlg window(app);
@@ -141,7 +145,12 @@ int runMainWindow(zeku::CSimulatorApp& app, zeku::GuiErrorReporter& errorReporte
     window.restoreSession();
     scheduleSmokeScreenshot(window, app.skills());
     const bool walking = zeku::scheduleWindowWalk(window, app);
-    const int result = window.exec();
+    // The window's end, and only that, ends the event loop: a progress
+    // window left last on screen does not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&window, &QDialog::finished, &window, [](int ended) { QCoreApplication::exit(ended); });
+    window.show();
+    const int result = QApplication::exec();
     errorReporter.setDialogParent(nullptr);
     // Start-up does not look at how the window ended, except the smoke run and the walk.
     if (walking || !qEnvironmentVariableIsEmpty("ZEKU_SMOKE_SCREENSHOT"))

@@ -10,7 +10,7 @@ packages=(
     libpugixml-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth fonts-noto-cjk
+    xvfb xauth fonts-noto-cjk xdotool
     desktop-file-utils appstream dpkg-dev file lintian
 )
 

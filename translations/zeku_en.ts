@@ -2286,6 +2286,25 @@ Discard those changes and overwrite it?</translation>
     </message>
 </context>
 <context>
+    <name>zeku::MessageBoxService</name>
+    <message>
+        <source>ＯＫ</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
     <name>zeku::RarityCombo</name>
     <message>
         <source>全て</source>

@@ -189,6 +189,11 @@ private Q_SLOTS:
         const QRect huge = CSearchDlg::frameOnScreen(QRect(-5000, 3000, 4000, 3000), minimum);
         QVERIFY(screen.contains(huge));
         QCOMPARE(huge.size(), screen.size());
+        // A frame larger than the screen it is on shrinks to it, title bar on screen.
+        const QRect absurd = CSearchDlg::frameOnScreen(QRect(screen.left() + 10, screen.top() + 10, 32767, 32767), minimum);
+        QCOMPARE(absurd, screen);
+        const QRect tooWide = CSearchDlg::frameOnScreen(QRect(screen.left() + 10, screen.top() + 20, screen.width() + 1, 700), minimum);
+        QCOMPARE(tooWide, QRect(screen.left(), screen.top() + 20, screen.width(), 700));
     }
 
     void damagedOrForeignSessionFilesStartAfresh_data()

@@ -21,12 +21,14 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -110,6 +112,7 @@ private Q_SLOTS:
             return dialog.result();
         });
         const std::size_t noticesBefore = held.notices().size();
+        ctl(window, 1093)->setFocus();
         clickControl(window, 1093);
         QCOMPARE(childDialogs, 1);
         CMessageDlg* wait = window.waitingWindow();
@@ -130,6 +133,41 @@ private Q_SLOTS:
         QVERIFY(!window.waitingWindow());
         QVERIFY(window.isEnabled());
         QCOMPARE(ctl<QComboBox>(window, 1098)->count(), 1);
+        // The focus is back where the player left it, not on the first radio button.
+        QCOMPARE(window.focusWidget(), ctl(window, 1093));
+    }
+
+    void keyboardReachesTheSkillsBeforeSearchAndTheWindowMenu()
+    {
+        AppFixture fixture;
+        CSearchDlg window(fixture.app());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        addWantedSkill(window, QStringLiteral("攻撃"), QStringLiteral("攻撃力UP【小】")); // enables "全削除"
+        // Tab goes from the switches to the skill choosers, and from the
+        // wanted skills' buttons on to "検索".
+        ctl(window, 1046)->setFocus();
+        QTest::keyClick(&window, Qt::Key_Tab);
+        QCOMPARE(window.focusWidget(), ctl(window, 1062));
+        ctl(window, 1069)->setFocus();
+        QTest::keyClick(&window, Qt::Key_Tab);
+        QCOMPARE(window.focusWidget(), ctl(window, 1070));
+        // Shift+F10 on a button opens the window's menu, "言語" included; the
+        // menu runs its own loop, so it is read and closed from a timer.
+        QStringList entries;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                for (QAction* action : menu->actions())
+                    entries << action->text();
+                menu->close();
+            }
+        });
+        poll.start(20);
+        QTest::keyClick(&window, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(!entries.isEmpty());
+        QVERIFY2(entries.contains(QStringLiteral("言語")), qPrintable(entries.join(QLatin1Char(','))));
     }
 
     void maximisedWindowComesBackMaximisedAfterTheEditor()

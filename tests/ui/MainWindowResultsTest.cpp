@@ -313,8 +313,8 @@ private Q_SLOTS:
         clickControl(window, 1093);
         QCOMPARE(dialogs.captions().back(), QStringLiteral("検索結果保存"));
         QCOMPARE(dialogs.defaultTitles().back(), QStringLiteral("剣士装備(男)"));
-        QVERIFY(window.resultsStored());
         QTRY_VERIFY_WITH_TIMEOUT(!window.fileOperationRunning(), kWait);
+        QVERIFY(window.resultsStored());
         QVERIFY(!window.waitingWindow());
         auto* history = ctl<QComboBox>(window, 1098);
         QCOMPARE(history->count(), 1);
@@ -381,6 +381,27 @@ private Q_SLOTS:
         QCOMPARE(window.currentResults(), nullptr);
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), 0);
         QVERIFY(!ctl(window, 1057)->isEnabled() && !ctl(window, 1058)->isEnabled() && !ctl(window, 1093)->isEnabled());
+    }
+
+    void failedSaveStillAsksBeforeDiscarding()
+    {
+        AppFixture fixture;
+        ScriptedMessageBoxService boxes;
+        DialogScript dialogs;
+        CSearchDlg window(fixture.app());
+        searchAttack(window);
+        closeProgress(window);
+        {
+            zeku::test::FileSizeLimit fullDisk(16);
+            clickControl(window, 1093);
+            QTRY_VERIFY_WITH_TIMEOUT(!window.fileOperationRunning(), kWait);
+        }
+        QCOMPARE(boxes.shown().back().text, QStringLiteral("データの保存処理で異常が発生しました"));
+        QVERIFY(!window.resultsStored());
+        boxes.queueAnswer(MessageAnswer::Cancel);
+        window.reject();
+        QCOMPARE(boxes.shown().back().text, CSearchDlg::discardQuestion());
+        QVERIFY(window.currentResults());
     }
 
     void favoriteAndClipOfTheSelectedResult()

@@ -69,7 +69,7 @@ protected:
 // Presses `button` on the QMessageBox that becomes modal next, after reading
 // its caption, icon and buttons into the given outputs.
 void answerNextBox(QMessageBox::StandardButton button, QString* caption, QMessageBox::Icon* icon,
-                   QMessageBox::StandardButtons* buttons)
+                   QMessageBox::StandardButtons* buttons, QStringList* texts)
 {
     auto* timer = new QTimer;
     timer->setInterval(10);
@@ -82,6 +82,9 @@ void answerNextBox(QMessageBox::StandardButton button, QString* caption, QMessag
         *caption = box->windowTitle();
         *icon = box->icon();
         *buttons = box->standardButtons();
+        for (QMessageBox::StandardButton which : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
+            if (QAbstractButton* shown = box->button(which))
+                texts->append(shown->text());
         box->button(button)->click();
     });
     timer->start();
@@ -130,14 +133,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedIcon");
         QTest::addColumn<int>("expectedButtons");
         QTest::addColumn<int>("expectedAnswer");
+        // The Japanese windows' own captions, not Qt's English ones.
+        QTest::addColumn<QStringList>("expectedTexts");
         QTest::newRow("error ok") << int(MessageIcon::Error) << int(MessageButtons::Ok) << int(QMessageBox::Ok)
-                                  << int(QMessageBox::Critical) << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
+                                  << int(QMessageBox::Critical) << int(QMessageBox::Ok) << int(MessageAnswer::Ok)
+                                  << QStringList{QStringLiteral("ＯＫ")};
         QTest::newRow("question yes/no") << int(MessageIcon::Question) << int(MessageButtons::YesNo)
                                          << int(QMessageBox::No) << int(QMessageBox::Question)
-                                         << int(QMessageBox::Yes | QMessageBox::No) << int(MessageAnswer::No);
+                                         << int(QMessageBox::Yes | QMessageBox::No) << int(MessageAnswer::No)
+                                         << QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")};
         QTest::newRow("question ok/cancel")
             << int(MessageIcon::Question) << int(MessageButtons::OkCancel) << int(QMessageBox::Cancel)
-            << int(QMessageBox::Question) << int(QMessageBox::Ok | QMessageBox::Cancel) << int(MessageAnswer::Cancel);
+            << int(QMessageBox::Question) << int(QMessageBox::Ok | QMessageBox::Cancel) << int(MessageAnswer::Cancel)
+            << QStringList{QStringLiteral("ＯＫ"), QStringLiteral("キャンセル")};
     }
 
     void realBoxCarriesCaptionIconAndButtons()
@@ -148,13 +156,15 @@ private Q_SLOTS:
         QString caption;
         QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons shownButtons;
-        answerNextBox(QMessageBox::StandardButton(press), &caption, &shownIcon, &shownButtons);
+        QStringList shownTexts;
+        answerNextBox(QMessageBox::StandardButton(press), &caption, &shownIcon, &shownButtons, &shownTexts);
         const MessageAnswer answer =
             showMessage(nullptr, QStringLiteral("テキスト"), MessageIcon(icon), MessageButtons(buttons));
         QCOMPARE(caption, QStringLiteral("ZEKU"));
         QTEST(int(shownIcon), "expectedIcon");
         QTEST(int(shownButtons.toInt()), "expectedButtons");
         QTEST(int(answer), "expectedAnswer");
+        QTEST(shownTexts, "expectedTexts");
     }
 
     void clipboardServicesTakeCp932Text()

@@ -264,6 +264,9 @@ private:
     QPointer<CFindProcessDlg> m_progressWindow;
     QPushButton* m_explainButton = nullptr; // shown after a completed search without results
     std::unique_ptr<CMessageDlg> m_waitWindow;
+    // The control that had the focus before the wait window disabled this
+    // window: it gets the focus back, rather than the first control.
+    QPointer<QWidget> m_focusBeforeWait;
 
     // At most two progress displays a second, however often the worker posts.
     QTimer m_throttle;

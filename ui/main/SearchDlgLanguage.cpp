@@ -1,5 +1,5 @@
-// The main window's "言語" in its context menu: the language the windows
-// speak from the next start on. The choice is kept with the session at once,
+// The main window's "言語" in its context menu, which Shift+F10 opens too:
+// the language the windows speak from the next start on. The choice is kept with the session at once,
 // so it holds however the program ends; the windows open now keep their
 // language (the translator is installed once, before the first window).
 
@@ -8,10 +8,14 @@
 #include "ui/platform/MessageBoxService.h"
 #include "userfiles/SessionFile.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMenu>
+#include <QShortcut>
 
 namespace zeku {
 
@@ -34,6 +38,19 @@ void CSearchDlg::addLanguageMenu()
             [this](QAction* action) { chooseLanguage(action->data().toString().toStdString()); });
     addAction(menu->menuAction());
     showLanguageChoice();
+    // Shift+F10 opens the menu of the focused control as the menu key does,
+    // and so this window's menu (and "言語") from the keyboard wherever a
+    // control has none of its own.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget* target = focusWidget() ? focusWidget() : this;
+        QPoint at = target->rect().center();
+        // In a list, at its current row, where the mouse's menu would open.
+        if (auto* view = qobject_cast<QAbstractItemView*>(target); view && view->currentIndex().isValid())
+            at = view->viewport()->mapTo(view, view->visualRect(view->currentIndex()).center());
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QCoreApplication::sendEvent(target, &event);
+    });
 }
 
 void CSearchDlg::showLanguageChoice()

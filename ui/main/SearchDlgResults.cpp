@@ -121,13 +121,18 @@ void CSearchDlg::fillHistoryList(int select)
 
 void CSearchDlg::showWaitingWindow(const QString& line1)
 {
+    if (!m_waitWindow)
+        m_focusBeforeWait = focusWidget();
     m_waitWindow = std::make_unique<CMessageDlg>(this);
     m_waitWindow->showMessage(tr("処理中"), line1, tr("しばらくお待ちください。"));
 }
 
 void CSearchDlg::closeWaitingWindow()
 {
-    m_waitWindow.reset();
+    m_waitWindow.reset(); // enables this window again
+    if (m_focusBeforeWait && m_focusBeforeWait->isEnabled())
+        m_focusBeforeWait->setFocus();
+    m_focusBeforeWait = nullptr;
 }
 
 void CSearchDlg::startFileWorker(std::unique_ptr<CFileOperationThread> worker)
@@ -175,7 +180,6 @@ void CSearchDlg::onSaveResults()
     m_ui->edit1108->clear();
     m_ui->edit1109->clear();
     showWaitingWindow(tr("保存中です。"));
-    m_stored = true;
     auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
     worker->setSave(m_resultsCondition, m_results.get(), input.title(), input.comment());
     startFileWorker(std::move(worker));
@@ -211,6 +215,8 @@ void CSearchDlg::onFileNotice(int32_t code, int32_t param)
         updateResultButtons();
         return;
     }
+    // Stored only once the file is written: a failed save still asks before discarding.
+    m_stored = true;
     m_ui->edit1108->setText(toQString(m_fileWorker->title()));
     m_ui->edit1109->setText(toQString(m_fileWorker->comment()));
     fillHistoryList(0x7fffffff);

@@ -24,6 +24,20 @@ namespace {
 constexpr int kGrabbableWidth = 120;
 constexpr int kGrabbableHeight = 40;
 
+// A frame larger than `area` shrinks to it (not below `minimum`) and moves
+// just as far as it must to lie on it; a frame that fits stays as it is.
+QRect fitLargeFrame(const QRect& frame, const QRect& area, const QSize& minimum)
+{
+    if (frame.width() <= area.width() && frame.height() <= area.height())
+        return frame;
+    const QSize size(std::max(minimum.width(), std::min(frame.width(), area.width())),
+                     std::max(minimum.height(), std::min(frame.height(), area.height())));
+    QRect placed(frame.topLeft(), size);
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - size.width())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - size.height())));
+    return placed;
+}
+
 } // namespace
 
 QRect CSearchDlg::frameOnScreen(const QRect& frame, const QSize& minimum)
@@ -33,7 +47,7 @@ QRect CSearchDlg::frameOnScreen(const QRect& frame, const QSize& minimum)
     for (QScreen* screen : screens) {
         const QRect shared = screen->availableGeometry().intersected(top);
         if (shared.width() >= std::min(kGrabbableWidth, frame.width()) && shared.height() >= kGrabbableHeight)
-            return frame;
+            return fitLargeFrame(frame, screen->availableGeometry(), minimum);
     }
     // Off every screen (one was removed, or the layout changed): the primary
     // screen takes the window, centred and no larger than it.
@@ -95,8 +109,13 @@ SessionState CSearchDlg::sessionState() const
     // A maximised window keeps the frame it comes back to.
     const QRect frame = isMaximized() || isMinimized() ? normalGeometry() : geometry();
     const QRect usable = frame.isValid() ? frame : geometry();
-    state.x = usable.x();
-    state.y = usable.y();
+    // The place is that of the frame, title bar included, as move() takes it
+    // back: the inner place would creep down and right by the decoration at
+    // each start under a window manager. The size stays the inner size, as
+    // resize() takes it.
+    const QPoint decoration = geometry().topLeft() - frameGeometry().topLeft();
+    state.x = usable.x() - decoration.x();
+    state.y = usable.y() - decoration.y();
     state.width = usable.width();
     state.height = usable.height();
     state.maximized = isMaximized() || (windowState() & Qt::WindowMaximized);

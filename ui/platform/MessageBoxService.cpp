@@ -2,6 +2,7 @@
 
 #include "platform/AppIdentity.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,6 +25,30 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
         return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
+}
+
+// Adds `which` with the program's own caption: Qt's are English whatever
+// the windows speak, while every other window says "ＯＫ" and "キャンセル".
+QPushButton* addButton(QMessageBox& box, QMessageBox::StandardButton which)
+{
+    QPushButton* button = box.addButton(which);
+    switch (which) {
+    case QMessageBox::Ok:
+        button->setText(QCoreApplication::translate("zeku::MessageBoxService", "ＯＫ"));
+        break;
+    case QMessageBox::Cancel:
+        button->setText(QCoreApplication::translate("zeku::MessageBoxService", "キャンセル"));
+        break;
+    case QMessageBox::Yes:
+        button->setText(QCoreApplication::translate("zeku::MessageBoxService", "はい(&Y)"));
+        break;
+    case QMessageBox::No:
+        button->setText(QCoreApplication::translate("zeku::MessageBoxService", "いいえ(&N)"));
+        break;
+    default:
+        break;
+    }
+    return button;
 }
 
 MessageAnswer firstAnswer(MessageButtons buttons)
@@ -55,17 +80,17 @@ MessageAnswer QtMessageBoxService::present(QWidget* parent, const MessageRequest
     QMessageBox box(qtIcon(request.icon), request.caption, request.text, QMessageBox::NoButton, parent);
     switch (request.buttons) {
     case MessageButtons::Ok:
-        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.setDefaultButton(addButton(box, QMessageBox::Ok));
         box.setEscapeButton(QMessageBox::Ok);
         break;
     case MessageButtons::OkCancel:
-        box.setDefaultButton(box.addButton(QMessageBox::Ok));
-        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+        box.setDefaultButton(addButton(box, QMessageBox::Ok));
+        box.setEscapeButton(addButton(box, QMessageBox::Cancel));
         break;
     case MessageButtons::YesNo:
         // Like the platform's Yes/No box: no escape, one of the two must be chosen.
-        box.setDefaultButton(box.addButton(QMessageBox::Yes));
-        box.addButton(QMessageBox::No);
+        box.setDefaultButton(addButton(box, QMessageBox::Yes));
+        addButton(box, QMessageBox::No);
         break;
     }
     box.exec();
