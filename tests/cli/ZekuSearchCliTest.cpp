@@ -201,7 +201,7 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     ASSERT_EQ(out.size(), static_cast<std::size_t>(store.count()));
     ASSERT_GT(out.size(), 0u);
     for (int32_t i = 0; i < store.count(); ++i)
-        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump());
+        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.fullSet(i), *s_master, i + 1).dump());
 
     const nlohmann::json s = summary(r);
     EXPECT_EQ(s["outcome"], "finished");
@@ -247,7 +247,7 @@ TEST_F(ZekuSearchCli, RecordLinesAreTheLinesOfTheirFullSets)
     for (int32_t i = 0; i < store.count(); ++i) {
         std::string line;
         writer.appendLine(store, i, line);
-        ASSERT_EQ(line, resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump() + "\n") << "result " << i;
+        ASSERT_EQ(line, resultToJson(store.fullSet(i), *s_master, i + 1).dump() + "\n") << "result " << i;
     }
 }
 
@@ -567,7 +567,7 @@ TEST_F(ZekuSearchCli, FitsPrintsTheCandidatesOfOneResultLine)
     EquipSet set;
     std::string error;
     ASSERT_TRUE(conditionFromJson(input["condition"], *s_master, c, error)) << error;
-    ASSERT_TRUE(setFromJson(input["set"], *s_master, set, error)) << error;
+    ASSERT_TRUE(setFromJson(input["set"], *s_master, c, set, error)) << error;
     const std::vector<SetFit> expected = fittingCandidates(c, set, *s_master);
     const std::vector<std::string> out = lines(fits.out);
     ASSERT_EQ(out.size(), expected.size());
