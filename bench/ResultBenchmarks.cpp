@@ -102,7 +102,7 @@ void linesJsonObject(benchmark::State& state)
     for (auto _ : state) {
         out.clear();
         for (int32_t i = 0; i < s.store.count(); ++i)
-            out += resultToJson(s.sets[static_cast<std::size_t>(i)], s.master.skills(), i + 1).dump() + "\n";
+            out += resultToJson(s.sets[static_cast<std::size_t>(i)], s.master, i + 1).dump() + "\n";
         benchmark::DoNotOptimize(out.data());
     }
     state.SetItemsProcessed(state.iterations() * s.store.count());
@@ -114,7 +114,7 @@ void historyWrite(benchmark::State& state)
     const auto file = std::filesystem::temp_directory_path() / ("zeku_bench_history_" + std::to_string(::getpid()));
     for (auto _ : state) {
         SafeTextWriter writer(file);
-        writeSearchHistory(writer, s.condition, s.store);
+        writeSearchHistory(writer, s.condition, s.store, s.master);
         benchmark::DoNotOptimize(writer.commit());
     }
     std::filesystem::remove(file);

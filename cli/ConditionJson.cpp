@@ -3,7 +3,10 @@
 #include "cli/CommandLine.h"
 
 #include "platform/Cp932.h"
+#include "userfiles/ItemNumberTable.h"
 
+#include <algorithm>
+#include <climits>
 #include <limits>
 #include <stdexcept>
 
@@ -23,7 +26,11 @@ class ConditionReader {
 public:
     ConditionReader(const json& input, const MasterData& master) : m_in(input), m_master(master) {}
 
-    void set(EquipSet& out) { readSet(out); }
+    void set(const SearchCondition& wearer, EquipSet& out)
+    {
+        readSet(out);
+        checkWearable(wearer, out);
+    }
 
     void read(SearchCondition& c)
     {
@@ -33,10 +40,13 @@ public:
         c.sex = static_cast<uint16_t>(requiredCode("sex"));
         c.job = static_cast<uint16_t>(requiredCode("job"));
         c.rarity = static_cast<RarityFilterCode>(integer(m_in, "rarity", -32768, 32767, 0));
+        if (!isOfferedRarityCode(c.rarity))
+            throw InputError("\"rarity\" " + std::to_string(c.rarity) +
+                             " is no rarity choice: use 0, -1 to -7, 1 to 8 or 102 to 108");
         c.minDefence = static_cast<uint16_t>(integer(m_in, "min_defence", 0, 65535, 0));
         c.useJewels = boolean(m_in, "jewels", true);
         c.exactJewels = boolean(m_in, "exact_jewels", false);
-        if (c.exactJewels && !c.useJewels)
+        if (c.exactJewels && !c.usesExactJewels())
             throw InputError("\"exact_jewels\" needs \"jewels\": true");
         int64_t maxResults = integer(m_in, "max_results", 0, std::numeric_limits<uint32_t>::max(), 0);
         c.maxResults = maxResults == 0 ? kDefaultMaxResults : static_cast<uint32_t>(maxResults);
@@ -162,27 +172,54 @@ private:
 
     const Jewel& jewelNamed(const json& v, const std::string& what)
     {
-        const std::string utf8 = text(v, what);
-        const std::string name = utf8ToCp932Lossy(utf8);
-        for (const Jewel& jewel : m_master.jewels().items())
-            if (jewel.name == name)
-                return jewel;
-        throw InputError("unknown jewel \"" + cli::echoed(utf8) + "\" in \"" + what + "\"");
+        return *jewelsNamed(v, nullptr, what).front();
     }
 
-    const EquipItem& pieceNamed(int part, const json& nameValue, const json& sexValue, const std::string& what)
+    // The catalogue's jewels of the name `v`, in catalogue order; only the one
+    // of rank `variant` when given.
+    std::vector<const Jewel*> jewelsNamed(const json& v, const json* variant, const std::string& what)
+    {
+        const std::string utf8 = text(v, what);
+        const std::string name = utf8ToCp932Lossy(utf8);
+        std::vector<const Jewel*> named;
+        if (variant) {
+            const auto rank = static_cast<uint16_t>(checkedInteger(*variant, what + " variant", 0, 65535));
+            if (const Jewel* jewel = findJewelByRank(m_master, name, rank))
+                named.push_back(jewel);
+        } else {
+            for (const Jewel& jewel : m_master.jewels().items())
+                if (jewel.name == name)
+                    named.push_back(&jewel);
+        }
+        if (named.empty())
+            throw InputError("unknown jewel \"" + cli::echoed(utf8) + "\"" +
+                             (variant ? " of variant " + variant->dump() : std::string()) + " in \"" + what + "\"");
+        return named;
+    }
+
+    // With "variant" (the piece's rank among the pieces of its name and sex)
+    // the piece of that rank, else the first of that name and sex.
+    const EquipItem& pieceNamed(int part, const json& nameValue, const json& sexValue, const std::string& what,
+                                const json* variant = nullptr)
     {
         const std::string utf8 = text(nameValue, what);
         const auto sex = static_cast<uint16_t>(checkedInteger(sexValue, what + " sex", 0, 65535));
         const std::string name = utf8ToCp932Lossy(utf8);
-        for (const EquipItem& piece : m_master.equip(part).items())
-            if (piece.name == name && piece.sex == sex)
-                return piece;
+        const auto rank =
+            variant ? static_cast<uint16_t>(checkedInteger(*variant, what + ".variant", 0, 65535)) : uint16_t{0};
+        if (const EquipItem* piece = findPieceByRank(m_master, part, name, sex, rank))
+            return *piece;
         throw InputError("unknown " + std::string(kPartKeys[part]) + " piece \"" + cli::echoed(utf8) + "\" with sex " +
-                         std::to_string(sex) + " in \"" + what + "\"");
+                         std::to_string(sex) + (variant ? " of variant " + variant->dump() : std::string()) +
+                         " in \"" + what + "\"");
     }
 
-    std::vector<const Jewel*> jewelList(const json& holder, const std::string& what)
+    // The jewels of one holder with `freeSlots` free slots. A name the
+    // catalogue repeats stands for the jewel "jewel_variants" gives (as a
+    // result line writes it), else for the first choice, in catalogue order,
+    // with which all the holder's jewels fit; empty when none fits (the caller
+    // then reports it).
+    std::vector<const Jewel*> jewelList(const json& holder, const std::string& what, unsigned freeSlots)
     {
         std::vector<const Jewel*> jewels;
         const json* list = member(holder, "jewels");
@@ -190,8 +227,33 @@ private:
             return jewels;
         if (!list->is_array())
             throw InputError("\"" + what + ".jewels\" must be a list of names");
-        for (const json& name : *list)
-            jewels.push_back(&jewelNamed(name, what + ".jewels"));
+        const json* variants = member(holder, "jewel_variants");
+        if (variants && (!variants->is_array() || variants->size() != list->size()))
+            throw InputError("\"" + what + ".jewel_variants\" must be a list of one rank per jewel");
+        std::vector<std::vector<const Jewel*>> choices;
+        for (std::size_t i = 0; i < list->size(); ++i)
+            choices.push_back(jewelsNamed((*list)[i], variants ? &(*variants)[i] : nullptr, what + ".jewels"));
+        // The least each later jewel needs: a choice that leaves room for
+        // those always completes, so the first one found is the first fit.
+        std::vector<unsigned> leastAfter(choices.size() + 1, 0);
+        for (std::size_t i = choices.size(); i-- > 0;) {
+            unsigned least = UINT_MAX;
+            for (const Jewel* jewel : choices[i])
+                least = std::min<unsigned>(least, jewel->slots);
+            leastAfter[i] = leastAfter[i + 1] + least;
+        }
+        if (leastAfter[0] > freeSlots)
+            return {};
+        unsigned used = 0;
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            for (const Jewel* jewel : choices[i]) {
+                if (used + jewel->slots + leastAfter[i + 1] <= freeSlots) {
+                    jewels.push_back(jewel);
+                    used += jewel->slots;
+                    break;
+                }
+            }
+        }
         return jewels;
     }
 
@@ -213,7 +275,7 @@ private:
             if (!item)
                 throw InputError("unknown weapon slot count " + cli::echoed(slots->dump()) + ": use 1, 2 or 3");
             c.fixed.setWeapon(item);
-            if (!c.fixed.addWeaponJewels(jewelList(*weapon, "fixed.weapon")))
+            if (!addJewels(*weapon, "fixed.weapon", c.fixed, -1))
                 throw InputError("the jewels of \"fixed.weapon\" do not fit its " + slots->dump() + " slots");
         }
         for (int part = 0; part < kPartCount; ++part) {
@@ -224,9 +286,10 @@ private:
             if (!entry->is_object() || !member(*entry, "name"))
                 throw InputError("\"" + what + "\" must be an object with a \"name\"");
             const json* sex = member(*entry, "sex");
-            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what);
+            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what,
+                                                member(*entry, "variant"));
             c.fixed.setPiece(part, &piece);
-            if (!c.fixed.addPieceJewels(part, jewelList(*entry, what)))
+            if (!addJewels(*entry, what, c.fixed, part))
                 throw InputError("the jewels of \"" + what + "\" do not fit its " + std::to_string(piece.slots) +
                                  " slots");
         }
@@ -250,7 +313,7 @@ private:
             if (!item)
                 throw InputError("unknown weapon \"" + cli::echoed((*weapon)["name"].get<std::string>()) + "\" in \"set.weapon\"");
             out.setWeapon(item);
-            if (!out.addWeaponJewels(jewelList(*weapon, "set.weapon")))
+            if (!addJewels(*weapon, "set.weapon", out, -1))
                 throw InputError("the jewels of \"set.weapon\" do not fit its slots");
         }
         for (int part = 0; part < kPartCount; ++part) {
@@ -261,11 +324,40 @@ private:
             if (!entry->is_object() || !member(*entry, "name"))
                 throw InputError("\"" + what + "\" must be null or an object with a \"name\"");
             const json* sex = member(*entry, "sex");
-            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what);
+            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what,
+                                                member(*entry, "variant"));
             out.setPiece(part, &piece);
-            if (!out.addPieceJewels(part, jewelList(*entry, what)))
+            if (!addJewels(*entry, what, out, part))
                 throw InputError("the jewels of \"" + what + "\" do not fit its " + std::to_string(piece.slots) +
                                  " slots");
+        }
+    }
+
+    // Adds the jewels of `holder` to part `part` of `set` (-1: the weapon);
+    // false when they do not fit.
+    bool addJewels(const json& holder, const std::string& what, EquipSet& set, int part)
+    {
+        const JewelSlots& slots = part < 0 ? set.weaponSlots() : set.pieceSlots(part);
+        const std::vector<const Jewel*> jewels = jewelList(holder, what, slots.freeSlots());
+        if (jewels.empty())
+            return !member(holder, "jewels") || member(holder, "jewels")->empty();
+        return part < 0 ? set.addWeaponJewels(jewels) : set.addPieceJewels(part, jewels);
+    }
+
+    // A set for --fits must be one the condition's wearer can wear.
+    static void checkWearable(const SearchCondition& wearer, const EquipSet& set)
+    {
+        for (int part = 0; part < kPartCount; ++part) {
+            const EquipItem* piece = set.piece(part);
+            if (!piece)
+                continue;
+            const std::string what = std::string("\"set.") + kPartKeys[part] + "\"";
+            if (!codeFits(piece->sex, wearer.sex))
+                throw InputError(what + " is a piece for sex " + std::to_string(piece->sex) +
+                                 ", not for the condition's sex " + std::to_string(wearer.sex));
+            if (!codeFits(piece->job, wearer.job))
+                throw InputError(what + " is a piece for job " + std::to_string(piece->job) +
+                                 ", not for the condition's job " + std::to_string(wearer.job));
         }
     }
 
@@ -317,10 +409,11 @@ private:
 
 } // namespace
 
-bool setFromJson(const json& input, const MasterData& master, EquipSet& out, std::string& error)
+bool setFromJson(const json& input, const MasterData& master, const SearchCondition& wearer, EquipSet& out,
+                 std::string& error)
 {
     try {
-        ConditionReader(input, master).set(out);
+        ConditionReader(input, master).set(wearer, out);
         return true;
     } catch (const InputError& e) {
         error = e.what();

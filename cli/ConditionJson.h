@@ -12,6 +12,9 @@
 // sex, job and skills are required; jewels defaults to true, as the main
 // window starts with jewels on. exact_jewels (default false) judges jewels by
 // every placement instead of the greedy fitting and needs jewels on. Names are UTF-8.
+// A fixed piece may give "variant" and a holder "jewel_variants", as a result
+// line does (ResultLineWriter.h); a repeated jewel name without them stands
+// for the first jewel of that name with which the holder's jewels fit.
 
 #include "data/MasterData.h"
 #include "search/SearchCondition.h"
@@ -28,8 +31,11 @@ bool conditionFromJson(const nlohmann::json& input, const MasterData& master, Se
                        std::string& error);
 
 // Fills `out` from one set written as a result line of zeku-search prints it
-// ("weapon" and the five parts, each null or with name, sex and jewels;
-// other keys are ignored). On a problem returns false and sets `error`.
-bool setFromJson(const nlohmann::json& input, const MasterData& master, EquipSet& out, std::string& error);
+// ("weapon" and the five parts, each null or with name, sex and jewels, and
+// "variant" and "jewel_variants" where the line has them; other keys are
+// ignored). A piece the condition `wearer` cannot wear (another sex or job)
+// is refused. On a problem returns false and sets `error`.
+bool setFromJson(const nlohmann::json& input, const MasterData& master, const SearchCondition& wearer, EquipSet& out,
+                 std::string& error);
 
 } // namespace zeku

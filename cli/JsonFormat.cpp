@@ -2,8 +2,10 @@
 
 #include "platform/Cp932.h"
 #include "search/ItemSets.h"
+#include "userfiles/ItemNumberTable.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +25,31 @@ ojson jewelNames(const JewelSlots& slots)
     return names;
 }
 
-ojson pieceJson(const EquipItem& piece, const JewelSlots& slots)
+// "jewel_variants" after "jewels" when a jewel's name repeats (ResultLineWriter.h).
+void addJewelRanks(ojson& entry, const JewelSlots& slots, const NameRanks* ranks)
+{
+    if (!ranks)
+        return;
+    ojson list = ojson::array();
+    bool ranked = false;
+    for (const Jewel* jewel : slots.jewels) {
+        const std::optional<uint16_t> rank = ranks->jewel(jewel);
+        ranked = ranked || rank.has_value();
+        list.push_back(rank.value_or(0));
+    }
+    if (ranked)
+        entry["jewel_variants"] = list;
+}
+
+ojson pieceJson(int part, const EquipItem& piece, const JewelSlots& slots, const NameRanks* ranks)
 {
     ojson entry;
     entry["name"] = cp932ToUtf8(piece.name);
     entry["sex"] = piece.sex;
+    if (const std::optional<uint16_t> rank = ranks ? ranks->piece(part, &piece) : std::nullopt)
+        entry["variant"] = *rank;
     entry["jewels"] = jewelNames(slots);
+    addJewelRanks(entry, slots, ranks);
     return entry;
 }
 
@@ -63,15 +84,19 @@ ojson partLists(const SPartSet& set)
 
 } // namespace
 
-ojson conditionToJson(const SearchCondition& condition)
+ojson conditionToJson(const SearchCondition& condition, const MasterData* master)
 {
+    std::optional<NameRanks> ranks;
+    if (master)
+        ranks.emplace(*master);
+    const NameRanks* ranked = ranks ? &*ranks : nullptr;
     ojson out;
     out["sex"] = condition.sex;
     out["job"] = condition.job;
     out["rarity"] = condition.rarity;
     out["min_defence"] = condition.minDefence;
     out["jewels"] = condition.useJewels;
-    if (condition.exactJewels)
+    if (condition.usesExactJewels())
         out["exact_jewels"] = true; // only when on: default conditions print as they always did
     out["max_results"] = condition.maxResults;
     out["skills"] = skillPairs(condition.wanted);
@@ -82,11 +107,12 @@ ojson conditionToJson(const SearchCondition& condition)
         ojson weapon;
         weapon["slots"] = set.weapon()->slots;
         weapon["jewels"] = jewelNames(set.weaponSlots());
+        addJewelRanks(weapon, set.weaponSlots(), ranked);
         fixed["weapon"] = weapon;
     }
     for (int part = 0; part < kPartCount; ++part)
         if (const EquipItem* piece = set.piece(part))
-            fixed[kJsonPartKeys[part]] = pieceJson(*piece, set.pieceSlots(part));
+            fixed[kJsonPartKeys[part]] = pieceJson(part, *piece, set.pieceSlots(part), ranked);
     out["fixed"] = fixed;
 
     out["use_excluded_items"] = condition.useExcludedItems;

@@ -10,6 +10,7 @@
 //    "use_excluded_skills", "excluded_skills": [[tree_id, points], ...],
 //    "require_s_parts", "s_parts": {"head"..."leg": [[name, sex], ...]}}
 
+#include "data/MasterData.h"
 #include "search/SearchCondition.h"
 #include "search/SearchTypes.h"
 
@@ -22,7 +23,9 @@ extern const char* const kJsonPartKeys[kPartCount];
 
 // Every list the condition holds is written, whatever its switch; the entries
 // of a set's part are sorted by item key bytes, jewels by name.
-nlohmann::ordered_json conditionToJson(const SearchCondition& condition);
+// With `master` (the catalogue of the fixed items), a fixed piece or jewel
+// whose name the catalogue repeats carries its rank, as in a result line.
+nlohmann::ordered_json conditionToJson(const SearchCondition& condition, const MasterData* master = nullptr);
 
 // The "outcome" of a summary: "finished", "cancelled", "limit" or "out_of_memory".
 const char* outcomeName(SearchOutcome outcome);

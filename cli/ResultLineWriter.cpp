@@ -35,21 +35,39 @@ void appendText(std::string& out, const char (&text)[N])
 // The one definition of a result line: its keys, their order and the form of
 // each value, byte for byte as nlohmann::json dumps them. `source` gives
 //   hasWeapon(), appendWeaponName(out), hasPiece(part), appendPieceName(part, out),
-//   pieceSex(part), forEachJewelName(holder, f) (holder 0 the weapon, then
-//   head to leg; f takes a quoted name), defence(), slots(), used(), free(), skills().
+//   pieceSex(part), pieceRank(part), forEachJewel(holder, f) (holder 0 the
+//   weapon, then head to leg; f takes a Jewel*), jewelName(jewel),
+//   jewelRank(jewel), defence(), slots(), used(), free(), skills().
+// "variant" and "jewel_variants" appear only for items whose names the
+// catalogue repeats (NameRanks): other lines keep their bytes.
 template <typename Source>
 void appendResultLine(Source& source, std::optional<unsigned> no, std::string& out)
 {
     auto appendJewels = [&](int holder) {
         appendText(out, "\"jewels\":[");
         bool first = true;
-        source.forEachJewelName(holder, [&](const std::string& name) {
+        bool ranked = false;
+        source.forEachJewel(holder, [&](const Jewel* jewel) {
             if (!first)
                 out += ',';
             first = false;
-            out += name;
+            out += source.jewelName(jewel);
+            ranked = ranked || source.jewelRank(jewel).has_value();
         });
-        appendText(out, "]}");
+        out += ']';
+        if (ranked) {
+            // One rank per jewel, 0 for a jewel whose name is unique.
+            appendText(out, ",\"jewel_variants\":[");
+            first = true;
+            source.forEachJewel(holder, [&](const Jewel* jewel) {
+                if (!first)
+                    out += ',';
+                first = false;
+                appendNumber(out, source.jewelRank(jewel).value_or(0));
+            });
+            out += ']';
+        }
+        out += '}';
     };
     out += '{';
     if (no) {
@@ -78,6 +96,10 @@ void appendResultLine(Source& source, std::optional<unsigned> no, std::string& o
         source.appendPieceName(part, out);
         appendText(out, ",\"sex\":");
         appendNumber(out, source.pieceSex(part));
+        if (const std::optional<uint16_t> rank = source.pieceRank(part)) {
+            appendText(out, ",\"variant\":");
+            appendNumber(out, *rank);
+        }
         out += ',';
         appendJewels(part + 1);
     }
@@ -112,13 +134,16 @@ public:
     bool hasPiece(int part) const { return piece(part) != nullptr; }
     void appendPieceName(int part, std::string& out) { out += m_names.pieceName(part, piece(part)); }
     unsigned pieceSex(int part) const { return piece(part)->sex; }
+    std::optional<uint16_t> pieceRank(int part) const { return m_names.ranks().piece(part, piece(part)); }
     template <typename F>
-    void forEachJewelName(int holder, F f)
+    void forEachJewel(int holder, F f)
     {
         const auto h = static_cast<std::size_t>(holder);
         for (std::size_t i = 0; i < m_record.jewelCounts[h]; ++i)
-            f(m_names.jewelName(m_store.jewel(m_record.jewels[m_firstJewel[h] + i])));
+            f(m_store.jewel(m_record.jewels[m_firstJewel[h] + i]));
     }
+    const std::string& jewelName(const Jewel* jewel) { return m_names.jewelName(jewel); }
+    std::optional<uint16_t> jewelRank(const Jewel* jewel) const { return m_names.ranks().jewel(jewel); }
     unsigned defence() const { return m_record.defence; }
     unsigned slots() const { return m_record.slots; }
     unsigned used() const { return m_record.used; }
@@ -136,9 +161,14 @@ private:
 
 // Quotes every name afresh: for a set written once.
 struct FreshNames {
+    explicit FreshNames(const MasterData& master) : m_ranks(master) {}
     std::string pieceName(int, const EquipItem* piece) { return quotedName(piece->name); }
     std::string weaponName(const WeaponSlotItem* weapon) { return quotedName(weapon->name); }
     std::string jewelName(const Jewel* jewel) { return quotedName(jewel->name); }
+    const NameRanks& ranks() const { return m_ranks; }
+
+private:
+    NameRanks m_ranks;
 };
 
 // A full set; its numbers are computed from it.
@@ -154,13 +184,16 @@ public:
     bool hasPiece(int part) const { return m_set.piece(part) != nullptr; }
     void appendPieceName(int part, std::string& out) { out += m_names.pieceName(part, m_set.piece(part)); }
     unsigned pieceSex(int part) const { return m_set.piece(part)->sex; }
+    std::optional<uint16_t> pieceRank(int part) const { return m_names.ranks().piece(part, m_set.piece(part)); }
     template <typename F>
-    void forEachJewelName(int holder, F f)
+    void forEachJewel(int holder, F f)
     {
         const JewelSlots& slots = holder == 0 ? m_set.weaponSlots() : m_set.pieceSlots(holder - 1);
         for (const Jewel* jewel : slots.jewels)
-            f(m_names.jewelName(jewel));
+            f(jewel);
     }
+    decltype(auto) jewelName(const Jewel* jewel) { return m_names.jewelName(jewel); }
+    std::optional<uint16_t> jewelRank(const Jewel* jewel) const { return m_names.ranks().jewel(jewel); }
     unsigned defence() const { return m_set.totalDefence(); }
     unsigned slots() const { return m_set.totalSlots(); }
     unsigned used() const { return m_set.usedSlots(); }
@@ -194,7 +227,7 @@ void writeAll(const MasterData& master, const SearchResultStore& store, Flush fl
 
 } // namespace
 
-ResultLineWriter::ResultLineWriter(const MasterData& master) : m_master(master)
+ResultLineWriter::ResultLineWriter(const MasterData& master) : m_master(master), m_ranks(master)
 {
     for (int part = 0; part < kPartCount; ++part)
         m_pieceNames[part].resize(master.equip(part).size());
@@ -264,18 +297,18 @@ void writeResultLines(const MasterData& master, const SearchResultStore& store, 
     });
 }
 
-std::string resultLine(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no)
+std::string resultLine(const EquipSet& set, const MasterData& master, std::optional<int> no)
 {
-    FreshNames names;
-    SetSource<FreshNames> source(names, set, skills);
+    FreshNames names(master);
+    SetSource<FreshNames> source(names, set, master.skills());
     std::string line;
     appendResultLine(source, no ? std::optional<unsigned>(static_cast<unsigned>(*no)) : std::nullopt, line);
     return line;
 }
 
-nlohmann::ordered_json resultToJson(const EquipSet& set, const SkillCatalogue& skills, std::optional<int> no)
+nlohmann::ordered_json resultToJson(const EquipSet& set, const MasterData& master, std::optional<int> no)
 {
-    return nlohmann::ordered_json::parse(resultLine(set, skills, no));
+    return nlohmann::ordered_json::parse(resultLine(set, master, no));
 }
 
 } // namespace zeku

@@ -74,7 +74,7 @@ int showHistory(const Options& options, std::ostream& out, std::ostream& err)
     }
     const SkillCatalogue& skills = master.skills();
     if (options.json) {
-        out << conditionToJson(worker.condition()).dump() << '\n';
+        out << conditionToJson(worker.condition(), &master).dump() << '\n';
         writeResultLines(master, *results, out);
         return kExitOk;
     }
@@ -115,7 +115,7 @@ int showFavorite(const Options& options, std::ostream& out, std::ostream& err)
         line["comment"] = cp932ToUtf8(favorite->comment);
         line["sex"] = favorite->sex;
         line["job"] = favorite->job;
-        line["set"] = resultToJson(favorite->equipment, master.skills(), std::nullopt);
+        line["set"] = resultToJson(favorite->equipment, master, std::nullopt);
         out << line.dump() << '\n';
         return kExitOk;
     }

@@ -264,7 +264,7 @@ int runSearch(const Options& options, const MasterData& master)
             return 2;
         }
         if (!conditionFromJson(input["condition"], master, condition, error) ||
-            !setFromJson(input["set"], master, set, error)) {
+            !setFromJson(input["set"], master, condition, set, error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 2;
         }
@@ -324,7 +324,7 @@ int runSearch(const Options& options, const MasterData& master)
         const UserFolder user(options.userDir);
         // The history keeps the condition as the main window shows it, not the
         // worker's reordered copy.
-        if (!saveSearchHistory(user, condition, store, saveTitle, saveComment)) {
+        if (!saveSearchHistory(user, master, condition, store, saveTitle, saveComment)) {
             std::fprintf(stderr, "データの保存処理で異常が発生しました\n");
             status = 1;
         }

@@ -53,7 +53,10 @@ MasterData* buildListCatalogue()
     addPiece(*master, PartWaist, "Belt", 65535);
     addPiece(*master, PartLeg, "[Jewel]Greaves", 0);
     addPiece(*master, PartLeg, "Leg", 1);
-    for (const char* name : {"表珠", "表珠改", "防御珠", "Version"}) {
+    // Names told apart only by their rank ([NameRank] in a history file).
+    addPiece(*master, PartLeg, "Leg", 1);
+    addPiece(*master, PartHead, "ABC", 1);
+    for (const char* name : {"表珠", "表珠改", "防御珠", "Version", "表珠"}) {
         Jewel jewel;
         jewel.name = utf8ToCp932Lossy(name);
         master->mutableJewels().addItem(jewel);

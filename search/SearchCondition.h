@@ -25,6 +25,23 @@ constexpr bool rarityPasses(RarityFilterCode code, uint16_t rarity)
     return code % 10 <= rarity;
 }
 
+// The rarity codes the rarity choices offer: -1..-kRarityAtMostTop "n or
+// lower", 1..kRarityOnlyTop "n only", 100+2..100+kRarityAtLeastTop "n or
+// higher", and 0 for all (also the separator rows).
+constexpr int kRarityAtMostTop = 7;
+constexpr int kRarityOnlyTop = 8;
+constexpr int kRarityAtLeastBottom = 2;
+constexpr int kRarityAtLeastTop = 8;
+constexpr int kRarityAtLeastBase = 100;
+
+// True for a code some rarity choice offers; other codes are searched one way
+// and described another, so no condition takes them.
+constexpr bool isOfferedRarityCode(int code)
+{
+    return (code >= -kRarityAtMostTop && code <= kRarityOnlyTop) ||
+           (code >= kRarityAtLeastBase + kRarityAtLeastBottom && code <= kRarityAtLeastBase + kRarityAtLeastTop);
+}
+
 // The count of a search whose window, file or command line gives none (or 0).
 constexpr uint32_t kDefaultMaxResults = 10000;
 // The engine's own reading of a maximum count of 0: the search stops, with
@@ -60,6 +77,10 @@ struct SearchCondition {
             copyFrom(other);
         return *this;
     }
+
+    // Exact fitting places jewels: without jewels a search is never exact,
+    // whatever `exactJewels` holds. Every reader and writer asks this.
+    bool usesExactJewels() const { return useJewels && exactJewels; }
 
     void reset();
     // Resets, then copies every field; the fixed set is rebuilt so its totals are recomputed.

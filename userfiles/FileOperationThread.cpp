@@ -81,7 +81,7 @@ int32_t CFileOperationThread::save()
 {
     static const SearchResultStore noResults;
     const SearchResultStore& results = m_saveResults ? *m_saveResults : noResults;
-    return saveSearchHistory(m_folder, m_condition, results, m_title, m_comment) ? kSucceeded : kFailed;
+    return saveSearchHistory(m_folder, m_master, m_condition, results, m_title, m_comment) ? kSucceeded : kFailed;
 }
 
 } // namespace zeku

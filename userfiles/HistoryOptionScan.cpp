@@ -2,6 +2,7 @@
 
 #include "platform/LenientNumber.h"
 #include "platform/TextFile.h"
+#include "search/SearchCondition.h"
 #include "userfiles/LineParser.h"
 #include "userfiles/StoredPath.h"
 
@@ -22,8 +23,9 @@ bool historyEntryUsesExactJewels(const SavedFileIndex& index, int position)
     TextLineReader reader(*file);
     if (!reader.isOpen())
         return false;
-    bool exact = false;
+    SearchCondition options;
     bool inOptions = false;
+    bool inCondition = false;
     std::string line;
     ParsedLine parsed;
     while (reader.next(line)) {
@@ -31,14 +33,16 @@ bool historyEntryUsesExactJewels(const SavedFileIndex& index, int position)
             continue;
         // As the history reader: the header is the whole line, the key
         // counts only inside its section, and any other header ends it.
-        if (line == "[Option]")
-            inOptions = true;
-        else if (line.front() == '[')
-            inOptions = false;
-        else if (inOptions && parsed.key == "ExactJewel" && !parsed.fields.empty())
-            exact = parseLenientInt(parsed.fields[0]) != 0;
+        if (line.front() == '[') {
+            inOptions = line == "[Option]";
+            inCondition = line == "[Condition]";
+        } else if (inOptions && parsed.key == "ExactJewel" && !parsed.fields.empty()) {
+            options.exactJewels = parseLenientInt(parsed.fields[0]) != 0;
+        } else if (inCondition && parsed.key == "Jewel" && !parsed.fields.empty()) {
+            options.useJewels = parseLenientInt(parsed.fields[0]) != 0;
+        }
     }
-    return exact;
+    return options.usesExactJewels();
 }
 
 } // namespace zeku

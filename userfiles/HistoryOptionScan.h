@@ -8,8 +8,8 @@
 namespace zeku {
 
 // Whether the history file listed at `position` of `index` holds
-// "ExactJewel=1" in its [Option] section, read the way the history reader
-// reads that section. Quiet: an entry whose file is missing, unreadable or
+// "ExactJewel=1" in its [Option] section with jewels on in [Condition], read
+// the way the history reader reads them: exact fitting only with jewels. Quiet: an entry whose file is missing, unreadable or
 // outside the user folder counts as not exact; loading it reports the fault.
 bool historyEntryUsesExactJewels(const SavedFileIndex& index, int position);
 

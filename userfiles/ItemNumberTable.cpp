@@ -2,6 +2,8 @@
 
 #include "platform/LenientNumber.h"
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 
 namespace zeku {
@@ -26,6 +28,89 @@ const EquipItem* findPieceByName(const MasterData& master, int part, const std::
 {
     for (const EquipItem& piece : master.equip(part).items())
         if (piece.name == name && (sex == 0 || piece.sex == sex))
+            return &piece;
+    return nullptr;
+}
+
+NameRanks::NameRanks(const MasterData& master) : m_master(master)
+{
+    // Rank of each item among the earlier items of the same key, then whether the key repeats.
+    auto rankAll = [](const auto& items, auto keyOf, std::vector<Rank>& ranks, bool Rank::*repeated) {
+        std::map<decltype(keyOf(items.front())), std::vector<std::size_t>> byKey;
+        for (std::size_t i = 0; i < items.size(); ++i)
+            byKey[keyOf(items[i])].push_back(i);
+        for (const auto& [key, positions] : byKey) {
+            for (std::size_t r = 0; r < positions.size(); ++r) {
+                ranks[positions[r]].rank = static_cast<uint16_t>(std::min<std::size_t>(r, 0xFFFF));
+                ranks[positions[r]].*repeated = positions.size() > 1;
+            }
+        }
+    };
+    for (int part = 0; part < kPartCount; ++part) {
+        const std::vector<EquipItem>& items = master.equip(part).items();
+        m_pieces[part].resize(items.size());
+        if (items.empty())
+            continue;
+        rankAll(items, [](const EquipItem& p) { return std::make_pair(p.name, p.sex); }, m_pieces[part],
+                &Rank::repeatedWithSex);
+        std::vector<Rank> byName(items.size());
+        rankAll(items, [](const EquipItem& p) { return p.name; }, byName, &Rank::repeatedName);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            m_pieces[part][i].repeatedName = byName[i].repeatedName;
+    }
+    const std::vector<Jewel>& jewels = master.jewels().items();
+    m_jewels.resize(jewels.size());
+    if (!jewels.empty())
+        rankAll(jewels, [](const Jewel& j) { return j.name; }, m_jewels, &Rank::repeatedName);
+}
+
+template <typename T>
+const NameRanks::Rank* NameRanks::rankOf(const std::vector<T>& items, const std::vector<Rank>& ranks, const T* item)
+{
+    if (items.empty() || item < items.data() || item >= items.data() + items.size())
+        return nullptr;
+    return &ranks[static_cast<std::size_t>(item - items.data())];
+}
+
+std::optional<uint16_t> NameRanks::piece(int part, const EquipItem* piece) const
+{
+    const Rank* r = rankOf(m_master.equip(part).items(), m_pieces[part], piece);
+    return r && r->repeatedWithSex ? std::optional<uint16_t>(r->rank) : std::nullopt;
+}
+
+std::optional<uint16_t> NameRanks::storedPieceRank(int part, const EquipItem* piece) const
+{
+    const Rank* r = rankOf(m_master.equip(part).items(), m_pieces[part], piece);
+    if (!r || !r->repeatedName || findPieceByName(m_master, part, piece->name, piece->sex) == piece)
+        return std::nullopt;
+    return r->rank;
+}
+
+std::optional<uint16_t> NameRanks::storedJewelRank(const Jewel* jewel) const
+{
+    const Rank* r = rankOf(m_master.jewels().items(), m_jewels, jewel);
+    return r && r->rank > 0 ? std::optional<uint16_t>(r->rank) : std::nullopt;
+}
+
+std::optional<uint16_t> NameRanks::jewel(const Jewel* jewel) const
+{
+    const Rank* r = rankOf(m_master.jewels().items(), m_jewels, jewel);
+    return r && r->repeatedName ? std::optional<uint16_t>(r->rank) : std::nullopt;
+}
+
+const Jewel* findJewelByRank(const MasterData& master, const std::string& name, uint16_t rank)
+{
+    for (const Jewel& jewel : master.jewels().items())
+        if (jewel.name == name && rank-- == 0)
+            return &jewel;
+    return nullptr;
+}
+
+const EquipItem* findPieceByRank(const MasterData& master, int part, const std::string& name, uint16_t sex,
+                                 uint16_t rank)
+{
+    for (const EquipItem& piece : master.equip(part).items())
+        if (piece.name == name && piece.sex == sex && rank-- == 0)
             return &piece;
     return nullptr;
 }

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -29,6 +30,46 @@ const Jewel* findJewelByName(const MasterData& master, const std::string& name);
 // The first piece of `part` named `name` whose sex value equals `sex`; a stored
 // sex of 0 accepts any piece of that name.
 const EquipItem* findPieceByName(const MasterData& master, int part, const std::string& name, uint16_t sex);
+
+// Catalogue items that share a name are told apart by their rank: the 0-based
+// position among the catalogue's items of that name (pieces: of that part,
+// name and exact sex value), in catalogue order. Files and lines that name
+// items by name carry the rank only for such items, so a catalogue without
+// repeats keeps today's bytes.
+class NameRanks {
+public:
+    // `master` must outlive the ranks.
+    explicit NameRanks(const MasterData& master);
+
+    // The rank of `piece` when another piece of its part has its name and sex
+    // value; nullopt for a unique piece or one outside the catalogue.
+    std::optional<uint16_t> piece(int part, const EquipItem* piece) const;
+    // The rank of `jewel` when another jewel has its name.
+    std::optional<uint16_t> jewel(const Jewel* jewel) const;
+    // The rank a stored name needs: only when the look-up by name
+    // (findPieceByName, findJewelByName) finds another item first.
+    std::optional<uint16_t> storedPieceRank(int part, const EquipItem* piece) const;
+    std::optional<uint16_t> storedJewelRank(const Jewel* jewel) const;
+
+private:
+    struct Rank {
+        uint16_t rank = 0;
+        bool repeatedWithSex = false; // another piece of the same name and sex value
+        bool repeatedName = false;    // another item of the same name
+    };
+    template <typename T>
+    static const Rank* rankOf(const std::vector<T>& items, const std::vector<Rank>& ranks, const T* item);
+
+    const MasterData& m_master;
+    std::vector<Rank> m_pieces[kPartCount];
+    std::vector<Rank> m_jewels;
+};
+
+// The jewel of rank `rank` among those named `name`; nullptr when there is none.
+const Jewel* findJewelByRank(const MasterData& master, const std::string& name, uint16_t rank);
+// The piece of rank `rank` among those of `part` named `name` with sex value `sex`.
+const EquipItem* findPieceByRank(const MasterData& master, int part, const std::string& name, uint16_t sex,
+                                 uint16_t rank);
 
 class ItemNumberTable {
 public:

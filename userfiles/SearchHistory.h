@@ -22,8 +22,11 @@ namespace zeku {
 
 class SafeTextWriter;
 
-// Writes the history file of `condition` and `results` (version header through [Records]).
-void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results);
+// Writes the history file of `condition` and `results` (version header through
+// [Records], then [Option] and [NameRank] when needed); `master` is the
+// catalogue the items come from, to mark those whose names it repeats.
+void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results,
+                        const MasterData& master);
 
 // Writes [DataBase] (the fixed set's items) and [Condition] of `condition` as
 // a history file holds them. Throws UnstorableItemName like the full writer.
@@ -31,8 +34,8 @@ void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condi
 
 // Saves a new history entry and appends it to the index. True when both the
 // file and the index were written; failures are reported.
-bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
-                       const std::string& title, const std::string& comment);
+bool saveSearchHistory(const UserFolder& folder, const MasterData& master, const SearchCondition& condition,
+                       const SearchResultStore& results, const std::string& title, const std::string& comment);
 
 // Reads the lines of a history file into `out`. False at the first malformed
 // section; then `failedLine` (when given) receives its 1-based line. Names the

@@ -14,6 +14,10 @@
 #include <iterator>
 #include <new>
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace zeku {
 namespace {
@@ -64,15 +68,25 @@ private:
     bool readExcludedSkills();
     bool readRecords();
     bool openOptions() { return true; }
+    // One "<key>=<rank>" line of [NameRank]; false when malformed.
+    bool readNameRank();
+    // Enters the [DataBase] items, each by its rank when [NameRank] gave one,
+    // and restores the fixed set from them: done once the whole file is read,
+    // as [NameRank] comes last.
+    void enterItems();
 
     // Enters one [DataBase] item; names not found go to the missing items.
-    void enterItem(const std::string& key, const std::string& name);
+    void enterItem(const std::string& key, const std::string& name, std::optional<uint16_t> rank);
 
     const NextLine& m_nextLine;
     const MasterData& m_master;
     StoredSearch& m_out;
     int m_version = 0;
-    bool m_inOptions = false; // the lines after "[Option]", up to the next section
+    // The section whose lines the main loop reads itself, up to the next header.
+    enum class Open { None, Options, NameRanks } m_open = Open::None;
+    // The [DataBase] lines (key, name) and the ranks [NameRank] gives by key.
+    std::vector<std::pair<std::string, std::string>> m_items;
+    std::unordered_map<std::string, uint16_t> m_ranks;
     int m_lineNumber = 0;
     int m_failedLine = 0;
     std::string m_line;
@@ -126,7 +140,7 @@ HistoryReader::Count HistoryReader::readCount(int32_t& count)
     return Count::Read;
 }
 
-void HistoryReader::enterItem(const std::string& key, const std::string& name)
+void HistoryReader::enterItem(const std::string& key, const std::string& name, std::optional<uint16_t> rank)
 {
     const ItemKeyParts parts = splitItemKey(key);
     if (parts.kind < 0 || parts.kind >= kItemKindCount)
@@ -136,11 +150,12 @@ void HistoryReader::enterItem(const std::string& key, const std::string& name)
         if (const WeaponSlotItem* weapon = findWeaponSlotItem(m_master, name))
             return table.enterWeapon(parts.number, weapon);
     } else if (parts.kind == kJewelKind) {
-        if (const Jewel* jewel = findJewelByName(m_master, name))
+        if (const Jewel* jewel = rank ? findJewelByRank(m_master, name, *rank) : findJewelByName(m_master, name))
             return table.enterJewel(parts.number, jewel);
     } else {
         const int part = parts.kind - 1;
-        if (const EquipItem* piece = findPieceByName(m_master, part, name, parts.sex))
+        if (const EquipItem* piece = rank ? findPieceByRank(m_master, part, name, parts.sex, *rank)
+                                          : findPieceByName(m_master, part, name, parts.sex))
             return table.enterPiece(part, parts.number, piece);
     }
     m_out.missingItems.push_back(name);
@@ -154,9 +169,33 @@ bool HistoryReader::readDataBase()
     for (int32_t i = 0; i < count; ++i) {
         if (!nextEntry(true) || !isWellFormedItemKey(m_parsed.key))
             return false;
-        enterItem(m_parsed.key, m_parsed.fields[0]);
+        m_items.emplace_back(m_parsed.key, m_parsed.fields[0]);
     }
     return true;
+}
+
+bool HistoryReader::readNameRank()
+{
+    if (!isWellFormedItemKey(m_parsed.key) || m_parsed.fields.size() != 1)
+        return false;
+    const std::string& value = m_parsed.fields[0];
+    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const unsigned long rank = std::stoul(value);
+    if (rank > 0xFFFF)
+        return false;
+    m_ranks[m_parsed.key] = static_cast<uint16_t>(rank);
+    return true;
+}
+
+void HistoryReader::enterItems()
+{
+    for (const auto& [key, name] : m_items) {
+        const auto rank = m_ranks.find(key);
+        enterItem(key, name, rank == m_ranks.end() ? std::nullopt : std::optional<uint16_t>(rank->second));
+    }
+    // Fixed pieces are restored as far as they resolve; a gap is not an error.
+    m_out.fixed.resolve(m_out.items, m_out.condition.fixed);
 }
 
 bool HistoryReader::readCondition()
@@ -174,6 +213,8 @@ bool HistoryReader::readCondition()
             condition.job = parseLenientUInt16(value);
         } else if (key == "Rare") {
             condition.rarity = parseLenientInt16(value);
+            if (!isOfferedRarityCode(condition.rarity))
+                return false;
         } else if (key == "Def") {
             condition.minDefence = parseLenientUInt16(value);
         } else if (key == "MaxDisp") {
@@ -198,8 +239,6 @@ bool HistoryReader::readCondition()
             if (!isWellFormedNotation(fields))
                 return false;
             m_out.fixed = NumberedCombination::fromFields(fields);
-            // Fixed pieces are restored as far as they resolve; a gap is not an error.
-            m_out.fixed.resolve(m_out.items, condition.fixed);
             if (m_version < kFirstVersionWithMaxDisp)
                 return true;
         } else {
@@ -294,8 +333,12 @@ bool HistoryReader::run()
         // Options a default search does not use, after everything else; the
         // reader itself takes no line: the loop reads the section's keys.
         {"[Option]", &HistoryReader::openOptions},
+        // The ranks of items whose names the catalogue repeats (SearchHistory.h);
+        // read by the loop as [Option] is.
+        {"[NameRank]", &HistoryReader::openOptions},
     };
-    constexpr std::size_t kOptionSection = std::size(kSections) - 1;
+    constexpr std::size_t kOptionSection = std::size(kSections) - 2;
+    constexpr std::size_t kNameRankSection = std::size(kSections) - 1;
     constexpr std::size_t kVersionLine = std::size(kSections);
     bool seen[kVersionLine + 1] = {};
     std::string line;
@@ -306,19 +349,30 @@ bool HistoryReader::run()
         std::size_t which = kVersionLine;
         if (parsed.key != "Version") {
             // The options' keys are lines of their section, not headers.
-            if (m_inOptions && parsed.key == "ExactJewel" && !parsed.fields.empty()) {
+            if (m_open == Open::Options && parsed.key == "ExactJewel" && !parsed.fields.empty()) {
                 m_out.condition.exactJewels = parseLenientInt(parsed.fields[0]) != 0;
+                continue;
+            }
+            const bool header = !line.empty() && line.front() == '[';
+            if (m_open == Open::NameRanks && !header) {
+                m_parsed = parsed;
+                if (!readNameRank()) {
+                    m_failedLine = m_lineNumber;
+                    return false;
+                }
                 continue;
             }
             which = 0;
             while (which < kVersionLine && line != kSections[which].header)
                 ++which;
             if (which == kVersionLine) {
-                if (!line.empty() && line.front() == '[')
-                    m_inOptions = false; // a header of a later version's section
+                if (header)
+                    m_open = Open::None; // a header of a later version's section
                 continue; // outside any section of this version
             }
-            m_inOptions = which == kOptionSection;
+            m_open = which == kOptionSection     ? Open::Options
+                     : which == kNameRankSection ? Open::NameRanks
+                                                 : Open::None;
         }
         bool ok = !seen[which];
         seen[which] = true;
@@ -333,6 +387,9 @@ bool HistoryReader::run()
             return false;
         }
     }
+    enterItems();
+    // Read as the search reads it: exact fitting only with jewels.
+    m_out.condition.exactJewels = m_out.condition.usesExactJewels();
     m_out.combinationCount = static_cast<uint32_t>(m_out.combinations.size());
     return true;
 }

@@ -10,6 +10,7 @@
 #include "userfiles/StoredPath.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <new>
 #include <stdexcept>
 #include <vector>
@@ -81,6 +82,37 @@ void writeStandingLists(SafeTextWriter& writer, const SearchCondition& condition
     writePieces(writer, condition.sParts);
 }
 
+// [NameRank]: "<[DataBase] key>=<rank>" for each item whose name the
+// catalogue repeats and whose name alone would find an earlier item, so that
+// the reader takes that item (NameRanks). Written only when there is such an
+// item: other files keep their bytes, and readers that do not know the
+// section skip it.
+void writeNameRanks(SafeTextWriter& writer, const ItemNumberTable& table, const MasterData& master)
+{
+    const NameRanks ranks(master);
+    std::vector<std::string> lines;
+    char line[64];
+    for (int part = 0; part < kPartCount; ++part) {
+        for (const auto& [number, piece] : table.pieces(part)) {
+            if (const auto rank = ranks.storedPieceRank(part, piece)) {
+                std::snprintf(line, sizeof line, "%d%d%d=%u\n", part + 1, piece->sex, number, *rank);
+                lines.emplace_back(line);
+            }
+        }
+    }
+    for (const auto& [number, jewel] : table.jewels()) {
+        if (const auto rank = ranks.storedJewelRank(jewel)) {
+            std::snprintf(line, sizeof line, "6%d%d=%u\n", 0, number, *rank);
+            lines.emplace_back(line);
+        }
+    }
+    if (lines.empty())
+        return;
+    writer.write("[NameRank]\n");
+    for (const std::string& text : lines)
+        writer.write(text);
+}
+
 // What NumberedCombination::fromSet gives for the full set of result `index`,
 // in the same numbering order, read straight from its record: the writer needs
 // no skill totals.
@@ -107,7 +139,8 @@ NumberedCombination numberResult(const SearchResultStore& results, int32_t index
 
 } // namespace
 
-void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results)
+void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition, const SearchResultStore& results,
+                        const MasterData& master)
 {
     // Number everything first: [DataBase] comes before the sections that use the numbers.
     ItemNumberTable table;
@@ -125,8 +158,9 @@ void writeSearchHistory(SafeTextWriter& writer, const SearchCondition& condition
         writer.write(numberResult(results, i, table).notation() + "\n");
     // Options a default search does not use, after everything older readers
     // know; written only when on, so default searches keep their bytes.
-    if (condition.useJewels && condition.exactJewels)
+    if (condition.usesExactJewels())
         writer.write("[Option]\nExactJewel=1\n");
+    writeNameRanks(writer, table, master);
 }
 
 void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condition)
@@ -137,8 +171,8 @@ void writeConditionSections(SafeTextWriter& writer, const SearchCondition& condi
     writeCondition(writer, condition, fixed);
 }
 
-bool saveSearchHistory(const UserFolder& folder, const SearchCondition& condition, const SearchResultStore& results,
-                       const std::string& title, const std::string& comment)
+bool saveSearchHistory(const UserFolder& folder, const MasterData& master, const SearchCondition& condition,
+                       const SearchResultStore& results, const std::string& title, const std::string& comment)
 {
     if (const auto refusal = indexTextRefusal(title, comment)) {
         errorReporter().reportMessage(*refusal);
@@ -155,7 +189,7 @@ bool saveSearchHistory(const UserFolder& folder, const SearchCondition& conditio
             return false;
         const auto file = writeNewUserFile(folder, kStoredHistoryFolder, stamp + "_" + safeFileTitle(title),
                                            [&](SafeTextWriter& writer) {
-                                               writeSearchHistory(writer, condition, results);
+                                               writeSearchHistory(writer, condition, results, master);
                                            });
         if (!file)
             return false;

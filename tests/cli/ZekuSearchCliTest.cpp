@@ -262,7 +262,7 @@ TEST_F(ZekuSearchCli, PrintsTheEngineResultsInOrderAndTheCountersLast)
     ASSERT_EQ(out.size(), static_cast<std::size_t>(store.count()));
     ASSERT_GT(out.size(), 0u);
     for (int32_t i = 0; i < store.count(); ++i)
-        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump());
+        EXPECT_EQ(out[static_cast<std::size_t>(i)], resultToJson(store.fullSet(i), *s_master, i + 1).dump());
 
     const nlohmann::json s = summary(r);
     EXPECT_EQ(s["outcome"], "finished");
@@ -308,7 +308,7 @@ TEST_F(ZekuSearchCli, RecordLinesAreTheLinesOfTheirFullSets)
     for (int32_t i = 0; i < store.count(); ++i) {
         std::string line;
         writer.appendLine(store, i, line);
-        ASSERT_EQ(line, resultToJson(store.fullSet(i), s_master->skills(), i + 1).dump() + "\n") << "result " << i;
+        ASSERT_EQ(line, resultToJson(store.fullSet(i), *s_master, i + 1).dump() + "\n") << "result " << i;
     }
 }
 
@@ -366,6 +366,10 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         {with("sex", 3), "\"sex\""},
         {with("job", "blade"), "\"job\""},
         {with("rarity", "high"), "\"rarity\""},
+        {with("rarity", 15), "no rarity choice"},
+        {with("rarity", 150), "no rarity choice"},
+        {with("rarity", 101), "no rarity choice"},
+        {with("rarity", -8), "no rarity choice"},
         {with("skills", nlohmann::ordered_json::array()), "empty"},
         {with("skills", {{tree, 10}, {tree, 15}}), "twice"},
         {with("skills", {{tree, 0}}), "0 points"},
@@ -649,7 +653,7 @@ TEST_F(ZekuSearchCli, FitsPrintsTheCandidatesOfOneResultLine)
     EquipSet set;
     std::string error;
     ASSERT_TRUE(conditionFromJson(input["condition"], *s_master, c, error)) << error;
-    ASSERT_TRUE(setFromJson(input["set"], *s_master, set, error)) << error;
+    ASSERT_TRUE(setFromJson(input["set"], *s_master, c, set, error)) << error;
     const std::vector<SetFit> expected = fittingCandidates(c, set, *s_master);
     const std::vector<std::string> out = lines(fits.out);
     ASSERT_EQ(out.size(), expected.size());
@@ -660,11 +664,114 @@ TEST_F(ZekuSearchCli, FitsPrintsTheCandidatesOfOneResultLine)
         EXPECT_EQ(line["points"], expected[i].candidate.points);
         EXPECT_TRUE(line["jewels"].is_array());
     }
-    // A set whose pieces the catalogue lacks is refused.
+    // A set whose pieces the catalogue lacks is refused, and so is a piece of
+    // the other sex or job, naming its part.
+    const uint16_t sex = condition["sex"], job = condition["job"];
+    const EquipItem* otherSex = nullptr;
+    const EquipItem* otherJob = nullptr;
+    for (const EquipItem& piece : s_master->equip(PartArm).items()) {
+        if (!otherSex && piece.sex != 0 && piece.sex != sex && codeFits(piece.job, job))
+            otherSex = &piece;
+        if (!otherJob && piece.job != 0 && piece.job != job && codeFits(piece.sex, sex))
+            otherJob = &piece;
+    }
+    ASSERT_TRUE(otherSex && otherJob);
+    for (const EquipItem* unwearable : {otherSex, otherJob}) {
+        nlohmann::ordered_json other = input;
+        other["set"]["arm"] = {{"name", cp932ToUtf8(unwearable->name)}, {"sex", unwearable->sex}, {"jewels", {}}};
+        const ToolRun refusedPiece = search("--fits -", other.dump());
+        EXPECT_EQ(refusedPiece.status, 2) << unwearable->sex << " " << unwearable->job;
+        EXPECT_NE(refusedPiece.err.find("\"set.arm\" is a piece for"), std::string::npos) << refusedPiece.err;
+    }
     input["set"]["head"] = {{"name", "存在しない兜"}, {"sex", 0}, {"jewels", nlohmann::ordered_json::array()}};
     const ToolRun refused = search("--fits -", input.dump());
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("存在しない兜"), std::string::npos);
+}
+
+// A catalogue that repeats names: a line names each item so that the readers
+// take that item back, and a line of unique names has no rank keys.
+TEST(RepeatedNames, ResultLinesAndConditionsReadBackTheItemsTheyName)
+{
+    MasterData master;
+    auto addJewel = [&](const char* name, uint16_t slots) {
+        Jewel jewel;
+        jewel.name = utf8ToCp932Lossy(name);
+        jewel.slots = slots;
+        master.mutableJewels().addItem(jewel);
+    };
+    auto addHead = [&](const char* name, uint16_t sex, uint16_t slots) {
+        EquipItem item;
+        item.part = PartHead;
+        item.name = utf8ToCp932Lossy(name);
+        item.sex = sex;
+        item.slots = slots;
+        master.mutableEquip(PartHead).addItem(item);
+    };
+    master.mutableSkills().addTree(SkillTree{1, utf8ToCp932Lossy("攻撃"), {}});
+    addJewel("重複珠", 3);
+    addJewel("重複珠", 1);
+    addJewel("単独珠", 1);
+    addHead("重複ヘルム", 1, 0);
+    addHead("重複ヘルム", 1, 3);
+    addHead("重複ヘルム", 2, 3); // another sex: no repeat for the male pieces' readers
+    addHead("単独ヘルム", 1, 3);
+    const std::vector<Jewel>& jewels = master.jewels().items();
+    const std::vector<EquipItem>& heads = master.equip(PartHead).items();
+    SearchCondition wearer;
+    wearer.sex = 1;
+    wearer.job = 1;
+    wearer.useJewels = true;
+    wearer.wanted = {{1, 1}};
+
+    struct Case {
+        const EquipItem* head;
+        std::vector<const Jewel*> jewels;
+        const char* line;
+    };
+    const std::vector<Case> cases = {
+        {&heads[1], {&jewels[1], &jewels[2]},
+         R"({"weapon":null,"head":{"name":"重複ヘルム","sex":1,"variant":1,"jewels":["重複珠","単独珠"],)"
+         R"("jewel_variants":[1,0]},"body":null,"arm":null,"waist":null,"leg":null,)"
+         R"("defence":0,"slots":3,"used":2,"free":1,"skills":0})"},
+        {&heads[1], {&jewels[0]},
+         R"({"weapon":null,"head":{"name":"重複ヘルム","sex":1,"variant":1,"jewels":["重複珠"],)"
+         R"("jewel_variants":[0]},"body":null,"arm":null,"waist":null,"leg":null,)"
+         R"("defence":0,"slots":3,"used":3,"free":0,"skills":0})"},
+        {&heads[3], {&jewels[2]},
+         R"({"weapon":null,"head":{"name":"単独ヘルム","sex":1,"jewels":["単独珠"]},"body":null,"arm":null,)"
+         R"("waist":null,"leg":null,"defence":0,"slots":3,"used":1,"free":2,"skills":0})"},
+    };
+    for (const Case& c : cases) {
+        EquipSet set;
+        set.setPiece(PartHead, c.head);
+        ASSERT_TRUE(set.addPieceJewels(PartHead, c.jewels));
+        const std::string line = resultLine(set, master, std::nullopt);
+        EXPECT_EQ(line, c.line);
+        EquipSet read;
+        std::string error;
+        ASSERT_TRUE(setFromJson(nlohmann::json::parse(line), master, wearer, read, error)) << error;
+        EXPECT_EQ(read.piece(PartHead), c.head) << line;
+        EXPECT_EQ(read.pieceSlots(PartHead).jewels, c.jewels) << line;
+        // The same set fixed in a condition.
+        SearchCondition fixed = wearer;
+        fixed.fixed.copyFrom(set);
+        SearchCondition back;
+        ASSERT_TRUE(conditionFromJson(nlohmann::json::parse(conditionToJson(fixed, &master).dump()), master, back,
+                                      error))
+            << error;
+        EXPECT_EQ(back.fixed.piece(PartHead), c.head) << line;
+        EXPECT_EQ(back.fixed.pieceSlots(PartHead).jewels, c.jewels) << line;
+    }
+    // Without ranks a repeated jewel name stands for the first jewel of that
+    // name that fits: the 1-slot one in a 1-slot holder.
+    addHead("一穴ヘルム", 1, 1);
+    EquipSet read;
+    std::string error;
+    const auto oneSlot = nlohmann::json::parse(
+        R"({"head":{"name":"一穴ヘルム","sex":1,"jewels":["重複珠"]}})");
+    ASSERT_TRUE(setFromJson(oneSlot, master, wearer, read, error)) << error;
+    EXPECT_EQ(read.pieceSlots(PartHead).jewels, std::vector<const Jewel*>{&master.jewels().items()[1]});
 }
 
 TEST_F(ZekuSearchCli, SaveTextsTheIndexCannotHoldAreRefused)

@@ -113,11 +113,11 @@ QStringList fitRows(const CSetFitsDlg& dialog, bool* cut = nullptr)
     return rows;
 }
 
-std::string fitsInput(const SearchCondition& condition, const EquipSet& set, const SkillCatalogue& skills)
+std::string fitsInput(const SearchCondition& condition, const EquipSet& set, const MasterData& master)
 {
     nlohmann::ordered_json input;
     input["condition"] = conditionToJson(condition);
-    input["set"] = resultToJson(set, skills, std::nullopt);
+    input["set"] = resultToJson(set, master, std::nullopt);
     return input.dump();
 }
 
@@ -248,14 +248,14 @@ private Q_SLOTS:
         QVERIFY(openAfterEnter);
         QVERIFY(closedByEscape);
         QVERIFY(!shown.isEmpty());
-        QCOMPARE(shown, runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(shownCondition, set, app.master().skills())));
+        QCOMPARE(shown, runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(shownCondition, set, app.master())));
         QVERIFY(!jewelsCut);
         compareWanted(window.wantedSkills(), afterAdding(before, chosen));
         // After "条件に追加" the window answers for its condition with the chosen skill wanted too.
         SearchCondition withChosen = shownCondition;
         withChosen.wanted = afterAdding(shownCondition.wanted, chosen);
         QCOMPARE(shownAfterAdding,
-                 runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(withChosen, set, app.master().skills())));
+                 runTool(dir / "dat", QStringLiteral("--fits"), fitsInput(withChosen, set, app.master())));
         QVERIFY(shownAfterAdding != shown);
 
         // The manual editor on the same result asks for the condition the
@@ -269,7 +269,7 @@ private Q_SLOTS:
                 return QDialog::Rejected;
             }
             auto& editor = dynamic_cast<CManualEditDlg&>(dialog);
-            editorInput = fitsInput(window.conditionFromControls(), editor.editedSet(), app.master().skills());
+            editorInput = fitsInput(window.conditionFromControls(), editor.editedSet(), app.master());
             editorMenu = chooseLastMenuEntry(*ctl<ReportListView>(editor, 1002), 1);
             return QDialog::Rejected;
         });

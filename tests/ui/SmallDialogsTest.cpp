@@ -47,8 +47,8 @@ struct SavedData {
         SavedFileIndex history = SavedFileIndex::forHistory(folder);
         history.append(sj("検索1"), "", "user\\SearchHistory\\s1.dat");
         history.append(sj("検索2"), "", "user\\SearchHistory\\s2.dat");
-        // Only the option's section matters to the organiser's column.
-        writeFileBytes(folder.historyFolder() / "s1.dat", "[Option]\r\nExactJewel=1\r\n");
+        // The option counts in its section, and only with jewels on.
+        writeFileBytes(folder.historyFolder() / "s1.dat", "[Condition]\r\nJewel=1\r\n[Option]\r\nExactJewel=1\r\n");
         writeFileBytes(folder.historyFolder() / "s2.dat", "[Condition]\r\nExactJewel=1\r\n");
         history.save();
     }

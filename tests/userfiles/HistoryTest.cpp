@@ -122,12 +122,12 @@ TEST_F(HistoryTest, SavedFileMatchesGoldenFile)
 {
     SearchResultStore results;
     fill(results, goldenResults());
-    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), results, sj("全部入り"), sj("固定と除外あり")));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, goldenCondition(), results, sj("全部入り"), sj("固定と除外あり")));
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "20261207093015123_全部入り.dat"),
               readFileBytes(golden("history/full.dat")));
 
     m_clock.set(LocalTime{2026, 12, 7, 9, 30, 15, 124});
-    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), results, sj("短い"), ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, goldenCondition(), results, sj("短い"), ""));
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), readFileBytes(golden("history/index.dat")));
 }
 
@@ -137,7 +137,7 @@ TEST_F(HistoryTest, ExactJewelOptionFollowsTheRecordsAndLoadsBack)
     fill(results, goldenResults());
     SearchCondition exact = goldenCondition();
     exact.exactJewels = true;
-    ASSERT_TRUE(saveSearchHistory(m_folder, exact, results, "t", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, exact, results, "t", ""));
     // The default file's bytes, then the option: older readers skip it.
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "20261207093015123_t.dat"),
               readFileBytes(golden("history/full.dat")) + "[Option]\r\nExactJewel=1\r\n");
@@ -157,8 +157,13 @@ TEST_F(HistoryTest, ExactJewelOptionFollowsTheRecordsAndLoadsBack)
 TEST_F(HistoryTest, OptionScanAgreesWithTheReader)
 {
     const std::string condition = "SParts=0";
-    const std::string plain = fileWith({condition});
+    const std::string plain = fileWith({"Jewel=1", condition});
+    // Exact fitting needs jewels: with them off the option is read as off.
+    const std::string jewelsOff = fileWith({"Jewel=0", condition}) + crlf({"[Option]", "ExactJewel=1"});
+    EXPECT_FALSE(read(jewelsOff)->condition.exactJewels);
+    EXPECT_TRUE(read(plain + crlf({"[Option]", "ExactJewel=1"}))->condition.exactJewels);
     const std::vector<std::string> texts = {
+        jewelsOff,
         plain,
         plain + crlf({"[Option]", "ExactJewel=1"}),
         plain + crlf({"[Option]", "ExactJewel=0"}),
@@ -170,7 +175,8 @@ TEST_F(HistoryTest, OptionScanAgreesWithTheReader)
         plain + crlf({"[Option]", "ExactJewel="}),
         plain + crlf({"ExactJewel=1"}),
         crlf({"[Option]", "ExactJewel=1"}) + plain,
-        fileWith({condition}, {"Count=1", "0,0,3,0,0,0,0,0,0,0,0,0", "ExactJewel=1", "[Option]", "ExactJewel=0"}),
+        fileWith({"Jewel=1", condition},
+                 {"Count=1", "0,0,3,0,0,0,0,0,0,0,0,0", "ExactJewel=1", "[Option]", "ExactJewel=0"}),
     };
     for (std::size_t i = 0; i < texts.size(); ++i) {
         SCOPED_TRACE(i);
@@ -208,7 +214,7 @@ TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
         SearchResultStore store;
         fill(store, results);
         m_clock.set(LocalTime{2026, 12, 7, 9, 30, 16, position});
-        ASSERT_TRUE(saveSearchHistory(m_folder, saved, store, "t", ""));
+        ASSERT_TRUE(saveSearchHistory(m_folder, m_master, saved, store, "t", ""));
         auto search = loadSearchHistory(m_folder, m_master, position++);
         ASSERT_TRUE(search);
         const SearchCondition& got = search->condition;
@@ -231,6 +237,52 @@ TEST_F(HistoryTest, SavedConditionAndResultsLoadBackFieldByField)
         for (int32_t i = 0; i < restored.count(); ++i)
             EXPECT_TRUE(sameEquipment(restored.fullSet(i), results[static_cast<std::size_t>(i)])) << "result " << i;
     }
+}
+
+TEST_F(HistoryTest, ItemsWhoseNamesRepeatComeBackAsSaved)
+{
+    // A jewel named twice, 3 slots then 1, and a head piece twice for men,
+    // without slots then with 3: a name alone finds the first of each.
+    addJewel(sj("重複珠"), 3, {{1, 3}});
+    addJewel(sj("重複珠"), 1, {{1, 1}});
+    addPiece(PartHead, sj("重複ヘルム"), kSexMale, kJobBoth, 0, 5, {{1, 1}});
+    addPiece(PartHead, sj("重複ヘルム"), kSexMale, kJobBoth, 3, 6, {{1, 2}});
+    const Jewel* small = &m_master.jewels().items().back();
+    const Jewel* large = small - 1;
+    const EquipItem* slotted = &m_master.equip(PartHead).items().back();
+    EquipSet repeats;
+    repeats.setPiece(PartHead, slotted);
+    ASSERT_TRUE(repeats.addPieceJewels(PartHead, {small, small, small}));
+    repeats.setPiece(PartBody, piece(PartBody, "Plate"));
+    ASSERT_TRUE(repeats.addPieceJewels(PartBody, {large}));
+    const std::vector<EquipSet> sets = {repeats, fullSet(), goldenResults()[1]};
+    SearchCondition condition = goldenCondition();
+    condition.fixed.setPiece(PartHead, slotted);
+    ASSERT_TRUE(condition.fixed.addPieceJewels(PartHead, {small}));
+    SearchResultStore store;
+    fill(store, sets);
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, condition, store, "t", ""));
+    // Last, the ranks of the items a name alone would not find: the fixed
+    // head (number 3) and its jewel (4); the 3-slot jewel is the first of its name.
+    const std::string saved = readFileBytes(m_folder.historyFolder() / "20261207093015123_t.dat");
+    const std::string ranks = crlf({"[NameRank]", "113=1", "604=1"});
+    ASSERT_GT(saved.size(), ranks.size());
+    EXPECT_EQ(saved.substr(saved.size() - ranks.size()), ranks);
+
+    auto search = loadSearchHistory(m_folder, m_master, 0);
+    ASSERT_TRUE(search);
+    EXPECT_TRUE(search->missingItems.empty());
+    EXPECT_TRUE(sameEquipment(search->condition.fixed, condition.fixed));
+    SearchResultStore restored;
+    restoreResults(*search, m_master.skills(), restored);
+    ASSERT_EQ(restored.count(), static_cast<int32_t>(sets.size()));
+    for (int32_t i = 0; i < restored.count(); ++i)
+        EXPECT_TRUE(sameEquipment(restored.fullSet(i), sets[static_cast<std::size_t>(i)])) << "result " << i;
+    // A rank the catalogue no longer has leaves the item missing, not another one in its place.
+    installHistory(saved.substr(0, saved.size() - ranks.size()) + crlf({"[NameRank]", "113=7", "604=1"}));
+    auto stale = loadSearchHistory(m_folder, m_master, 0);
+    ASSERT_TRUE(stale);
+    EXPECT_EQ(stale->missingItems, std::vector<std::string>{sj("重複ヘルム")});
 }
 
 TEST_F(HistoryTest, GoldenFileLoadsBack)
@@ -375,12 +427,31 @@ TEST_F(HistoryTest, MalformedSectionsFailTheWholeLoad)
         {"[Condition] twice", fileWith({endOfCondition}) + crlf({"[Condition]", endOfCondition})},
         {"[ExclusiveSkill] twice", fileWith({endOfCondition}) + crlf({"[ExclusiveSkill]", "Count=0",
                                                                       "[ExclusiveSkill]", "Count=0"})},
+        // Rarity codes no rarity choice offers, each next to an offered one.
+        {"rarity 15", fileWith({"Rare=15", endOfCondition})},
+        {"rarity 150", fileWith({"Rare=150", endOfCondition})},
+        {"rarity 9", fileWith({"Rare=9", endOfCondition})},
+        {"rarity -8", fileWith({"Rare=-8", endOfCondition})},
+        {"rarity 101", fileWith({"Rare=101", endOfCondition})},
+        {"rarity 109", fileWith({"Rare=109", endOfCondition})},
+        {"rank that is no number", fileWith({endOfCondition}) + crlf({"[NameRank]", "113=x"})},
+        {"rank past 16 bits", fileWith({endOfCondition}) + crlf({"[NameRank]", "113=65536"})},
+        {"rank with no item key", fileWith({endOfCondition}) + crlf({"[NameRank]", "Count=1"})},
+        {"[NameRank] twice", fileWith({endOfCondition}) + crlf({"[NameRank]", "[NameRank]"})},
     };
     for (const Case& c : cases)
         EXPECT_FALSE(read(c.text)) << c.what;
 
     // The well-formed neighbours of those cases load.
     EXPECT_TRUE(read(fileWith({"Sex=1", endOfCondition})));
+    for (const char* rare : {"Rare=0", "Rare=8", "Rare=-7", "Rare=102", "Rare=108"})
+        EXPECT_TRUE(read(fileWith({rare, endOfCondition}))) << rare;
+    EXPECT_TRUE(read(fileWith({endOfCondition}) + crlf({"[NameRank]", "113=0", "[Later]", "x"})));
+    int failedLine = 0;
+    StoredSearch damaged;
+    EXPECT_FALSE(readSearchHistory(linesOf(fileWith({"Sex=1", "Rare=150", endOfCondition})), m_master, damaged,
+                                   &failedLine));
+    EXPECT_EQ(failedLine, 7);
     EXPECT_TRUE(read(crlf({"[DataBase]", "Count=0", "[Records]", "Count=1", kNothing})));
     EXPECT_TRUE(read(fileWith({endOfCondition}, {"Count=1", "1,3,9,9,9,2,1,65535,0,0,0,0,0,0,0,0"})));
     // A section this version does not know, after [Records], is skipped.
@@ -579,8 +650,8 @@ TEST_F(HistoryTest, SavesInTheSameMillisecondGetTheirOwnFiles)
     fill(one, {fullSet()});
     SearchResultStore two;
     fill(two, goldenResults());
-    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), one, "same", ""));
-    ASSERT_TRUE(saveSearchHistory(m_folder, goldenCondition(), two, "same", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, goldenCondition(), one, "same", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, goldenCondition(), two, "same", ""));
     SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
     ASSERT_TRUE(index.load());
     ASSERT_EQ(index.count(), 2);
@@ -597,7 +668,7 @@ TEST_F(HistoryTest, FailedSavesLeaveTheIndexAlone)
     fill(results, goldenResults());
 
     writeFileBytes(m_temp / "plain", "a file, not a folder");
-    EXPECT_FALSE(saveSearchHistory(UserFolder(m_temp / "plain" / "user"), goldenCondition(), results, "t", ""));
+    EXPECT_FALSE(saveSearchHistory(UserFolder(m_temp / "plain" / "user"), m_master, goldenCondition(), results, "t", ""));
     ASSERT_EQ(reporter.fileErrors.size(), 1u);
     EXPECT_NE(reporter.fileErrors[0].find("SearchHistory"), std::string::npos);
 }
@@ -615,7 +686,7 @@ TEST_F(HistoryTest, UnstorableItemNameRefusesTheSaveByName)
     session.condition = goldenCondition();
     session.condition.fixed.setPiece(PartHead, &comma);
 
-    EXPECT_FALSE(saveSearchHistory(m_folder, session.condition, results, "t", ""));
+    EXPECT_FALSE(saveSearchHistory(m_folder, m_master, session.condition, results, "t", ""));
     EXPECT_FALSE(saveSession(m_folder, session));
     ASSERT_EQ(reporter.messages.size(), 2u);
     for (const std::string& message : reporter.messages)

@@ -91,7 +91,7 @@ TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)
 {
     RecordingErrorReporter reporter;
     const auto results = oneResult();
-    EXPECT_FALSE(saveSearchHistory(m_folder, SearchCondition(), *results, "a=b", ""));
+    EXPECT_FALSE(saveSearchHistory(m_folder, m_master, SearchCondition(), *results, "a=b", ""));
     EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, fullSet(), sj("#1 火力装備"), ""));
 
     // A catalogue name with a comma or outer blanks would not read back either.
@@ -101,17 +101,17 @@ TEST_F(SavedDataSafetyTest, RefusedSavesWriteNothing)
     EquipSet withJewel = fullSet();
     withJewel.setPiece(PartBody, piece(PartBody, "Plate"));
     withJewel.addPieceJewels(PartBody, {jewel("Comma,Jewel")});
-    EXPECT_FALSE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(&withJewel), "jewel", ""));
+    EXPECT_FALSE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(&withJewel), "jewel", ""));
     SearchCondition excluding;
     excluding.excludedItems.add(*piece(PartArm, " Spaced Arm"));
-    EXPECT_FALSE(saveSearchHistory(m_folder, excluding, *results, "arm", ""));
+    EXPECT_FALSE(saveSearchHistory(m_folder, m_master, excluding, *results, "arm", ""));
     EquipSet withArm = fullSet();
     withArm.setPiece(PartArm, piece(PartArm, " Spaced Arm"));
     EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, withArm, "arm", ""));
     // A trailing blank is trimmed away on reading just the same, by both save paths.
     SearchCondition trailing;
     trailing.sParts.add(*piece(PartArm, "Trailing Arm "));
-    EXPECT_FALSE(saveSearchHistory(m_folder, trailing, *results, "trail", ""));
+    EXPECT_FALSE(saveSearchHistory(m_folder, m_master, trailing, *results, "trail", ""));
     withArm.setPiece(PartArm, piece(PartArm, "Trailing Arm "));
     EXPECT_FALSE(saveNewFavorite(m_folder, 1, 1, withArm, "trail", ""));
 
@@ -135,7 +135,7 @@ TEST_F(SavedDataSafetyTest, TitleTooLongForAFileNameSavesWhole)
 {
     for (const std::string& title : {std::string(300, 't'), sj(std::string(200, 'x') + "長い題名"),
                                      std::string(120, '\xB1')}) { // half-width katakana: 3 bytes each in UTF-8
-        ASSERT_TRUE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), title, "c"));
+        ASSERT_TRUE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), title, "c"));
         SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
         ASSERT_TRUE(index.load());
         EXPECT_EQ(*index.title(index.count() - 1), title);
@@ -240,7 +240,7 @@ TEST_F(SavedDataSafetyTest, NextSaveRemovesWhatKilledSavesLeft)
     const std::string deadTemp = ".tmp" + std::to_string(dead) + "_0";
     const std::string liveTemp = ".tmp" + std::to_string(getpid()) + "_99";
 
-    ASSERT_TRUE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "first", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), "first", ""));
     const std::filesystem::path history = m_folder.historyFolder();
     writeFileBytes(history / ("index.dat" + deadTemp), std::string(4096, 'x'));
     writeFileBytes(history / ("20260101_killed.dat" + deadTemp), "partial");
@@ -249,7 +249,7 @@ TEST_F(SavedDataSafetyTest, NextSaveRemovesWhatKilledSavesLeft)
     writeFileBytes(history / "notes.txt", "");
     writeFileBytes(m_folder.root() / ("SParts.dat" + deadTemp), "partial");
 
-    ASSERT_TRUE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "second", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), "second", ""));
     EXPECT_EQ(folderEntries(history), (std::vector<std::string>{"20261207093015123_first.dat",
                                                                  "20261207093015123_second.dat", "index.dat",
                                                                  "index.dat" + liveTemp, "notes.txt"}));
@@ -270,7 +270,7 @@ TEST_F(SavedDataSafetyTest, TheFolderLockIsTakenOrTheSaveRefused)
     // A ".lock" that is a folder is locked as the folder: the save goes ahead,
     // and while it is held nobody else gets it.
     std::filesystem::create_directory(lock);
-    ASSERT_TRUE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "folder", ""));
+    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), "folder", ""));
     {
         const FolderLock held(history);
         ASSERT_TRUE(held.held());
@@ -286,7 +286,7 @@ TEST_F(SavedDataSafetyTest, TheFolderLockIsTakenOrTheSaveRefused)
     const std::string indexBefore = readFileBytes(history / "index.dat");
     for (const std::filesystem::path& target : {outside, m_temp / "absent"}) {
         std::filesystem::create_symlink(target, lock);
-        EXPECT_FALSE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "link", "")) << target;
+        EXPECT_FALSE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), "link", "")) << target;
         EXPECT_FALSE(saveSPartList(UserFolder(history), SPartSet())) << target;
         std::filesystem::remove(lock);
     }
@@ -313,7 +313,7 @@ TEST_F(SavedDataSafetyTest, AnIndexNotReadWholeIsNeverRewritten)
     RecordingErrorReporter reporter;
     for (const std::string& text : damaged) {
         writeFileBytes(m_folder.historyFolder() / "index.dat", text);
-        EXPECT_FALSE(saveSearchHistory(m_folder, SearchCondition(), *oneResult(), "new", ""));
+        EXPECT_FALSE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), "new", ""));
         EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "index.dat"), text);
         EXPECT_EQ(folderEntries(m_folder.historyFolder()), std::vector<std::string>{"index.dat"});
     }

@@ -11,14 +11,14 @@ std::vector<RarityChoice> rarityChoices()
     return [] {
         const QString separator = QStringLiteral("-------");
         std::vector<RarityChoice> rows{{QCoreApplication::translate("zeku::RarityCombo", "全て"), 0}, {separator, 0}};
-        for (int n = 1; n <= 7; ++n)
+        for (int n = 1; n <= kRarityAtMostTop; ++n)
             rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以下").arg(n), static_cast<RarityFilterCode>(-n)});
         rows.push_back({separator, 0});
-        for (int n = 1; n <= 8; ++n)
+        for (int n = 1; n <= kRarityOnlyTop; ++n)
             rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
         rows.push_back({separator, 0});
-        for (int n = 2; n <= 8; ++n)
-            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n), static_cast<RarityFilterCode>(100 + n)});
+        for (int n = kRarityAtLeastBottom; n <= kRarityAtLeastTop; ++n)
+            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n), static_cast<RarityFilterCode>(kRarityAtLeastBase + n)});
         return rows;
     }();
 }
