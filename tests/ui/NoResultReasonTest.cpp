@@ -144,6 +144,8 @@ private Q_SLOTS:
         // Changes are counted as ways, not as sets.
         QCOMPARE(status, QStringLiteral("条件を一つ変えると見つかります  %1 通り").arg(listed.size()));
         QVERIFY(window.isEnabled());
+        // The change made, the focus is on "検索", not on the window's first control.
+        QCOMPARE(window.focusWidget(), ctl(window, 1070));
         // The command line's lines: first the reaches, then the changes.
         QStringList printedReaches, printedChanges;
         for (const QString& line : printed) {

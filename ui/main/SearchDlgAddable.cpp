@@ -29,9 +29,7 @@ void CSearchDlg::onAddableSearch()
         addWantedSkill(skill);
         dialog.restart(conditionFromControls());
     });
-    setEnabled(false);
-    runChildDialog(dialog);
-    setEnabled(true);
+    runOwnWindowOver(*this, dialog, m_ui->button1070);
 }
 
 void CSearchDlg::onSetFits()

@@ -85,9 +85,9 @@ void CSearchDlg::onExplainNoResult()
     // disabled with this window.
     CNoResultReasonDlg dialog(m_app.master(), searched, nullptr);
     connect(&dialog, &CNoResultReasonDlg::applyRequested, this, &CSearchDlg::applyConditionChange);
-    setEnabled(false);
-    runChildDialog(dialog);
-    setEnabled(true);
+    // A change made ("この条件にする"): the next step is "検索" with it.
+    if (runOwnWindowOver(*this, dialog, m_ui->button1070) == QDialog::Accepted)
+        m_ui->button1070->setFocus();
 }
 
 void CSearchDlg::applyConditionChange(const ConditionChange& change)

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 
 namespace zeku {
 
@@ -52,6 +53,18 @@ int runChildDialog(QDialog& dialog)
     if (runnerSlot())
         return runnerSlot()(dialog);
     return dialog.exec();
+}
+
+int runOwnWindowOver(QWidget& owner, QDialog& dialog, QWidget* fallbackFocus)
+{
+    const QPointer<QWidget> focused = owner.focusWidget();
+    owner.setEnabled(false);
+    const int result = runChildDialog(dialog);
+    owner.setEnabled(true);
+    QWidget* next = focused && focused->isVisible() && focused->isEnabled() ? focused.data() : fallbackFocus;
+    if (next && next->isVisible() && next->isEnabled())
+        next->setFocus();
+    return result;
 }
 
 void setDialogRunner(DialogRunner runner)

@@ -47,6 +47,13 @@ int runChildDialog(QDialog& dialog);
 // Installs `runner` (an empty function restores exec()). UI thread only.
 void setDialogRunner(DialogRunner runner);
 
+// Runs `dialog`, a window of its own, with `owner` disabled meanwhile, and
+// then gives the focus back to the control of `owner` that had it, or to
+// `fallbackFocus` when that one is gone, hidden or disabled by then. Disabling
+// a window clears its focus, and the window would otherwise hand the focus to
+// its first control when it is active again.
+int runOwnWindowOver(QWidget& owner, QDialog& dialog, QWidget* fallbackFocus);
+
 // Runs the event loop until `done` holds or `ms` milliseconds have passed (a
 // window manager answers state changes asynchronously); then whether it holds.
 bool processEventsUntil(const std::function<bool()>& done, int ms);
