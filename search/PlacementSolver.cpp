@@ -37,7 +37,7 @@ void PlacementSolver::setMemoEntries(std::size_t entries)
 
 PlacementSolver::PlacementSolver(const std::vector<uint16_t>& jewelSizes, const std::vector<int16_t>& gains,
                                  std::size_t goals, uint16_t largestHolder)
-    : m_goals(goals), m_largest(largestHolder), m_sizes(jewelSizes), m_jewelGains(gains),
+    : m_goals(goals), m_sizes(jewelSizes), m_jewelGains(gains),
       m_keyWords(kSizeWords + goals)
 {
     // Per goal, the most any jewel that fits some holder gains per slot.

@@ -108,7 +108,6 @@ private:
     static std::atomic<std::size_t> s_memoEntries;
 
     std::size_t m_goals;
-    uint16_t m_largest;
     std::vector<uint16_t> m_sizes;
     std::vector<int16_t> m_jewelGains;
     std::vector<Table> m_tables; // per holder size 0..largest
