@@ -10,5 +10,9 @@ if [ "${1:-}" = "--fix" ]; then
     "$formatter" -i "${files[@]}"
     exit 0
 fi
-"$formatter" --dry-run --Werror "${files[@]}" 2>&1 | grep -E '^[^ ].*: (error|warning):' | cut -d: -f1 | sort -u | \
-    sed 's/^/not formatted: /' | { ! grep .; }
+unformatted="$("$formatter" --dry-run "${files[@]}" 2>&1 | sed -n 's/^\([^ :][^:]*\):[0-9]*:[0-9]*: .*-Wclang-format-violations.*/\1/p' | sort -u)"
+if [ -n "$unformatted" ]; then
+    echo "not laid out as .clang-format says (scripts/check-format.sh --fix):"
+    echo "$unformatted"
+    exit 1
+fi
