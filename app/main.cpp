@@ -72,7 +72,8 @@ bool searchesKeepMaximised(zeku::CSearchDlg& window, const zeku::SkillCatalogue&
             return false;
         if (auto* ok = window.progressWindow()->findChild<QAbstractButton*>(QStringLiteral("cancelButton")))
             ok->click();
-        if (!zeku::processEventsUntil([&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000))
+        if (!zeku::processEventsUntil(
+                [&window] { return !window.isMinimized() && window.isMaximized() && window.isVisible(); }, 10000))
             return false;
     }
     return true;
@@ -106,9 +107,10 @@ void scheduleSmokeScreenshot(zeku::CSearchDlg& window, const zeku::SkillCatalogu
         QTimer::singleShot(1500, &window, [&window, base, &editorSaved, checks, windowManager] {
             if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
                 if (windowManager)
-                    checks->mainMinimisedWhileEditing = zeku::processEventsUntil([&window] { return window.isMinimized(); }, 10000);
-                checks->editorShown = editor->isVisible() && editor->windowHandle() &&
-                                      editor->windowHandle()->isExposed();
+                    checks->mainMinimisedWhileEditing =
+                        zeku::processEventsUntil([&window] { return window.isMinimized(); }, 10000);
+                checks->editorShown =
+                    editor->isVisible() && editor->windowHandle() && editor->windowHandle()->isExposed();
                 editorSaved = editor->grab().save(base + QStringLiteral("-manual.png"), "PNG");
                 QScreen* screen = QGuiApplication::primaryScreen();
                 if (windowManager && screen)

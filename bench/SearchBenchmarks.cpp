@@ -52,18 +52,19 @@ void registerAll()
         const std::size_t count = benchConditions(dataAtScale(scale)).size();
         for (std::size_t i = 0; i < count; ++i) {
             const std::string name = benchConditions(dataAtScale(scale))[i].name;
-            benchmark::RegisterBenchmark(("engine/x" + std::to_string(scale) + "/" + name).c_str(),
-                                         [=](benchmark::State& s) { runSearchBenchmark(s, scale, i, runCombinationSearch); })
+            benchmark::RegisterBenchmark(
+                ("engine/x" + std::to_string(scale) + "/" + name).c_str(),
+                [=](benchmark::State& s) { runSearchBenchmark(s, scale, i, runCombinationSearch); })
                 ->Unit(benchmark::kMillisecond);
             // Exact jewel fitting beside the default: the goal is at most twice its time.
             if (benchConditions(dataAtScale(scale))[i].condition.useJewels)
-                benchmark::RegisterBenchmark(("exact/x" + std::to_string(scale) + "/" + name).c_str(),
-                                             [=](benchmark::State& s) {
-                                                 runSearchBenchmark(s, scale, i, runCombinationSearch, true);
-                                             })
+                benchmark::RegisterBenchmark(
+                    ("exact/x" + std::to_string(scale) + "/" + name).c_str(),
+                    [=](benchmark::State& s) { runSearchBenchmark(s, scale, i, runCombinationSearch, true); })
                     ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("reference/x" + std::to_string(scale) + "/" + name).c_str(),
-                                         [=](benchmark::State& s) { runSearchBenchmark(s, scale, i, runReferenceSearch); })
+            benchmark::RegisterBenchmark(
+                ("reference/x" + std::to_string(scale) + "/" + name).c_str(),
+                [=](benchmark::State& s) { runSearchBenchmark(s, scale, i, runReferenceSearch); })
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(1);
         }

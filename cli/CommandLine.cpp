@@ -16,10 +16,10 @@
 namespace zeku::cli {
 
 // Where the tools look without --dat and --user; both help texts carry it.
-#define ZEKU_FOLDER_RULES                                                            \
-    "Without --dat and --user: dat/ and user/ in the working directory when it\n"    \
-    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"      \
-    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n"   \
+#define ZEKU_FOLDER_RULES                                                          \
+    "Without --dat and --user: dat/ and user/ in the working directory when it\n"  \
+    "holds dat/; otherwise $XDG_DATA_HOME/zeku/dat/ when it exists, else the\n"    \
+    "installed sample, and $XDG_DATA_HOME/zeku/user/ (XDG_DATA_HOME defaults to\n" \
     "~/.local/share). `zeku-data paths` prints the folders in use.\n"
 
 const char* const kZekuSearchHelp =
@@ -48,9 +48,7 @@ const char* const kZekuSearchHelp =
     "  --comment TEXT   the comment of that entry (with --save)\n"
     "  --help           this text\n"
     "  --version        the version\n"
-    "\n"
-    ZEKU_FOLDER_RULES
-    "\n"
+    "\n" ZEKU_FOLDER_RULES "\n"
     "Exit status: 0 done, 1 out of memory or save failed, 2 bad input or missing master data.\n";
 
 const char* const kZekuDataHelp =
@@ -68,9 +66,7 @@ const char* const kZekuDataHelp =
     "  --json           show as JSON lines\n"
     "  --help           this text\n"
     "  --version        the version\n"
-    "\n"
-    ZEKU_FOLDER_RULES
-    "\n"
+    "\n" ZEKU_FOLDER_RULES "\n"
     "Exit status: 0 done, 1 the entry could not be read, 2 bad arguments or missing master data.\n";
 
 #undef ZEKU_FOLDER_RULES
@@ -116,8 +112,7 @@ bool finishStandardOutput(const char* tool)
 {
     errno = 0;
     std::cout.flush();
-    const bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout) ||
-                        g_directWriteError != 0;
+    const bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout) || g_directWriteError != 0;
     if (!failed)
         return true;
     const int cause = g_directWriteError != 0 ? g_directWriteError : errno;

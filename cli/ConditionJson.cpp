@@ -94,12 +94,10 @@ private:
     {
         if (!v.is_number_integer())
             throw InputError("\"" + what + "\" must be an integer");
-        int64_t value = v.is_number_unsigned() && v.get<uint64_t>() > static_cast<uint64_t>(max)
-                            ? max + 1
-                            : v.get<int64_t>();
+        int64_t value =
+            v.is_number_unsigned() && v.get<uint64_t>() > static_cast<uint64_t>(max) ? max + 1 : v.get<int64_t>();
         if (value < min || value > max)
-            throw InputError("\"" + what + "\" must be between " + std::to_string(min) + " and " +
-                             std::to_string(max));
+            throw InputError("\"" + what + "\" must be between " + std::to_string(min) + " and " + std::to_string(max));
         return value;
     }
 
@@ -170,10 +168,7 @@ private:
         return v.get<std::string>();
     }
 
-    const Jewel& jewelNamed(const json& v, const std::string& what)
-    {
-        return *jewelsNamed(v, nullptr, what).front();
-    }
+    const Jewel& jewelNamed(const json& v, const std::string& what) { return *jewelsNamed(v, nullptr, what).front(); }
 
     // The catalogue's jewels of the name `v`, in catalogue order; only the one
     // of rank `variant` when given.
@@ -210,8 +205,8 @@ private:
         if (const EquipItem* piece = findPieceByRank(m_master, part, name, sex, rank))
             return *piece;
         throw InputError("unknown " + std::string(kPartKeys[part]) + " piece \"" + cli::echoed(utf8) + "\" with sex " +
-                         std::to_string(sex) + (variant ? " of variant " + variant->dump() : std::string()) +
-                         " in \"" + what + "\"");
+                         std::to_string(sex) + (variant ? " of variant " + variant->dump() : std::string()) + " in \"" +
+                         what + "\"");
     }
 
     // The jewels of one holder with `freeSlots` free slots. A name the
@@ -270,8 +265,8 @@ private:
             const json* slots = member(*weapon, "slots");
             if (!slots)
                 throw InputError("\"fixed.weapon.slots\" is missing");
-            const WeaponSlotItem* item =
-                m_master.weaponSlots().forSlots(static_cast<uint16_t>(checkedInteger(*slots, "fixed.weapon.slots", 0, 65535)));
+            const WeaponSlotItem* item = m_master.weaponSlots().forSlots(
+                static_cast<uint16_t>(checkedInteger(*slots, "fixed.weapon.slots", 0, 65535)));
             if (!item)
                 throw InputError("unknown weapon slot count " + cli::echoed(slots->dump()) + ": use 1, 2 or 3");
             c.fixed.setWeapon(item);
@@ -286,8 +281,8 @@ private:
             if (!entry->is_object() || !member(*entry, "name"))
                 throw InputError("\"" + what + "\" must be an object with a \"name\"");
             const json* sex = member(*entry, "sex");
-            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what,
-                                                member(*entry, "variant"));
+            const EquipItem& piece =
+                pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what, member(*entry, "variant"));
             c.fixed.setPiece(part, &piece);
             if (!addJewels(*entry, what, c.fixed, part))
                 throw InputError("the jewels of \"" + what + "\" do not fit its " + std::to_string(piece.slots) +
@@ -311,7 +306,8 @@ private:
                 if (candidate.name == name)
                     item = &candidate;
             if (!item)
-                throw InputError("unknown weapon \"" + cli::echoed((*weapon)["name"].get<std::string>()) + "\" in \"set.weapon\"");
+                throw InputError("unknown weapon \"" + cli::echoed((*weapon)["name"].get<std::string>()) +
+                                 "\" in \"set.weapon\"");
             out.setWeapon(item);
             if (!addJewels(*weapon, "set.weapon", out, -1))
                 throw InputError("the jewels of \"set.weapon\" do not fit its slots");
@@ -324,8 +320,8 @@ private:
             if (!entry->is_object() || !member(*entry, "name"))
                 throw InputError("\"" + what + "\" must be null or an object with a \"name\"");
             const json* sex = member(*entry, "sex");
-            const EquipItem& piece = pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what,
-                                                member(*entry, "variant"));
+            const EquipItem& piece =
+                pieceNamed(part, (*entry)["name"], sex ? *sex : json(0), what, member(*entry, "variant"));
             out.setPiece(part, &piece);
             if (!addJewels(*entry, what, out, part))
                 throw InputError("the jewels of \"" + what + "\" do not fit its " + std::to_string(piece.slots) +

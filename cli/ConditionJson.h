@@ -27,8 +27,7 @@ namespace zeku {
 // Fills `out` from `input`. On a problem returns false and sets `error` to one
 // line naming it; every name in the file is checked, also in lists whose
 // switch is off.
-bool conditionFromJson(const nlohmann::json& input, const MasterData& master, SearchCondition& out,
-                       std::string& error);
+bool conditionFromJson(const nlohmann::json& input, const MasterData& master, SearchCondition& out, std::string& error);
 
 // Fills `out` from one set written as a result line of zeku-search prints it
 // ("weapon" and the five parts, each null or with name, sex and jewels, and

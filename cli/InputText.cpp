@@ -80,8 +80,7 @@ bool readInputText(const std::string& file, std::string& text, std::string& erro
 bool parseInputJson(const std::string& text, const std::string& file, nlohmann::json& out, std::string& error)
 {
     if (nestingDepth(text, kMaxJsonDepth) > kMaxJsonDepth) {
-        error = inputName(file) + " nests arrays and objects deeper than " + std::to_string(kMaxJsonDepth) +
-                " levels";
+        error = inputName(file) + " nests arrays and objects deeper than " + std::to_string(kMaxJsonDepth) + " levels";
         return false;
     }
     out = nlohmann::json::parse(text, nullptr, false);

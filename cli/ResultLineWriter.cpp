@@ -292,9 +292,8 @@ void writeResultLines(const MasterData& master, const SearchResultStore& store, 
 
 void writeResultLines(const MasterData& master, const SearchResultStore& store, std::ostream& out)
 {
-    writeAll(master, store, [&out](const std::string& chunk) {
-        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    });
+    writeAll(master, store,
+             [&out](const std::string& chunk) { out.write(chunk.data(), static_cast<std::streamsize>(chunk.size())); });
 }
 
 std::string resultLine(const EquipSet& set, const MasterData& master, std::optional<int> no)

@@ -190,8 +190,8 @@ BenchResult runBenchCondition(const MasterData& master, const SearchCondition& c
 
 int runSearchBench(const MasterData& master, const std::string& filter)
 {
-    std::printf("%-34s %10s %14s %14s %9s  %s\n", "condition", "cpu s", "combinations", "per second",
-                "results", "signature");
+    std::printf("%-34s %10s %14s %14s %9s  %s\n", "condition", "cpu s", "combinations", "per second", "results",
+                "signature");
     for (const BenchCondition& b : benchConditions(master)) {
         if (b.name.find(filter) == std::string::npos)
             continue;
@@ -217,8 +217,8 @@ int runExactBench(const MasterData& master, const std::string& filter)
         exactCondition.exactJewels = true;
         const BenchResult exact = runBenchCondition(master, exactCondition);
         const double ratio = greedy.seconds > 0 ? exact.seconds / greedy.seconds : 0.0;
-        std::printf("%-34s %9.3f %9.3f %6.2f %9d %9d  %016llx\n", b.name.c_str(), greedy.seconds, exact.seconds,
-                    ratio, greedy.results, exact.results, static_cast<unsigned long long>(exact.signature));
+        std::printf("%-34s %9.3f %9.3f %6.2f %9d %9d  %016llx\n", b.name.c_str(), greedy.seconds, exact.seconds, ratio,
+                    greedy.results, exact.results, static_cast<unsigned long long>(exact.signature));
         std::fflush(stdout);
     }
     return 0;

@@ -14,11 +14,11 @@ constexpr int kExitLoadFailed = 1;
 constexpr int kExitUsage = 2;
 
 struct Options {
-    std::string datDir;   // empty: resolved as the desktop program does
+    std::string datDir; // empty: resolved as the desktop program does
     std::string userDir;
-    std::string command;  // "history", "favorites" or "paths"
-    bool show = false;    // "show N"
-    int position = -1;    // N
+    std::string command; // "history", "favorites" or "paths"
+    bool show = false; // "show N"
+    int position = -1; // N
     bool json = false;
 };
 

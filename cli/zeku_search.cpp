@@ -53,7 +53,7 @@ extern "C" void onInterrupt(int)
 }
 
 struct Options {
-    std::string datDir;  // empty: resolved as the desktop program does
+    std::string datDir; // empty: resolved as the desktop program does
     std::string userDir;
     std::string conditionFile;
     bool progress = false;

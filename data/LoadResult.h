@@ -7,7 +7,7 @@ namespace zeku {
 
 struct LoadResult {
     bool ok = true;
-    std::string file;  // the file that failed (empty on success)
+    std::string file; // the file that failed (empty on success)
     std::string cause; // why, in UTF-8 (empty on success)
 
     static LoadResult success() { return {}; }

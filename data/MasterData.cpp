@@ -3,8 +3,8 @@
 namespace zeku {
 
 const char* const MasterData::kSkillFile = "SkillBase.xml";
-const std::array<const char*, kPartCount> MasterData::kEquipFiles = {
-    "EquipHead.xml", "EquipBody.xml", "EquipArm.xml", "EquipWst.xml", "EquipLeg.xml"};
+const std::array<const char*, kPartCount> MasterData::kEquipFiles = {"EquipHead.xml", "EquipBody.xml", "EquipArm.xml",
+                                                                     "EquipWst.xml", "EquipLeg.xml"};
 const char* const MasterData::kJewelFile = "Jewel.xml";
 
 UserMessage MasterLoadResult::userMessage() const
@@ -23,8 +23,8 @@ UserMessage MasterLoadResult::userMessage() const
 }
 
 MasterData::MasterData()
-    : m_equip{EquipCatalogue(PartHead), EquipCatalogue(PartBody), EquipCatalogue(PartArm),
-              EquipCatalogue(PartWaist), EquipCatalogue(PartLeg)}
+    : m_equip{EquipCatalogue(PartHead), EquipCatalogue(PartBody), EquipCatalogue(PartArm), EquipCatalogue(PartWaist),
+              EquipCatalogue(PartLeg)}
 {
 }
 

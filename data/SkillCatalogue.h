@@ -17,7 +17,7 @@ namespace zeku {
 struct SkillActivation {
     uint16_t treeId = 0;
     int16_t threshold = 0; // reached by totals at or above it (> 0) or at or below it (< 0)
-    std::string name;      // CP932
+    std::string name; // CP932
 };
 
 // One skill tree with its activations in file order.

@@ -42,8 +42,8 @@ std::string declaredEncoding(std::string_view bytes)
 
 bool isShiftJisName(const std::string& name)
 {
-    return name == "shift_jis" || name == "shift-jis" || name == "sjis" || name == "windows-31j" ||
-           name == "cp932" || name == "ms932" || name == "x-sjis";
+    return name == "shift_jis" || name == "shift-jis" || name == "sjis" || name == "windows-31j" || name == "cp932" ||
+           name == "ms932" || name == "x-sjis";
 }
 
 // Strict conversion of the whole file to UTF-8 with iconv; false on a bad byte.
@@ -91,8 +91,7 @@ LoadResult parseXmlBytes(std::string_view bytes, const std::string& fileName, pu
         text = utf8;
     }
     // The text is UTF-8 now; pugixml is told so, whatever the declaration says.
-    pugi::xml_parse_result parsed =
-        doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+    pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
         std::ostringstream cause;
         cause << parsed.description() << " at offset " << parsed.offset;

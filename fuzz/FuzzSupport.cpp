@@ -12,8 +12,7 @@ namespace {
 
 class ScratchFolder {
 public:
-    ScratchFolder()
-        : m_path(std::filesystem::temp_directory_path() / ("zeku_fuzz_" + std::to_string(::getpid())))
+    ScratchFolder() : m_path(std::filesystem::temp_directory_path() / ("zeku_fuzz_" + std::to_string(::getpid())))
     {
         std::error_code ec;
         std::filesystem::create_directories(m_path, ec);

@@ -40,5 +40,4 @@ void checkSetBelongsTo(const EquipSet& set, const MasterData& master);
 
 } // namespace zeku::fuzz
 
-#define ZEKU_FUZZ_CHECK(cond) \
-    ((cond) ? void(0) : ::zeku::fuzz::invariantFailed(#cond, __FILE__, __LINE__))
+#define ZEKU_FUZZ_CHECK(cond) ((cond) ? void(0) : ::zeku::fuzz::invariantFailed(#cond, __FILE__, __LINE__))

@@ -17,8 +17,8 @@ const SkillCatalogue& skillCatalogue()
 {
     static const SkillCatalogue* skills = [] {
         auto* catalogue = new SkillCatalogue;
-        catalogue->addTree(SkillTree{1, utf8ToCp932Lossy("攻撃"),
-                                     {{1, 10, utf8ToCp932Lossy("攻撃力UP【小】")}, {1, -10, "DOWN"}}});
+        catalogue->addTree(
+            SkillTree{1, utf8ToCp932Lossy("攻撃"), {{1, 10, utf8ToCp932Lossy("攻撃力UP【小】")}, {1, -10, "DOWN"}}});
         catalogue->addTree(SkillTree{12, "Guard", {{12, 10, "Guard+1"}, {12, 15, "Guard+2"}}});
         return catalogue;
     }();

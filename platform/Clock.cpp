@@ -14,7 +14,7 @@ LocalTime SystemClock::now() const
     const auto millis = duration_cast<milliseconds>(stamp.time_since_epoch()).count() % 1000;
     std::tm parts{};
     localtime_r(&seconds, &parts);
-    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
+    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,           parts.tm_hour,
                      parts.tm_min,         parts.tm_sec,     static_cast<int>(millis)};
 }
 

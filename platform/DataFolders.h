@@ -21,9 +21,9 @@ struct DataFolders {
 
 // What the choice depends on; currentFolderEnvironment() reads it from the process.
 struct FolderEnvironment {
-    std::filesystem::path workingDir;  // empty: the current directory, paths stay relative
-    std::string xdgDataHome;           // $XDG_DATA_HOME, may be empty
-    std::string home;                  // $HOME (or the password entry's home)
+    std::filesystem::path workingDir; // empty: the current directory, paths stay relative
+    std::string xdgDataHome; // $XDG_DATA_HOME, may be empty
+    std::string home; // $HOME (or the password entry's home)
     std::filesystem::path programFile; // the running executable
 };
 

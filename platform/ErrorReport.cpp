@@ -11,10 +11,7 @@ public:
     {
         std::fprintf(stderr, "%s: %s\n", fileName.c_str(), cause.c_str());
     }
-    void reportErrorMessage(const std::string& message) override
-    {
-        std::fprintf(stderr, "%s\n", message.c_str());
-    }
+    void reportErrorMessage(const std::string& message) override { std::fprintf(stderr, "%s\n", message.c_str()); }
 };
 
 StderrReporter g_stderrReporter;

@@ -17,7 +17,7 @@ enum class NoticeKind : int32_t { Search = 0, FileOperation = 1, Addable = 2, Ex
 
 struct Notice {
     NoticeKind kind;
-    int32_t code;  // search: notice code; file operation: 0 load, 1 save
+    int32_t code; // search: notice code; file operation: 0 load, 1 save
     int32_t param; // file operation: 0 success, 1 failure, 2 out of memory
 };
 

@@ -13,8 +13,7 @@
 
 namespace zeku {
 
-TextLineReader::TextLineReader(const std::filesystem::path& path)
-    : m_file(std::fopen(path.c_str(), "rb"))
+TextLineReader::TextLineReader(const std::filesystem::path& path) : m_file(std::fopen(path.c_str(), "rb"))
 {
 }
 

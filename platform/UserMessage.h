@@ -75,7 +75,7 @@ inline constexpr MessageId kLastMessageId = MessageId::MissingJewelData;
 struct UserMessage {
     MessageId id;
     std::vector<std::string> args; // UTF-8
-    std::string text;              // the Japanese text, UTF-8
+    std::string text; // the Japanese text, UTF-8
 };
 
 // The message for a failed call of the system that set `errorNumber`.

@@ -260,8 +260,8 @@ const ConditionWords& japaneseConditionWords()
     return words;
 }
 
-void appendConditionText(const SearchCondition& condition, const SkillCatalogue& skills,
-                         const ConditionWords& words, std::string& out)
+void appendConditionText(const SearchCondition& condition, const SkillCatalogue& skills, const ConditionWords& words,
+                         std::string& out)
 {
     appendBasicSection(condition, words, out);
     appendWantedSkills(condition, skills, words, out);

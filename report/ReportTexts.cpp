@@ -7,12 +7,8 @@ namespace zeku {
 const ReportTexts& reportTexts()
 {
     static const ReportTexts texts{
-        utf8ToCp932Lossy("　"),
-        utf8ToCp932Lossy("なし"),
-        utf8ToCp932Lossy("剣士"),
-        utf8ToCp932Lossy("ガンナー"),
-        utf8ToCp932Lossy("(男)"),
-        utf8ToCp932Lossy("(女)"),
+        utf8ToCp932Lossy("　"),       utf8ToCp932Lossy("なし"), utf8ToCp932Lossy("剣士"),
+        utf8ToCp932Lossy("ガンナー"), utf8ToCp932Lossy("(男)"), utf8ToCp932Lossy("(女)"),
     };
     return texts;
 }

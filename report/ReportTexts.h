@@ -11,11 +11,11 @@ namespace zeku {
 // CP932 words used by more than one report. Built on first use, never changed.
 struct ReportTexts {
     std::string fullWidthSpace; // U+3000, bytes 0x81 0x40
-    std::string none;           // "なし"
-    std::string bladeUser;      // "剣士"
-    std::string gunner;         // "ガンナー"
-    std::string maleMark;       // "(男)"
-    std::string femaleMark;     // "(女)"
+    std::string none; // "なし"
+    std::string bladeUser; // "剣士"
+    std::string gunner; // "ガンナー"
+    std::string maleMark; // "(男)"
+    std::string femaleMark; // "(女)"
 };
 
 // The shared words; safe to call from any thread after the first call returned.

@@ -51,8 +51,9 @@ std::vector<AddableCandidate> addableCandidates(const SearchCondition& base, con
         for (const SkillActivation& a : tree->activations)
             if (a.threshold > floor)
                 skillsOfTree.push_back(&a);
-        std::stable_sort(skillsOfTree.begin(), skillsOfTree.end(),
-                         [](const SkillActivation* a, const SkillActivation* b) { return a->threshold < b->threshold; });
+        std::stable_sort(
+            skillsOfTree.begin(), skillsOfTree.end(),
+            [](const SkillActivation* a, const SkillActivation* b) { return a->threshold < b->threshold; });
         for (std::size_t k = 0; k < skillsOfTree.size(); ++k) {
             const SkillActivation* skill = skillsOfTree[k];
             if (k > 0 && skillsOfTree[k - 1]->threshold == skill->threshold)

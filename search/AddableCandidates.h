@@ -14,16 +14,16 @@
 namespace zeku {
 
 enum class AddableKind : int32_t {
-    Add = 0,   // the tree is not wanted: (tree, points) is appended
+    Add = 0, // the tree is not wanted: (tree, points) is appended
     Raise = 1, // the tree is wanted below these points: its points are replaced
 };
 
 struct AddableCandidate {
-    const SkillTree* tree = nullptr;           // the first catalogue tree with the id
-    const SkillActivation* skill = nullptr;    // the activated skill the points reach
-    int16_t points = 0;                        // the skill's threshold
+    const SkillTree* tree = nullptr; // the first catalogue tree with the id
+    const SkillActivation* skill = nullptr; // the activated skill the points reach
+    int16_t points = 0; // the skill's threshold
     AddableKind kind = AddableKind::Add;
-    int32_t wantedIndex = -1;                  // Raise: the wanted entry it replaces
+    int32_t wantedIndex = -1; // Raise: the wanted entry it replaces
 };
 
 // Every candidate for `base`, by tree id and then threshold. A tree id that

@@ -21,7 +21,7 @@ namespace zeku {
 
 // The pool's notices, as this search names them.
 enum AddableNotice : int32_t {
-    AddableFound = FirstResultStored,  // param: index of an addable candidate
+    AddableFound = FirstResultStored, // param: index of an addable candidate
     AddableRejected = FirstResultNone, // param: index of a candidate that is not addable
     AddableFinished = FirstResultFinished, // every candidate decided
     AddableCancelled = FirstResultCancelled,

@@ -30,17 +30,17 @@ struct SlotPoints {
 // One candidate for one part: pieces that are interchangeable for this search.
 struct CandidateGroup {
     bool fixed = false;
-    std::vector<const EquipItem*> pieces;     // catalogue order
-    uint16_t capacity = 0;                    // slots jewels may be placed in
-    std::vector<const Jewel*> fixedJewels;    // a fixed piece's own jewels
-    std::vector<SkillPoint> relevantPoints;   // first piece's entries for the wanted skills, wanted order
-    std::vector<SlotPoints> relevantSlots;    // the same, by tree slot
+    std::vector<const EquipItem*> pieces; // catalogue order
+    uint16_t capacity = 0; // slots jewels may be placed in
+    std::vector<const Jewel*> fixedJewels; // a fixed piece's own jewels
+    std::vector<SkillPoint> relevantPoints; // first piece's entries for the wanted skills, wanted order
+    std::vector<SlotPoints> relevantSlots; // the same, by tree slot
 };
 
 // One jewel prepared for one wanted tree.
 struct JewelCandidate {
-    int32_t jewel = 0;   // index into the prepared jewels
-    float score = 0.0f;  // wanted points per slot, sign-corrected for bad skills
+    int32_t jewel = 0; // index into the prepared jewels
+    float score = 0.0f; // wanted points per slot, sign-corrected for bad skills
     float penalty = 0.0f; // unwanted negative points per slot (<= 0)
 };
 
@@ -67,8 +67,8 @@ struct PreparedSearch {
     std::vector<uint16_t> slotTree;
     std::vector<int16_t> slotOfWanted; // per wanted entry (current wanted order)
 
-    std::vector<CandidateGroup> groups;           // registry: every group of this search
-    std::vector<int32_t> partGroups[kPartCount];  // per part, the groups in trial order
+    std::vector<CandidateGroup> groups; // registry: every group of this search
+    std::vector<int32_t> partGroups[kPartCount]; // per part, the groups in trial order
     uint64_t total = 1;
     uint64_t rawTotal = 1;
 
@@ -76,7 +76,6 @@ struct PreparedSearch {
     std::vector<PreparedJewel> jewels;
     std::vector<SkillJewelList> jewelLists;
     std::vector<int32_t> listOfSlot; // tree slot -> index into jewelLists, or -1
-
 };
 
 // The bucket a contribution key falls in: h = h * 33 + byte, mod 17.

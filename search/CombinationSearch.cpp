@@ -25,8 +25,8 @@ struct SearchAbort {};
 class CombinationWalker {
 public:
     CombinationWalker(SearchCondition& condition, const SearchRun& run, PreparedSearch& prep)
-        : m_condition(condition), m_run(run), m_prep(prep), m_work(condition, prep),
-          m_progress(run, prep.total), m_fitter(m_work, prep)
+        : m_condition(condition), m_run(run), m_prep(prep), m_work(condition, prep), m_progress(run, prep.total),
+          m_fitter(m_work, prep)
     {
         for (int part = kPartCount - 1; part >= 0; --part) {
             uint64_t groups = prep.partGroups[part].size();
@@ -539,14 +539,14 @@ private:
         int32_t group;
         uint64_t pieces;
         std::size_t capacityIndex; // into m_legCapacityValues
-        std::size_t deltaOffset;   // into m_denseDelta
-        double gainUnits = 0.0;    // see FitBound::gainUnits
+        std::size_t deltaOffset; // into m_denseDelta
+        double gainUnits = 0.0; // see FitBound::gainUnits
     };
     std::size_t m_slotCount = 0;
     std::vector<WantedCheck> m_wantedChecks;
     std::vector<LeafGroup> m_leafGroups; // the leg's groups in trial order
-    std::vector<int16_t> m_denseDelta;   // per leg group, its points per tree slot
-    std::vector<int16_t> m_leafTotals;   // scratch: other parts' totals plus one leg group
+    std::vector<int16_t> m_denseDelta; // per leg group, its points per tree slot
+    std::vector<int16_t> m_leafTotals; // scratch: other parts' totals plus one leg group
     std::vector<int32_t> m_bestRemaining; // per depth and tree slot, see buildSubtreeBounds
     uint16_t m_mostSlotsOfPart[kPartCount] = {}; // largest group capacity per part (0: none)
     bool m_boundsUsable = false;
@@ -554,10 +554,10 @@ private:
     bool m_linearBoundUsable = false;
     double m_bestGainFrom[kPartCount + 1] = {}; // see buildLinearBounds
     std::vector<double> m_legLeastGain; // per leg slot count: the least gain that may pass
-    FitCapacity m_otherCapacity;                 // what the holders other than the leg can bring
-    std::vector<uint16_t> m_legCapacityValues;   // distinct slot counts of the leg groups
-    std::vector<FitCapacity> m_capacityWithLeg;  // m_otherCapacity plus a leg of each slot count
-    FitCapacity m_leafCapacity;                  // scratch for the subtree bound
+    FitCapacity m_otherCapacity; // what the holders other than the leg can bring
+    std::vector<uint16_t> m_legCapacityValues; // distinct slot counts of the leg groups
+    std::vector<FitCapacity> m_capacityWithLeg; // m_otherCapacity plus a leg of each slot count
+    FitCapacity m_leafCapacity; // scratch for the subtree bound
 
     EquipSet m_template;
     std::vector<const Jewel*> m_jewelBuffer;

@@ -16,10 +16,10 @@ namespace zeku {
 
 struct SearchRun {
     const MasterData* master = nullptr;
-    SearchResultStore* store = nullptr;       // new and empty
-    SearchProgress* progress = nullptr;       // reset
+    SearchResultStore* store = nullptr; // new and empty
+    SearchProgress* progress = nullptr; // reset
     const std::atomic<int32_t>* cancel = nullptr; // non-zero requests a cancel
-    NoticeSink* notices = nullptr;            // may be null
+    NoticeSink* notices = nullptr; // may be null
 };
 
 // Runs the search for `condition` (the worker's own copy; its wanted list is

@@ -4,8 +4,8 @@
 
 namespace zeku {
 
-CEquipFindThread::CEquipFindThread(const MasterData& master, const SearchCondition& condition,
-                                   SearchResultStore& store, SearchProgress& progress, NoticeSink& notices)
+CEquipFindThread::CEquipFindThread(const MasterData& master, const SearchCondition& condition, SearchResultStore& store,
+                                   SearchProgress& progress, NoticeSink& notices)
     : m_master(master), m_condition(condition), m_store(store), m_progress(progress), m_notices(notices)
 {
 }

@@ -116,7 +116,8 @@ void ExactJewelFit::placeShown(WorkingSet& work)
     int32_t begin = 0;
     for (int h = 0; h < m_holderCount; ++h) {
         for (int32_t i = begin; i < m_ends[h]; ++i)
-            work.placeJewel(m_holderIndex[h], m_allowed[static_cast<std::size_t>(m_placed[static_cast<std::size_t>(i)])]);
+            work.placeJewel(m_holderIndex[h],
+                            m_allowed[static_cast<std::size_t>(m_placed[static_cast<std::size_t>(i)])]);
         begin = m_ends[h];
     }
 }
@@ -180,7 +181,9 @@ const EquipSet* ExactJewelFit::placementAvoiding(const EquipSet& shown, const Wo
             if (m_holderIndex[h] == holder)
                 for (int32_t i = begin; i < m_ends[h]; ++i)
                     m_jewelBuffer.push_back(
-                        m_prep.jewels[static_cast<std::size_t>(m_allowed[static_cast<std::size_t>(m_placed[static_cast<std::size_t>(i)])])]
+                        m_prep
+                            .jewels[static_cast<std::size_t>(
+                                m_allowed[static_cast<std::size_t>(m_placed[static_cast<std::size_t>(i)])])]
                             .jewel);
             begin = m_ends[h];
         }

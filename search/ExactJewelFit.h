@@ -51,7 +51,7 @@ private:
         int16_t treeSlot; // wanted goals: tree slot; excluded goals: -1
         uint16_t treeId;
         int8_t direction; // +1 raise, -1 lower
-        int32_t target;   // direction * total must reach this
+        int32_t target; // direction * total must reach this
     };
 
     // Holders with free slots, in the order the placement fills them.
@@ -71,9 +71,9 @@ private:
     int m_holderCount = 0;
     int m_holderIndex[PlacementSolver::kMaxHolders] = {};
     uint16_t m_holderSize[PlacementSolver::kMaxHolders] = {};
-    std::vector<int32_t> m_missing;     // per goal
+    std::vector<int32_t> m_missing; // per goal
     std::vector<int32_t> m_shownMissing; // wanted goals of the combination last placed
-    std::vector<int32_t> m_placed;      // solver's jewel positions per holder
+    std::vector<int32_t> m_placed; // solver's jewel positions per holder
     int32_t m_ends[PlacementSolver::kMaxHolders] = {};
     EquipSet m_avoidingSet;
     std::vector<const Jewel*> m_jewelBuffer;

@@ -62,8 +62,8 @@ void CFirstResultPool::work()
             continue; // cancelled or out of memory: the loop ends at its check
         m_verdicts[index] = verdict;
         m_done.fetch_add(1, std::memory_order_relaxed);
-        m_notices.post(Notice{m_kind, verdict == Stores ? FirstResultStored : FirstResultNone,
-                              static_cast<int32_t>(index)});
+        m_notices.post(
+            Notice{m_kind, verdict == Stores ? FirstResultStored : FirstResultNone, static_cast<int32_t>(index)});
     }
     // The last thread out sees every verdict and tells how it all ended.
     if (m_running.fetch_sub(1, std::memory_order_acq_rel) == 1)

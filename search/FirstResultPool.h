@@ -27,15 +27,15 @@
 namespace zeku {
 
 enum FirstResultNotice : int32_t {
-    FirstResultStored = 0,   // param: index of a condition whose search stores a result
-    FirstResultNone = 1,     // param: index of a condition whose search stores none
+    FirstResultStored = 0, // param: index of a condition whose search stores a result
+    FirstResultNone = 1, // param: index of a condition whose search stores none
     FirstResultFinished = 2, // every condition decided
     FirstResultCancelled = 3,
     FirstResultOutOfMemory = 4,
 };
 
 struct FirstResultOptions {
-    int threads = 0;           // 0: as many as the machine has (at least one)
+    int threads = 0; // 0: as many as the machine has (at least one)
     bool lowerPriority = true; // as the search worker does
 };
 
@@ -79,7 +79,7 @@ private:
     NoticeKind m_kind;
     FirstResultOptions m_options;
     int m_threadCount = 1;
-    std::vector<int8_t> m_verdicts;     // per condition, each written by one thread
+    std::vector<int8_t> m_verdicts; // per condition, each written by one thread
     std::atomic<std::size_t> m_next{0}; // next condition to take
     std::atomic<uint64_t> m_done{0};
     std::atomic<int> m_running{0}; // threads still working; the last posts the final notice

@@ -182,7 +182,8 @@ FitBound::Outlook FitBound::outlook(const int16_t* base, const int16_t* delta, c
     for (std::size_t i = 0; i < m_wanted.size(); ++i) {
         const Wanted& w = m_wanted[i];
         const auto slot = static_cast<std::size_t>(w.slot);
-        const int current = static_cast<int16_t>(static_cast<uint16_t>(base[slot]) + static_cast<uint16_t>(delta[slot]));
+        const int current =
+            static_cast<int16_t>(static_cast<uint16_t>(base[slot]) + static_cast<uint16_t>(delta[slot]));
         int deficit;
         if (w.threshold > 0)
             deficit = w.threshold - current;

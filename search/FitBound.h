@@ -74,8 +74,8 @@ private:
     struct Wanted {
         int16_t slot;
         int16_t threshold;
-        double unitsPerPoint;    // of deficit (infinite when no candidate helps)
-        std::size_t perSlotRow;  // into m_treeUnitsPerSlot
+        double unitsPerPoint; // of deficit (infinite when no candidate helps)
+        std::size_t perSlotRow; // into m_treeUnitsPerSlot
     };
     std::vector<Wanted> m_wanted;
     double m_linearSlack = 0.0; // rounding margin of the linear condition

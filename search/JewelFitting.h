@@ -53,16 +53,16 @@ private:
     // A jewel list's candidates, copied into flat arrays once per search so
     // that choosing a jewel reads them in a row.
     struct Candidate {
-        int32_t jewel;      // prepared jewel index
+        int32_t jewel; // prepared jewel index
         uint16_t slots;
         uint16_t rarity;
-        float slotsF;       // the slot count as the scores divide by it
+        float slotsF; // the slot count as the scores divide by it
         float penalty;
         uint32_t firstEntry; // into m_entries: the jewel's wanted-tree points
         uint32_t entryCount;
     };
     struct CandidateRange {
-        uint32_t first = 0;  // into m_candidates
+        uint32_t first = 0; // into m_candidates
         uint32_t count = 0;
         float bestRatio = 0.0f;
     };
@@ -86,17 +86,17 @@ private:
     std::vector<Candidate> m_candidates;
     std::vector<SlotPoints> m_entries;
     std::vector<CandidateRange> m_listOfSlot; // per tree slot
-    std::vector<bool> m_slotHasList;          // per tree slot: a jewel list exists (it may be empty)
+    std::vector<bool> m_slotHasList; // per tree slot: a jewel list exists (it may be empty)
 
     std::vector<int16_t> m_slotOfWanted;
-    std::vector<int16_t> m_required;  // per wanted entry: threshold
-    std::vector<int16_t> m_current;   // per wanted entry: points reached so far
-    std::vector<uint16_t> m_options;  // per wanted entry: candidates in its tree's list
-    std::vector<int32_t> m_sortKey;   // per wanted entry, see updateSortKey()
-    std::vector<uint16_t> m_order;    // wanted entries, current deficit order
+    std::vector<int16_t> m_required; // per wanted entry: threshold
+    std::vector<int16_t> m_current; // per wanted entry: points reached so far
+    std::vector<uint16_t> m_options; // per wanted entry: candidates in its tree's list
+    std::vector<int32_t> m_sortKey; // per wanted entry, see updateSortKey()
+    std::vector<uint16_t> m_order; // wanted entries, current deficit order
     std::vector<int16_t> m_deficitOfSlot; // first wanted entry (in current order) of each tree slot
-    bool m_slotsDistinct = true;      // no tree wanted twice: m_deficitOfSlot never changes
-    std::vector<int32_t> m_taken;         // re-packing buffer
+    bool m_slotsDistinct = true; // no tree wanted twice: m_deficitOfSlot never changes
+    std::vector<int32_t> m_taken; // re-packing buffer
     uint16_t m_largestCapacity = 0;
     FitBound m_bound;
     SlotBound m_slotBound;

@@ -22,7 +22,7 @@ namespace zeku {
 enum ExplainNotice : int32_t {
     ExplainFindsSets = 0, // param: 0 the condition itself, k the change changes()[k - 1]
     ExplainFindsNone = 1, // param: as above
-    ExplainFinished = 2,  // everything decided, the condition stores nothing
+    ExplainFinished = 2, // everything decided, the condition stores nothing
     ExplainCancelled = 3,
     ExplainOutOfMemory = 4,
     ExplainHasResults = 5, // the condition itself stores a result

@@ -93,7 +93,9 @@ std::vector<SkillReach> skillReaches(const SearchCondition& condition, const Mas
         }
         // No holder has more free slots than `largest`.
         const std::vector<int32_t> fill = bestFill(jewels, largest);
-        auto jewelsIn = [&](int32_t freeSlots) { return freeSlots <= 0 ? 0 : fill[static_cast<std::size_t>(freeSlots)]; };
+        auto jewelsIn = [&](int32_t freeSlots) {
+            return freeSlots <= 0 ? 0 : fill[static_cast<std::size_t>(freeSlots)];
+        };
 
         int32_t total = 0;
         for (const Jewel* jewel : fixed.weaponSlots().jewels)

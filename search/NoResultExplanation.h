@@ -31,15 +31,15 @@ struct SkillReach {
 std::vector<SkillReach> skillReaches(const SearchCondition& condition, const MasterData& master);
 
 enum class ChangeKind : int32_t {
-    Drop,          // drop wanted entry wantedIndex
-    Lower,         // lower wanted entry wantedIndex to points
-    SwitchOff,     // switch off which
-    MinDefence,    // minimum defence to 0
-    Rarity,        // rarity filter to "全て"
+    Drop, // drop wanted entry wantedIndex
+    Lower, // lower wanted entry wantedIndex to points
+    SwitchOff, // switch off which
+    MinDefence, // minimum defence to 0
+    Rarity, // rarity filter to "全て"
     JewelsOn,
     ExactJewelsOn, // exact jewel fitting on
-    UnfixPiece,    // take the fixed piece of holder out, with its jewels
-    UnfixJewels,   // take the fixed jewels of holder out, keeping the piece
+    UnfixPiece, // take the fixed piece of holder out, with its jewels
+    UnfixJewels, // take the fixed jewels of holder out, keeping the piece
 };
 
 enum class ConditionSwitch : int32_t { ExcludedItems, ExcludedSkills, SParts };
@@ -49,12 +49,12 @@ constexpr int32_t kWeaponPosition = -1;
 
 struct ConditionChange {
     ChangeKind kind = ChangeKind::Drop;
-    int32_t wantedIndex = -1;                      // Drop, Lower
-    uint16_t treeId = 0;                           // Drop, Lower
-    int16_t points = 0;                            // Lower: the new points
-    int16_t wantedPoints = 0;                      // Drop, Lower: the points wanted before
+    int32_t wantedIndex = -1; // Drop, Lower
+    uint16_t treeId = 0; // Drop, Lower
+    int16_t points = 0; // Lower: the new points
+    int16_t wantedPoints = 0; // Drop, Lower: the points wanted before
     ConditionSwitch which = ConditionSwitch::ExcludedItems; // SwitchOff
-    int32_t holder = kWeaponPosition;               // UnfixPiece, UnfixJewels: weapon or part
+    int32_t holder = kWeaponPosition; // UnfixPiece, UnfixJewels: weapon or part
 };
 
 // The single changes that apply to `condition`, in this order: drop a wanted

@@ -37,8 +37,7 @@ void PlacementSolver::setMemoEntries(std::size_t entries)
 
 PlacementSolver::PlacementSolver(const std::vector<uint16_t>& jewelSizes, const std::vector<int16_t>& gains,
                                  std::size_t goals, uint16_t largestHolder)
-    : m_goals(goals), m_sizes(jewelSizes), m_jewelGains(gains),
-      m_keyWords(kSizeWords + goals)
+    : m_goals(goals), m_sizes(jewelSizes), m_jewelGains(gains), m_keyWords(kSizeWords + goals)
 {
     // Per goal, the most any jewel that fits some holder gains per slot.
     m_unitWeight.assign(goals, 0.0);
@@ -130,13 +129,15 @@ void PlacementSolver::buildTable(uint16_t size)
         for (std::size_t v = 0; v < from.count; ++v) {
             bool fits = true;
             for (std::size_t g = 0; g < G; ++g) {
-                const int sum = from.gains[v * G + g] + (jewel >= 0 ? m_jewelGains[static_cast<std::size_t>(jewel) * G + g] : 0);
+                const int sum =
+                    from.gains[v * G + g] + (jewel >= 0 ? m_jewelGains[static_cast<std::size_t>(jewel) * G + g] : 0);
                 fits = fits && sum >= -32000 && sum <= 32000;
                 candidate[g] = static_cast<int16_t>(sum);
             }
             if (!fits)
                 continue;
-            rep.assign(m_repJewels.begin() + from.repFirst[v], m_repJewels.begin() + from.repFirst[v] + from.repCount[v]);
+            rep.assign(m_repJewels.begin() + from.repFirst[v],
+                       m_repJewels.begin() + from.repFirst[v] + from.repCount[v]);
             if (jewel >= 0)
                 rep.push_back(jewel);
             offer();
@@ -156,7 +157,8 @@ void PlacementSolver::buildTable(uint16_t size)
     for (std::size_t k = 0; k < reps.size(); ++k)
         for (std::size_t g = 0; g < G; ++g)
             strength[k] += front[k * G + g];
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return strength[a] > strength[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return strength[a] > strength[b]; });
 
     table.count = reps.size();
     table.gains.reserve(table.count * G);

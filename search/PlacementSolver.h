@@ -65,10 +65,10 @@ public:
 private:
     struct Table {
         std::size_t count = 0;
-        std::vector<int16_t> gains;      // count * goals
-        std::vector<uint32_t> repFirst;  // per vector: its jewels in m_repJewels
+        std::vector<int16_t> gains; // count * goals
+        std::vector<uint32_t> repFirst; // per vector: its jewels in m_repJewels
         std::vector<uint16_t> repCount;
-        std::vector<int32_t> most;       // per goal: the largest gain of any vector
+        std::vector<int32_t> most; // per goal: the largest gain of any vector
         std::vector<int32_t> leastBelowZero; // per goal: -(the most negative gain), >= 0
         double units = 0.0; // the most unitsOf() of any vector
     };
@@ -115,10 +115,10 @@ private:
     std::vector<int32_t> m_repJewels;
 
     std::vector<int32_t> m_missing; // per depth, the amounts still missing
-    std::vector<int32_t> m_rest;    // per depth, the most the holders after the first can gain
+    std::vector<int32_t> m_rest; // per depth, the most the holders after the first can gain
     std::vector<int32_t> m_current; // place(): amounts still missing, unclamped
-    std::vector<int32_t> m_gained;  // place(): gains of the jewels placed
-    std::vector<int16_t> m_key;     // per depth, scratch key
+    std::vector<int32_t> m_gained; // place(): gains of the jewels placed
+    std::vector<int16_t> m_key; // per depth, scratch key
     std::size_t m_keyWords;
     bool m_memoUsable;
     Block<int16_t> m_memoKeys;

@@ -40,8 +40,8 @@ private:
     uint64_t m_total;
     uint64_t m_done = 0;
     uint64_t m_rawDone = 0;
-    int64_t m_stepsUntilClock = 0;  // the first step always reads the clock
-    int64_t m_elapsedMs = 1000;     // so that the first step always posts
+    int64_t m_stepsUntilClock = 0; // the first step always reads the clock
+    int64_t m_elapsedMs = 1000; // so that the first step always posts
     std::chrono::steady_clock::time_point m_lastTick;
 };
 

@@ -65,9 +65,9 @@ struct SearchCondition {
     uint32_t maxResults = kDefaultMaxResults; // kStopAtFirstResult: see there
     std::vector<SkillPoint> wanted; // (tree id, required threshold), never empty when searching
     EquipSet fixed;
-    ExclusionSet excludedItems;      // filled only when useExcludedItems
+    ExclusionSet excludedItems; // filled only when useExcludedItems
     ExcludedSkillList excludedSkills; // filled only when useExcludedSkills
-    SPartSet sParts;                 // filled only when requireSParts
+    SPartSet sParts; // filled only when requireSParts
 
     SearchCondition() = default;
     SearchCondition(const SearchCondition& other) { copyFrom(other); }

@@ -9,10 +9,10 @@ namespace zeku {
 
 // Written by the search worker, read by the owner when a notice arrives.
 struct SearchProgress {
-    std::atomic<uint64_t> total{0};       // product over parts of (groups + 1)
-    std::atomic<uint64_t> done{0};        // combinations visited (tested or counted)
-    std::atomic<uint64_t> rawTotal{0};    // product over parts of (pieces in groups + 1)
-    std::atomic<uint64_t> rawDone{0};     // concrete piece combinations covered so far
+    std::atomic<uint64_t> total{0}; // product over parts of (groups + 1)
+    std::atomic<uint64_t> done{0}; // combinations visited (tested or counted)
+    std::atomic<uint64_t> rawTotal{0}; // product over parts of (pieces in groups + 1)
+    std::atomic<uint64_t> rawDone{0}; // concrete piece combinations covered so far
     std::atomic<uint64_t> resultCount{0}; // stored results, written before each hit-count notice
 
     void reset()

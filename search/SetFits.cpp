@@ -143,7 +143,8 @@ std::vector<SetFit> fittingCandidates(const SearchCondition& condition, const Eq
         int32_t begin = 0;
         for (int h = 0; h < count; ++h) {
             for (int32_t i = begin; i < ends[h]; ++i)
-                fit.jewels[holders[h]].push_back(allowed[static_cast<std::size_t>(placed[static_cast<std::size_t>(i)])]);
+                fit.jewels[holders[h]].push_back(
+                    allowed[static_cast<std::size_t>(placed[static_cast<std::size_t>(i)])]);
             begin = ends[h];
         }
         out.push_back(std::move(fit));

@@ -92,7 +92,7 @@ private:
     void addJewelPoints(const Jewel& jewel);
 
     PreparedSearch& m_prep;
-    std::vector<int16_t> m_totals;          // per tree slot
+    std::vector<int16_t> m_totals; // per tree slot
     std::vector<int16_t> m_wantedThreshold; // per wanted entry, current wanted order
     int32_t m_entry[kPartCount] = {-1, -1, -1, -1, -1};
     bool m_entryFixed[kPartCount] = {};

@@ -37,10 +37,10 @@ struct Family {
 struct Series {
     int grade = 0;
     int rarity = 1;
-    uint16_t main2 = 0;       // 0: no second main skill
+    uint16_t main2 = 0; // 0: no second main skill
     uint16_t gunnerMain2 = 0; // the gunner version's second skill
-    uint16_t third = 0;       // 0: no third skill
-    uint16_t negative = 0;    // 0: no negative skill
+    uint16_t third = 0; // 0: no third skill
+    uint16_t negative = 0; // 0: no negative skill
     bool spellOutZeros = false;
 };
 
@@ -126,7 +126,7 @@ void ArmourBuilder::addFamily()
 
     const int jobRoll = m_rng.range(0, 99);
     if (partWords(family.wordStyle).hasGunnerWords())
-        family.jobs = jobRoll < 55 ? std::vector<int>{1, 2}
+        family.jobs = jobRoll < 55   ? std::vector<int>{1, 2}
                       : jobRoll < 85 ? std::vector<int>{0}
                       : jobRoll < 95 ? std::vector<int>{1}
                                      : std::vector<int>{2};
@@ -171,11 +171,11 @@ void ArmourBuilder::addFamily()
         series.main2 = main2;
         series.gunnerMain2 = m_rng.percent(40) ? pickSecond(kMajor | kMinor, {family.main1, main2}) : main2;
         if (m_rng.percent(50))
-            series.third = m_picker.pick(m_rng, kMajor | kMinor, {family.main1, main2, series.gunnerMain2}, false,
-                                         family.theme);
+            series.third =
+                m_picker.pick(m_rng, kMajor | kMinor, {family.main1, main2, series.gunnerMain2}, false, family.theme);
         if (m_rng.percent(60))
-            series.negative = m_picker.pick(m_rng, kMajor | kMinor,
-                                            {family.main1, main2, series.gunnerMain2, series.third}, true);
+            series.negative =
+                m_picker.pick(m_rng, kMajor | kMinor, {family.main1, main2, series.gunnerMain2, series.third}, true);
         series.spellOutZeros = m_rng.percent(25);
         addSeries(family, series);
     }

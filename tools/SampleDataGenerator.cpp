@@ -39,8 +39,7 @@ SampleFiles generateSampleFiles(uint32_t seed, int scale)
     out.files.emplace_back(MasterData::kSkillFile, sample::skillXml(set.trees, note));
     for (int part = 0; part < kPartCount; ++part) {
         const auto& pieces = set.pieces[static_cast<std::size_t>(part)];
-        out.files.emplace_back(MasterData::kEquipFiles[static_cast<std::size_t>(part)],
-                               sample::equipXml(pieces, note));
+        out.files.emplace_back(MasterData::kEquipFiles[static_cast<std::size_t>(part)], sample::equipXml(pieces, note));
         out.pieceCounts[static_cast<std::size_t>(part)] = static_cast<int>(pieces.size());
     }
     out.files.emplace_back(MasterData::kJewelFile, sample::jewelXml(set.jewels, note));

@@ -28,7 +28,7 @@ struct GenTree {
     std::string name;
     TreeRole role = TreeRole::Minor;
     int popularity = 1; // relative weight when series and jewels pick their skills
-    int theme = 0;      // trees of one theme tend to share armour series
+    int theme = 0; // trees of one theme tend to share armour series
     std::vector<GenActivation> activations;
 
     // Whether some activation has a negative threshold.
@@ -95,8 +95,7 @@ int themeCount(const std::vector<GenTree>& trees);
 std::vector<GenTree> generateTrees(SampleRandom& rng, int scale);
 
 // About 290 × scale pieces per part, in rarity order.
-std::array<std::vector<GenPiece>, 5> generateArmour(SampleRandom& rng, int scale,
-                                                    const std::vector<GenTree>& trees);
+std::array<std::vector<GenPiece>, 5> generateArmour(SampleRandom& rng, int scale, const std::vector<GenTree>& trees);
 
 // About 175 × scale jewels, by slot count.
 std::vector<GenJewel> generateJewels(SampleRandom& rng, int scale, const std::vector<GenTree>& trees);

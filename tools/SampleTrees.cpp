@@ -10,8 +10,7 @@ namespace zeku::sample {
 
 bool GenTree::hasBadSkill() const
 {
-    return std::any_of(activations.begin(), activations.end(),
-                       [](const GenActivation& a) { return a.threshold < 0; });
+    return std::any_of(activations.begin(), activations.end(), [](const GenActivation& a) { return a.threshold < 0; });
 }
 
 uint16_t TreePicker::pick(SampleRandom& rng, unsigned roles, const std::vector<uint16_t>& avoid, bool needBad,

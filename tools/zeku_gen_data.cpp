@@ -13,9 +13,10 @@ namespace {
 
 void printUsage(std::FILE* to)
 {
-    std::fprintf(to, "usage: zeku-gen-data --out DIR [--seed N] [--scale K]\n"
-                     "  --seed N   seed of the generator (default %u, the bundled sample)\n"
-                     "  --scale K  1 = sample size, K = about K times as many pieces and jewels (1 to %d)\n",
+    std::fprintf(to,
+                 "usage: zeku-gen-data --out DIR [--seed N] [--scale K]\n"
+                 "  --seed N   seed of the generator (default %u, the bundled sample)\n"
+                 "  --scale K  1 = sample size, K = about K times as many pieces and jewels (1 to %d)\n",
                  zeku::kDefaultSampleSeed, zeku::kMaxSampleScale);
 }
 
@@ -68,8 +69,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const zeku::SampleFiles& s = result.summary;
-    std::printf("%s: %d skill trees; pieces head %d, body %d, arm %d, waist %d, leg %d; %d jewels\n",
-                out.c_str(), s.treeCount, s.pieceCounts[0], s.pieceCounts[1], s.pieceCounts[2],
-                s.pieceCounts[3], s.pieceCounts[4], s.jewelCount);
+    std::printf("%s: %d skill trees; pieces head %d, body %d, arm %d, waist %d, leg %d; %d jewels\n", out.c_str(),
+                s.treeCount, s.pieceCounts[0], s.pieceCounts[1], s.pieceCounts[2], s.pieceCounts[3], s.pieceCounts[4],
+                s.jewelCount);
     return 0;
 }

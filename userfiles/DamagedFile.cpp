@@ -11,7 +11,8 @@ namespace zeku {
 
 void reportDamagedFile(const std::filesystem::path& file, int line)
 {
-    UserMessage cause = line > 0 ? UserMessage{MessageId::DamagedLine, {std::to_string(line)},
+    UserMessage cause = line > 0 ? UserMessage{MessageId::DamagedLine,
+                                               {std::to_string(line)},
                                                std::to_string(line) + "行目のデータが壊れています。"}
                                  : UserMessage{MessageId::UnreadableSave, {}, "保存データとして読み込めない内容です。"};
     errorReporter().reportFileMessage(file.string(), cause);
@@ -25,9 +26,10 @@ std::optional<std::filesystem::path> openableEntryFile(const SavedFileIndex& ind
     const auto file = confinedStoredPath(index.userFolder().root(), *stored);
     if (!file) {
         const std::string path = cp932ToUtf8(*stored);
-        errorReporter().reportFileMessage(index.indexFile().string(),
-                                          UserMessage{MessageId::OutsideUserFolder, {path},
-                                                      "「" + path + "」はユーザーフォルダーの外を指すため開きません。"});
+        errorReporter().reportFileMessage(
+            index.indexFile().string(), UserMessage{MessageId::OutsideUserFolder,
+                                                    {path},
+                                                    "「" + path + "」はユーザーフォルダーの外を指すため開きません。"});
         return std::nullopt;
     }
     std::error_code ec;

@@ -65,8 +65,8 @@ int FavoriteIndex::append(const std::string& title, const std::string& comment, 
     return append(title, comment, path, 0, 0);
 }
 
-int FavoriteIndex::append(const std::string& title, const std::string& comment, const std::string& path,
-                          uint16_t sex, uint16_t job)
+int FavoriteIndex::append(const std::string& title, const std::string& comment, const std::string& path, uint16_t sex,
+                          uint16_t job)
 {
     appendTexts(title, comment, path);
     m_sexes.push_back(sex);

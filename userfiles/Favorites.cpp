@@ -213,8 +213,7 @@ bool overwriteFavorite(const UserFolder& folder, int position, const std::string
         const auto file = writeFavoriteFile(folder, formatTimeStamp(localClock().now(), false), favorite);
         if (!file)
             return false;
-        index.replaceEntry(position, favorite.title, favorite.comment, file->stored, pieceSexOf(set),
-                           pieceJobOf(set));
+        index.replaceEntry(position, favorite.title, favorite.comment, file->stored, pieceSexOf(set), pieceJobOf(set));
         if (!savedOrUnlisted(index, *file))
             return false;
         // The new file always has a name of its own, but never delete what was just written.
@@ -232,8 +231,8 @@ int readFavorite(const NextLine& nextLine, const MasterData& master, FavoriteSet
     // Every favourite file holds each of these keys once, the weapon and the
     // five parts even when empty: a file cut short, or one with a key twice,
     // would show pieces that are not what was saved.
-    constexpr std::array<const char*, 3 + kPartCount> kKeys = {"Sex", "Job", "Weapon", "Head", "Body",
-                                                              "Arm", "Waist", "Leg"};
+    constexpr std::array<const char*, 3 + kPartCount> kKeys = {"Sex",  "Job", "Weapon", "Head",
+                                                               "Body", "Arm", "Waist",  "Leg"};
     bool seen[kKeys.size()] = {};
     std::string line;
     ParsedLine parsed;

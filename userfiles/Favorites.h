@@ -22,11 +22,11 @@ namespace zeku {
 // One favourite in memory; owns its contents.
 struct FavoriteSet {
     EquipSet equipment;
-    std::string title;   // CP932
+    std::string title; // CP932
     std::string comment; // CP932
     std::string storedPath; // of its file, as the index lists it (set by loadFavorite)
-    uint16_t sex = 0;    // 0 unspecified, 1 male, 2 female
-    uint16_t job = 0;    // 0 unspecified, 1 blade user, 2 gunner
+    uint16_t sex = 0; // 0 unspecified, 1 male, 2 female
+    uint16_t job = 0; // 0 unspecified, 1 blade user, 2 gunner
     bool missing = false;
     std::vector<std::string> missingNames; // names the catalogues no longer have, in the order met
 };

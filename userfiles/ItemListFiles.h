@@ -24,9 +24,9 @@ namespace zeku {
 // notices when another window (another process) saved the file since. Loads
 // and saves given a stamp keep it up to date.
 struct ListFileStamp {
-    bool known = false;             // false: nothing to compare (never read, or overwrite agreed)
+    bool known = false; // false: nothing to compare (never read, or overwrite agreed)
     std::optional<uint64_t> digest; // of the file's bytes; nullopt when there was no file
-    bool changedElsewhere = false;  // set by a save refused because the file differs
+    bool changedElsewhere = false; // set by a save refused because the file differs
 };
 
 // Fills `out` from ExclusiveItem.dat, matching names against the catalogues of `master`.
@@ -41,8 +41,7 @@ bool loadExcludedSkills(const UserFolder& folder, ExcludedSkillList& out, ListFi
 bool saveExcludedSkills(const UserFolder& folder, const ExcludedSkillList& list, ListFileStamp* stamp = nullptr);
 
 // Fills `out` from SParts.dat, matching names against the equipment catalogues of `master`.
-bool loadSPartList(const UserFolder& folder, const MasterData& master, SPartSet& out,
-                   ListFileStamp* stamp = nullptr);
+bool loadSPartList(const UserFolder& folder, const MasterData& master, SPartSet& out, ListFileStamp* stamp = nullptr);
 // Rewrites SParts.dat from `set`.
 bool saveSPartList(const UserFolder& folder, const SPartSet& set, ListFileStamp* stamp = nullptr);
 

@@ -51,17 +51,20 @@ NameRanks::NameRanks(const MasterData& master) : m_master(master)
         m_pieces[part].resize(items.size());
         if (items.empty())
             continue;
-        rankAll(items, [](const EquipItem& p) { return std::make_pair(p.name, p.sex); }, m_pieces[part],
-                &Rank::repeatedWithSex);
+        rankAll(
+            items, [](const EquipItem& p) { return std::make_pair(p.name, p.sex); }, m_pieces[part],
+            &Rank::repeatedWithSex);
         std::vector<Rank> byName(items.size());
-        rankAll(items, [](const EquipItem& p) { return p.name; }, byName, &Rank::repeatedName);
+        rankAll(
+            items, [](const EquipItem& p) { return p.name; }, byName, &Rank::repeatedName);
         for (std::size_t i = 0; i < items.size(); ++i)
             m_pieces[part][i].repeatedName = byName[i].repeatedName;
     }
     const std::vector<Jewel>& jewels = master.jewels().items();
     m_jewels.resize(jewels.size());
     if (!jewels.empty())
-        rankAll(jewels, [](const Jewel& j) { return j.name; }, m_jewels, &Rank::repeatedName);
+        rankAll(
+            jewels, [](const Jewel& j) { return j.name; }, m_jewels, &Rank::repeatedName);
 }
 
 template <typename T>

@@ -55,7 +55,7 @@ private:
     struct Rank {
         uint16_t rank = 0;
         bool repeatedWithSex = false; // another piece of the same name and sex value
-        bool repeatedName = false;    // another item of the same name
+        bool repeatedName = false; // another item of the same name
     };
     template <typename T>
     static const Rank* rankOf(const std::vector<T>& items, const std::vector<Rank>& ranks, const T* item);

@@ -34,8 +34,7 @@ bool isWellFormedNotation(const std::vector<std::string>& fields)
         const long count = number16(fields[pos + 1]);
         pos += 2;
         // An empty slot is "0,0"; a holder never has more jewels than fields follow.
-        if (item < 0 || count < 0 || (item == 0 && count != 0) ||
-            static_cast<std::size_t>(count) > fields.size() - pos)
+        if (item < 0 || count < 0 || (item == 0 && count != 0) || static_cast<std::size_t>(count) > fields.size() - pos)
             return false;
         for (long i = 0; i < count; ++i, ++pos)
             if (number16(fields[pos]) <= 0)

@@ -91,7 +91,7 @@ private:
     static const std::string* at(const std::vector<std::string>& list, int position)
     {
         return position >= 0 && position < static_cast<int>(list.size()) ? &list[static_cast<std::size_t>(position)]
-                                                                          : nullptr;
+                                                                         : nullptr;
     }
 
     UserFolder m_userFolder;

@@ -370,9 +370,7 @@ bool HistoryReader::run()
                     m_open = Open::None; // a header of a later version's section
                 continue; // outside any section of this version
             }
-            m_open = which == kOptionSection     ? Open::Options
-                     : which == kNameRankSection ? Open::NameRanks
-                                                 : Open::None;
+            m_open = which == kOptionSection ? Open::Options : which == kNameRankSection ? Open::NameRanks : Open::None;
         }
         bool ok = !seen[which];
         seen[which] = true;

@@ -47,8 +47,8 @@ void writeCondition(SafeTextWriter& writer, const SearchCondition& condition, co
         writer.writef("Skill=%u,%d\n", skill.treeId, skill.points);
     writer.write("FixParts=" + fixed.notation() + "\n");
     writer.writef("MaxDisp=%u\nJewel=%d\nExclusiveItem=%d\nExclusiveSkill=%d\nSParts=%d\n", condition.maxResults,
-                  condition.useJewels ? 1 : 0, condition.useExcludedItems ? 1 : 0,
-                  condition.useExcludedSkills ? 1 : 0, condition.requireSParts ? 1 : 0);
+                  condition.useJewels ? 1 : 0, condition.useExcludedItems ? 1 : 0, condition.useExcludedSkills ? 1 : 0,
+                  condition.requireSParts ? 1 : 0);
 }
 
 // The piece lines of [ExclusiveItem] and [SParts]: "<kind><sex>=<name>".
@@ -187,10 +187,9 @@ bool saveSearchHistory(const UserFolder& folder, const MasterData& master, const
         SavedFileIndex index = SavedFileIndex::forHistory(folder);
         if (!index.loadForUpdate())
             return false;
-        const auto file = writeNewUserFile(folder, kStoredHistoryFolder, stamp + "_" + safeFileTitle(title),
-                                           [&](SafeTextWriter& writer) {
-                                               writeSearchHistory(writer, condition, results, master);
-                                           });
+        const auto file =
+            writeNewUserFile(folder, kStoredHistoryFolder, stamp + "_" + safeFileTitle(title),
+                             [&](SafeTextWriter& writer) { writeSearchHistory(writer, condition, results, master); });
         if (!file)
             return false;
         index.append(title, comment, file->stored);

@@ -129,9 +129,9 @@ bool sameSession(const SessionState& a, const SessionState& b)
     const SearchCondition& x = a.condition;
     const SearchCondition& y = b.condition;
     if (a.x != b.x || a.y != b.y || a.width != b.width || a.height != b.height || a.maximized != b.maximized ||
-        a.language != b.language ||
-        x.sex != y.sex || x.job != y.job || x.rarity != y.rarity || x.minDefence != y.minDefence ||
-        x.maxResults != y.maxResults || x.useJewels != y.useJewels || x.exactJewels != y.exactJewels || x.useExcludedItems != y.useExcludedItems ||
+        a.language != b.language || x.sex != y.sex || x.job != y.job || x.rarity != y.rarity ||
+        x.minDefence != y.minDefence || x.maxResults != y.maxResults || x.useJewels != y.useJewels ||
+        x.exactJewels != y.exactJewels || x.useExcludedItems != y.useExcludedItems ||
         x.useExcludedSkills != y.useExcludedSkills || x.requireSParts != y.requireSParts ||
         x.wanted.size() != y.wanted.size() || x.fixed.weapon() != y.fixed.weapon())
         return false;
@@ -230,8 +230,8 @@ bool saveSession(const UserFolder& folder, const SessionState& state)
             return false;
         out.writef("Version=%s\n", kVersionText);
         out.write(kWindowHeader);
-        out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width,
-                   state.height, state.maximized ? 1 : 0);
+        out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width, state.height,
+                   state.maximized ? 1 : 0);
         // Only a chosen language: a file that never had one stays as it was.
         if (state.language == kSessionLanguageJapanese || state.language == kSessionLanguageEnglish)
             out.writef("Language=%s\n", state.language.c_str());

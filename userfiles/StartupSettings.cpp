@@ -102,15 +102,16 @@ bool favoriteOrderBefore(const FavoriteSkillEntry& a, const FavoriteSkillEntry& 
     return a.threshold > b.threshold;
 }
 
-FavoriteSkillSet::FavoriteSkillSet() : name(favoriteSetName()) {}
+FavoriteSkillSet::FavoriteSkillSet() : name(favoriteSetName())
+{
+}
 
 void FavoriteSkillSet::sortByFavoriteOrder()
 {
     std::stable_sort(entries.begin(), entries.end(), favoriteOrderBefore);
 }
 
-void StartupSettings::addFavorite(FavoriteSkillSet& set, uint16_t treeId, int16_t points,
-                                  const SkillCatalogue& skills)
+void StartupSettings::addFavorite(FavoriteSkillSet& set, uint16_t treeId, int16_t points, const SkillCatalogue& skills)
 {
     for (FavoriteSkillEntry& entry : set.entries) {
         if (entry.treeId == treeId && entry.threshold == points) {
@@ -129,8 +130,7 @@ void StartupSettings::addFavorite(FavoriteSkillSet& set, uint16_t treeId, int16_
     set.entries.push_back(std::move(entry));
 }
 
-void StartupSettings::recordFavoriteSkills(int job, const std::vector<SkillPoint>& wanted,
-                                           const SkillCatalogue& skills)
+void StartupSettings::recordFavoriteSkills(int job, const std::vector<SkillPoint>& wanted, const SkillCatalogue& skills)
 {
     FavoriteSkillSet& set = favoriteSkills(job);
     for (const SkillPoint& skill : wanted) {

@@ -76,7 +76,8 @@ bool isStorableItemName(std::string_view name)
 UserMessage unstorableItemMessage(std::string_view name)
 {
     const std::string utf8 = cp932ToUtf8(name);
-    return UserMessage{MessageId::UnstorableItemName, {utf8},
+    return UserMessage{MessageId::UnstorableItemName,
+                       {utf8},
                        "「" + utf8 + "」は名前にカンマ記号、改行や前後の空白を含むため保存できません。"};
 }
 

@@ -37,7 +37,9 @@ const std::string* firstUnstorableItemName(const EquipSet& set);
 // catches it discards what was written and reports unstorableItemMessage().
 class UnstorableItemName : public std::runtime_error {
 public:
-    explicit UnstorableItemName(std::string name) : std::runtime_error("unstorable item name"), m_name(std::move(name)) {}
+    explicit UnstorableItemName(std::string name) : std::runtime_error("unstorable item name"), m_name(std::move(name))
+    {
+    }
     const std::string& name() const { return m_name; }
 
 private:

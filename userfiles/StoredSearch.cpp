@@ -33,8 +33,8 @@ std::string missingItemsMessage(const StoredSearch& search, std::size_t droppedR
 
 void reportMissingItems(const StoredSearch& search, std::size_t droppedRecords)
 {
-    UserMessage message{MessageId::SearchMissingItems, {std::to_string(droppedRecords)},
-                        missingItemsMessage(search, droppedRecords)};
+    UserMessage message{
+        MessageId::SearchMissingItems, {std::to_string(droppedRecords)}, missingItemsMessage(search, droppedRecords)};
     if (message.text.empty())
         return;
     for (const std::string& name : search.missingItems)

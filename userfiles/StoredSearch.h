@@ -14,14 +14,14 @@
 namespace zeku {
 
 struct StoredSearch {
-    std::string title;   // from the index entry (CP932)
+    std::string title; // from the index entry (CP932)
     std::string comment; // from the index entry (CP932)
     ItemNumberTable items;
     SearchCondition condition; // with its three standing lists
     NumberedCombination fixed; // the condition's fixed pieces
     uint32_t combinationCount = 0;
-    StoredCombinations combinations;                // in result order
-    std::vector<std::string> missingItems;          // names the master data no longer has
+    StoredCombinations combinations; // in result order
+    std::vector<std::string> missingItems; // names the master data no longer has
 };
 
 // Resolves every stored combination into a record of `store`, in stored order;

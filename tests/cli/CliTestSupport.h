@@ -36,8 +36,8 @@ inline ToolRun runTool(const std::filesystem::path& dir, const std::string& tool
 {
     const std::filesystem::path in = dir / "stdin.txt", out = dir / "stdout.txt", err = dir / "stderr.txt";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = "cd '" + dir.string() + "' && '" + tool + "' " + args + " <'" + in.string() +
-                                "' >'" + out.string() + "' 2>'" + err.string() + "'";
+    const std::string command = "cd '" + dir.string() + "' && '" + tool + "' " + args + " <'" + in.string() + "' >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
     ToolRun result;
     const int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

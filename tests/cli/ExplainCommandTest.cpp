@@ -54,7 +54,7 @@ TEST(ExplainCommand, PrintsTheGoldenLinesAndRefusesAsASearchDoes)
     EXPECT_EQ(hasResults.err, "{\"outcome\":\"has_results\",\"changes\":0}\n");
 
     for (const std::string& input : {std::string("{\"sex\": 1,"), std::string("{\"sex\":1,\"job\":1,\"skills\":[]}"),
-                                    std::string("{\"sex\":1,\"job\":1,\"skills\":[[37,10],[37,15]]}")}) {
+                                     std::string("{\"sex\":1,\"job\":1,\"skills\":[[37,10],[37,15]]}")}) {
         const ToolRun plain = search("-", input), explain = search("--explain -", input);
         EXPECT_EQ(explain.status, 2) << input;
         EXPECT_EQ(explain.err, plain.err) << input;

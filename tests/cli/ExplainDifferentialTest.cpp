@@ -54,7 +54,7 @@ bool storesAResult(const MasterData& master, const json& conditionJson)
 }
 
 struct Candidate {
-    json line;   // as the command line prints it
+    json line; // as the command line prints it
     json edited; // the condition with the change
 };
 
@@ -87,9 +87,9 @@ std::vector<Candidate> candidateChanges(const json& base, const SkillCatalogue& 
             add({{"change", "lower"}, {"tree", wanted[i][0]}, {"points", *nearest}},
                 [i, p = *nearest](json& j) { j["skills"][i][1] = p; });
     }
-    for (const auto& [key, name] : {std::pair{"use_excluded_items", "excluded_items"},
-                                    std::pair{"use_excluded_skills", "excluded_skills"},
-                                    std::pair{"require_s_parts", "s_parts"}})
+    for (const auto& [key, name] :
+         {std::pair{"use_excluded_items", "excluded_items"}, std::pair{"use_excluded_skills", "excluded_skills"},
+          std::pair{"require_s_parts", "s_parts"}})
         if (base[key].get<bool>())
             add({{"change", "switch_off"}, {"switch", name}}, [key = key](json& j) { j[key] = false; });
     if (base["min_defence"].get<int>() > 0)

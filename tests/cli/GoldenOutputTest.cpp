@@ -57,11 +57,8 @@ TEST_F(GoldenOutput, SearchesPrintAndSaveTheGoldenBytes)
         const char* name;
         bool history;
         bool addable = false;
-    } cases[] = {{"jewels_weapon", false},
-                 {"exclusions", false},
-                 {"fixed", true},
-                 {"limit", true},
-                 {"addable", false, true}};
+    } cases[] = {
+        {"jewels_weapon", false}, {"exclusions", false}, {"fixed", true}, {"limit", true}, {"addable", false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::error_code ec;
@@ -87,10 +84,8 @@ TEST_F(GoldenOutput, StoredDataViewsPrintTheGoldenBytes)
         const char* args;
         const char* golden;
     } cases[] = {
-        {"history show 0 --json", "history0.jsonl"},
-        {"history show 0", "history0.txt"},
-        {"favorites show 0 --json", "favorite0.jsonl"},
-        {"favorites show 1 --json", "favorite1.jsonl"},
+        {"history show 0 --json", "history0.jsonl"},    {"history show 0", "history0.txt"},
+        {"favorites show 0 --json", "favorite0.jsonl"}, {"favorites show 1 --json", "favorite1.jsonl"},
         {"favorites show 0", "favorite0.txt"},
     };
     for (const auto& c : cases) {

@@ -147,8 +147,8 @@ TEST_F(ZekuDataCli, FavoritesListAndShow)
                         R"("body":{"name":"テストメイル","sex":0,"jewels":[]},"arm":null,"waist":null,"leg":null,)"
                         R"("defence":20,"slots":2,"used":0,"free":2,"skills":0}})"
                         "\n");
-    EXPECT_EQ(json.err, "以下のアイテム情報が見つからない為\nお気に入りデータを復元できませんでした。\n\n無いヘルム(男)\n");
-
+    EXPECT_EQ(json.err,
+              "以下のアイテム情報が見つからない為\nお気に入りデータを復元できませんでした。\n\n無いヘルム(男)\n");
 }
 
 TEST_F(ZekuDataCli, PositionsPastTheEndAreNamed)

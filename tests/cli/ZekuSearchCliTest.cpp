@@ -301,7 +301,7 @@ TEST_F(ZekuSearchCli, RecordLinesAreTheLinesOfTheirFullSets)
     odd.setPiece(PartArm, &outside);
     odd.addPieceJewels(PartArm, std::vector<const Jewel*>(20, &s_master->jewels().items()[0]));
     store.append(odd, s_master->skills()); // kept whole
-    odd.setPiece(PartArm, &outside);       // the same piece without jewels: a plain record
+    odd.setPiece(PartArm, &outside); // the same piece without jewels: a plain record
     store.append(odd, s_master->skills());
 
     ResultLineWriter writer(*s_master);
@@ -431,7 +431,8 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
 
 TEST_F(ZekuSearchCli, BothToolsAnswerHelpVersionAndUnknownOptions)
 {
-    for (const auto& [tool, name] : {std::pair{ZEKU_SEARCH_TOOL, "zeku-search"}, std::pair{ZEKU_DATA_TOOL, "zeku-data"}}) {
+    for (const auto& [tool, name] :
+         {std::pair{ZEKU_SEARCH_TOOL, "zeku-search"}, std::pair{ZEKU_DATA_TOOL, "zeku-data"}}) {
         // --help wins over what follows it; the text names every option.
         const ToolRun help = run(tool, "--help --frobnicate");
         EXPECT_EQ(help.status, 0) << name;
@@ -730,15 +731,18 @@ TEST(RepeatedNames, ResultLinesAndConditionsReadBackTheItemsTheyName)
         const char* line;
     };
     const std::vector<Case> cases = {
-        {&heads[1], {&jewels[1], &jewels[2]},
+        {&heads[1],
+         {&jewels[1], &jewels[2]},
          R"({"weapon":null,"head":{"name":"重複ヘルム","sex":1,"variant":1,"jewels":["重複珠","単独珠"],)"
          R"("jewel_variants":[1,0]},"body":null,"arm":null,"waist":null,"leg":null,)"
          R"("defence":0,"slots":3,"used":2,"free":1,"skills":0})"},
-        {&heads[1], {&jewels[0]},
+        {&heads[1],
+         {&jewels[0]},
          R"({"weapon":null,"head":{"name":"重複ヘルム","sex":1,"variant":1,"jewels":["重複珠"],)"
          R"("jewel_variants":[0]},"body":null,"arm":null,"waist":null,"leg":null,)"
          R"("defence":0,"slots":3,"used":3,"free":0,"skills":0})"},
-        {&heads[3], {&jewels[2]},
+        {&heads[3],
+         {&jewels[2]},
          R"({"weapon":null,"head":{"name":"単独ヘルム","sex":1,"jewels":["単独珠"]},"body":null,"arm":null,)"
          R"("waist":null,"leg":null,"defence":0,"slots":3,"used":1,"free":2,"skills":0})"},
     };
@@ -757,8 +761,8 @@ TEST(RepeatedNames, ResultLinesAndConditionsReadBackTheItemsTheyName)
         SearchCondition fixed = wearer;
         fixed.fixed.copyFrom(set);
         SearchCondition back;
-        ASSERT_TRUE(conditionFromJson(nlohmann::json::parse(conditionToJson(fixed, &master).dump()), master, back,
-                                      error))
+        ASSERT_TRUE(
+            conditionFromJson(nlohmann::json::parse(conditionToJson(fixed, &master).dump()), master, back, error))
             << error;
         EXPECT_EQ(back.fixed.piece(PartHead), c.head) << line;
         EXPECT_EQ(back.fixed.pieceSlots(PartHead).jewels, c.jewels) << line;
@@ -768,8 +772,7 @@ TEST(RepeatedNames, ResultLinesAndConditionsReadBackTheItemsTheyName)
     addHead("一穴ヘルム", 1, 1);
     EquipSet read;
     std::string error;
-    const auto oneSlot = nlohmann::json::parse(
-        R"({"head":{"name":"一穴ヘルム","sex":1,"jewels":["重複珠"]}})");
+    const auto oneSlot = nlohmann::json::parse(R"({"head":{"name":"一穴ヘルム","sex":1,"jewels":["重複珠"]}})");
     ASSERT_TRUE(setFromJson(oneSlot, master, wearer, read, error)) << error;
     EXPECT_EQ(read.pieceSlots(PartHead).jewels, std::vector<const Jewel*>{&master.jewels().items()[1]});
 }

@@ -21,7 +21,8 @@ void writeMasterFiles(const TempDir& dir)
              xmlDocument("<Skill><Data ID=\"1\" Name=\"攻撃\"><S Point=\"10\">攻撃UP</S></Data></Skill>"));
     for (const char* file : MasterData::kEquipFiles) {
         writeXml(dir, file,
-                 xmlDocument(std::string("<Equip><Data Name=\"") + file + "\"><Skill SID=\"1\" Point=\"2\"/>"
+                 xmlDocument(std::string("<Equip><Data Name=\"") + file +
+                             "\"><Skill SID=\"1\" Point=\"2\"/>"
                              "</Data></Equip>"));
     }
     writeXml(dir, "Jewel.xml", xmlDocument("<Jewel><Data Name=\"攻撃珠\" Slot=\"1\"/></Jewel>"));

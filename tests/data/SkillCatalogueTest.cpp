@@ -42,8 +42,8 @@ SkillCatalogue loadSkills(const TempDir& dir, std::string_view body)
 
 TEST(SkillActivationLookup, PositiveThresholdsTakeTheHighestReached)
 {
-    for (const SkillTree& tree : {makeTree(1, {{10, "plus10"}, {15, "plus15"}}),
-                                  makeTree(1, {{15, "plus15"}, {10, "plus10"}})}) {
+    for (const SkillTree& tree :
+         {makeTree(1, {{10, "plus10"}, {15, "plus15"}}), makeTree(1, {{15, "plus15"}, {10, "plus10"}})}) {
         EXPECT_EQ(activated(tree, 9), "");
         EXPECT_EQ(activated(tree, 10), "plus10");
         EXPECT_EQ(activated(tree, 14), "plus10");
@@ -56,8 +56,8 @@ TEST(SkillActivationLookup, PositiveThresholdsTakeTheHighestReached)
 
 TEST(SkillActivationLookup, NegativeThresholdsTakeTheLowestReached)
 {
-    for (const SkillTree& tree : {makeTree(2, {{-10, "minus10"}, {-15, "minus15"}}),
-                                  makeTree(2, {{-15, "minus15"}, {-10, "minus10"}})}) {
+    for (const SkillTree& tree :
+         {makeTree(2, {{-10, "minus10"}, {-15, "minus15"}}), makeTree(2, {{-15, "minus15"}, {-10, "minus10"}})}) {
         EXPECT_EQ(activated(tree, -9), "");
         EXPECT_EQ(activated(tree, -10), "minus10");
         EXPECT_EQ(activated(tree, -14), "minus10");
@@ -188,8 +188,8 @@ TEST(SkillCatalogueLoad, SkipsIncompleteDataAndActivations)
 TEST(SkillCatalogueLoad, OtherRootOrNoDataGivesAnEmptyCatalogue)
 {
     TempDir dir;
-    for (const char* body : {"<Skills><Data ID=\"1\" Name=\"a\"/></Skills>", "<Skill/>",
-                             "<Skill><Tree ID=\"1\" Name=\"a\"/></Skill>"}) {
+    for (const char* body :
+         {"<Skills><Data ID=\"1\" Name=\"a\"/></Skills>", "<Skill/>", "<Skill><Tree ID=\"1\" Name=\"a\"/></Skill>"}) {
         SkillCatalogue skills = loadSkills(dir, body);
         EXPECT_TRUE(skills.trees().empty()) << body;
     }

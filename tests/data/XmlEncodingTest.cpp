@@ -50,9 +50,18 @@ struct Variant {
     std::string (*encode)(const std::string& body);
 };
 
-std::string utf8NoBom(const std::string& body) { return xmlDocument(body, "UTF-8"); }
-std::string utf8NoDeclaration(const std::string& body) { return xmlDocument(body, ""); }
-std::string utf8Bom(const std::string& body) { return "\xEF\xBB\xBF" + xmlDocument(body, "UTF-8"); }
+std::string utf8NoBom(const std::string& body)
+{
+    return xmlDocument(body, "UTF-8");
+}
+std::string utf8NoDeclaration(const std::string& body)
+{
+    return xmlDocument(body, "");
+}
+std::string utf8Bom(const std::string& body)
+{
+    return "\xEF\xBB\xBF" + xmlDocument(body, "UTF-8");
+}
 std::string utf16le(const std::string& body)
 {
     return "\xFF\xFE" + iconvEncode(xmlDocument(body, "UTF-16"), "UTF-16LE");
@@ -61,12 +70,18 @@ std::string utf16be(const std::string& body)
 {
     return "\xFE\xFF" + iconvEncode(xmlDocument(body, "UTF-16"), "UTF-16BE");
 }
-std::string shiftJis(const std::string& body) { return iconvEncode(xmlDocument(body, "Shift_JIS"), "CP932"); }
+std::string shiftJis(const std::string& body)
+{
+    return iconvEncode(xmlDocument(body, "Shift_JIS"), "CP932");
+}
 std::string windows31j(const std::string& body)
 {
     return iconvEncode(xmlDocument(body, "Windows-31J"), "CP932");
 }
-std::string cp932(const std::string& body) { return iconvEncode(xmlDocument(body, "CP932"), "CP932"); }
+std::string cp932(const std::string& body)
+{
+    return iconvEncode(xmlDocument(body, "CP932"), "CP932");
+}
 std::string shiftJisLowerSingleQuotes(const std::string& body)
 {
     return iconvEncode("<?xml version='1.0' encoding='shift_jis' standalone='yes'?>\n" + body, "CP932");
@@ -89,8 +104,8 @@ const Variant kVariants[] = {
 TEST(XmlEncodings, SkillCatalogueIsTheSameInEveryEncoding)
 {
     TempDir dir;
-    const std::string expected = "1:" + sj("ソ表１") + "{10=" + sj("表示①～") + ";-10=" + sj("ソ\\ド") +
-                                 ";}2:" + sj("ｱｲｳ") + "{15=ABC;}";
+    const std::string expected =
+        "1:" + sj("ソ表１") + "{10=" + sj("表示①～") + ";-10=" + sj("ソ\\ド") + ";}2:" + sj("ｱｲｳ") + "{15=ABC;}";
     // The expectation itself: 0x5C trail bytes and the Microsoft-only codes are present.
     ASSERT_NE(expected.find("\x83\x5C\x95\x5C\x82\x50"), std::string::npos);
     ASSERT_NE(expected.find("\x87\x40\x81\x60"), std::string::npos);

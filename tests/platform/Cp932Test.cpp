@@ -6,10 +6,10 @@ using namespace zeku;
 
 namespace {
 
-const std::string kSo = "\x83\x5C";    // ソ: the trail byte is the ASCII backslash
-const std::string kHyo = "\x95\x5C";   // 表
-const std::string kOne = "\x82\x50";   // １ (full width)
-const std::string kNine = "\x82\x58";  // ９ (full width)
+const std::string kSo = "\x83\x5C"; // ソ: the trail byte is the ASCII backslash
+const std::string kHyo = "\x95\x5C"; // 表
+const std::string kOne = "\x82\x50"; // １ (full width)
+const std::string kNine = "\x82\x58"; // ９ (full width)
 const std::string kCircled1 = "\x87\x40"; // ①: only in the Microsoft table
 
 } // namespace
@@ -32,7 +32,9 @@ TEST(Cp932, BackslashTrailBytesSurviveTheRoundTripInsideLongerText)
 
 TEST(Cp932, LossyTurnsEachUnmappableCharacterIntoOneQuestionMark)
 {
-    EXPECT_EQ(utf8ToCp932Lossy("A\xF0\x9F\x98\x80" "B"), "A?B");          // emoji
+    EXPECT_EQ(utf8ToCp932Lossy("A\xF0\x9F\x98\x80"
+                               "B"),
+              "A?B"); // emoji
     EXPECT_EQ(utf8ToCp932Lossy("𠮷野家"), "?" + utf8ToCp932Lossy("野家")); // outside the table
     EXPECT_EQ(utf8ToCp932Lossy("ソ😀😀表"), kSo + "??" + kHyo);
     EXPECT_EQ(utf8ToCp932Lossy(""), "");
@@ -40,9 +42,13 @@ TEST(Cp932, LossyTurnsEachUnmappableCharacterIntoOneQuestionMark)
 
 TEST(Cp932, LossyReplacesInvalidUtf8WithoutSwallowingTheTextAfterIt)
 {
-    EXPECT_EQ(utf8ToCp932Lossy("a\xFF" "b"), "a?b");
+    EXPECT_EQ(utf8ToCp932Lossy("a\xFF"
+                               "b"),
+              "a?b");
     // A lead byte followed by ASCII: only the broken byte goes.
-    EXPECT_EQ(utf8ToCp932Lossy("\xE3" "AB"), "?AB");
+    EXPECT_EQ(utf8ToCp932Lossy("\xE3"
+                               "AB"),
+              "?AB");
     EXPECT_EQ(utf8ToCp932Lossy("x\xE3\x81"), "x?"); // truncated at the end
 }
 
@@ -65,8 +71,11 @@ TEST(Cp932, StrictRefusesAndNamesTheFirstUnmappableCharacter)
 
 TEST(Cp932, InvalidCp932BecomesReplacementCharacter)
 {
-    EXPECT_EQ(cp932ToUtf8("A\x85\x40" "B"), "A\xEF\xBF\xBD" "B"); // unassigned double-byte code
-    EXPECT_EQ(cp932ToUtf8("A\x82"), "A\xEF\xBF\xBD");              // lead byte cut off at the end
+    EXPECT_EQ(cp932ToUtf8("A\x85\x40"
+                          "B"),
+              "A\xEF\xBF\xBD"
+              "B"); // unassigned double-byte code
+    EXPECT_EQ(cp932ToUtf8("A\x82"), "A\xEF\xBF\xBD"); // lead byte cut off at the end
     EXPECT_EQ(cp932ToUtf8("\x81 x\x82\x0A"), "\xEF\xBF\xBD x\xEF\xBF\xBD\x0A"); // no trail: next byte kept
     EXPECT_EQ(cp932ToUtf8(""), "");
 }

@@ -34,8 +34,8 @@ TEST(LenientNumber, OverflowSaturatesLikeStrtolThenKeepsLow32Bits)
     EXPECT_EQ(parseLenientInt("4294967295"), -1);
     EXPECT_EQ(parseLenientInt("4294967296"), 0);
     // Beyond 64 bits the value sticks at the 64-bit limit before it is cut.
-    EXPECT_EQ(parseLenientInt("99999999999999999999999"), -1);  // 0x7FFF...FFFF
-    EXPECT_EQ(parseLenientInt("-99999999999999999999999"), 0);  // 0x8000...0000
+    EXPECT_EQ(parseLenientInt("99999999999999999999999"), -1); // 0x7FFF...FFFF
+    EXPECT_EQ(parseLenientInt("-99999999999999999999999"), 0); // 0x8000...0000
     EXPECT_EQ(parseLenientInt("9223372036854775807"), -1);
     EXPECT_EQ(parseLenientInt("9223372036854775808"), -1);
 }

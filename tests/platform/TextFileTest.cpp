@@ -35,8 +35,7 @@ TEST(TextLineReader, AcceptsCrLfAndLfAndALastLineWithoutEnd)
 {
     TempDir dir;
     writeFileBytes(dir / "mixed.txt", "one\r\ntwo\nthree\r\n\r\n\nlast");
-    EXPECT_EQ(readLines(dir / "mixed.txt"),
-              (std::vector<std::string>{"one", "two", "three", "", "", "last"}));
+    EXPECT_EQ(readLines(dir / "mixed.txt"), (std::vector<std::string>{"one", "two", "three", "", "", "last"}));
 }
 
 TEST(TextLineReader, KeepsCp932BytesAndInnerCarriageReturns)

@@ -22,8 +22,8 @@ public:
         : m_sizes(sizes), m_options(options), m_limits(limits), m_failed(failed)
     {
         for (const TotalLimit& limit : limits)
-            m_treeOfLimit.push_back(static_cast<std::size_t>(std::find(trees.begin(), trees.end(), limit.treeId) -
-                                                             trees.begin()));
+            m_treeOfLimit.push_back(
+                static_cast<std::size_t>(std::find(trees.begin(), trees.end(), limit.treeId) - trees.begin()));
         // What the holders from each position on can add at most and at least.
         const std::size_t n = options.size();
         m_most.assign(n + 1, Sums(trees.size(), 0));

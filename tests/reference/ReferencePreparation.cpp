@@ -8,8 +8,14 @@
 namespace zeku::reference {
 namespace {
 
-bool sameSign(int a, int b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
-bool oppositeSign(int a, int b) { return (a > 0 && b < 0) || (a < 0 && b > 0); }
+bool sameSign(int a, int b)
+{
+    return (a > 0 && b > 0) || (a < 0 && b < 0);
+}
+bool oppositeSign(int a, int b)
+{
+    return (a > 0 && b < 0) || (a < 0 && b > 0);
+}
 
 bool rarityFilterPasses(int16_t code, uint16_t rarity)
 {
@@ -77,8 +83,7 @@ std::string ReferencePreparation::contributionKey(const std::vector<const SkillP
     std::string key;
     char buffer[64];
     for (const SkillPoint* p : collected) {
-        std::snprintf(buffer, sizeof buffer, "<%03d:%d>", static_cast<int>(p->treeId),
-                      static_cast<int>(p->points));
+        std::snprintf(buffer, sizeof buffer, "<%03d:%d>", static_cast<int>(p->treeId), static_cast<int>(p->points));
         key += buffer;
     }
     if (m_condition.useJewels) {
@@ -151,8 +156,8 @@ void ReferencePreparation::insertCandidate(JewelList& list, JewelCandidate candi
     const Jewel& jewel = *candidate.jewel;
     if (jewel.slots < list.smallestSlots)
         list.smallestSlots = jewel.slots;
-    const float ratio = static_cast<float>(pointsOf(jewel.skills, list.treeId)->points)
-                        / static_cast<float>(jewel.slots);
+    const float ratio =
+        static_cast<float>(pointsOf(jewel.skills, list.treeId)->points) / static_cast<float>(jewel.slots);
     if (list.candidates.empty())
         list.bestRatio = ratio;
     else if ((ratio > 0 && ratio > list.bestRatio) || (ratio < 0 && ratio < list.bestRatio))
@@ -160,8 +165,8 @@ void ReferencePreparation::insertCandidate(JewelList& list, JewelCandidate candi
     auto position = list.candidates.end();
     for (auto it = list.candidates.begin(); it != list.candidates.end(); ++it) {
         const Jewel& q = *it->jewel;
-        if (candidate.score > it->score
-            || (candidate.score == it->score && (jewel.slots < q.slots || jewel.rarity < q.rarity))) {
+        if (candidate.score > it->score ||
+            (candidate.score == it->score && (jewel.slots < q.slots || jewel.rarity < q.rarity))) {
             position = it;
             break;
         }

@@ -51,8 +51,7 @@ class ReferenceSearcher {
 public:
     ReferenceSearcher(SearchCondition& condition, const SearchRun& run)
         : m_condition(condition), m_master(*run.master), m_store(*run.store),
-          m_progress(run.progress ? *run.progress : m_ownProgress), m_cancel(run.cancel),
-          m_notices(run.notices)
+          m_progress(run.progress ? *run.progress : m_ownProgress), m_cancel(run.cancel), m_notices(run.notices)
     {
     }
 
@@ -431,8 +430,8 @@ private:
                     better = true;
                 } else if (loss == bestLoss) {
                     const Jewel& b = *best->jewel;
-                    better = candidate.penalty > best->penalty || s < b.slots
-                             || (s == b.slots && candidate.jewel->rarity < b.rarity);
+                    better = candidate.penalty > best->penalty || s < b.slots ||
+                             (s == b.slots && candidate.jewel->rarity < b.rarity);
                 }
             }
             if (better) {
@@ -453,8 +452,7 @@ private:
     JewelSlots* firstGroupWithFree(uint16_t freeSlots, bool mustBeEmpty)
     {
         for (Group* group : m_parts)
-            if (group && group->placed.freeSlots() == freeSlots
-                && (!mustBeEmpty || group->placed.jewels.empty()))
+            if (group && group->placed.freeSlots() == freeSlots && (!mustBeEmpty || group->placed.jewels.empty()))
                 return &group->placed;
         return nullptr;
     }
@@ -647,8 +645,7 @@ private:
     static uint32_t tickCount()
     {
         using namespace std::chrono;
-        return static_cast<uint32_t>(
-            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
 
     void progressStep()

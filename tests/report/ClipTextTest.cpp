@@ -39,8 +39,8 @@ SkillCatalogue signSkills()
 {
     SkillCatalogue skills;
     for (uint16_t id = 1; id <= 10; ++id)
-        skills.addTree({id, "T" + std::to_string(id),
-                        {{id, 1, "S" + std::to_string(id)}, {id, -1, "B" + std::to_string(id)}}});
+        skills.addTree(
+            {id, "T" + std::to_string(id), {{id, 1, "S" + std::to_string(id)}, {id, -1, "B" + std::to_string(id)}}});
     return skills;
 }
 
@@ -58,8 +58,9 @@ std::string skillBlockOf(const std::string& text)
 TEST(ClipText, EmptySetGivesTheFixedSkeleton)
 {
     EquipSet set;
-    const std::string expected = sj("ZEKU 0.047 装備クリップ\r\n\r\n武器スロットなし\r\nなし\r\nなし\r\nなし\r\nなし\r\nなし\r\n"
-                                    "\r\n防御値:0　ｽﾛｯﾄ:○0　火:+0 水:+0 雷:+0 氷:+0 龍:+0\r\n\r\nなし\r\n\r\n");
+    const std::string expected =
+        sj("ZEKU 0.047 装備クリップ\r\n\r\n武器スロットなし\r\nなし\r\nなし\r\nなし\r\nなし\r\nなし\r\n"
+           "\r\n防御値:0　ｽﾛｯﾄ:○0　火:+0 水:+0 雷:+0 氷:+0 龍:+0\r\n\r\nなし\r\n\r\n");
     EXPECT_EQ(buildClipText(set, SkillCatalogue()), expected);
     // The slot word is half-width katakana: one byte per character.
     EXPECT_NE(expected.find("\xBD\xDB\xAF\xC4:"), std::string::npos);
@@ -72,12 +73,12 @@ TEST(ClipText, NameColumnIsPaddedToTwentyFourBytes)
         std::string column;
     };
     const std::vector<Case> cases = {
-        {"abcdefghijk", "abcdefghijk " + repeat(kFw, 6)},                   // 11 bytes
-        {std::string(22, 'n'), std::string(22, 'n') + kFw},                 // 22 bytes
-        {std::string(23, 'n'), std::string(23, 'n') + " "},                 // 23 bytes
-        {std::string(24, 'n'), std::string(24, 'n')},                       // 24 bytes
-        {sj("鉄の兜"), sj("鉄の兜") + repeat(kFw, 9)},                      // 6 bytes
-        {std::string(25, 'n'), std::string(25, 'n') + " "},                 // odd and long
+        {"abcdefghijk", "abcdefghijk " + repeat(kFw, 6)}, // 11 bytes
+        {std::string(22, 'n'), std::string(22, 'n') + kFw}, // 22 bytes
+        {std::string(23, 'n'), std::string(23, 'n') + " "}, // 23 bytes
+        {std::string(24, 'n'), std::string(24, 'n')}, // 24 bytes
+        {sj("鉄の兜"), sj("鉄の兜") + repeat(kFw, 9)}, // 6 bytes
+        {std::string(25, 'n'), std::string(25, 'n') + " "}, // odd and long
     };
     for (const Case& c : cases) {
         EquipItem head = piece(PartHead, c.name, 5, 0);
@@ -108,7 +109,8 @@ TEST(ClipText, SlotMarksShowUsedFreeAndMissingSlots)
     const auto lines = linesOf(buildClipText(set, SkillCatalogue()));
     ASSERT_EQ(lines.size(), 13u);
     const std::string used = sj("●"), free = sj("○");
-    EXPECT_EQ(lines[2], sj("武器スロット３") + repeat(kFw, 5) + kFw + kFw + " " + used + used + free + kFw + sj("二珠"));
+    EXPECT_EQ(lines[2],
+              sj("武器スロット３") + repeat(kFw, 5) + kFw + kFw + " " + used + used + free + kFw + sj("二珠"));
     EXPECT_EQ(lines[3], sj("兜") + repeat(kFw, 11) + " 12" + kFw + used + kFw + kFw + kFw + sj("一珠"));
     EXPECT_EQ(lines[4], sj("鎧") + repeat(kFw, 11) + "123" + kFw + free + free + free + kFw);
     EXPECT_EQ(lines[5], sj("小手") + repeat(kFw, 10) + "  7" + kFw + used + used + free + kFw + sj("一珠, 一珠"));
@@ -150,10 +152,14 @@ TEST(ClipText, HeaderDescribesTheLastSexAndJobOfThePieces)
         const char* description;
     };
     const std::vector<Case> cases = {
-        {{{{1, 1}, {0, 0}}}, "　剣士(男)用"}, {{{{1, 0}, {2, 1}}}, "　剣士(女)用"},
-        {{{{0, 2}, {1, 0}}}, "　ガンナー(男)用"}, {{{{2, 1}, {0, 2}}}, "　ガンナー(女)用"},
-        {{{{1, 0}, {0, 0}}}, "　男性用"}, {{{{0, 0}, {2, 0}}}, "　女性用"},
-        {{{{0, 1}, {0, 0}}}, "　剣士用"}, {{{{0, 1}, {0, 2}}}, "　ガンナー用"},
+        {{{{1, 1}, {0, 0}}}, "　剣士(男)用"},
+        {{{{1, 0}, {2, 1}}}, "　剣士(女)用"},
+        {{{{0, 2}, {1, 0}}}, "　ガンナー(男)用"},
+        {{{{2, 1}, {0, 2}}}, "　ガンナー(女)用"},
+        {{{{1, 0}, {0, 0}}}, "　男性用"},
+        {{{{0, 0}, {2, 0}}}, "　女性用"},
+        {{{{0, 1}, {0, 0}}}, "　剣士用"},
+        {{{{0, 1}, {0, 2}}}, "　ガンナー用"},
         {{{{0, 0}, {0, 0}}}, ""},
     };
     for (const Case& c : cases) {

@@ -100,7 +100,7 @@ TEST(ConditionText, BasicLinesFollowTheChoices)
 TEST(ConditionText, RarityLineUsesFullWidthDigitsAndHalfWidthBeyondNine)
 {
     const std::vector<std::pair<int16_t, const char*>> cases = {
-        {105, "レア５以上"}, {-3, "レア３以下"}, {7, "レア７のみ"}, {1, "レア１のみ"},
+        {105, "レア５以上"},  {-3, "レア３以下"},  {7, "レア７のみ"},   {1, "レア１のみ"},
         {100, "レア100のみ"}, {110, "レア10以上"}, {-10, "レア10以下"}, {-32768, "レア32768以下"},
     };
     for (const auto& [code, expected] : cases) {
@@ -137,7 +137,8 @@ TEST(ConditionText, WeaponOnlyFixedGivesFiveEmptyParts)
     c.fixed.setWeapon(weapons.forSlots(2));
     ASSERT_TRUE(c.fixed.addWeaponJewels({&a, &b}));
     const std::string text = textOf(c, makeSkills());
-    const std::string tail = sj("■固定装備\r\n武器スロット２　攻撃珠, 体力珠\r\nなし\r\nなし\r\nなし\r\nなし\r\nなし\r\n");
+    const std::string tail =
+        sj("■固定装備\r\n武器スロット２　攻撃珠, 体力珠\r\nなし\r\nなし\r\nなし\r\nなし\r\nなし\r\n");
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
@@ -153,8 +154,7 @@ TEST(ConditionText, FixedPieceWithoutJewelsKeepsTheFullWidthSpace)
     c.fixed.setPiece(PartLeg, &leg);
     ASSERT_TRUE(c.fixed.addPieceJewels(PartLeg, {&jewel}));
     const std::string text = textOf(c, makeSkills());
-    const std::string tail =
-        sj("■固定装備\r\n武器なし\r\nなし\r\nなし\r\n鉄の小手%2　\r\nなし\r\n鉄の具足　匠珠\r\n");
+    const std::string tail = sj("■固定装備\r\n武器なし\r\nなし\r\nなし\r\n鉄の小手%2　\r\nなし\r\n鉄の具足　匠珠\r\n");
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
@@ -173,8 +173,8 @@ TEST(ConditionText, ListSectionsWithFlagOnButEmptyShowZeroAndNone)
 TEST(ConditionText, ListSectionsListTheirEntriesInPartAndKeyOrder)
 {
     std::deque<EquipItem> items = {
-        piece(PartLeg, "鉄の具足"),      piece(PartHead, "鉄の兜", 2), piece(PartHead, "革の帽子"),
-        piece(PartHead, "Ａの兜", 1),    piece(PartBody, "鉄の鎧"),
+        piece(PartLeg, "鉄の具足"),   piece(PartHead, "鉄の兜", 2), piece(PartHead, "革の帽子"),
+        piece(PartHead, "Ａの兜", 1), piece(PartBody, "鉄の鎧"),
     };
     Jewel j1{sj("攻撃珠"), 1, 1, {}};
     Jewel j2{"Jewel", 1, 1, {}};

@@ -44,7 +44,8 @@ void addSkillTrees(RandomWorld& world, uint64_t seed)
 bool excludedReached(const SearchCondition& c, uint16_t treeId, int16_t points)
 {
     for (const SkillActivation& e : c.excludedSkills.entries())
-        if (e.treeId == treeId && ((e.threshold > 0 && points >= e.threshold) || (e.threshold < 0 && points <= e.threshold)))
+        if (e.treeId == treeId &&
+            ((e.threshold > 0 && points >= e.threshold) || (e.threshold < 0 && points <= e.threshold)))
             return true;
     return false;
 }

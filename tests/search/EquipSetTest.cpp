@@ -204,8 +204,8 @@ TEST(EquipSet, SlotAndDefenceSumsSkipMissingPieces)
     EXPECT_EQ(set.totalSlots(), 0);
     set.setWeapon(f.weapons.forSlots(1));
     set.setPiece(PartHead, &f.head); // 10 def, 2 slots
-    set.setPiece(PartArm, &f.arm);   // 20 def, 3 slots
-    set.setPiece(PartLeg, &f.leg);   // 7 def, 0 slots
+    set.setPiece(PartArm, &f.arm); // 20 def, 3 slots
+    set.setPiece(PartLeg, &f.leg); // 7 def, 0 slots
     ASSERT_TRUE(set.addWeaponJewels({&f.one}));
     ASSERT_TRUE(set.addPieceJewels(PartArm, {&f.two}));
     EXPECT_EQ(set.totalDefence(), 37);

@@ -98,9 +98,9 @@ std::string firstDifference(const SearchCapture& engine, const SearchCapture& re
         text << "outcome " << engine.outcome << " vs " << reference.outcome << "\n";
     if (engine.done != reference.done || engine.rawDone != reference.rawDone || engine.total != reference.total ||
         engine.rawTotal != reference.rawTotal || engine.resultCount != reference.resultCount)
-        text << "counters differ: done " << engine.done << " vs " << reference.done << ", raw done "
-             << engine.rawDone << " vs " << reference.rawDone << ", results " << engine.resultCount << " vs "
-             << reference.resultCount << "\n";
+        text << "counters differ: done " << engine.done << " vs " << reference.done << ", raw done " << engine.rawDone
+             << " vs " << reference.rawDone << ", results " << engine.resultCount << " vs " << reference.resultCount
+             << "\n";
     if (engine.resultSets.size() != reference.resultSets.size())
         text << "result count " << engine.resultSets.size() << " vs " << reference.resultSets.size() << "\n";
     for (std::size_t i = 0; i < std::min(engine.resultSets.size(), reference.resultSets.size()); ++i)

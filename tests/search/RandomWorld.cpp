@@ -6,8 +6,6 @@
 namespace zeku::test {
 namespace {
 
-
-
 std::vector<SkillPoint> randomSkills(TestRandom& random, const std::vector<uint16_t>& trees, int count)
 {
     std::vector<SkillPoint> skills;
@@ -44,8 +42,9 @@ void buildCatalogue(TestRandom& random, TestMaster& master, const std::vector<ui
     for (int i = 0; i < jewels; ++i) {
         const uint16_t slots = static_cast<uint16_t>(random.percent(7) ? 0 : random.range(1, 3));
         std::vector<SkillPoint> skills;
-        skills.push_back({random.pick(trees), static_cast<int16_t>(random.percent(20) ? -random.range(1, 4)
-                                                                                         : random.range(1, 2 + 2 * slots))});
+        skills.push_back(
+            {random.pick(trees),
+             static_cast<int16_t>(random.percent(20) ? -random.range(1, 4) : random.range(1, 2 + 2 * slots))});
         if (random.percent(60))
             skills.push_back({random.pick(trees), static_cast<int16_t>(random.range(-3, 3))});
         if (random.percent(8))
@@ -112,8 +111,8 @@ void buildCondition(TestRandom& random, RandomWorld& world, const std::vector<ui
     if (random.percent(20)) {
         c.useExcludedSkills = true;
         for (int n = random.range(1, 3); n > 0; --n)
-            c.excludedSkills.add(random.pick(pool), static_cast<int16_t>(random.percent(50) ? random.range(3, 10)
-                                                                                           : -random.range(3, 10)));
+            c.excludedSkills.add(random.pick(pool),
+                                 static_cast<int16_t>(random.percent(50) ? random.range(3, 10) : -random.range(3, 10)));
     }
     if (random.percent(25))
         c.minDefence = static_cast<uint16_t>(random.range(10, 80));

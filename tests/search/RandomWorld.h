@@ -41,7 +41,10 @@ public:
     int range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<uint64_t>(hi - lo + 1)); }
     bool percent(int p) { return range(1, 100) <= p; }
     template <typename T>
-    const T& pick(const std::vector<T>& items) { return items[static_cast<std::size_t>(range(0, static_cast<int>(items.size()) - 1))]; }
+    const T& pick(const std::vector<T>& items)
+    {
+        return items[static_cast<std::size_t>(range(0, static_cast<int>(items.size()) - 1))];
+    }
 
 private:
     uint64_t m_state;

@@ -56,7 +56,7 @@ TEST_F(ResultStoreTest, EveryRecordAcrossBlockBoundariesComesBackAsStored)
         }
         ASSERT_EQ(store.count(), count);
         EXPECT_EQ(store.blockCount(), static_cast<std::size_t>((count + SearchResultStore::kBlockSize - 1) /
-                                                                SearchResultStore::kBlockSize));
+                                                               SearchResultStore::kBlockSize));
         for (int n = 0; n < count; ++n) {
             const EquipSet expected = setNumber(n);
             const EquipSet got = store.fullSet(n);

@@ -123,7 +123,9 @@ std::vector<std::unique_ptr<TestMaster>> randomJewelCatalogues(std::mt19937& ran
 TEST(FitBound, LinearConditionHoldsWheneverTheOutlookMayFit)
 {
     std::mt19937 random(20261207);
-    auto points = [&](int low, int high) { return static_cast<int16_t>(std::uniform_int_distribution<int>(low, high)(random)); };
+    auto points = [&](int low, int high) {
+        return static_cast<int16_t>(std::uniform_int_distribution<int>(low, high)(random));
+    };
     int mayFit = 0, rejectedByLinear = 0;
     for (const auto& master : randomJewelCatalogues(random)) {
         Prepared p(*master, {{1, points(1, 15)}, {2, points(-9, -1)}, {3, points(1, 12)}, {4, 0}});

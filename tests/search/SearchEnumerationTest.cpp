@@ -168,8 +168,7 @@ TEST_P(SearchEnumeration, FixedWeaponJewelsCountWithoutJewelFitting)
     EXPECT_EQ(run.resultTotals, (Results{"1:5"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Search, SearchEnumeration, ::testing::ValuesIn(searchImplementations()),
-                         ImplementationName());
+INSTANTIATE_TEST_SUITE_P(Search, SearchEnumeration, ::testing::ValuesIn(searchImplementations()), ImplementationName());
 
 } // namespace
 } // namespace zeku::test

@@ -36,10 +36,10 @@ TEST_P(SearchJewelFitting, ChoosesTheJewelByGainLossPenaltySlotsAndRarity)
         // second A then gains more than B.
         {"SmallerSlotWins", {{"A", {{1, 1}, {9, -1}}, 1, 1}, {"B", {{1, 3}}, 2, 1}}, "-|HF(A,A)|-|-|-|-"},
         // Scores 2 and 1.5 put A2 first; B, later, wins on its penalty 0.
-        {"LargerPenaltyWins", {{"A2", {{1, 1}, {2, 1}, {9, -1}}, 1, 1}, {"B", {{1, 3}}, 2, 1}},
-         "-|HF(B)|-|-|-|-"},
+        {"LargerPenaltyWins", {{"A2", {{1, 1}, {2, 1}, {9, -1}}, 1, 1}, {"B", {{1, 3}}, 2, 1}}, "-|HF(B)|-|-|-|-"},
         // Same slot size: the lower rarity wins even with the worse penalty.
-        {"LowerRarityWinsAtEqualSlots", {{"Y", {{1, 2}, {2, 1}}, 1, 5}, {"X", {{1, 2}, {9, -1}}, 1, 1}},
+        {"LowerRarityWinsAtEqualSlots",
+         {{"Y", {{1, 2}, {2, 1}}, 1, 5}, {"X", {{1, 2}, {9, -1}}, 1, 1}},
          "-|HF(X)|-|-|-|-"},
         // E takes tree 2 below its threshold: loss 1 against F's 0.
         {"SmallerLossWins", {{"E", {{1, 2}, {2, -1}, {3, 3}}, 1, 1}, {"F", {{1, 2}}, 1, 9}}, "-|HF(F)|-|-|-|-"},

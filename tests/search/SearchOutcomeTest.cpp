@@ -71,8 +71,7 @@ TEST_P(SearchOutcomes, ResultLimitKeepsExactlyTheMaximum)
     condition.maxResults = 5;
     SearchCapture five = search(master, condition);
     EXPECT_EQ(five.outcome, OutcomeLimitReached);
-    EXPECT_EQ(five.results, (Results{"-|H1|-|-|-|-", "-|H2|-|-|-|-", "-|H3|-|-|-|-", "-|H4|-|-|-|-",
-                                     "-|H5|-|-|-|-"}));
+    EXPECT_EQ(five.results, (Results{"-|H1|-|-|-|-", "-|H2|-|-|-|-", "-|H3|-|-|-|-", "-|H4|-|-|-|-", "-|H5|-|-|-|-"}));
     EXPECT_EQ(five.noticesWithoutProgress(), (Codes{FindStarted, FindHitCount}));
     EXPECT_EQ(five.resultCount, 5u);
 
@@ -166,11 +165,11 @@ TEST_P(SearchOutcomes, OutOfMemoryWhileStoringKeepsTheResultsSoFar)
     // must allocate a block: that allocation fails.
     TestMaster master;
     twoHeadGroups(master);
-    SearchCapture run = search(master, makeCondition({{1, 1}}, false),
-                               [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
-                                   if (code == FindHitCount)
-                                       armAllocationFailure(1);
-                               });
+    SearchCapture run =
+        search(master, makeCondition({{1, 1}}, false), [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
+            if (code == FindHitCount)
+                armAllocationFailure(1);
+        });
     EXPECT_EQ(run.outcome, OutcomeOutOfMemory);
     EXPECT_EQ(run.results, (Results{"-|P9|-|-|-|-"}));
     EXPECT_EQ(run.noticesWithoutProgress(), (Codes{FindStarted, FindHitCount}));
@@ -185,11 +184,11 @@ TEST_P(SearchOutcomes, ResultCountAgreesWithTheStoreAfterMemoryRunsOutMidExpansi
     TestMaster master;
     for (const char* name : {"H1", "H2", "H3"})
         master.piece(PartHead, name, {{1, 5}});
-    SearchCapture run = search(master, makeCondition({{1, 5}}, false),
-                               [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
-                                   if (code == FindStarted)
-                                       armAllocationFailure(2);
-                               });
+    SearchCapture run =
+        search(master, makeCondition({{1, 5}}, false), [](int32_t code, const SearchProgress&, std::atomic<int32_t>&) {
+            if (code == FindStarted)
+                armAllocationFailure(2);
+        });
     EXPECT_EQ(run.outcome, OutcomeOutOfMemory);
     EXPECT_EQ(run.results, (Results{"-|H1|-|-|-|-"}));
     EXPECT_EQ(run.noticesWithoutProgress(), (Codes{FindStarted}));
@@ -212,8 +211,7 @@ TEST_P(SearchOutcomes, SearchWithoutCancelCheckCompletesDespiteACancelRequest)
     EXPECT_EQ(run.done, 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Search, SearchOutcomes, ::testing::ValuesIn(searchImplementations()),
-                         ImplementationName());
+INSTANTIATE_TEST_SUITE_P(Search, SearchOutcomes, ::testing::ValuesIn(searchImplementations()), ImplementationName());
 
 } // namespace
 } // namespace zeku::test

@@ -46,13 +46,13 @@ TEST_P(SearchPreparation, SlotCountSplitsGroupsOnlyWhenJewelsAreUsed)
 TEST_P(SearchPreparation, DropsOnlyPiecesWhoseSingleWantedSkillHasTheWrongSign)
 {
     TestMaster master;
-    master.piece(PartHead, "A", {{1, 2}});                 // only wanted skill positive, wanted -10
-    master.piece(PartHead, "B", {{1, 2}, {2, -3}});        // two wanted skills: kept
-    master.piece(PartHead, "D", {{1, 0}, {5, 3}});         // a zero has no sign: kept
-    master.piece(PartHead, "F", {{1, -2}});                // same sign: kept
-    master.piece(PartHead, "G", {{7, 3}});                 // no wanted skill
-    master.piece(PartHead, "H", {{1, 2}, {1, -5}});        // only the first entry of tree 1 counts
-    master.piece(PartBody, "C", {{2, -1}});                // negative against wanted +5
+    master.piece(PartHead, "A", {{1, 2}}); // only wanted skill positive, wanted -10
+    master.piece(PartHead, "B", {{1, 2}, {2, -3}}); // two wanted skills: kept
+    master.piece(PartHead, "D", {{1, 0}, {5, 3}}); // a zero has no sign: kept
+    master.piece(PartHead, "F", {{1, -2}}); // same sign: kept
+    master.piece(PartHead, "G", {{7, 3}}); // no wanted skill
+    master.piece(PartHead, "H", {{1, 2}, {1, -5}}); // only the first entry of tree 1 counts
+    master.piece(PartBody, "C", {{2, -1}}); // negative against wanted +5
     SearchCapture run = search(master, makeCondition({{1, -10}, {2, 5}}, false));
 
     EXPECT_TRUE(run.results.empty());
@@ -71,8 +71,8 @@ TEST_P(SearchPreparation, GroupsAreTriedInTheOrderOfTheSeventeenBucketHash)
         master.piece(PartHead, "P" + std::to_string(points), {{1, static_cast<int16_t>(points)}});
     SearchCapture run = search(master, makeCondition({{1, 1}}, false));
 
-    EXPECT_EQ(run.results, (Results{"-|P9|-|-|-|-", "-|P5|-|-|-|-", "-|P11|-|-|-|-", "-|P2|-|-|-|-",
-                                    "-|P10|-|-|-|-", "-|P1|-|-|-|-"}));
+    EXPECT_EQ(run.results, (Results{"-|P9|-|-|-|-", "-|P5|-|-|-|-", "-|P11|-|-|-|-", "-|P2|-|-|-|-", "-|P10|-|-|-|-",
+                                    "-|P1|-|-|-|-"}));
 }
 
 TEST_P(SearchPreparation, SexJobAndRarityFilterThePieces)
@@ -158,8 +158,7 @@ TEST_P(SearchPreparation, JewelWithoutSlotsIsNeverFitted)
     EXPECT_EQ(run.results, (Results{"-|HS(J)|-|-|-|-"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Search, SearchPreparation, ::testing::ValuesIn(searchImplementations()),
-                         ImplementationName());
+INSTANTIATE_TEST_SUITE_P(Search, SearchPreparation, ::testing::ValuesIn(searchImplementations()), ImplementationName());
 
 } // namespace
 } // namespace zeku::test

@@ -42,7 +42,8 @@ void TestMaster::tree(uint16_t id, const std::vector<int16_t>& thresholds)
     tree.id = id;
     tree.name = "t" + std::to_string(id);
     for (int16_t threshold : thresholds)
-        tree.activations.push_back(SkillActivation{id, threshold, std::to_string(id) + ":" + std::to_string(threshold)});
+        tree.activations.push_back(
+            SkillActivation{id, threshold, std::to_string(id) + ":" + std::to_string(threshold)});
     m_master->mutableSkills().addTree(std::move(tree));
 }
 
@@ -129,8 +130,7 @@ std::string describeTotals(const EquipSet& set)
 
 bool jewelAllowed(const Jewel& jewel, const SearchCondition& condition)
 {
-    if (jewel.slots == 0 ||
-        (condition.useExcludedItems && condition.excludedItems.containsJewelName(jewel.name)))
+    if (jewel.slots == 0 || (condition.useExcludedItems && condition.excludedItems.containsJewelName(jewel.name)))
         return false;
     const auto sign = [](int v) { return (v > 0) - (v < 0); };
     for (const SkillPoint& p : jewel.skills) {

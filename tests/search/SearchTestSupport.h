@@ -37,10 +37,7 @@ inline void PrintTo(const SearchImplementation& implementation, std::ostream* ou
 
 // Names parameterised tests after the implementation.
 struct ImplementationName {
-    std::string operator()(const ::testing::TestParamInfo<SearchImplementation>& info) const
-    {
-        return info.param.name;
-    }
+    std::string operator()(const ::testing::TestParamInfo<SearchImplementation>& info) const { return info.param.name; }
 };
 
 // Optional fields of a test piece.
@@ -90,10 +87,10 @@ bool jewelAllowed(const Jewel& jewel, const SearchCondition& condition);
 // Everything one search run reported.
 struct SearchCapture {
     SearchOutcome outcome = OutcomeRunning;
-    std::vector<std::string> results;      // describeSet of each result, in order
+    std::vector<std::string> results; // describeSet of each result, in order
     std::vector<std::string> resultTotals; // describeTotals of each result
-    std::vector<EquipSet> resultSets;      // each result in full
-    std::vector<int32_t> notices;          // codes in posting order
+    std::vector<EquipSet> resultSets; // each result in full
+    std::vector<int32_t> notices; // codes in posting order
     uint64_t total = 0;
     uint64_t done = 0;
     uint64_t rawTotal = 0;

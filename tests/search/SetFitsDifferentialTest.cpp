@@ -29,13 +29,14 @@ std::vector<const Jewel*> keptJewels(const SearchCondition& c, const EquipSet& s
 {
     if (holder == kPartCount)
         return set.weapon() && set.weapon() == c.fixed.weapon() ? c.fixed.weaponSlots().jewels
-                                                                 : std::vector<const Jewel*>{};
+                                                                : std::vector<const Jewel*>{};
     return set.piece(holder) && set.piece(holder) == c.fixed.piece(holder) ? c.fixed.pieceSlots(holder).jewels
                                                                            : std::vector<const Jewel*>{};
 }
 
 // The set with its kept jewels and `added` per holder.
-EquipSet rebuilt(const SearchCondition& c, const EquipSet& set, const std::vector<const Jewel*> (&added)[kPartCount + 1])
+EquipSet rebuilt(const SearchCondition& c, const EquipSet& set,
+                 const std::vector<const Jewel*> (&added)[kPartCount + 1])
 {
     EquipSet out;
     out.setWeapon(set.weapon());
@@ -79,7 +80,7 @@ std::vector<std::pair<uint16_t, int16_t>> referenceFits(const SearchCondition& c
         if (changed.useExcludedSkills)
             for (const SkillActivation& e : changed.excludedSkills.entries())
                 if (e.threshold != 0)
-                    limits.push_back({e.treeId, e.threshold < 0, e.threshold > 0 ? e.threshold - 1 : e.threshold + 1,
+                    limits.push_back({e.treeId, e.threshold<0, e.threshold> 0 ? e.threshold - 1 : e.threshold + 1,
                                       bare.totals().valueOf(e.treeId)});
         std::vector<const Jewel*> allowed;
         for (const Jewel& jewel : master.jewels().items())

@@ -132,8 +132,8 @@ TEST_F(BundledSample, EveryPartHasTheVarietyASearchMeets)
             EXPECT_GT(item.defence, 0) << item.name;
             negativePoint = negativePoint || std::any_of(item.skills.begin(), item.skills.end(),
                                                          [](const SkillPoint& p) { return p.points < 0; });
-            negativeResistance = negativeResistance || *std::min_element(item.resistance.begin(),
-                                                                         item.resistance.end()) < 0;
+            negativeResistance =
+                negativeResistance || *std::min_element(item.resistance.begin(), item.resistance.end()) < 0;
             noSkill = noSkill || item.skills.empty();
         }
         bool sexPair = std::any_of(sexesByName.begin(), sexesByName.end(), [](const auto& entry) {
@@ -167,8 +167,8 @@ TEST_F(BundledSample, PointMagnitudesStayRealistic)
         const int main = jewel.skills.front().points;
         EXPECT_GE(main, jewel.slots) << jewel.name;
         EXPECT_LE(main, 2 * jewel.slots - 1) << jewel.name;
-        withNegative += std::any_of(jewel.skills.begin(), jewel.skills.end(),
-                                    [](const SkillPoint& p) { return p.points < 0; });
+        withNegative +=
+            std::any_of(jewel.skills.begin(), jewel.skills.end(), [](const SkillPoint& p) { return p.points < 0; });
     }
     EXPECT_EQ(jewelSlots, (std::set<uint16_t>{1, 2, 3}));
     const int total = static_cast<int>(master().jewels().size());

@@ -36,7 +36,8 @@ namespace {
 // takes the new points, a new tree is appended.
 std::vector<SkillPoint> afterAdding(std::vector<SkillPoint> wanted, const SkillPoint& chosen)
 {
-    auto same = std::find_if(wanted.begin(), wanted.end(), [&](const SkillPoint& w) { return w.treeId == chosen.treeId; });
+    auto same =
+        std::find_if(wanted.begin(), wanted.end(), [&](const SkillPoint& w) { return w.treeId == chosen.treeId; });
     if (same != wanted.end())
         same->points = chosen.points;
     else

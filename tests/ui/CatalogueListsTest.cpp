@@ -108,11 +108,10 @@ private Q_SLOTS:
         CEquipListCtrl full;
         QAbstractItemModelTester tester(full.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         full.setUp(m_master);
-        QCOMPARE(headers(full),
-                 (QStringList{QStringLiteral("ﾚｱ"), QStringLiteral("名称"), QStringLiteral("防御"),
-                              QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("雷"), QStringLiteral("氷"),
-                              QStringLiteral("龍"), QStringLiteral("ｽﾛｯﾄ"), QStringLiteral("ｽｷﾙ1"),
-                              QStringLiteral("ｽｷﾙ2"), QStringLiteral("ｽｷﾙ3")}));
+        QCOMPARE(headers(full), (QStringList{QStringLiteral("ﾚｱ"), QStringLiteral("名称"), QStringLiteral("防御"),
+                                             QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("雷"),
+                                             QStringLiteral("氷"), QStringLiteral("龍"), QStringLiteral("ｽﾛｯﾄ"),
+                                             QStringLiteral("ｽｷﾙ1"), QStringLiteral("ｽｷﾙ2"), QStringLiteral("ｽｷﾙ3")}));
         const int widths[] = {30, 160, 40, 35, 35, 35, 35, 35, 60, 110, 110, 110};
         for (int c = 0; c < 12; ++c)
             QCOMPARE(full.columnWidth(c), widths[c]);
@@ -121,9 +120,9 @@ private Q_SLOTS:
 
         CEquipListCtrl editor;
         editor.setUp(m_master, 0x6C);
-        QCOMPARE(headers(editor), (QStringList{QStringLiteral("名称"), QStringLiteral("防御"), QStringLiteral("ｽﾛｯﾄ"),
-                                               QStringLiteral("ｽｷﾙ1"), QStringLiteral("ｽｷﾙ2"),
-                                               QStringLiteral("ｽｷﾙ3")}));
+        QCOMPARE(headers(editor),
+                 (QStringList{QStringLiteral("名称"), QStringLiteral("防御"), QStringLiteral("ｽﾛｯﾄ"),
+                              QStringLiteral("ｽｷﾙ1"), QStringLiteral("ｽｷﾙ2"), QStringLiteral("ｽｷﾙ3")}));
     }
 
     void armourListFiltersInMasterOrder()
@@ -134,10 +133,10 @@ private Q_SLOTS:
 
         list.applyFilter(headFilter(kSexMale, kJobBlade));
         QCOMPARE(names(list, ColName), (QStringList{QStringLiteral("レザーキャップ"), QStringLiteral("アイアンヘルム"),
-                                                   QStringLiteral("ボーンヘルム")}));
+                                                    QStringLiteral("ボーンヘルム")}));
         list.applyFilter(headFilter(kSexFemale, kJobGunner));
         QCOMPARE(names(list, ColName), (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("ボーンヘルム"),
-                                                   QStringLiteral("ソウルヘルム")}));
+                                                    QStringLiteral("ソウルヘルム")}));
 
         EquipListFilter f = headFilter(kSexMale, kJobBlade);
         f.rarity = -1;
@@ -222,16 +221,16 @@ private Q_SLOTS:
         list.applyFilter(headFilter(kSexFemale, kJobGunner));
         list.sortByHeader(ColName);
         QCOMPARE(names(list, ColName), (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("ソウルヘルム"),
-                                                   QStringLiteral("ボーンヘルム")}));
+                                                    QStringLiteral("ボーンヘルム")}));
         list.sortByHeader(ColName);
         QCOMPARE(names(list, ColName), (QStringList{QStringLiteral("ボーンヘルム"), QStringLiteral("ソウルヘルム"),
-                                                   QStringLiteral("アイアンヘルム")}));
+                                                    QStringLiteral("アイアンヘルム")}));
         // Pieces without a third skill come first, in name order.
         list.sortByHeader(ColSkill1 + 2);
         QCOMPARE(list.sortGroup(), 0x40u);
         QCOMPARE(list.sortSubIndex(), 2);
         QCOMPARE(names(list, ColName), (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("ボーンヘルム"),
-                                                   QStringLiteral("ソウルヘルム")}));
+                                                    QStringLiteral("ソウルヘルム")}));
         // Resistance columns sort by their own element.
         list.sortByHeader(ColThunder);
         QCOMPARE(list.sortSubIndex(), 2);
@@ -239,17 +238,17 @@ private Q_SLOTS:
 
         list.sortByHeader(ColDefence);
         list.sortByHeader(ColDefence);
-        QCOMPARE(names(list, ColDefence), (QStringList{QStringLiteral("20"), QStringLiteral("12"),
-                                                      QStringLiteral("10")}));
+        QCOMPARE(names(list, ColDefence),
+                 (QStringList{QStringLiteral("20"), QStringLiteral("12"), QStringLiteral("10")}));
         // A new filter shows master order and forgets the sorted column.
         list.applyFilter(headFilter(kSexFemale, kJobGunner));
         QCOMPARE(list.sortGroup(), 0u);
         QCOMPARE(list.sortSubIndex(), -1);
         QCOMPARE(names(list, ColName), (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("ボーンヘルム"),
-                                                   QStringLiteral("ソウルヘルム")}));
+                                                    QStringLiteral("ソウルヘルム")}));
         list.sortByHeader(ColDefence);
-        QCOMPARE(names(list, ColDefence), (QStringList{QStringLiteral("10"), QStringLiteral("12"),
-                                                      QStringLiteral("20")}));
+        QCOMPARE(names(list, ColDefence),
+                 (QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("20")}));
     }
 
     void jewelListOrdersByFirstSkill()
@@ -262,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(list.columnWidth(1), 180);
         list.applyFilter(JewelListFilter{});
         QCOMPARE(names(list, 1), (QStringList{QStringLiteral("攻撃珠"), QStringLiteral("剛力珠"),
-                                             QStringLiteral("防御珠"), QStringLiteral("火耐珠")}));
+                                              QStringLiteral("防御珠"), QStringLiteral("火耐珠")}));
         QCOMPARE(cellText(list, 1, 2), QStringLiteral("●●●"));
         QCOMPARE(cellText(list, 1, 4), QStringLiteral("火耐性-1"));
         QCOMPARE(cellBackground(list, 1, 0), colors::kOddRowBackground);
@@ -328,9 +327,9 @@ private Q_SLOTS:
         in.push_back(CItemListCtrl::makePieceEntry(head(1), 2));
         list.addEntries(std::move(in));
         QCOMPARE(names(list, 2), (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("攻撃珠"),
-                                             QStringLiteral("アイアンメイル"), QStringLiteral("レザーキャップ")}));
-        QCOMPARE(names(list, 0), (QStringList{QStringLiteral("頭"), QStringLiteral("珠"), QStringLiteral("胴"),
-                                             QStringLiteral("頭")}));
+                                              QStringLiteral("アイアンメイル"), QStringLiteral("レザーキャップ")}));
+        QCOMPARE(names(list, 0),
+                 (QStringList{QStringLiteral("頭"), QStringLiteral("珠"), QStringLiteral("胴"), QStringLiteral("頭")}));
         QCOMPARE(list.selectedRowNumbers(), (std::vector<int>{0, 1, 2, 3}));
 
         // More rows: only the new ones end up selected.
@@ -346,9 +345,9 @@ private Q_SLOTS:
 
         // Armour first by part, rarity, name; then jewels by rarity.
         list.sortByHeader(0);
-        QCOMPARE(names(list, 2), (QStringList{QStringLiteral("レザーキャップ"), QStringLiteral("アイアンヘルム"),
-                                             QStringLiteral("アイアンメイル"), QStringLiteral("攻撃珠"),
-                                             QStringLiteral("火耐珠")}));
+        QCOMPARE(names(list, 2),
+                 (QStringList{QStringLiteral("レザーキャップ"), QStringLiteral("アイアンヘルム"),
+                              QStringLiteral("アイアンメイル"), QStringLiteral("攻撃珠"), QStringLiteral("火耐珠")}));
         QCOMPARE(list.selectedRowNumbers(), std::vector<int>{4}); // still 火耐珠
 
         QItemSelection pick;
@@ -361,7 +360,7 @@ private Q_SLOTS:
         QCOMPARE(out[0]->piece, &head(0));
         QCOMPARE(out[1]->jewel, &jewel(0));
         QCOMPARE(names(list, 2), (QStringList{QStringLiteral("レザーキャップ"), QStringLiteral("アイアンメイル"),
-                                             QStringLiteral("火耐珠")}));
+                                              QStringLiteral("火耐珠")}));
         QCOMPARE(list.allEntries().size(), std::size_t(3));
         QVERIFY(list.selectedRowNumbers().empty());
 
@@ -413,13 +412,13 @@ private Q_SLOTS:
 
         list.applyFilter(0, true, true);
         QCOMPARE(names(list, 1), (QStringList{QStringLiteral("攻撃力UP【大】"), QStringLiteral("攻撃力UP【小】"),
-                                             QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("防御力DOWN【小】")}));
+                                              QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("防御力DOWN【小】")}));
         list.sortByHeader(1);
         QCOMPARE(names(list, 1), (QStringList{QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("攻撃力UP【小】"),
-                                             QStringLiteral("攻撃力UP【大】"), QStringLiteral("防御力DOWN【小】")}));
+                                              QStringLiteral("攻撃力UP【大】"), QStringLiteral("防御力DOWN【小】")}));
         list.sortByHeader(0);
         QCOMPARE(names(list, 1), (QStringList{QStringLiteral("攻撃力UP【大】"), QStringLiteral("攻撃力UP【小】"),
-                                             QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("防御力DOWN【小】")}));
+                                              QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("防御力DOWN【小】")}));
 
         list.applyFilter(kAttack, false, true);
         QCOMPARE(names(list, 1), QStringList{QStringLiteral("攻撃力DOWN【小】")});

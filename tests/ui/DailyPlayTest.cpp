@@ -190,9 +190,11 @@ private Q_SLOTS:
         QVERIFY(screen.contains(huge));
         QCOMPARE(huge.size(), screen.size());
         // A frame larger than the screen it is on shrinks to it, title bar on screen.
-        const QRect absurd = CSearchDlg::frameOnScreen(QRect(screen.left() + 10, screen.top() + 10, 32767, 32767), minimum);
+        const QRect absurd =
+            CSearchDlg::frameOnScreen(QRect(screen.left() + 10, screen.top() + 10, 32767, 32767), minimum);
         QCOMPARE(absurd, screen);
-        const QRect tooWide = CSearchDlg::frameOnScreen(QRect(screen.left() + 10, screen.top() + 20, screen.width() + 1, 700), minimum);
+        const QRect tooWide =
+            CSearchDlg::frameOnScreen(QRect(screen.left() + 10, screen.top() + 20, screen.width() + 1, 700), minimum);
         QCOMPARE(tooWide, QRect(screen.left(), screen.top() + 20, screen.width(), 700));
     }
 
@@ -202,8 +204,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("reads");
         const QByteArray window = "[Window]\r\nWidth=900\r\nHeight=777\r\n";
-        const QByteArray condition = "[Condition]\r\nSex=2\r\nJob=1\r\nSkill=1,10\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\n"
-                                     "MaxDisp=123\r\nSParts=0\r\n";
+        const QByteArray condition =
+            "[Condition]\r\nSex=2\r\nJob=1\r\nSkill=1,10\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+            "MaxDisp=123\r\nSParts=0\r\n";
         const QByteArray version = "Version=0.047\r\n";
         QTest::newRow("whole") << version + window + condition << true;
         QTest::newRow("empty") << QByteArray() << false;
@@ -216,9 +219,11 @@ private Q_SLOTS:
         QTest::newRow("no condition") << version + window << false;
         QTest::newRow("sex 3") << version + window + QByteArray(condition).replace("Sex=2", "Sex=3") << false;
         QTest::newRow("job 0") << version + window + QByteArray(condition).replace("Job=1", "Job=0") << false;
-        QTest::newRow("odd skill line") << version + window + QByteArray(condition).replace("Skill=1,10", "Skill=1") << false;
+        QTest::newRow("odd skill line") << version + window + QByteArray(condition).replace("Skill=1,10", "Skill=1")
+                                        << false;
         QTest::newRow("history file") << version + window + condition +
-                                             "[Records]\r\nCount=1\r\n0,0,0,0,0,0,0,0,0,0,0,0\r\n" << false;
+                                             "[Records]\r\nCount=1\r\n0,0,0,0,0,0,0,0,0,0,0,0\r\n"
+                                      << false;
     }
 
     void damagedOrForeignSessionFilesStartAfresh()
@@ -266,7 +271,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("reads"); // the whole session
         const QByteArray head = "Version=0.047\r\n[Window]\r\nWidth=900\r\nHeight=777\r\n";
-        const QByteArray condition = "[Condition]\r\nSex=2\r\nJob=1\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\nSParts=0\r\n";
+        const QByteArray condition =
+            "[Condition]\r\nSex=2\r\nJob=1\r\nFixParts=0,0,0,0,0,0,0,0,0,0,0,0\r\nSParts=0\r\n";
         QTest::newRow("never chosen") << head + condition << QString() << true;
         QTest::newRow("en") << head + "Language=en\r\n" + condition << QStringLiteral("en") << true;
         QTest::newRow("ja") << head + "Language=ja\r\n" + condition << QStringLiteral("ja") << true;
@@ -592,7 +598,8 @@ private Q_SLOTS:
 int main(int argc, char* argv[])
 {
     // A screen of a common desktop rather than the offscreen default 800 × 600.
-    const QString config = QDir::temp().filePath(QStringLiteral("zeku-daily-screen-%1.json").arg(QCoreApplication::applicationPid()));
+    const QString config =
+        QDir::temp().filePath(QStringLiteral("zeku-daily-screen-%1.json").arg(QCoreApplication::applicationPid()));
     {
         std::ofstream out(config.toStdString());
         out << R"({"screens":[{"name":"screen","x":0,"y":0,"width":1920,"height":1080,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})";

@@ -69,7 +69,8 @@ private Q_SLOTS:
             std::function<std::unique_ptr<QDialog>()> open;
             std::initializer_list<int> lists;
         } dialogs[] = {
-            {"dialog-exclusive-items", [&] { return std::make_unique<CExclusiveItemEditDlg>(m_master, exclusions, 1); },
+            {"dialog-exclusive-items",
+             [&] { return std::make_unique<CExclusiveItemEditDlg>(m_master, exclusions, 1); },
              {1095, 1096}},
             {"dialog-exclusive-skills",
              [&] { return std::make_unique<CExclusiveSkillEditDlg>(m_master.skills(), excludedSkills, 1); },
@@ -103,9 +104,8 @@ private Q_SLOTS:
                 if (button->geometry().top() >= lists.front()->geometry().top() &&
                     button->geometry().top() < lists.front()->geometry().bottom())
                     buttonColumns << button->geometry().left();
-            QVERIFY2(!buttonColumns.isEmpty() &&
-                         std::all_of(buttonColumns.begin(), buttonColumns.end(),
-                                     [&](int x) { return x == buttonColumns.front(); }),
+            QVERIFY2(!buttonColumns.isEmpty() && std::all_of(buttonColumns.begin(), buttonColumns.end(),
+                                                             [&](int x) { return x == buttonColumns.front(); }),
                      d.file);
 
             dialog->resize(dialog->width() + kEnlarge, dialog->height() + kEnlarge);

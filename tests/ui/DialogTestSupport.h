@@ -45,8 +45,7 @@ inline void selectRows(QAbstractItemView* view, const std::vector<int>& rows)
 // Sets the check box of `row` as the user's click would.
 inline void setRowChecked(QAbstractItemView* view, int row, bool checked)
 {
-    view->model()->setData(view->model()->index(row, 0), checked ? Qt::Checked : Qt::Unchecked,
-                           Qt::CheckStateRole);
+    view->model()->setData(view->model()->index(row, 0), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
 inline bool rowChecked(const QAbstractItemView* view, int row)

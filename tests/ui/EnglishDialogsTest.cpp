@@ -52,7 +52,7 @@ namespace {
 // accessible names, group titles and list headers, each named by where it is.
 QStringList windowTexts(const QDialog& dialog)
 {
-    QStringList texts {QStringLiteral("title: ") + dialog.windowTitle()};
+    QStringList texts{QStringLiteral("title: ") + dialog.windowTitle()};
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const QString where = w->objectName() + QStringLiteral(": ");
         if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -71,7 +71,7 @@ QStringList windowTexts(const QDialog& dialog)
         if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
             for (int c = 0; c < view->model()->columnCount(); ++c)
                 texts << where + QStringLiteral("header ") +
-                        view->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+                             view->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
     }
     return texts;
 }
@@ -114,8 +114,8 @@ QStringList cutOffCaptions(const QDialog& dialog)
                     const QString cell = index.data().toString();
                     // A check box in the cell takes its indicator's width and a gap.
                     const int box = index.data(Qt::CheckStateRole).isValid()
-                        ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6
-                        : 0;
+                                        ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6
+                                        : 0;
                     // A check box alone needs no room for text.
                     const int cellWidth = cell.isEmpty() ? box : view->fontMetrics().horizontalAdvance(cell) + 6 + box;
                     if (!hasJapanese(cell) && cellWidth > header->sectionSize(c))
@@ -156,7 +156,7 @@ private:
         const EquipItem* head = m_fixture->piece(0, "鉄頭");
         QuickRegistration what;
         what.piece = head;
-        what.jewels = { &app->master().jewels().items().front() };
+        what.jewels = {&app->master().jewels().items().front()};
         what.skillTreeName = app->master().skills().trees().front().name;
         ManualEditInput fixed;
         fixed.fixedCondition = true;
@@ -166,7 +166,7 @@ private:
         // longest remaining-time line (277 hours); `cutOff` then ends it at the limit.
         const auto progress = [=](bool cutOff) {
             auto dialog = std::make_unique<CFindProcessDlg>(nullptr, *condition, app->skills());
-            dialog->setTickSource([now = uint64_t {1}]() mutable { return now += 1000; });
+            dialog->setTickSource([now = uint64_t{1}]() mutable { return now += 1000; });
             dialog->startSearch(1000000, 1000000);
             dialog->showProgress(1, 1);
             dialog->showHits(1234);
@@ -181,40 +181,40 @@ private:
             return dialog;
         };
         return {
-            { "exclusive-items",
-                [=] { return std::make_unique<CExclusiveItemEditDlg>(app->master(), app->exclusions(), 1); } },
-            { "exclusive-skills",
-                [=] { return std::make_unique<CExclusiveSkillEditDlg>(app->skills(), app->excludedSkills(), 1); } },
-            { "s-parts", [=] { return std::make_unique<CSPartsEditDlg>(app->master(), app->sParts(), 1); } },
-            { "skill-filter",
-                [=] { return std::make_unique<CSkillFilterDlg>(app->skills(), CSkillFilterDlg::Choices {}); } },
-            { "organiser", [=] { return std::make_unique<CUserFileArrangeDlg>(app->userFolder()); } },
-            { "favourite-input", [] { return std::make_unique<CFavoriteDataInputDlg>(); } },
-            { "jewel-remove", [=] { return std::make_unique<CJewelRemoveDlg>(what.jewels); } },
-            { "quick-exclusion",
-                [=] { return std::make_unique<CQuickExclusiveRegistDlg>(app->skills(), what, *lists); } },
-            { "quick-s-part", [=] { return std::make_unique<CQuickSPartsRegistDlg>(*head, *lists); } },
-            { "manual-edit",
-                [=] {
-                    return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
-                        app->userFolder(), ManualEditInput {});
-                } },
-            { "main", [=] { return std::make_unique<CSearchDlg>(*app); } },
-            { "manual-edit-fixed",
-                [=] {
-                    return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
-                        app->userFolder(), fixed);
-                } },
-            { "condition-confirm",
-                [=] { return std::make_unique<CFindConditionDispDlg>(*condition, app->skills()); } },
-            { "about",
-                [=] { return std::make_unique<CAboutDlg>(DataFolders {app->datFolder(), app->userFolder().root()}); } },
-            { "addable-skills",
-                [=] { return finished(std::make_unique<CAddableSkillDlg>(app->master(), *condition)); } },
-            { "search-progress", [=] { return progress(false); } },
-            { "search-progress-limit", [=] { return progress(true); } },
-            { "no-result-reason",
-                [=] { return finished(std::make_unique<CNoResultReasonDlg>(app->master(), *nothingFits)); } },
+            {"exclusive-items",
+             [=] { return std::make_unique<CExclusiveItemEditDlg>(app->master(), app->exclusions(), 1); }},
+            {"exclusive-skills",
+             [=] { return std::make_unique<CExclusiveSkillEditDlg>(app->skills(), app->excludedSkills(), 1); }},
+            {"s-parts", [=] { return std::make_unique<CSPartsEditDlg>(app->master(), app->sParts(), 1); }},
+            {"skill-filter",
+             [=] { return std::make_unique<CSkillFilterDlg>(app->skills(), CSkillFilterDlg::Choices{}); }},
+            {"organiser", [=] { return std::make_unique<CUserFileArrangeDlg>(app->userFolder()); }},
+            {"favourite-input", [] { return std::make_unique<CFavoriteDataInputDlg>(); }},
+            {"jewel-remove", [=] { return std::make_unique<CJewelRemoveDlg>(what.jewels); }},
+            {"quick-exclusion",
+             [=] { return std::make_unique<CQuickExclusiveRegistDlg>(app->skills(), what, *lists); }},
+            {"quick-s-part", [=] { return std::make_unique<CQuickSPartsRegistDlg>(*head, *lists); }},
+            {"manual-edit",
+             [=] {
+                 return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
+                                                         app->userFolder(), ManualEditInput{});
+             }},
+            {"main", [=] { return std::make_unique<CSearchDlg>(*app); }},
+            {"manual-edit-fixed",
+             [=] {
+                 return std::make_unique<CManualEditDlg>(app->master(), app->exclusions(), app->startupSettings(),
+                                                         app->userFolder(), fixed);
+             }},
+            {"condition-confirm", [=] { return std::make_unique<CFindConditionDispDlg>(*condition, app->skills()); }},
+            {"about",
+             [=] {
+                 return std::make_unique<CAboutDlg>(DataFolders{app->datFolder(), app->userFolder().root()});
+             }},
+            {"addable-skills", [=] { return finished(std::make_unique<CAddableSkillDlg>(app->master(), *condition)); }},
+            {"search-progress", [=] { return progress(false); }},
+            {"search-progress-limit", [=] { return progress(true); }},
+            {"no-result-reason",
+             [=] { return finished(std::make_unique<CNoResultReasonDlg>(app->master(), *nothingFits)); }},
         };
     }
 
@@ -225,7 +225,7 @@ private:
         std::unique_ptr<QDialog> dialog = d.open();
         dialog->show();
         if (!QTest::qWaitForWindowExposed(dialog.get()))
-            return { QStringLiteral("not shown") };
+            return {QStringLiteral("not shown")};
         if (!screenshot.isEmpty()) {
             QDir().mkpath(QStringLiteral(ZEKU_ARTIFACT_DIR));
             dialog->grab().save(QStringLiteral(ZEKU_ARTIFACT_DIR "/%1.png").arg(screenshot), "PNG");
@@ -249,13 +249,14 @@ private Q_SLOTS:
     {
         m_fixture = std::make_unique<AppFixture>();
         CSimulatorApp& app = m_fixture->app();
-        m_lists = std::make_unique<StandingLists>(StandingLists {app.userFolder(), app.exclusions(),
-            app.excludedSkills(), app.sParts(), m_saveExclusions, m_saveSkills, m_saveSParts});
+        m_lists =
+            std::make_unique<StandingLists>(StandingLists{app.userFolder(), app.exclusions(), app.excludedSkills(),
+                                                          app.sParts(), m_saveExclusions, m_saveSkills, m_saveSParts});
         m_condition.sex = 1;
         m_condition.job = 1;
-        m_condition.wanted = {SkillPoint {1, 10}};
+        m_condition.wanted = {SkillPoint{1, 10}};
         m_nothingFits = m_condition;
-        m_nothingFits.wanted = {SkillPoint {1, 15}};
+        m_nothingFits.wanted = {SkillPoint{1, 15}};
         m_condition.useJewels = true;
     }
     void cleanupTestCase() { applyLanguage(UiLanguage::Japanese); }
@@ -294,24 +295,24 @@ private Q_SLOTS:
         const QString tree = toQString(*skills.treeName(1));
         QVERIFY(applyLanguage(UiLanguage::Japanese));
         using K = ChangeKind;
-        const std::vector<ConditionChange> changes {
-            { .kind = K::Drop, .treeId = 1, .wantedPoints = 15 },
-            { .kind = K::Lower, .treeId = 1, .points = 10, .wantedPoints = 15 },
-            { .kind = K::Lower, .treeId = 1, .points = -5, .wantedPoints = -10 },
-            { .kind = K::SwitchOff, .which = ConditionSwitch::ExcludedItems },
-            { .kind = K::SwitchOff, .which = ConditionSwitch::ExcludedSkills },
-            { .kind = K::SwitchOff, .which = ConditionSwitch::SParts },
-            { .kind = K::MinDefence },
-            { .kind = K::Rarity },
-            { .kind = K::JewelsOn },
-            { .kind = K::ExactJewelsOn },
-            { .kind = K::UnfixPiece, .holder = kWeaponPosition },
-            { .kind = K::UnfixPiece, .holder = 0 },
-            { .kind = K::UnfixPiece, .holder = 4 },
-            { .kind = K::UnfixJewels, .holder = kWeaponPosition },
-            { .kind = K::UnfixJewels, .holder = 4 },
+        const std::vector<ConditionChange> changes{
+            {.kind = K::Drop, .treeId = 1, .wantedPoints = 15},
+            {.kind = K::Lower, .treeId = 1, .points = 10, .wantedPoints = 15},
+            {.kind = K::Lower, .treeId = 1, .points = -5, .wantedPoints = -10},
+            {.kind = K::SwitchOff, .which = ConditionSwitch::ExcludedItems},
+            {.kind = K::SwitchOff, .which = ConditionSwitch::ExcludedSkills},
+            {.kind = K::SwitchOff, .which = ConditionSwitch::SParts},
+            {.kind = K::MinDefence},
+            {.kind = K::Rarity},
+            {.kind = K::JewelsOn},
+            {.kind = K::ExactJewelsOn},
+            {.kind = K::UnfixPiece, .holder = kWeaponPosition},
+            {.kind = K::UnfixPiece, .holder = 0},
+            {.kind = K::UnfixPiece, .holder = 4},
+            {.kind = K::UnfixJewels, .holder = kWeaponPosition},
+            {.kind = K::UnfixJewels, .holder = 4},
         };
-        const QStringList japanese {
+        const QStringList japanese{
             QStringLiteral("攻撃 を外す"),
             QStringLiteral("攻撃 を +15 から +10 に下げる"),
             QStringLiteral("攻撃 を -10 から -5 に緩める"),

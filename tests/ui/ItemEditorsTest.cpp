@@ -270,7 +270,8 @@ private Q_SLOTS:
         CQuickExclusiveRegistDlg dlg(m_master.skills(), what, lists);
         auto* view = ctl<QAbstractItemView>(&dlg, 1170);
         QCOMPARE(dlg.rowCount(), 2);
-        QCOMPARE(headers(*view), (QStringList{QStringLiteral("\u3000"), QStringLiteral("名称"), QStringLiteral("状態")}));
+        QCOMPARE(headers(*view),
+                 (QStringList{QStringLiteral("\u3000"), QStringLiteral("名称"), QStringLiteral("状態")}));
         QCOMPARE(columnTexts(*view, 0), (QStringList{QStringLiteral("珠"), QStringLiteral("珠")}));
         QCOMPARE(columnTexts(*view, 2), (QStringList{QStringLiteral("登録済"), QString()}));
         QVERIFY(!ctl<QCheckBox>(&dlg, 1171)->isChecked()); // the remembered exclusion flag

@@ -37,8 +37,7 @@ QStringList comboTexts(const QComboBox* combo)
 // Checks or unchecks a row as the user's click would.
 void toggleRow(QAbstractItemView* list, int row, bool checked)
 {
-    list->model()->setData(list->model()->index(row, 0), checked ? Qt::Checked : Qt::Unchecked,
-                           Qt::CheckStateRole);
+    list->model()->setData(list->model()->index(row, 0), checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
 const QString kAttack = QStringLiteral("攻撃");
@@ -67,9 +66,9 @@ private Q_SLOTS:
         QCOMPARE(comboTexts(ctl<QComboBox>(window, 1062)),
                  QStringList({"全て", "よく使うスキル", "攻撃", "防御", "採取"}));
         auto* skills = ctl<QComboBox>(window, 1106);
-        QCOMPARE(comboTexts(skills), QStringList({"よく使うスキル", " ┗なし", "攻撃", " ┣攻撃力UP【小】",
-                                                  " ┣攻撃力UP【大】", " ┗攻撃力DOWN【小】", "防御",
-                                                  " ┗防御力UP【小】", "採取", " ┗なし"}));
+        QCOMPARE(comboTexts(skills),
+                 QStringList({"よく使うスキル", " ┗なし", "攻撃", " ┣攻撃力UP【小】", " ┣攻撃力UP【大】",
+                              " ┗攻撃力DOWN【小】", "防御", " ┗防御力UP【小】", "採取", " ┗なし"}));
         QCOMPARE(skills->currentIndex(), -1);
         for (int id : {1067, 1064, 1068, 1090, 1069, 1110, 1093, 1095, 1057, 1058, 1092})
             QVERIFY2(!ctl(window, id)->isEnabled(), qPrintable(QString::number(id)));
@@ -282,8 +281,8 @@ private Q_SLOTS:
             closeNextModal();
             clickControl(window, id);
         }
-        QCOMPARE(opened, QStringList({"zeku::CExclusiveItemEditDlg", "zeku::CExclusiveSkillEditDlg",
-                                      "zeku::CSPartsEditDlg"}));
+        QCOMPARE(opened,
+                 QStringList({"zeku::CExclusiveItemEditDlg", "zeku::CExclusiveSkillEditDlg", "zeku::CSPartsEditDlg"}));
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -22,30 +22,36 @@ std::string equipFile(std::initializer_list<const char*> pieces)
 void writeSmallMasterData(const std::filesystem::path& dat)
 {
     std::filesystem::create_directories(dat);
-    writeFileBytes(dat / "SkillBase.xml",
-                   std::string(kDeclaration) +
-                       "<Skill>\n"
-                       "<Data ID=\"1\" Name=\"攻撃\"><Active Point=\"10\">攻撃力UP【小】</Active>"
-                       "<Active Point=\"15\">攻撃力UP【大】</Active><Active Point=\"-10\">攻撃力DOWN【小】</Active></Data>\n"
-                       "<Data ID=\"2\" Name=\"防御\"><Active Point=\"10\">防御力UP【小】</Active></Data>\n"
-                       "<Data ID=\"3\" Name=\"採取\"></Data>\n"
-                       "</Skill>\n");
-    writeFileBytes(dat / "EquipHead.xml",
-                   equipFile({"<Data Name=\"鉄頭\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"3\"/></Data>",
-                              "<Data Name=\"男頭\" Sex=\"1\" Def=\"5\" Rare=\"2\"><Skill SID=\"1\" Point=\"5\"/></Data>",
-                              "<Data Name=\"女頭\" Sex=\"2\" Def=\"5\" Rare=\"2\"><Skill SID=\"1\" Point=\"5\"/></Data>",
-                              "<Data Name=\"銃頭\" Job=\"2\" Def=\"8\" Rare=\"1\"><Skill SID=\"2\" Point=\"4\"/></Data>"}));
-    writeFileBytes(dat / "EquipBody.xml",
-                   equipFile({"<Data Name=\"鉄胴\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"3\"/></Data>",
-                              "<Data Name=\"防胴\" Def=\"12\" Rare=\"1\" Slot=\"2\"><Skill SID=\"2\" Point=\"5\"/></Data>"}));
-    writeFileBytes(dat / "EquipArm.xml",
-                   equipFile({"<Data Name=\"鉄腕\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"2\"/></Data>"}));
-    writeFileBytes(dat / "EquipWst.xml",
-                   equipFile({"<Data Name=\"鉄腰\" Def=\"10\" Rare=\"1\"><Skill SID=\"1\" Point=\"2\"/></Data>",
-                              "<Data Name=\"防腰\" Def=\"9\" Rare=\"1\" Slot=\"1\"><Skill SID=\"2\" Point=\"3\"/></Data>"}));
-    writeFileBytes(dat / "EquipLeg.xml",
-                   equipFile({"<Data Name=\"鉄脚\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"2\"/></Data>",
-                              "<Data Name=\"防脚\" Def=\"9\" Rare=\"1\" Slot=\"1\"><Skill SID=\"2\" Point=\"3\"/></Data>"}));
+    writeFileBytes(
+        dat / "SkillBase.xml",
+        std::string(kDeclaration) +
+            "<Skill>\n"
+            "<Data ID=\"1\" Name=\"攻撃\"><Active Point=\"10\">攻撃力UP【小】</Active>"
+            "<Active Point=\"15\">攻撃力UP【大】</Active><Active Point=\"-10\">攻撃力DOWN【小】</Active></Data>\n"
+            "<Data ID=\"2\" Name=\"防御\"><Active Point=\"10\">防御力UP【小】</Active></Data>\n"
+            "<Data ID=\"3\" Name=\"採取\"></Data>\n"
+            "</Skill>\n");
+    writeFileBytes(
+        dat / "EquipHead.xml",
+        equipFile({"<Data Name=\"鉄頭\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"3\"/></Data>",
+                   "<Data Name=\"男頭\" Sex=\"1\" Def=\"5\" Rare=\"2\"><Skill SID=\"1\" Point=\"5\"/></Data>",
+                   "<Data Name=\"女頭\" Sex=\"2\" Def=\"5\" Rare=\"2\"><Skill SID=\"1\" Point=\"5\"/></Data>",
+                   "<Data Name=\"銃頭\" Job=\"2\" Def=\"8\" Rare=\"1\"><Skill SID=\"2\" Point=\"4\"/></Data>"}));
+    writeFileBytes(
+        dat / "EquipBody.xml",
+        equipFile({"<Data Name=\"鉄胴\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"3\"/></Data>",
+                   "<Data Name=\"防胴\" Def=\"12\" Rare=\"1\" Slot=\"2\"><Skill SID=\"2\" Point=\"5\"/></Data>"}));
+    writeFileBytes(
+        dat / "EquipArm.xml",
+        equipFile({"<Data Name=\"鉄腕\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"2\"/></Data>"}));
+    writeFileBytes(
+        dat / "EquipWst.xml",
+        equipFile({"<Data Name=\"鉄腰\" Def=\"10\" Rare=\"1\"><Skill SID=\"1\" Point=\"2\"/></Data>",
+                   "<Data Name=\"防腰\" Def=\"9\" Rare=\"1\" Slot=\"1\"><Skill SID=\"2\" Point=\"3\"/></Data>"}));
+    writeFileBytes(
+        dat / "EquipLeg.xml",
+        equipFile({"<Data Name=\"鉄脚\" Def=\"10\" Rare=\"1\" Slot=\"1\"><Skill SID=\"1\" Point=\"2\"/></Data>",
+                   "<Data Name=\"防脚\" Def=\"9\" Rare=\"1\" Slot=\"1\"><Skill SID=\"2\" Point=\"3\"/></Data>"}));
     writeFileBytes(dat / "Jewel.xml",
                    std::string(kDeclaration) +
                        "<Jewel>\n"

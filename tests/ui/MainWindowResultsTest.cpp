@@ -349,7 +349,8 @@ private Q_SLOTS:
         QCOMPARE(ctl<QLineEdit>(window, 1108)->text(), QStringLiteral("履歴一"));
         // The first loaded set is in view.
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->selectedRow(), 0);
-        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(), ctl<CFindResultListCtrl>(window, 1061)->resultAt(0));
+        QCOMPARE(ctl<CDataSelectListCtrl>(window, 1055)->shownSet(),
+                 ctl<CFindResultListCtrl>(window, 1061)->resultAt(0));
 
         // Loaded results count as stored: no question the second time.
         const std::size_t asked = boxes.shown().size();
@@ -619,8 +620,7 @@ private Q_SLOTS:
         QStringList seen;
         setDialogRunner([&seen](QDialog& dialog) {
             seen << dialog.windowTitle() << controlById<QLabel>(&dialog, 1107)->text()
-                 << controlById<QLabel>(&dialog, 1108)->text()
-                 << dialog.findChild<QLineEdit*>("datFolderText")->text()
+                 << controlById<QLabel>(&dialog, 1108)->text() << dialog.findChild<QLineEdit*>("datFolderText")->text()
                  << dialog.findChild<QLineEdit*>("userFolderText")->text();
             return int(QDialog::Accepted);
         });
@@ -673,8 +673,8 @@ private Q_SLOTS:
             int id;
             const char* name;
         } expected[] = {
-            {1101, "最低防御値"}, {1094, "最大表示件数"}, {1053, "レア"},      {1098, "保存履歴"},
-            {1070, "検索"},       {1099, "除外アイテム"}, {1038, "男"},        {1041, "ガンナー"},
+            {1101, "最低防御値"},   {1094, "最大表示件数"}, {1053, "レア"},   {1098, "保存履歴"},
+            {1070, "検索"},         {1099, "除外アイテム"}, {1038, "男"},     {1041, "ガンナー"},
             {1212, "全てチェック"}, {1095, "保存履歴表示"}, {1054, "閉じる"}, {1111, "Ｓ防具必須"},
         };
         for (const auto& e : expected)

@@ -86,7 +86,8 @@ private Q_SLOTS:
         QVERIFY(!ctl<QWidget>(dlg.get(), kEquipList)->isHidden());
         // Male blade users: both-sex pieces and the male blade cap, by rarity then name.
         QCOMPARE(columnTexts(*ctl<QAbstractItemView>(dlg.get(), kEquipList), 0),
-                 (QStringList{QStringLiteral("レザーキャップ"), QStringLiteral("アイアンヘルム"), QStringLiteral("ボーンヘルム")}));
+                 (QStringList{QStringLiteral("レザーキャップ"), QStringLiteral("アイアンヘルム"),
+                              QStringLiteral("ボーンヘルム")}));
         for (int id : {kRemoveItem, kRemoveAll, kRemoveAllJewels, kRemoveJewels, kClip, kAddFavorite, kChoose})
             QVERIFY(!enabled(dlg.get(), id));
         QVERIFY(!enabled(dlg.get(), kFavoriteCombo));
@@ -184,7 +185,8 @@ private Q_SLOTS:
         boxes.queueAnswer(MessageAnswer::Cancel);
         click(dlg.get(), kChoose);
         QCOMPARE(boxes.shown().size(), std::size_t{1});
-        QCOMPARE(boxes.shown()[0].text, QStringLiteral("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"));
+        QCOMPARE(boxes.shown()[0].text,
+                 QStringLiteral("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"));
         QCOMPARE(boxes.shown()[0].caption, QStringLiteral("装備選択確認"));
         QCOMPARE(boxes.shown()[0].buttons, MessageButtons::OkCancel);
         QCOMPARE(boxes.shown()[0].icon, MessageIcon::Question);
@@ -424,7 +426,8 @@ private Q_SLOTS:
         auto dlg = open(UserFolder(dir.path()));
         auto* name = ctl<QLineEdit>(dlg.get(), kName);
         name->setText(QStringLiteral("ボーン"));
-        QCOMPARE(columnTexts(*ctl<QAbstractItemView>(dlg.get(), kEquipList), 0), QStringList{QStringLiteral("ボーンヘルム")});
+        QCOMPARE(columnTexts(*ctl<QAbstractItemView>(dlg.get(), kEquipList), 0),
+                 QStringList{QStringLiteral("ボーンヘルム")});
         QVERIFY(enabled(dlg.get(), 1035));
         click(dlg.get(), kTabJewel);
         QVERIFY(name->text().isEmpty());
@@ -490,7 +493,8 @@ private Q_SLOTS:
         QCOMPARE(m_settings.filterSkills(kJobBlade), (std::vector<uint16_t>{kAttack, kGuard}));
         QVERIFY(std::filesystem::exists(folder.startupFile()));
         QVERIFY(ctl<QRadioButton>(dlg.get(), kMatchAll)->isChecked());
-        QCOMPARE(columnTexts(*equip, 0), (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("ボーンヘルム")}));
+        QCOMPARE(columnTexts(*equip, 0),
+                 (QStringList{QStringLiteral("アイアンヘルム"), QStringLiteral("ボーンヘルム")}));
         // The job's own list: gunners have no filter yet.
         click(dlg.get(), kGunner);
         QVERIFY(!enabled(dlg.get(), kFilterClear));

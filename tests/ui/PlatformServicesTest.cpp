@@ -82,7 +82,8 @@ void answerNextBox(QMessageBox::StandardButton button, QString* caption, QMessag
         *caption = box->windowTitle();
         *icon = box->icon();
         *buttons = box->standardButtons();
-        for (QMessageBox::StandardButton which : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
+        for (QMessageBox::StandardButton which :
+             {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
             if (QAbstractButton* shown = box->button(which))
                 texts->append(shown->text());
         box->button(button)->click();
@@ -104,9 +105,9 @@ private Q_SLOTS:
             QCOMPARE(showMessage(nullptr, QStringLiteral("検索条件がありません"), MessageIcon::Information),
                      MessageAnswer::Ok);
             boxes.queueAnswer(MessageAnswer::No);
-            QCOMPARE(showMessage(nullptr, QStringLiteral("保存しますか？"), MessageIcon::Question,
-                                 MessageButtons::YesNo),
-                     MessageAnswer::No);
+            QCOMPARE(
+                showMessage(nullptr, QStringLiteral("保存しますか？"), MessageIcon::Question, MessageButtons::YesNo),
+                MessageAnswer::No);
             // An empty queue answers with the first button.
             QCOMPARE(showMessage(nullptr, QStringLiteral("a"), MessageIcon::Question, MessageButtons::YesNo),
                      MessageAnswer::Yes);
@@ -274,10 +275,14 @@ private Q_SLOTS:
             int code;
             const char* japanese;
         } known[] = {
-            {ENOENT, "ファイルまたはフォルダが見つかりません。"}, {EACCES, "アクセスする権限がありません。"},
-            {EPERM, "アクセスする権限がありません。"},          {EROFS, "読み取り専用の場所なので書き込めません。"},
-            {ENOSPC, "ディスクの空き容量が足りません。"},       {EDQUOT, "ディスクの使用量の上限に達しました。"},
-            {EISDIR, "ファイルの名前でフォルダがあります。"},   {ENOTDIR, "フォルダの名前でファイルがあります。"},
+            {ENOENT, "ファイルまたはフォルダが見つかりません。"},
+            {EACCES, "アクセスする権限がありません。"},
+            {EPERM, "アクセスする権限がありません。"},
+            {EROFS, "読み取り専用の場所なので書き込めません。"},
+            {ENOSPC, "ディスクの空き容量が足りません。"},
+            {EDQUOT, "ディスクの使用量の上限に達しました。"},
+            {EISDIR, "ファイルの名前でフォルダがあります。"},
+            {ENOTDIR, "フォルダの名前でファイルがあります。"},
         };
         // The errno is carried, never the system's text: what strerror and
         // std::error_code make of it is worded alike.

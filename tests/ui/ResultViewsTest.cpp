@@ -404,10 +404,10 @@ private Q_SLOTS:
         CSkillListCtrl list;
         QAbstractItemModelTester tester(list.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         list.setUp(m_master.skills());
-        QCOMPARE(headers(list), (QStringList{QStringLiteral("スキル系統"), QStringLiteral("武"), QStringLiteral("頭"),
-                                             QStringLiteral("胴"), QStringLiteral("腕"), QStringLiteral("腰"),
-                                             QStringLiteral("脚"), QStringLiteral("計"),
-                                             QStringLiteral("発動スキル")}));
+        QCOMPARE(headers(list),
+                 (QStringList{QStringLiteral("スキル系統"), QStringLiteral("武"), QStringLiteral("頭"),
+                              QStringLiteral("胴"), QStringLiteral("腕"), QStringLiteral("腰"), QStringLiteral("脚"),
+                              QStringLiteral("計"), QStringLiteral("発動スキル")}));
         QCOMPARE(list.columnWidth(0), 100);
         QCOMPARE(list.columnWidth(7), 80);
         QCOMPARE(list.columnWidth(8), 160);
@@ -576,8 +576,8 @@ private Q_SLOTS:
         set.setPiece(PartHead, &head(3));
         set.addPieceJewels(PartHead, {jewel(0), jewel(2)});
         list.showSet(&set);
-        QCOMPARE(columnTexts(list, 1), (QStringList{QString(), QStringLiteral("攻撃珠, 火耐珠"), QString(),
-                                                    QString(), QString(), QString()}));
+        QCOMPARE(columnTexts(list, 1), (QStringList{QString(), QStringLiteral("攻撃珠, 火耐珠"), QString(), QString(),
+                                                    QString(), QString()}));
         QCOMPARE(cellForeground(list, 1, 1), QColor()); // no greying in this list
 
         QSignalSpy excluded(&list, &ReportListView::quickExcludeRequested);

@@ -28,7 +28,8 @@ void writeWorkingFolder(const TempDir& dir)
     std::filesystem::create_directories(user);
     const std::string declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     writeFileBytes(dat / "SkillBase.xml",
-                   declaration + "<Skill><Data ID=\"1\" Name=\"攻撃\"><S Point=\"10\">攻撃力UP【小】</S></Data></Skill>");
+                   declaration +
+                       "<Skill><Data ID=\"1\" Name=\"攻撃\"><S Point=\"10\">攻撃力UP【小】</S></Data></Skill>");
     const char* const pieces[] = {"頭防具", "胴防具", "腕防具", "腰防具", "脚防具"};
     for (int part = 0; part < kPartCount; ++part) {
         writeFileBytes(dat / MasterData::kEquipFiles[static_cast<std::size_t>(part)],
@@ -37,7 +38,8 @@ void writeWorkingFolder(const TempDir& dir)
     }
     writeFileBytes(dat / "Jewel.xml", declaration + "<Jewel><Data Name=\"攻撃珠\" Slot=\"1\"/></Jewel>");
 
-    writeFileBytes(user / "ExclusiveItem.dat", sj("Version=0.047\r\n\r\n[Head]\r\n頭防具\r\n\r\n[Jewel]\r\n攻撃珠\r\n"));
+    writeFileBytes(user / "ExclusiveItem.dat",
+                   sj("Version=0.047\r\n\r\n[Head]\r\n頭防具\r\n\r\n[Jewel]\r\n攻撃珠\r\n"));
     writeFileBytes(user / "ExclusiveSkill.dat", "Version=0.047\r\n\r\n[Skill]\r\n1,10\r\n");
     writeFileBytes(user / "SParts.dat", sj("Version=0.047\r\n\r\n[Leg]\r\n脚防具\r\n"));
 }

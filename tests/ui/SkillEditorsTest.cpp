@@ -51,10 +51,12 @@ private Q_SLOTS:
         list.add(kGuard, 10);
         CExclusiveSkillEditDlg dlg(m_master.skills(), list, 1);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("除外スキル編集"));
-        QCOMPARE(skillNames(&dlg, kRight), (QStringList{QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("防御力UP【小】")}));
+        QCOMPARE(skillNames(&dlg, kRight),
+                 (QStringList{QStringLiteral("攻撃力DOWN【小】"), QStringLiteral("防御力UP【小】")}));
         // Tree ascending, points descending.
-        QCOMPARE(skillNames(&dlg, kLeft), (QStringList{QStringLiteral("攻撃力UP【大】"), QStringLiteral("攻撃力UP【小】"),
-                                                       QStringLiteral("防御力DOWN【小】"), QStringLiteral("火耐性+10")}));
+        QCOMPARE(skillNames(&dlg, kLeft),
+                 (QStringList{QStringLiteral("攻撃力UP【大】"), QStringLiteral("攻撃力UP【小】"),
+                              QStringLiteral("防御力DOWN【小】"), QStringLiteral("火耐性+10")}));
         auto* combo = ctl<QComboBox>(&dlg, kTreeCombo);
         QCOMPARE(combo->count(), 5);
         QCOMPARE(combo->itemText(0), QStringLiteral("すべて"));
@@ -82,7 +84,7 @@ private Q_SLOTS:
         ExcludedSkillList list;
         list.add(kFire, 10);
         list.add(kAttack, 15); // no activation at 15
-        list.add(99, 10);      // no such tree
+        list.add(99, 10); // no such tree
         CExclusiveSkillEditDlg dlg(m_master.skills(), list, 0);
         QCOMPARE(skillNames(&dlg, kRight), QStringList{QStringLiteral("火耐性+10")});
         selectRows(ctl<QAbstractItemView>(&dlg, kLeft), {0, 2});
@@ -185,8 +187,8 @@ private Q_SLOTS:
         CSkillFilterDlg dlg(m_master.skills(), {{kAttack, 1}, {kFire, 1}});
         click(&dlg, kFilterRemoveAll);
         QVERIFY(treeNames(&dlg, kFilterRight).isEmpty());
-        QCOMPARE(treeNames(&dlg, kFilterLeft),
-                 (QStringList{QStringLiteral("防御"), QStringLiteral("採取"), QStringLiteral("攻撃"), QStringLiteral("火耐性")}));
+        QCOMPARE(treeNames(&dlg, kFilterLeft), (QStringList{QStringLiteral("防御"), QStringLiteral("採取"),
+                                                            QStringLiteral("攻撃"), QStringLiteral("火耐性")}));
         QCOMPARE(ctl<ReportListView>(&dlg, kFilterLeft)->selectedRowNumbers(), (std::vector<int>{2, 3}));
         QVERIFY(!ctl<QPushButton>(&dlg, kFilterRemoveAll)->isEnabled());
         click(&dlg, 1);

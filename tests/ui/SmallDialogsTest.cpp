@@ -110,7 +110,8 @@ private Q_SLOTS:
         auto* list = ctl<ReportListView>(&dlg, kEntries);
         QVERIFY(ctl<QRadioButton>(&dlg, kFavorites)->isChecked());
         QCOMPARE(headers(*list), (QStringList{QStringLiteral("タイトル"), QStringLiteral("コメント")}));
-        QCOMPARE(columnTexts(*list, 0), (QStringList{QStringLiteral("装備a"), QStringLiteral("装備b"), QStringLiteral("装備c")}));
+        QCOMPARE(columnTexts(*list, 0),
+                 (QStringList{QStringLiteral("装備a"), QStringLiteral("装備b"), QStringLiteral("装備c")}));
         for (int id : {kUp, kDown, kChange, kDelete})
             QVERIFY(!enabled(&dlg, id));
         list->selectSingleRow(0);
@@ -121,8 +122,8 @@ private Q_SLOTS:
         QVERIFY(!enabled(&dlg, kDown));
         click(&dlg, kHistory);
         QCOMPARE(columnTexts(*list, 0), (QStringList{QStringLiteral("検索1"), QStringLiteral("検索2")}));
-        QCOMPARE(headers(*list), (QStringList{QStringLiteral("タイトル"), QStringLiteral("コメント"),
-                                              QStringLiteral("装飾品判定")}));
+        QCOMPARE(headers(*list),
+                 (QStringList{QStringLiteral("タイトル"), QStringLiteral("コメント"), QStringLiteral("装飾品判定")}));
         QCOMPARE(columnTexts(*list, 2), (QStringList{QStringLiteral("全組合せ"), QString()}));
         QVERIFY(!enabled(&dlg, kDelete));
         click(&dlg, kFavorites);
@@ -137,7 +138,8 @@ private Q_SLOTS:
         auto* list = ctl<ReportListView>(&dlg, kEntries);
         list->selectSingleRow(2);
         click(&dlg, kUp);
-        QCOMPARE(columnTexts(*list, 0), (QStringList{QStringLiteral("装備a"), QStringLiteral("装備c"), QStringLiteral("装備b")}));
+        QCOMPARE(columnTexts(*list, 0),
+                 (QStringList{QStringLiteral("装備a"), QStringLiteral("装備c"), QStringLiteral("装備b")}));
         QCOMPARE(list->selectedRow(), 1);
         FavoriteIndex index(data.folder);
         QVERIFY(index.load());

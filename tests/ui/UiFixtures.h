@@ -17,8 +17,8 @@ namespace zeku::test {
 
 // Tree ids of the sample skills.
 constexpr uint16_t kAttack = 1; // "攻撃": +10 攻撃力UP【小】, +20 攻撃力UP【大】, -10 攻撃力DOWN【小】
-constexpr uint16_t kGuard = 2;  // "防御": +10 防御力UP【小】, -5 防御力DOWN【小】
-constexpr uint16_t kFire = 3;   // "火耐性": +10 火耐性+10
+constexpr uint16_t kGuard = 2; // "防御": +10 防御力UP【小】, -5 防御力DOWN【小】
+constexpr uint16_t kFire = 3; // "火耐性": +10 火耐性+10
 constexpr uint16_t kGather = 4; // "採取": no activations
 
 // Head pieces, in catalogue order:

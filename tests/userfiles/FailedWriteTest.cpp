@@ -72,10 +72,11 @@ TEST_F(FailedWriteTest, AFailedWriteKeepsEveryOldFileAndReportsOnce)
         {"favourite overwrite",
          [&] {
              FavoriteIndex index(m_folder);
-             return index.load() && overwriteFavorite(m_folder, 0, *index.path(0), 1, 1, fullSet(),
-                                                      "overwritten title", "comment");
+             return index.load() &&
+                    overwriteFavorite(m_folder, 0, *index.path(0), 1, 1, fullSet(), "overwritten title", "comment");
          }},
-        {"history entry", [&] { return saveSearchHistory(m_folder, m_master, SearchCondition(), results(), "search", "c"); }},
+        {"history entry",
+         [&] { return saveSearchHistory(m_folder, m_master, SearchCondition(), results(), "search", "c"); }},
         {"history index",
          [&] {
              SavedFileIndex index = SavedFileIndex::forHistory(m_folder);

@@ -117,8 +117,7 @@ TEST_F(FavoritesTest, DefaultTitlesAndIndexNumbersComeFromTheRightPlaces)
 TEST_F(FavoritesTest, MissingItemsAreCollectedAndTheRestLoads)
 {
     ASSERT_TRUE(saveNewFavorite(m_folder, kSexMale, kJobBlade, EquipSet(), "m", ""));
-    writeFileBytes(fileOf(0), crlf({"Version=0.047", "", "Sex=1", "Job=2",
-                                    sj("Weapon=武器スロット２,攻撃珠,消えた珠"),
+    writeFileBytes(fileOf(0), crlf({"Version=0.047", "", "Sex=1", "Job=2", sj("Weapon=武器スロット２,攻撃珠,消えた珠"),
                                     sj("Head=Gone Cap,1,攻撃珠,防御珠"),
                                     "Body=Alpha Cap,0", // a head piece is no body piece
                                     sj("Arm=能力アーム,2"), // stored sex 2, catalogue sex 0
@@ -152,8 +151,8 @@ TEST_F(FavoritesTest, MissingItemsAreCollectedAndTheRestLoads)
 TEST_F(FavoritesTest, MissingWeaponDropsItsJewels)
 {
     ASSERT_TRUE(saveNewFavorite(m_folder, kSexMale, kJobBlade, EquipSet(), "m", ""));
-    writeFileBytes(fileOf(0), crlf({"Sex=1", "Job=1", sj("Weapon=武器スロット９,攻撃珠"), "Head=", "Body=", "Arm=",
-                                    "Waist=", "Leg="}));
+    writeFileBytes(fileOf(0), crlf({"Sex=1", "Job=1", sj("Weapon=武器スロット９,攻撃珠"),
+                                    "Head=", "Body=", "Arm=", "Waist=", "Leg="}));
     auto favorite = loadFavorite(m_folder, m_master, 0);
     ASSERT_TRUE(favorite);
     EXPECT_EQ(favorite->missingNames, std::vector<std::string>{sj("武器スロット９")});
@@ -200,7 +199,8 @@ TEST_F(FavoritesTest, OverwriteKeepsThePositionAndReplacesTheFile)
     const std::filesystem::path oldFile = fileOf(1);
 
     m_clock.set(LocalTime{2027, 2, 3, 4, 5, 6, 789});
-    ASSERT_TRUE(overwriteFavorite(m_folder, 1, *loadIndex().path(1), kSexFemale, kJobGunner, fullSet(), "new", sj("上書き")));
+    ASSERT_TRUE(
+        overwriteFavorite(m_folder, 1, *loadIndex().path(1), kSexFemale, kJobGunner, fullSet(), "new", sj("上書き")));
     FavoriteIndex index = loadIndex();
     ASSERT_EQ(index.count(), 3);
     EXPECT_EQ(*index.title(0), "a");

@@ -52,7 +52,7 @@ protected:
         condition.useJewels = true;
         condition.useExcludedItems = true;
         condition.useExcludedSkills = false; // the list is stored all the same
-        condition.requireSParts = false;     // likewise
+        condition.requireSParts = false; // likewise
         condition.maxResults = 200;
         condition.wanted = {{1, 10}, {2, -10}};
         condition.fixed.setWeapon(weapon(2));
@@ -122,7 +122,8 @@ TEST_F(HistoryTest, SavedFileMatchesGoldenFile)
 {
     SearchResultStore results;
     fill(results, goldenResults());
-    ASSERT_TRUE(saveSearchHistory(m_folder, m_master, goldenCondition(), results, sj("全部入り"), sj("固定と除外あり")));
+    ASSERT_TRUE(
+        saveSearchHistory(m_folder, m_master, goldenCondition(), results, sj("全部入り"), sj("固定と除外あり")));
     EXPECT_EQ(readFileBytes(m_folder.historyFolder() / "20261207093015123_全部入り.dat"),
               readFileBytes(golden("history/full.dat")));
 
@@ -425,8 +426,8 @@ TEST_F(HistoryTest, MalformedSectionsFailTheWholeLoad)
         {"version twice", "Version=0.047\r\n" + fileWith({endOfCondition})},
         {"[Records] twice", fileWith({endOfCondition}) + crlf({"[Records]", "Count=1", kNothing})},
         {"[Condition] twice", fileWith({endOfCondition}) + crlf({"[Condition]", endOfCondition})},
-        {"[ExclusiveSkill] twice", fileWith({endOfCondition}) + crlf({"[ExclusiveSkill]", "Count=0",
-                                                                      "[ExclusiveSkill]", "Count=0"})},
+        {"[ExclusiveSkill] twice",
+         fileWith({endOfCondition}) + crlf({"[ExclusiveSkill]", "Count=0", "[ExclusiveSkill]", "Count=0"})},
         // Rarity codes no rarity choice offers, each next to an offered one.
         {"rarity 15", fileWith({"Rare=15", endOfCondition})},
         {"rarity 150", fileWith({"Rare=150", endOfCondition})},
@@ -449,8 +450,8 @@ TEST_F(HistoryTest, MalformedSectionsFailTheWholeLoad)
     EXPECT_TRUE(read(fileWith({endOfCondition}) + crlf({"[NameRank]", "113=0", "[Later]", "x"})));
     int failedLine = 0;
     StoredSearch damaged;
-    EXPECT_FALSE(readSearchHistory(linesOf(fileWith({"Sex=1", "Rare=150", endOfCondition})), m_master, damaged,
-                                   &failedLine));
+    EXPECT_FALSE(
+        readSearchHistory(linesOf(fileWith({"Sex=1", "Rare=150", endOfCondition})), m_master, damaged, &failedLine));
     EXPECT_EQ(failedLine, 7);
     EXPECT_TRUE(read(crlf({"[DataBase]", "Count=0", "[Records]", "Count=1", kNothing})));
     EXPECT_TRUE(read(fileWith({endOfCondition}, {"Count=1", "1,3,9,9,9,2,1,65535,0,0,0,0,0,0,0,0"})));
@@ -526,9 +527,27 @@ TEST_F(HistoryTest, AFileOf999999ResultsLoadsWholeOrFailsWhenDamaged)
 TEST_F(HistoryTest, StandingListsSkipWhatTheyCannotUse)
 {
     auto search = read(crlf({
-        "[ExclusiveItem]", "Count=6", "", "=Plate", "20=Plate", sj("60=表珠"), "20=Missing", "90=Plate", "20=late",
-        "[ExclusiveSkill]", "Count=3", "5", "5,7", "#", "6,-8",
-        "[SParts]", "Count=9", "12=Alpha Cap", "11=Alpha Cap", "21=Alpha Cap", sj("60=表珠"),
+        "[ExclusiveItem]",
+        "Count=6",
+        "",
+        "=Plate",
+        "20=Plate",
+        sj("60=表珠"),
+        "20=Missing",
+        "90=Plate",
+        "20=late",
+        "[ExclusiveSkill]",
+        "Count=3",
+        "5",
+        "5,7",
+        "#",
+        "6,-8",
+        "[SParts]",
+        "Count=9",
+        "12=Alpha Cap",
+        "11=Alpha Cap",
+        "21=Alpha Cap",
+        sj("60=表珠"),
     }));
     ASSERT_TRUE(search);
     const SearchCondition& c = search->condition;
@@ -552,12 +571,11 @@ TEST_F(HistoryTest, SexDigitsAndMissingNamesInTheDataBase)
 {
     auto search = read(crlf({
         "[DataBase]", "Count=6", "103=Alpha Cap", "123=Alpha Cap", sj("104=ソウルヘルム"), sj("1205=ソウルヘルム"),
-        sj("606=消えた珠"), sj("007=武器スロット３"),
-        "[Records]", "Count=4",
-        "0,0,3,0,0,0,0,0,0,0,0,0",                 // Alpha Cap by sex digit 0
-        "0,0,4,0,0,0,0,0,0,0,0,0",                 // the first helmet of that name
-        "7,1,6,0,0,0,0,0,0,0,0,0,0",               // a missing jewel drops the combination
-        "7,0,5,0,0,0,0,0,0,0,0,0",                 // sex digit 2 found the female helmet
+        sj("606=消えた珠"), sj("007=武器スロット３"), "[Records]", "Count=4",
+        "0,0,3,0,0,0,0,0,0,0,0,0", // Alpha Cap by sex digit 0
+        "0,0,4,0,0,0,0,0,0,0,0,0", // the first helmet of that name
+        "7,1,6,0,0,0,0,0,0,0,0,0,0", // a missing jewel drops the combination
+        "7,0,5,0,0,0,0,0,0,0,0,0", // sex digit 2 found the female helmet
     }));
     ASSERT_TRUE(search);
     EXPECT_EQ(search->missingItems, (std::vector<std::string>{"Alpha Cap", sj("消えた珠")}));
@@ -616,9 +634,9 @@ TEST_F(HistoryTest, FlatCombinationsMatchNumberedOnes)
         full,
         "0,0,0,0,0,0,0,0,0,0,0,0",
         "1,2,2,2,0,0,0,0,0,0,0,0,0,0", // weapon and its jewels only
-        "0,0,3,1,99,0,0,0,0,0,0,0,0",  // a jewel the table does not hold
-        "0,0,0,0,0,0,0,0,0,0,77,0",    // a leg piece the table does not hold
-        "88,0,0,0,0,0,0,0,0,0,0,0",    // a weapon-slot item the table does not hold
+        "0,0,3,1,99,0,0,0,0,0,0,0,0", // a jewel the table does not hold
+        "0,0,0,0,0,0,0,0,0,0,77,0", // a leg piece the table does not hold
+        "88,0,0,0,0,0,0,0,0,0,0,0", // a weapon-slot item the table does not hold
         full,
     };
     StoredCombinations flat;
@@ -668,7 +686,8 @@ TEST_F(HistoryTest, FailedSavesLeaveTheIndexAlone)
     fill(results, goldenResults());
 
     writeFileBytes(m_temp / "plain", "a file, not a folder");
-    EXPECT_FALSE(saveSearchHistory(UserFolder(m_temp / "plain" / "user"), m_master, goldenCondition(), results, "t", ""));
+    EXPECT_FALSE(
+        saveSearchHistory(UserFolder(m_temp / "plain" / "user"), m_master, goldenCondition(), results, "t", ""));
     ASSERT_EQ(reporter.fileErrors.size(), 1u);
     EXPECT_NE(reporter.fileErrors[0].find("SearchHistory"), std::string::npos);
 }

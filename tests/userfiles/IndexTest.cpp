@@ -23,8 +23,9 @@ TEST_F(IndexTest, HistoryIndexMatchesGoldenFile)
 {
     SavedFileIndex index = SavedFileIndex::forHistory(m_folder);
     ASSERT_TRUE(index.load());
-    EXPECT_EQ(index.append(sj("全部入り"), sj("固定と除外あり"), sj("user\\SearchHistory\\20261207093015123_全部入り.dat")),
-              1);
+    EXPECT_EQ(
+        index.append(sj("全部入り"), sj("固定と除外あり"), sj("user\\SearchHistory\\20261207093015123_全部入り.dat")),
+        1);
     EXPECT_EQ(index.append(sj("短い"), "", sj("user\\SearchHistory\\20261207093015124_短い.dat")), 2);
     ASSERT_TRUE(index.save());
     EXPECT_EQ(readFileBytes(index.indexFile()), readFileBytes(golden("history/index.dat")));
@@ -164,8 +165,7 @@ TEST(StoredPath, NewFilesNeverReplaceExistingOnes)
     EXPECT_EQ(second->native, folder.historyFolder() / "stamp_t_2.dat");
     // A folder of that name counts as taken as well.
     std::filesystem::create_directories(folder.historyFolder() / "stamp_t_3.dat");
-    EXPECT_EQ(createNewUserFile(folder, kStoredHistoryFolder, "stamp_t")->stored,
-              "user\\SearchHistory\\stamp_t_4.dat");
+    EXPECT_EQ(createNewUserFile(folder, kStoredHistoryFolder, "stamp_t")->stored, "user\\SearchHistory\\stamp_t_4.dat");
 }
 
 } // namespace

@@ -289,16 +289,16 @@ TEST_F(ItemListFilesTest, EntriesGoToTheSectionTheyFollow)
 {
     ExclusionSet set = loadExclusions(crlf({
         "Version=9.999",
-        "XYZ",             // before any section: ignored
+        "XYZ", // before any section: ignored
         "[Leg]",
         sj("表グリーヴ,1"),
         "[Head]",
         "XYZ",
         "[Body]",
-        "XYZ",             // no body piece of that name
+        "XYZ", // no body piece of that name
         "Plate",
         "[Jewel]",
-        "Plate",           // no jewel of that name
+        "Plate", // no jewel of that name
         sj("防御珠"),
     }));
     EXPECT_EQ(set.total(), 4u);
@@ -396,20 +396,20 @@ TEST_F(ItemListFilesTest, MissingFileFailsAndEmptiesTheOutput)
 TEST_F(ItemListFilesTest, ExcludedSkillLinesNeedATreeAndANonZeroThreshold)
 {
     ExcludedSkillList list = loadSkills(crlf({
-        "5,7",       // before the header: still read
+        "5,7", // before the header: still read
         "Version=0.047",
         "[Skill]",
-        "12,0",      // threshold 0: dropped
-        "0,5",       // tree 0: dropped
+        "12,0", // threshold 0: dropped
+        "0,5", // tree 0: dropped
         "12,-10",
-        "12,65536",  // low 16 bits 0: dropped
-        "12,65535",  // low 16 bits -1
-        "9",         // one field: skipped
-        "9,,",       // one field after dropping empties
+        "12,65536", // low 16 bits 0: dropped
+        "12,65535", // low 16 bits -1
+        "9", // one field: skipped
+        "9,,", // one field after dropping empties
         "[Other]",
-        "x,3",       // tree reads as 0
+        "x,3", // tree reads as 0
         "4,2,extra",
-        "12,-10",    // duplicates stay
+        "12,-10", // duplicates stay
         ";12,5",
     }));
     ASSERT_EQ(list.total(), 5u);

@@ -24,8 +24,8 @@ ParsedLine parsed(std::string_view line)
 TEST(LineParser, BlankAndCommentLinesAreNoData)
 {
     ParsedLine out{"stale", {"x"}};
-    for (std::string_view line : {"", "   ", "\t \t", ";comment", "#comment", "  ; indented comment",
-                                  "\t#x=1,2", ";", "#"}) {
+    for (std::string_view line :
+         {"", "   ", "\t \t", ";comment", "#comment", "  ; indented comment", "\t#x=1,2", ";", "#"}) {
         out = ParsedLine{"stale", {"x"}};
         EXPECT_FALSE(parseUserFileLine(line, out)) << '"' << line << '"';
         EXPECT_TRUE(out.key.empty());

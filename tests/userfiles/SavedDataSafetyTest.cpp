@@ -56,9 +56,10 @@ protected:
 TEST_F(SavedDataSafetyTest, RefusedTextsAreExactlyThoseTheIndexCannotGiveBack)
 {
     const std::vector<std::string> texts = {
-        "", "plain", sj("#1 火力装備"), "#1", ";x", "a;b", "a#b", "a=b", "=", "Version", "version", "Version2",
-        "a,b", ",", " lead", "trail ", "in side", "a\tb", "a\nb", "a\rb", std::string("a\0b", 3), "\x7f", "\t",
-        sj("全角　空白"), sj("　全角"), sj("表"), sj("ソ=")};
+        "",      "plain",  sj("#1 火力装備"), "#1",         ";x",       "a;b",    "a#b",
+        "a=b",   "=",      "Version",         "version",    "Version2", "a,b",    ",",
+        " lead", "trail ", "in side",         "a\tb",       "a\nb",     "a\rb",   std::string("a\0b", 3),
+        "\x7f",  "\t",     sj("全角　空白"),  sj("　全角"), sj("表"),   sj("ソ=")};
     std::filesystem::create_directories(m_folder.historyFolder());
     for (const std::string& title : texts) {
         for (const std::string& comment : {std::string(), std::string("memo"), title}) {
@@ -74,9 +75,9 @@ TEST_F(SavedDataSafetyTest, RefusedTextsAreExactlyThoseTheIndexCannotGiveBack)
             const auto refusal = indexTextRefusal(title, comment);
             // Control characters, and commas in a title (the input dialog's old rule),
             // are refused although the key of a line could hold them.
-            const bool byPolicy = refusal && (refusal->id == MessageId::TextHasControlCharacter ||
-                                              (refusal->id == MessageId::TextHasComma &&
-                                               comment.find(',') == std::string::npos));
+            const bool byPolicy =
+                refusal && (refusal->id == MessageId::TextHasControlCharacter ||
+                            (refusal->id == MessageId::TextHasComma && comment.find(',') == std::string::npos));
             EXPECT_EQ(!refusal, readsBack && !byPolicy)
                 << "title [" << title << "] comment [" << comment << "]: " << (refusal ? refusal->text : "");
         }
@@ -154,10 +155,9 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     RecordingErrorReporter reporter;
     // A FIFO would block the reader forever if it were opened.
     ASSERT_EQ(mkfifo((m_folder.historyFolder() / "fifo.dat").c_str(), 0644), 0);
-    for (const char* stored : {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat",
-                               "..\\outside.dat", "outside.dat", "/etc/passwd", "user\\C:\\outside.dat",
-                               "user/./SearchHistory/in.dat", "user\\SearchHistory\\folder.dat", "user",
-                               "user\\SearchHistory\\fifo.dat"}) {
+    for (const char* stored : {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat", "..\\outside.dat",
+                               "outside.dat", "/etc/passwd", "user\\C:\\outside.dat", "user/./SearchHistory/in.dat",
+                               "user\\SearchHistory\\folder.dat", "user", "user\\SearchHistory\\fifo.dat"}) {
         listHistory(stored);
         EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 0)) << stored;
     }
@@ -177,8 +177,7 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     // The favourite reader and the organiser's delete obey the same rule.
     std::filesystem::create_directories(m_folder.favoriteFolder());
     writeFileBytes(m_temp / "fav.dat", readFileBytes(golden("favorite/full.dat")));
-    writeFileBytes(m_folder.favoriteFolder() / "index.dat",
-                   crlf({"Version=0.047", "", "t=1,1,user\\..\\fav.dat"}));
+    writeFileBytes(m_folder.favoriteFolder() / "index.dat", crlf({"Version=0.047", "", "t=1,1,user\\..\\fav.dat"}));
     EXPECT_FALSE(loadFavorite(m_folder, m_master, 0));
     EXPECT_FALSE(removeStoredFile(m_folder, "user\\..\\fav.dat"));
     EXPECT_TRUE(std::filesystem::exists(m_temp / "fav.dat"));
@@ -209,8 +208,8 @@ TEST_F(SavedDataSafetyTest, DamagedFavoriteFilesAreReported)
         {std::string(), "保存データとして読み込めない内容です。"},
         {"\r\r\r", "1行目"},
         {"junk\n\x01\xff", "2行目"},
-        {firstLines(7), "7行目"},                    // cut after the body line
-        {firstLines(9) + "Head=\r\n", "10行目"},   // a key twice
+        {firstLines(7), "7行目"}, // cut after the body line
+        {firstLines(9) + "Head=\r\n", "10行目"}, // a key twice
         {full + std::string(kMaxTextLineBytes + 1, ','), "11行目"},
         {firstLines(1) + std::string(kMaxTextLineBytes + 1, 'x'), "2行目"},
     };
@@ -250,9 +249,9 @@ TEST_F(SavedDataSafetyTest, NextSaveRemovesWhatKilledSavesLeft)
     writeFileBytes(m_folder.root() / ("SParts.dat" + deadTemp), "partial");
 
     ASSERT_TRUE(saveSearchHistory(m_folder, m_master, SearchCondition(), *oneResult(), "second", ""));
-    EXPECT_EQ(folderEntries(history), (std::vector<std::string>{"20261207093015123_first.dat",
-                                                                 "20261207093015123_second.dat", "index.dat",
-                                                                 "index.dat" + liveTemp, "notes.txt"}));
+    EXPECT_EQ(folderEntries(history),
+              (std::vector<std::string>{"20261207093015123_first.dat", "20261207093015123_second.dat", "index.dat",
+                                        "index.dat" + liveTemp, "notes.txt"}));
     // The user folder's own lists are cleared by their next save.
     EXPECT_TRUE(std::filesystem::exists(m_folder.root() / ("SParts.dat" + deadTemp)));
     ASSERT_TRUE(saveSPartList(m_folder, SPartSet()));
@@ -307,7 +306,7 @@ TEST_F(SavedDataSafetyTest, AnIndexNotReadWholeIsNeverRewritten)
         utf16 += std::string{c, '\0'};
     const std::string damaged[] = {
         "Version=0.047\r\r" + entries[0] + "\r" + entries[1] + "\r", // CR-only line ends
-        "\xff\xfe" + utf16,                                              // UTF-16
+        "\xff\xfe" + utf16, // UTF-16
         crlf({"Version=0.047", "", entries[0], std::string(kMaxTextLineBytes + 1, 'x'), entries[1]}),
     };
     RecordingErrorReporter reporter;
@@ -361,8 +360,9 @@ TEST_F(SavedDataSafetyTest, ConcurrentFavouriteSavesFromSeveralProcessesAreAllLi
         if (child == 0) {
             bool ok = true;
             for (int i = 0; i < kSavesEach; ++i)
-                ok = saveNewFavorite(m_folder, 1, 1, fullSet(), "p" + std::to_string(p) + "_" + std::to_string(i),
-                                     "") && ok;
+                ok =
+                    saveNewFavorite(m_folder, 1, 1, fullSet(), "p" + std::to_string(p) + "_" + std::to_string(i), "") &&
+                    ok;
             _exit(ok ? 0 : 1);
         }
         ASSERT_GT(child, 0);

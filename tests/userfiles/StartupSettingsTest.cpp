@@ -17,8 +17,7 @@ SkillCatalogue makeSkills()
 {
     SkillCatalogue skills;
     skills.addTree({12, sj("攻撃"), {{12, 10, sj("攻撃力UP【小】")}, {12, 15, sj("攻撃力UP【中】")}}});
-    skills.addTree({5, sj("体力"),
-                    {{5, 10, sj("体力+20")}, {5, -10, sj("体力-10")}, {5, -15, sj("体力-20")}}});
+    skills.addTree({5, sj("体力"), {{5, 10, sj("体力+20")}, {5, -10, sj("体力-10")}, {5, -15, sj("体力-20")}}});
     skills.addTree({3, sj("匠"), {{3, 10, sj("匠")}}});
     return skills;
 }
@@ -172,8 +171,7 @@ TEST(StartupSettings, LoadReadsNamesBackFromTheCatalogue)
     StartupSettings settings;
     settings.recordFavoriteSkills(2, {{3, 10}}, makeSkills()); // replaced by the load
     settings.load(folder, makeSkills());
-    EXPECT_EQ(entriesOf(settings.favoriteSkills(1)),
-              (std::vector<EntryView>{{12, 10, 2}, {5, -10, 1}, {12, 15, 1}}));
+    EXPECT_EQ(entriesOf(settings.favoriteSkills(1)), (std::vector<EntryView>{{12, 10, 2}, {5, -10, 1}, {12, 15, 1}}));
     EXPECT_EQ(settings.favoriteSkills(1).entries[1].name, sj("体力-10"));
     EXPECT_EQ(entriesOf(settings.favoriteSkills(2)), (std::vector<EntryView>{{5, -15, 1}}));
     EXPECT_EQ(settings.favoriteSkills(2).entries[0].name, sj("体力-20"));
@@ -219,8 +217,8 @@ TEST(StartupSettings, DamagedSectionsStopAtTheirFirstInvalidLine)
 {
     const SkillCatalogue skills = makeSkills();
     // A short entry stops the section; the reader goes on after that line.
-    StartupSettings s = loadFrom("[FavoriteSkill1]\nCount=3\n12,10,2\n5,-10\n12,15,1\n[FilterSkill2]\nCount=1\n6\n",
-                                 skills);
+    StartupSettings s =
+        loadFrom("[FavoriteSkill1]\nCount=3\n12,10,2\n5,-10\n12,15,1\n[FilterSkill2]\nCount=1\n6\n", skills);
     EXPECT_EQ(entriesOf(s.favoriteSkills(1)), (std::vector<EntryView>{{12, 10, 2}}));
     EXPECT_EQ(s.filterSkills(2), (FilterSkillList{6}));
 

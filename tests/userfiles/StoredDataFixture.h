@@ -44,8 +44,8 @@ protected:
     }
     ~StoredDataFixture() override { setLocalClock(nullptr); }
 
-    void addPiece(PartKind part, const std::string& name, uint16_t sex, uint16_t job, uint16_t slots,
-                  uint16_t defence, std::vector<SkillPoint> skills)
+    void addPiece(PartKind part, const std::string& name, uint16_t sex, uint16_t job, uint16_t slots, uint16_t defence,
+                  std::vector<SkillPoint> skills)
     {
         EquipItem item;
         item.part = part;

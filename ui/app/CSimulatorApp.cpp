@@ -11,7 +11,9 @@ CSimulatorApp::CSimulatorApp(const std::filesystem::path& baseDir)
 {
 }
 
-CSimulatorApp::CSimulatorApp(const DataFolders& folders) : m_datFolder(folders.dat), m_userFolder(folders.user) {}
+CSimulatorApp::CSimulatorApp(const DataFolders& folders) : m_datFolder(folders.dat), m_userFolder(folders.user)
+{
+}
 
 bool CSimulatorApp::startUp(QWidget* messageParent)
 {

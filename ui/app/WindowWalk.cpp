@@ -115,8 +115,8 @@ private:
     void record(const QString& name, QWidget& window, bool settled = true);
     // Runs `open`, waits for the window it shows (and for `ready`), records
     // it as `name` (unless empty), runs `inside` on it and closes it.
-    void visit(const QString& name, const std::function<void()>& open,
-               const std::function<void(QWidget&)>& inside = {}, const std::function<bool(QWidget&)>& ready = {});
+    void visit(const QString& name, const std::function<void()>& open, const std::function<void(QWidget&)>& inside = {},
+               const std::function<bool(QWidget&)>& ready = {});
     // Opens the row menu of `view` on `row`, records it as `name` and
     // chooses its entry `entry` (the last one when -1).
     void chooseRowMenuEntry(const QString& name, QWidget& view, int row, int entry);
@@ -332,11 +332,14 @@ void WindowWalk::walkStoredResults()
         settle();
     };
     // The notice is up from the click until the worker's end is handled.
-    visit({}, [this] {
-        click(m_main, kSaveResults);
-        if (CMessageDlg* notice = m_main.waitingWindow())
-            record(QStringLiteral("notice-saving"), *notice, false);
-    }, [this](QWidget& input) { clickNamed(input, "okButton"); });
+    visit(
+        {},
+        [this] {
+            click(m_main, kSaveResults);
+            if (CMessageDlg* notice = m_main.waitingWindow())
+                record(QStringLiteral("notice-saving"), *notice, false);
+        },
+        [this](QWidget& input) { clickNamed(input, "okButton"); });
     fileWorkDone();
     click(m_main, kShowHistory);
     if (CMessageDlg* notice = m_main.waitingWindow())
@@ -345,17 +348,19 @@ void WindowWalk::walkStoredResults()
         missing(QStringLiteral("notice-loading"), QStringLiteral("not shown"));
     fileWorkDone();
     record(QStringLiteral("main-stored"), m_main);
-    visit({}, [this] { click(m_main, kOrganiser); }, [this](QWidget& organiser) {
-        clickNamed(organiser, "historyRadio");
-        auto* entries = organiser.findChild<ReportListView*>(QStringLiteral("entryList"));
-        if (!entries)
-            return missing(QStringLiteral("organiser-stored"), QStringLiteral("entry list"));
-        entries->selectSingleRow(0);
-        record(QStringLiteral("organiser-stored"), organiser);
-        visit(QStringLiteral("organiser-change"), [&] { clickNamed(organiser, "changeButton"); });
-        // Deleting asks first; the walk answers "no".
-        visit(QStringLiteral("organiser-delete-question"), [&] { clickNamed(organiser, "deleteButton"); });
-    });
+    visit(
+        {}, [this] { click(m_main, kOrganiser); },
+        [this](QWidget& organiser) {
+            clickNamed(organiser, "historyRadio");
+            auto* entries = organiser.findChild<ReportListView*>(QStringLiteral("entryList"));
+            if (!entries)
+                return missing(QStringLiteral("organiser-stored"), QStringLiteral("entry list"));
+            entries->selectSingleRow(0);
+            record(QStringLiteral("organiser-stored"), organiser);
+            visit(QStringLiteral("organiser-change"), [&] { clickNamed(organiser, "changeButton"); });
+            // Deleting asks first; the walk answers "no".
+            visit(QStringLiteral("organiser-delete-question"), [&] { clickNamed(organiser, "deleteButton"); });
+        });
 }
 
 void WindowWalk::run()
@@ -374,8 +379,9 @@ void WindowWalk::run()
     visit(QStringLiteral("empty-excluded-items"), [this] { click(m_main, kUseExcludedItems); });
     visit(QStringLiteral("empty-excluded-skills"), [this] { click(m_main, kUseExcludedSkills); });
     visit(QStringLiteral("empty-s-parts"), [this] { click(m_main, kRequireSParts); });
-    visit(QStringLiteral("manual-edit"), [this] { click(m_main, kChooseYourself); },
-          [this](QWidget& editor) { walkManualEditor(editor, QStringLiteral("manual-edit"), false); });
+    visit(
+        QStringLiteral("manual-edit"), [this] { click(m_main, kChooseYourself); },
+        [this](QWidget& editor) { walkManualEditor(editor, QStringLiteral("manual-edit"), false); });
     visit(QStringLiteral("manual-edit-fixed"), [this] { click(m_main, kEditFixed); });
 
     // A search that finds sets, and the windows of its results.
@@ -387,11 +393,12 @@ void WindowWalk::run()
     settle(300);
     record(QStringLiteral("main-results"), m_main);
     visit(QStringLiteral("condition"), [this] { click(m_main, kRestoreCondition); });
-    visit(QStringLiteral("addable"), [this] { click(m_main, kAddable); }, {},
-          [](QWidget& w) {
-              auto* addable = qobject_cast<CAddableSkillDlg*>(&w);
-              return !addable || !addable->searchRunning();
-          });
+    visit(
+        QStringLiteral("addable"), [this] { click(m_main, kAddable); }, {},
+        [](QWidget& w) {
+            auto* addable = qobject_cast<CAddableSkillDlg*>(&w);
+            return !addable || !addable->searchRunning();
+        });
     if (auto* results = controlById<ReportListView>(&m_main, kResultList))
         visit(QStringLiteral("set-fits"),
               [this, results] { chooseRowMenuEntry(QStringLiteral("result-menu"), *results, 0, -1); });
@@ -406,8 +413,9 @@ void WindowWalk::run()
               [this, wanted] { chooseRowMenuEntry(QStringLiteral("wanted-menu"), *wanted, 0, 0); });
     visit(QStringLiteral("save-results"), [this] { click(m_main, kSaveResults); });
     visit(QStringLiteral("add-favourite"), [this] { click(m_main, kAddFavourite); });
-    visit(QStringLiteral("manual-edit-result"), [this] { click(m_main, kEditResult); },
-          [this](QWidget& editor) { walkManualEditor(editor, QStringLiteral("manual-edit-result"), true); });
+    visit(
+        QStringLiteral("manual-edit-result"), [this] { click(m_main, kEditResult); },
+        [this](QWidget& editor) { walkManualEditor(editor, QStringLiteral("manual-edit-result"), true); });
     // Closing with results not stored asks first; the walk answers "no".
     visit(QStringLiteral("discard-question"), [this] { m_main.done(QDialog::Accepted); });
 
@@ -418,11 +426,12 @@ void WindowWalk::run()
     click(m_main, kSearch);
     finishSearch(QStringLiteral("progress-nothing"));
     record(QStringLiteral("main-nothing"), m_main);
-    visit(QStringLiteral("no-result-reason"), [this] { click(m_main, kExplain); }, {},
-          [](QWidget& w) {
-              auto* reason = qobject_cast<CNoResultReasonDlg*>(&w);
-              return !reason || !reason->searchRunning();
-          });
+    visit(
+        QStringLiteral("no-result-reason"), [this] { click(m_main, kExplain); }, {},
+        [](QWidget& w) {
+            auto* reason = qobject_cast<CNoResultReasonDlg*>(&w);
+            return !reason || !reason->searchRunning();
+        });
 
     write();
     static ScriptedMessageBoxService answerOk;

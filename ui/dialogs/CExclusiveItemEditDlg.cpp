@@ -22,8 +22,8 @@ CExclusiveItemEditDlg::CExclusiveItemEditDlg(const MasterData& master, const Exc
     ids.rightTotals = 1206;
     ids.sexRadios = {{1122, 0}, {1116, 1}, {1117, 2}};
     ids.jobRadios = {{1131, 0}, {1118, 1}, {1119, 2}};
-    ids.kindRadios = {{1124, TwoListItemEditor::kAllKindsValue}, {1125, 0}, {1126, 1}, {1127, 2},
-                      {1128, 3}, {1129, 4}, {1130, CItemListCtrl::kJewelKind}};
+    ids.kindRadios = {{1124, TwoListItemEditor::kAllKindsValue}, {1125, 0}, {1126, 1}, {1127, 2}, {1128, 3}, {1129, 4},
+                      {1130, CItemListCtrl::kJewelKind}};
     ids.rarityCombo = 1120;
     ids.nameEdit = 1121;
     ids.nameClear = 1123;

@@ -27,7 +27,8 @@ class CExclusiveItemEditDlg : public QDialog {
 public:
     // Shows `list` (copied) against the catalogues of `master`, which must
     // outlive the dialog; `saveToFile` is the remembered save flag.
-    CExclusiveItemEditDlg(const MasterData& master, const ExclusionSet& list, int32_t saveToFile, QWidget* parent = nullptr);
+    CExclusiveItemEditDlg(const MasterData& master, const ExclusionSet& list, int32_t saveToFile,
+                          QWidget* parent = nullptr);
     ~CExclusiveItemEditDlg() override;
 
     // After OK: the state of "ファイルに保存する" (1 save, 0 not).

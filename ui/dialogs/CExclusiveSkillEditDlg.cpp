@@ -49,8 +49,7 @@ CExclusiveSkillEditDlg::CExclusiveSkillEditDlg(const SkillCatalogue& skills, con
     connect(m_ui->plusCheck, &QCheckBox::toggled, this, [this] { refilter(); });
     connect(m_ui->minusCheck, &QCheckBox::toggled, this, [this] { refilter(); });
     connect(m_ui->addButton, &QPushButton::clicked, this, [this] { move(m_ui->leftList, m_ui->rightList, false); });
-    connect(m_ui->removeButton, &QPushButton::clicked, this,
-            [this] { move(m_ui->rightList, m_ui->leftList, false); });
+    connect(m_ui->removeButton, &QPushButton::clicked, this, [this] { move(m_ui->rightList, m_ui->leftList, false); });
     connect(m_ui->addAllButton, &QPushButton::clicked, this, [this] { move(m_ui->leftList, m_ui->rightList, true); });
     connect(m_ui->removeAllButton, &QPushButton::clicked, this,
             [this] { move(m_ui->rightList, m_ui->leftList, true); });

@@ -10,9 +10,7 @@
 namespace zeku {
 
 CJewelRemoveDlg::CJewelRemoveDlg(const std::vector<const Jewel*>& jewels, QWidget* parent)
-    : QDialog(parent),
-      m_ui(std::make_unique<Ui::CJewelRemoveDlg>()),
-      m_jewels(jewels),
+    : QDialog(parent), m_ui(std::make_unique<Ui::CJewelRemoveDlg>()), m_jewels(jewels),
       m_model(new CheckListModel({{QStringLiteral("\u3000"), Qt::AlignLeft, 40},
                                   {tr("名称"), Qt::AlignLeft, 100},
                                   {tr("ｽﾛｯﾄ"), Qt::AlignLeft, 60},

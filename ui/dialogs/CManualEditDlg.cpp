@@ -14,19 +14,12 @@ namespace zeku {
 
 CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exclusions, StartupSettings& settings,
                                const UserFolder& folder, const ManualEditInput& input, QWidget* parent)
-    : QDialog(parent),
-      m_ui(std::make_unique<Ui::CManualEditDlg>()),
-      m_master(master),
-      m_exclusions(exclusions),
-      m_settings(settings),
-      m_folder(folder),
-      m_set(input.set),
-      m_setSex(input.sex),
-      m_setJob(input.job),
+    : QDialog(parent), m_ui(std::make_unique<Ui::CManualEditDlg>()), m_master(master), m_exclusions(exclusions),
+      m_settings(settings), m_folder(folder), m_set(input.set), m_setSex(input.sex), m_setJob(input.job),
       m_fixedCondition(input.fixedCondition)
 {
     m_ui->setupUi(this);
-    m_attachButtons = {m_ui->attachWeapon, m_ui->attachHead, m_ui->attachBody,
+    m_attachButtons = {m_ui->attachWeapon, m_ui->attachHead,  m_ui->attachBody,
                        m_ui->attachArm,    m_ui->attachWaist, m_ui->attachLeg};
 
     m_ui->equipList->setUp(master, 0x6C);
@@ -78,9 +71,9 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
     connect(m_ui->skillFilterEdit, &QPushButton::clicked, this, &CManualEditDlg::editSkillFilter);
     connect(m_ui->skillFilterClear, &QPushButton::clicked, this, &CManualEditDlg::clearSkillFilter);
     connect(m_ui->hideExcluded, &QCheckBox::toggled, this, [this] { refilterAll(); });
-    for (CDataListCtrl* list : {static_cast<CDataListCtrl*>(m_ui->weaponList),
-                                static_cast<CDataListCtrl*>(m_ui->equipList),
-                                static_cast<CDataListCtrl*>(m_ui->jewelList)})
+    for (CDataListCtrl* list :
+         {static_cast<CDataListCtrl*>(m_ui->weaponList), static_cast<CDataListCtrl*>(m_ui->equipList),
+          static_cast<CDataListCtrl*>(m_ui->jewelList)})
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &CManualEditDlg::updatePickButtons);
     connect(m_ui->setView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -106,9 +99,9 @@ CManualEditDlg::CManualEditDlg(const MasterData& master, const ExclusionSet& exc
 
     // The item lists keep at least kListRowsAtLeast rows and take the height a
     // larger window gains; the set view and the skill totals keep theirs.
-    for (ReportListView* list : {static_cast<ReportListView*>(m_ui->weaponList),
-                                 static_cast<ReportListView*>(m_ui->equipList),
-                                 static_cast<ReportListView*>(m_ui->jewelList)})
+    for (ReportListView* list :
+         {static_cast<ReportListView*>(m_ui->weaponList), static_cast<ReportListView*>(m_ui->equipList),
+          static_cast<ReportListView*>(m_ui->jewelList)})
         list->setMinimumHeight(list->heightForRows(kListRowsAtLeast));
     m_ui->gridLayout->setRowStretch(4, 1);
 
@@ -253,7 +246,7 @@ void CManualEditDlg::updatePickButtons()
             const bool holder = h == 0 ? m_set.weapon() != nullptr : m_set.piece(h - 1) != nullptr;
             const JewelSlots& slots = h == 0 ? m_set.weaponSlots() : m_set.pieceSlots(h - 1);
             m_attachButtons[static_cast<std::size_t>(h)]->setEnabled(jewel && holder &&
-                                                                      slots.freeSlots() >= jewel->slots);
+                                                                     slots.freeSlots() >= jewel->slots);
         }
     } else {
         const CDataListCtrl* shown = m_tab == kWeaponTab ? static_cast<CDataListCtrl*>(m_ui->weaponList)
@@ -295,9 +288,7 @@ void CManualEditDlg::updateSetButtons()
 
 void CManualEditDlg::updateLabels()
 {
-    m_ui->setSexLabel->setText(m_setSex == kSexMale     ? tr("男")
-                               : m_setSex == kSexFemale ? tr("女")
-                                                        : QString());
+    m_ui->setSexLabel->setText(m_setSex == kSexMale ? tr("男") : m_setSex == kSexFemale ? tr("女") : QString());
     m_ui->setJobLabel->setText(m_setJob == kJobBlade    ? tr("剣士")
                                : m_setJob == kJobGunner ? tr("ガンナー")
                                                         : QString());

@@ -37,22 +37,22 @@ CQuickExclusiveRegistDlg::CQuickExclusiveRegistDlg(const SkillCatalogue& skills,
                 continue;
             seen.push_back(jewel);
             m_rows.push_back(Row{nullptr, jewel, nullptr});
-            cells.push_back({tr("珠"), toQString(jewel->name),
-                             lists.exclusions.contains(*jewel) ? registered : QString()});
+            cells.push_back(
+                {tr("珠"), toQString(jewel->name), lists.exclusions.contains(*jewel) ? registered : QString()});
             red.push_back(false);
         }
         saveDefault = lists.saveExclusions;
     }
     if (!what.skillTreeName.empty()) {
         const auto& trees = skills.trees();
-        auto tree = std::find_if(trees.begin(), trees.end(),
-                                 [&](const SkillTree& t) { return t.name == what.skillTreeName; });
+        auto tree =
+            std::find_if(trees.begin(), trees.end(), [&](const SkillTree& t) { return t.name == what.skillTreeName; });
         if (tree != trees.end()) {
             for (const SkillActivation& skill : tree->activations) {
                 m_rows.push_back(Row{nullptr, nullptr, &skill});
-                cells.push_back({tr("スキル"), toQString(skill.name),
-                                 lists.excludedSkills.contains(skill.treeId, skill.threshold) ? registered
-                                                                                             : QString()});
+                cells.push_back(
+                    {tr("スキル"), toQString(skill.name),
+                     lists.excludedSkills.contains(skill.treeId, skill.threshold) ? registered : QString()});
                 red.push_back(skill.threshold < 0);
             }
         }

@@ -9,8 +9,7 @@
 
 namespace zeku {
 
-CSPartsEditDlg::CSPartsEditDlg(const MasterData& master, const SPartSet& list, int32_t saveToFile,
-                                             QWidget* parent)
+CSPartsEditDlg::CSPartsEditDlg(const MasterData& master, const SPartSet& list, int32_t saveToFile, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CSPartsEditDlg>())
 {
     m_ui->setupUi(this);
@@ -22,8 +21,7 @@ CSPartsEditDlg::CSPartsEditDlg(const MasterData& master, const SPartSet& list, i
     ids.rightTotals = 1204;
     ids.sexRadios = {{1178, 0}, {1179, 1}, {1180, 2}};
     ids.jobRadios = {{1181, 0}, {1182, 1}, {1183, 2}};
-    ids.kindRadios = {{1185, TwoListItemEditor::kAllKindsValue}, {1186, 0}, {1187, 1}, {1188, 2},
-                      {1189, 3}, {1190, 4}};
+    ids.kindRadios = {{1185, TwoListItemEditor::kAllKindsValue}, {1186, 0}, {1187, 1}, {1188, 2}, {1189, 3}, {1190, 4}};
     ids.rarityCombo = 1184;
     ids.nameEdit = 1191;
     ids.nameClear = 1200;
@@ -58,8 +56,8 @@ SPartSet CSPartsEditDlg::editedList() const
     return set;
 }
 
-int CSPartsEditDlg::editList(const MasterData& master, const UserFolder& folder, SPartSet& list,
-                                    int32_t& saveFlag, QWidget* parent, ListFileStamp* stamp)
+int CSPartsEditDlg::editList(const MasterData& master, const UserFolder& folder, SPartSet& list, int32_t& saveFlag,
+                             QWidget* parent, ListFileStamp* stamp)
 {
     for (;;) {
         CSPartsEditDlg dlg(master, list, saveFlag, parent);

@@ -15,8 +15,7 @@ namespace zeku {
 
 CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condition, const EquipSet& set,
                          QWidget* parent)
-    : QDialog(parent), m_master(master), m_condition(condition), m_set(set),
-      m_ui(std::make_unique<Ui::CSetFitsDlg>())
+    : QDialog(parent), m_master(master), m_condition(condition), m_set(set), m_ui(std::make_unique<Ui::CSetFitsDlg>())
 {
     m_ui->setupUi(this);
     m_ui->list1271->setUp([this](const AddableCandidate* row) {

@@ -24,11 +24,8 @@ QStandardItem* treeItem(const QString& name, QVariant treeId)
 } // namespace
 
 CSkillFilterDlg::CSkillFilterDlg(const SkillCatalogue& skills, const Choices& choices, QWidget* parent)
-    : QDialog(parent),
-      m_ui(std::make_unique<Ui::CSkillFilterDlg>()),
-      m_leftModel(new QStandardItemModel(0, 1, this)),
-      m_rightModel(new QStandardItemModel(0, 1, this)),
-      m_choices(choices)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CSkillFilterDlg>()), m_leftModel(new QStandardItemModel(0, 1, this)),
+      m_rightModel(new QStandardItemModel(0, 1, this)), m_choices(choices)
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->okButton);
@@ -55,8 +52,7 @@ CSkillFilterDlg::CSkillFilterDlg(const SkillCatalogue& skills, const Choices& ch
     }
 
     connect(m_ui->addButton, &QPushButton::clicked, this, [this] { moveSelected(m_ui->leftList, m_ui->rightList); });
-    connect(m_ui->removeButton, &QPushButton::clicked, this,
-            [this] { moveSelected(m_ui->rightList, m_ui->leftList); });
+    connect(m_ui->removeButton, &QPushButton::clicked, this, [this] { moveSelected(m_ui->rightList, m_ui->leftList); });
     connect(m_ui->removeAllButton, &QPushButton::clicked, this, &CSkillFilterDlg::removeAll);
     connect(m_ui->leftList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSkillFilterDlg::updateButtons);

@@ -17,9 +17,7 @@
 namespace zeku {
 
 CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* parent)
-    : QDialog(parent),
-      m_ui(std::make_unique<Ui::CUserFileArrangeDlg>()),
-      m_folder(folder),
+    : QDialog(parent), m_ui(std::make_unique<Ui::CUserFileArrangeDlg>()), m_folder(folder),
       m_model(new QStandardItemModel(this))
 {
     m_ui->setupUi(this);

@@ -97,8 +97,9 @@ std::string filterTextOf(const QString& text)
 QString partKanji(int part)
 {
     static const char* const kParts[] = {
-        QT_TRANSLATE_NOOP("zeku::DialogSupport", "頭"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "胴"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "腕"),
-        QT_TRANSLATE_NOOP("zeku::DialogSupport", "腰"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "脚")};
+        QT_TRANSLATE_NOOP("zeku::DialogSupport", "頭"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "胴"),
+        QT_TRANSLATE_NOOP("zeku::DialogSupport", "腕"), QT_TRANSLATE_NOOP("zeku::DialogSupport", "腰"),
+        QT_TRANSLATE_NOOP("zeku::DialogSupport", "脚")};
     return part >= 0 && part < 5 ? QCoreApplication::translate("zeku::DialogSupport", kParts[part]) : QString();
 }
 

@@ -14,7 +14,7 @@ bool saveListFile(QWidget* parent, ListFileStamp* stamp, const std::function<boo
         return false;
     if (showMessage(parent,
                     QCoreApplication::translate("zeku::ListFileSave", "ファイルは他のウィンドウで変更されています\n"
-                                   "変更を破棄して上書きしますか？"),
+                                                                      "変更を破棄して上書きしますか？"),
                     MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
     // The user has seen the change and chose this window's list.

@@ -74,9 +74,8 @@ void CManualEditDlg::choose()
         const uint16_t othersJob = pieceJobOf(others);
         if ((othersSex != 0 && othersSex != sex) || (othersJob != 0 && othersJob != job)) {
             const MessageAnswer answer = messageBoxService().showWithCaption(
-                this, tr("装備選択確認"),
-                tr("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"), MessageIcon::Question,
-                MessageButtons::OkCancel);
+                this, tr("装備選択確認"), tr("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"),
+                MessageIcon::Question, MessageButtons::OkCancel);
             if (answer != MessageAnswer::Ok)
                 return;
         }
@@ -176,10 +175,9 @@ void CManualEditDlg::enableQuickRegistration(const StandingLists& lists)
     if (m_quickLists)
         return;
     m_quickLists.emplace(lists);
-    for (ReportListView* list : {static_cast<ReportListView*>(m_ui->equipList),
-                                 static_cast<ReportListView*>(m_ui->jewelList),
-                                 static_cast<ReportListView*>(m_ui->setView),
-                                 static_cast<ReportListView*>(m_ui->skillView)}) {
+    for (ReportListView* list :
+         {static_cast<ReportListView*>(m_ui->equipList), static_cast<ReportListView*>(m_ui->jewelList),
+          static_cast<ReportListView*>(m_ui->setView), static_cast<ReportListView*>(m_ui->skillView)}) {
         connect(list, &ReportListView::quickExcludeRequested, this, &CManualEditDlg::quickExclude);
         connect(list, &ReportListView::quickSPartRequested, this, &CManualEditDlg::quickSPart);
     }

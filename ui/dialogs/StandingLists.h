@@ -16,9 +16,9 @@ struct StandingLists {
     ExclusionSet& exclusions;
     ExcludedSkillList& excludedSkills;
     SPartSet& sParts;
-    int32_t& saveExclusions;     // write ExclusiveItem.dat after a change
+    int32_t& saveExclusions; // write ExclusiveItem.dat after a change
     int32_t& saveExcludedSkills; // write ExclusiveSkill.dat after a change
-    int32_t& saveSParts;         // write SParts.dat after a change
+    int32_t& saveSParts; // write SParts.dat after a change
     // What this window last read or wrote of each file (nullptr: no check).
     ListFileStamp* exclusionsStamp = nullptr;
     ListFileStamp* excludedSkillsStamp = nullptr;

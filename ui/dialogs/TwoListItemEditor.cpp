@@ -15,14 +15,9 @@
 namespace zeku {
 
 TwoListItemEditor::TwoListItemEditor(QDialog* dialog, TwoListItemEditorIds ids)
-    : QObject(dialog),
-      m_dialog(dialog),
-      m_ids(std::move(ids)),
-      m_left(control<CItemListCtrl>(dialog, m_ids.leftList)),
-      m_right(control<CItemListCtrl>(dialog, m_ids.rightList)),
-      m_rarity(control<QComboBox>(dialog, m_ids.rarityCombo)),
-      m_name(control<QLineEdit>(dialog, m_ids.nameEdit)),
-      m_leftTotals(control<QLabel>(dialog, m_ids.leftTotals)),
+    : QObject(dialog), m_dialog(dialog), m_ids(std::move(ids)), m_left(control<CItemListCtrl>(dialog, m_ids.leftList)),
+      m_right(control<CItemListCtrl>(dialog, m_ids.rightList)), m_rarity(control<QComboBox>(dialog, m_ids.rarityCombo)),
+      m_name(control<QLineEdit>(dialog, m_ids.nameEdit)), m_leftTotals(control<QLabel>(dialog, m_ids.leftTotals)),
       m_rightTotals(control<QLabel>(dialog, m_ids.rightTotals)),
       m_saveToFile(control<QCheckBox>(dialog, m_ids.saveToFile))
 {
@@ -45,8 +40,7 @@ TwoListItemEditor::TwoListItemEditor(QDialog* dialog, TwoListItemEditorIds ids)
     connect(control<QPushButton>(dialog, m_ids.removeAll), &QPushButton::clicked, this,
             [this] { move(m_right, m_left, true); });
     connect(m_left->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateMoveButtons(); });
-    connect(m_right->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { updateMoveButtons(); });
+    connect(m_right->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateMoveButtons(); });
     connect(control<QPushButton>(dialog, m_ids.reload), &QPushButton::clicked, dialog,
             [dialog] { dialog->done(kReloadFileResult); });
     connect(control<QPushButton>(dialog, m_ids.ok), &QPushButton::clicked, dialog, &QDialog::accept);

@@ -27,8 +27,8 @@ namespace zeku {
 // The controls of one editor. Radio groups list (control id, filter value).
 struct TwoListItemEditorIds {
     int leftList = 0, rightList = 0, leftTotals = 0, rightTotals = 0;
-    std::vector<std::pair<int, int>> sexRadios;  // value 0 all, 1 male, 2 female
-    std::vector<std::pair<int, int>> jobRadios;  // value 0 all, 1 blade user, 2 gunner
+    std::vector<std::pair<int, int>> sexRadios; // value 0 all, 1 male, 2 female
+    std::vector<std::pair<int, int>> jobRadios; // value 0 all, 1 blade user, 2 gunner
     std::vector<std::pair<int, int>> kindRadios; // value 0-4 parts, 5 jewels, 6 all
     int rarityCombo = 0, nameEdit = 0, nameClear = 0;
     int add = 0, remove = 0, addAll = 0, removeAll = 0;

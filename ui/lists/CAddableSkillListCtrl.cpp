@@ -42,9 +42,7 @@ void CAddableSkillListCtrl::setUp(JewelText jewels)
     };
     m_table.beginGroup(0x08);
     auto& kind = m_table.addColumn(tr("種類"), Qt::AlignLeft, 60);
-    kind.text = [](const Entry& e, int) {
-        return e->kind == AddableKind::Raise ? tr("上昇") : tr("追加");
-    };
+    kind.text = [](const Entry& e, int) { return e->kind == AddableKind::Raise ? tr("上昇") : tr("追加"); };
     kind.comparer = [candidateOrder](const Entry& a, const Entry& b, int s) {
         if (int c = compareNumbers(static_cast<int>(a->kind), static_cast<int>(b->kind)))
             return c;

@@ -93,10 +93,11 @@ void CDataSelectListCtrl::setUp()
         int width;
     };
     static constexpr Layout kColumns[ColCount] = {
-        {QT_TR_NOOP("ﾚｱ"), Qt::AlignRight, 30}, {QT_TR_NOOP("名称"), Qt::AlignLeft, 160}, {QT_TR_NOOP("防御"), Qt::AlignRight, 45},
-        {QT_TR_NOOP("火"), Qt::AlignRight, 35}, {QT_TR_NOOP("水"), Qt::AlignRight, 35},   {QT_TR_NOOP("雷"), Qt::AlignRight, 35},
-        {QT_TR_NOOP("氷"), Qt::AlignRight, 35}, {QT_TR_NOOP("龍"), Qt::AlignRight, 35},   {QT_TR_NOOP("ｽﾛｯﾄ"), Qt::AlignLeft, 70},
-        {QT_TR_NOOP("装飾品"), Qt::AlignLeft, 220},
+        {QT_TR_NOOP("ﾚｱ"), Qt::AlignRight, 30},   {QT_TR_NOOP("名称"), Qt::AlignLeft, 160},
+        {QT_TR_NOOP("防御"), Qt::AlignRight, 45}, {QT_TR_NOOP("火"), Qt::AlignRight, 35},
+        {QT_TR_NOOP("水"), Qt::AlignRight, 35},   {QT_TR_NOOP("雷"), Qt::AlignRight, 35},
+        {QT_TR_NOOP("氷"), Qt::AlignRight, 35},   {QT_TR_NOOP("龍"), Qt::AlignRight, 35},
+        {QT_TR_NOOP("ｽﾛｯﾄ"), Qt::AlignLeft, 70},  {QT_TR_NOOP("装飾品"), Qt::AlignLeft, 220},
     };
     for (int c = 0; c < ColCount; ++c) {
         m_table.beginGroup(1u << c);

@@ -59,9 +59,8 @@ void CEquipListCtrl::setUp(const MasterData& master, uint32_t columnMask)
     }
     if (columnMask & kGroupResistance) {
         m_table.beginGroup(kGroupResistance);
-        static const char* const kHeaders[kElementCount] = {
-            QT_TR_NOOP("火"), QT_TR_NOOP("水"), QT_TR_NOOP("雷"),
-            QT_TR_NOOP("氷"), QT_TR_NOOP("龍")};
+        static const char* const kHeaders[kElementCount] = {QT_TR_NOOP("火"), QT_TR_NOOP("水"), QT_TR_NOOP("雷"),
+                                                            QT_TR_NOOP("氷"), QT_TR_NOOP("龍")};
         for (int e = 0; e < kElementCount; ++e) {
             auto& column = m_table.addColumn(tr(kHeaders[e]), Qt::AlignRight, 35);
             column.text = [](const Entry& en, int sub) { return signedTextOrEmpty(en->piece->resistance[sub]); };

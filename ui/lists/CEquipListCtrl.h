@@ -20,9 +20,9 @@ struct EquipListFilter {
     uint16_t sex = kSexMale;
     uint16_t job = kJobBlade;
     RarityFilterCode rarity = 0;
-    std::string nameText;              // CP932; empty: any name
+    std::string nameText; // CP932; empty: any name
     std::vector<uint16_t> filterTrees; // empty: any skills
-    int matchMode = 0;                 // 1: every filter tree; otherwise at least one
+    int matchMode = 0; // 1: every filter tree; otherwise at least one
     bool hideExcluded = false;
     const ExclusionSet* exclusions = nullptr; // used with hideExcluded
 };

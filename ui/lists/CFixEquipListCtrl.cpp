@@ -6,16 +6,13 @@
 namespace zeku {
 
 CFixEquipListCtrl::CFixEquipListCtrl(QWidget* parent)
-    : CFixListCtrl({{tr("部位"), Qt::AlignLeft, 40},
-                    {tr("名称"), Qt::AlignLeft, 140},
-                    {tr("ｽﾛｯﾄ"), Qt::AlignLeft, 50}},
+    : CFixListCtrl({{tr("部位"), Qt::AlignLeft, 40}, {tr("名称"), Qt::AlignLeft, 140}, {tr("ｽﾛｯﾄ"), Qt::AlignLeft, 50}},
                    parent)
 {
     setAccessibleName(tr("固定装備"));
     m_model->setGreyUnchecked(true);
-    static const char* const kParts[kRowCount] = {
-        QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"),
-        QT_TR_NOOP("腕"), QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
+    static const char* const kParts[kRowCount] = {QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"),
+                                                  QT_TR_NOOP("腕"), QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
     for (int row = 0; row < kRowCount; ++row) {
         m_model->setCell(row, ColPart, tr(kParts[row]));
         m_model->setCell(row, ColName, tr("なし"));

@@ -36,9 +36,8 @@ void CItemListCtrl::setUp()
     m_table.beginGroup(kGroupKind);
     auto& kind = m_table.addColumn(QStringLiteral("  "), Qt::AlignRight, 30);
     kind.text = [](const Entry& e, int) {
-        static const char* const kParts[kPartCount] = {
-            QT_TR_NOOP("頭"), QT_TR_NOOP("胴"), QT_TR_NOOP("腕"),
-            QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
+        static const char* const kParts[kPartCount] = {QT_TR_NOOP("頭"), QT_TR_NOOP("胴"), QT_TR_NOOP("腕"),
+                                                       QT_TR_NOOP("腰"), QT_TR_NOOP("脚")};
         return e->piece ? tr(kParts[e->piece->part]) : tr("珠");
     };
     kind.comparer = [](const Entry& a, const Entry& b, int) { return compareKind(*a, *b); };

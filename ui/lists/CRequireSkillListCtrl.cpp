@@ -19,9 +19,7 @@ void CRequireSkillListCtrl::setUp(const SkillCatalogue& skills)
     m_table.clearColumns();
     using Entry = const SkillListEntry*;
     m_table.beginGroup(0x01);
-    m_table.addColumn(tr("スキル値"), Qt::AlignLeft, 160).text = [](const Entry& e, int) {
-        return toQString(e->text);
-    };
+    m_table.addColumn(tr("スキル値"), Qt::AlignLeft, 160).text = [](const Entry& e, int) { return toQString(e->text); };
     m_table.beginGroup(0x02);
     auto& activated = m_table.addColumn(tr("発動スキル"), Qt::AlignLeft, 180);
     activated.text = [](const Entry& e, int) { return toQString(e->activatedName); };

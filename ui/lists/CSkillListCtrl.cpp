@@ -69,8 +69,9 @@ void CSkillListCtrl::setUp(const SkillCatalogue& skills)
     m_skills = &skills;
     setSwitches(true, false);
     m_table.clearColumns();
-    static const char* const kHeaders[ColCount] = {QT_TR_NOOP("スキル系統"), QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"), QT_TR_NOOP("腕"),
-                                                        QT_TR_NOOP("腰"),         QT_TR_NOOP("脚"), QT_TR_NOOP("計"), QT_TR_NOOP("発動スキル")};
+    static const char* const kHeaders[ColCount] = {
+        QT_TR_NOOP("スキル系統"), QT_TR_NOOP("武"), QT_TR_NOOP("頭"), QT_TR_NOOP("胴"),        QT_TR_NOOP("腕"),
+        QT_TR_NOOP("腰"),         QT_TR_NOOP("脚"), QT_TR_NOOP("計"), QT_TR_NOOP("発動スキル")};
     for (int c = 0; c < ColCount; ++c) {
         const bool left = c == ColTree || c == ColActivated;
         const int width = c == ColTree ? 100 : c == ColTotal ? 80 : c == ColActivated ? 160 : 60;

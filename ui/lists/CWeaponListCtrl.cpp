@@ -1,6 +1,5 @@
 #include "ui/lists/CWeaponListCtrl.h"
 
-
 namespace zeku {
 
 CWeaponListCtrl::CWeaponListCtrl(QWidget* parent) : CDataListCtrl(parent)

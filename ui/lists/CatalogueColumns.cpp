@@ -63,7 +63,8 @@ void addSkillColumns(EntryTable& table, int count, const SkillCatalogue& skills,
 {
     table.beginGroup(kGroupSkills);
     for (int k = 0; k < count; ++k) {
-        auto& column = table.addColumn(QCoreApplication::translate("zeku::CatalogueColumns", "ｽｷﾙ%1").arg(k + 1), Qt::AlignLeft, 110);
+        auto& column = table.addColumn(QCoreApplication::translate("zeku::CatalogueColumns", "ｽｷﾙ%1").arg(k + 1),
+                                       Qt::AlignLeft, 110);
         column.text = [&skills](const Entry& e, int sub) {
             const std::vector<SkillPoint>& points = e->skills();
             const std::size_t i = static_cast<std::size_t>(sub);

@@ -7,8 +7,7 @@
 namespace zeku {
 
 CheckListModel::CheckListModel(std::vector<Column> columns, int rows, QObject* parent)
-    : QAbstractTableModel(parent),
-      m_columns(std::move(columns)),
+    : QAbstractTableModel(parent), m_columns(std::move(columns)),
       m_cells(static_cast<std::size_t>(rows), std::vector<QString>(m_columns.size())),
       m_checked(static_cast<std::size_t>(rows), false)
 {

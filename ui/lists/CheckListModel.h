@@ -24,7 +24,10 @@ public:
     CheckListModel(std::vector<Column> columns, int rows, QObject* parent);
 
     const std::vector<Column>& columnSpecs() const { return m_columns; }
-    QString cell(int row, int column) const { return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]; }
+    QString cell(int row, int column) const
+    {
+        return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
     void setCell(int row, int column, const QString& text);
     bool isChecked(int row) const { return m_checked[static_cast<std::size_t>(row)]; }
     // Changes the check without announcing it as the user's.

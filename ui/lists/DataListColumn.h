@@ -18,9 +18,9 @@ struct CellColors {
 
 // The part of a column the view needs, whatever the list shows.
 struct DataListColumnInfo {
-    uint32_t group = 0;  // the column-group bit that created the column
+    uint32_t group = 0; // the column-group bit that created the column
     int firstColumn = 0; // view index of the group's first column; sub-index = column - firstColumn
-    int width = 0;       // pixels
+    int width = 0; // pixels
     Qt::Alignment alignment = Qt::AlignLeft;
     QString header;
     // Says what a short header counts; empty for none.

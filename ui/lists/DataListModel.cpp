@@ -6,7 +6,9 @@
 
 namespace zeku {
 
-DataListModel::DataListModel(CDataListCtrl* list, QObject* parent) : QAbstractTableModel(parent), m_list(list) {}
+DataListModel::DataListModel(CDataListCtrl* list, QObject* parent) : QAbstractTableModel(parent), m_list(list)
+{
+}
 
 void DataListModel::setSource(DataListSource* source)
 {

@@ -15,8 +15,8 @@ struct ListEntry {
     static constexpr int32_t kArmour = 0;
     static constexpr int32_t kJewel = 1;
 
-    int32_t number = 0;      // position + 1 in its master when created (item editors only)
-    int32_t kind = kArmour;  // kArmour or kJewel (item editors only)
+    int32_t number = 0; // position + 1 in its master when created (item editors only)
+    int32_t kind = kArmour; // kArmour or kJewel (item editors only)
     const EquipItem* piece = nullptr;
     const Jewel* jewel = nullptr;
     const WeaponSlotItem* weapon = nullptr;

@@ -12,13 +12,16 @@ std::vector<RarityChoice> rarityChoices()
         const QString separator = QStringLiteral("-------");
         std::vector<RarityChoice> rows{{QCoreApplication::translate("zeku::RarityCombo", "全て"), 0}, {separator, 0}};
         for (int n = 1; n <= kRarityAtMostTop; ++n)
-            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以下").arg(n), static_cast<RarityFilterCode>(-n)});
+            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以下").arg(n),
+                            static_cast<RarityFilterCode>(-n)});
         rows.push_back({separator, 0});
         for (int n = 1; n <= kRarityOnlyTop; ++n)
-            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
+            rows.push_back(
+                {QCoreApplication::translate("zeku::RarityCombo", "%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
         rows.push_back({separator, 0});
         for (int n = kRarityAtLeastBottom; n <= kRarityAtLeastTop; ++n)
-            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n), static_cast<RarityFilterCode>(kRarityAtLeastBase + n)});
+            rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n),
+                            static_cast<RarityFilterCode>(kRarityAtLeastBase + n)});
         return rows;
     }();
 }

@@ -91,8 +91,7 @@ int ReportListView::heightForRows(int rows) const
     const int frame = 2 * frameWidth();
     const bool scrollsSideways = columns > width() - frame;
     const int scrollBar = scrollsSideways ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0;
-    return frame + horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
-           scrollBar;
+    return frame + horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() + scrollBar;
 }
 
 void ReportListView::selectSingleRow(int row)

@@ -10,8 +10,8 @@ namespace zeku {
 struct SkillListEntry {
     uint16_t treeId = 0;
     int16_t points = 0;
-    bool bad = false;          // drawn red in the activated-skill column
-    std::string text;          // first column (CP932)
+    bool bad = false; // drawn red in the activated-skill column
+    std::string text; // first column (CP932)
     std::string activatedName; // the skill the points activate (CP932), may be empty
 };
 

@@ -14,7 +14,7 @@ struct TextRow {
 
     std::vector<QString> cells;
     bool totals = false; // the totals row of a set
-    std::string key;     // what the row's right-click command hands over (CP932)
+    std::string key; // what the row's right-click command hands over (CP932)
 };
 
 } // namespace zeku

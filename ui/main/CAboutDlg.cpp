@@ -23,7 +23,8 @@ QString folderText(const std::filesystem::path& folder)
 
 } // namespace
 
-CAboutDlg::CAboutDlg(const DataFolders& folders, QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::CAboutDlg>())
+CAboutDlg::CAboutDlg(const DataFolders& folders, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::CAboutDlg>())
 {
     m_ui->setupUi(this);
     keepEnterOnDefault(this, m_ui->okButton);

@@ -140,8 +140,7 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
     case AddableFound:
         m_ui->list1241->addCandidate(&m_finder->candidates()[static_cast<std::size_t>(notice.param)]);
         ++m_found;
-        if (m_keepRow >= 0 && m_ui->list1241->selectedRow() < 0 &&
-            m_ui->list1241->model()->rowCount() > m_keepRow) {
+        if (m_keepRow >= 0 && m_ui->list1241->selectedRow() < 0 && m_ui->list1241->model()->rowCount() > m_keepRow) {
             m_ui->list1241->selectSingleRow(m_keepRow);
             m_keepRow = -1;
         }

@@ -35,8 +35,7 @@ class CFindConditionDispDlg : public QDialog {
 
 public:
     // `condition` must outlive the dialog.
-    CFindConditionDispDlg(const SearchCondition& condition, const SkillCatalogue& skills,
-                          QWidget* parent = nullptr);
+    CFindConditionDispDlg(const SearchCondition& condition, const SkillCatalogue& skills, QWidget* parent = nullptr);
     ~CFindConditionDispDlg() override;
 
     // The choice after OK (all false before).

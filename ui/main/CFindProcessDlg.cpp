@@ -29,10 +29,9 @@ QString grouped(uint64_t value)
 
 } // namespace
 
-CFindProcessDlg::CFindProcessDlg(QWidget* mainWindow, const SearchCondition& condition,
-                                 const SkillCatalogue& skills)
-    : QDialog(nullptr), m_ui(std::make_unique<Ui::CFindProcessDlg>()), m_mainWindow(mainWindow),
-      m_condition(condition), m_skills(skills), m_tick(steadyTick)
+CFindProcessDlg::CFindProcessDlg(QWidget* mainWindow, const SearchCondition& condition, const SkillCatalogue& skills)
+    : QDialog(nullptr), m_ui(std::make_unique<Ui::CFindProcessDlg>()), m_mainWindow(mainWindow), m_condition(condition),
+      m_skills(skills), m_tick(steadyTick)
 {
     // A window of its own rather than a child widget: the main window is
     // disabled while the search runs, and a child would be disabled with it.

@@ -171,9 +171,9 @@ void CNoResultReasonDlg::addNoChangeNote()
     const std::vector<SkillReach>& reaches = m_explainer->reaches();
     const bool eachReachable =
         !reaches.empty() && std::all_of(reaches.begin(), reaches.end(), [](const SkillReach& r) { return r.met; });
-    auto* note = new QListWidgetItem(eachReachable
-                                         ? tr("どのスキルも単独なら必要ポイントに届きますが、全てを同時には満たせません")
-                                         : tr("一つの変更で見つかる変え方はありません"));
+    auto* note = new QListWidgetItem(
+        eachReachable ? tr("どのスキルも単独なら必要ポイントに届きますが、全てを同時には満たせません")
+                      : tr("一つの変更で見つかる変え方はありません"));
     note->setFlags(Qt::ItemIsEnabled); // read as any row, never selected
     m_ui->list1255->addItem(note);
 }

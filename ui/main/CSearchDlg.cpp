@@ -130,7 +130,8 @@ void CSearchDlg::fitTranslatedCaptions()
     QHeaderView* header = m_ui->list1059->horizontalHeader();
     int partWidth = std::max(header->sectionSize(0), header->sectionSizeHint(0));
     for (int row = 0; row < m_ui->list1059->model()->rowCount(); ++row)
-        partWidth = std::max(partWidth, m_ui->list1059->sizeHintForIndex(m_ui->list1059->model()->index(row, 0)).width());
+        partWidth =
+            std::max(partWidth, m_ui->list1059->sizeHintForIndex(m_ui->list1059->model()->index(row, 0)).width());
     header->resizeSection(0, partWidth);
 }
 
@@ -159,10 +160,22 @@ void CSearchDlg::connectControls()
 {
     // The rules follow the state, not the click: the keyboard and a screen
     // reader's toggle action change it without one.
-    connect(m_ui->radio1038, &QRadioButton::toggled, this, [this](bool on) { if (on) onSexClicked(1); });
-    connect(m_ui->radio1039, &QRadioButton::toggled, this, [this](bool on) { if (on) onSexClicked(2); });
-    connect(m_ui->radio1040, &QRadioButton::toggled, this, [this](bool on) { if (on) onJobClicked(1); });
-    connect(m_ui->radio1041, &QRadioButton::toggled, this, [this](bool on) { if (on) onJobClicked(2); });
+    connect(m_ui->radio1038, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            onSexClicked(1);
+    });
+    connect(m_ui->radio1039, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            onSexClicked(2);
+    });
+    connect(m_ui->radio1040, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            onJobClicked(1);
+    });
+    connect(m_ui->radio1041, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            onJobClicked(2);
+    });
     connect(m_ui->combo1062, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
         fillActivatedSkillChooser();
         updateSkillButtons();
@@ -201,8 +214,7 @@ void CSearchDlg::connectControls()
     connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onResultSelectionChanged);
     connect(m_ui->list1061, &CDataListCtrl::rowsSorted, this, &CSearchDlg::showFirstResult);
-    connect(m_ui->combo1098, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &CSearchDlg::updateResultButtons);
+    connect(m_ui->combo1098, qOverload<int>(&QComboBox::currentIndexChanged), this, &CSearchDlg::updateResultButtons);
     connect(m_ui->button1095, &QPushButton::clicked, this, &CSearchDlg::onShowHistory);
     connect(m_ui->button1093, &QPushButton::clicked, this, &CSearchDlg::onSaveResults);
     connect(m_ui->button1058, &QPushButton::clicked, this, &CSearchDlg::onAddFavorite);
@@ -315,7 +327,8 @@ int CSearchDlg::openingHeightGrowth() const
 {
     // What the results area lacks for the whole set and kTotalsRowsAtOpening rows of totals.
     const int available = m_ui->list1061->geometry().bottom() - m_ui->list1055->y() + 1 - kResultViewGap;
-    const int wanted = m_ui->list1055->heightForRows(kSetViewRows) + m_ui->list1056->heightForRows(kTotalsRowsAtOpening);
+    const int wanted =
+        m_ui->list1055->heightForRows(kSetViewRows) + m_ui->list1056->heightForRows(kTotalsRowsAtOpening);
     return std::max(0, wanted - available);
 }
 
@@ -357,8 +370,7 @@ bool CSearchDlg::mayDiscardResults()
     waitForFileWorker();
     if (m_stored || !m_results || m_results->count() == 0)
         return true;
-    return showMessage(this, discardQuestion(), MessageIcon::Question, MessageButtons::OkCancel) ==
-           MessageAnswer::Ok;
+    return showMessage(this, discardQuestion(), MessageIcon::Question, MessageButtons::OkCancel) == MessageAnswer::Ok;
 }
 
 void CSearchDlg::done(int result)

@@ -55,7 +55,6 @@ public:
     static constexpr int kTotalsRowsAtOpening = 8;
     static constexpr int kTotalsRowsAtLeast = 3;
 
-
     // Workers post their notices to `workerNotices` when given (tests hold
     // and hand them on through handleNotice), else straight to this window.
     explicit CSearchDlg(CSimulatorApp& app, QWidget* parent = nullptr, NoticeSink* workerNotices = nullptr);

@@ -66,8 +66,8 @@ void CSearchDlg::fillActivatedSkillChooser()
     };
     const FavoriteSkillSet& favorites = m_app.startupSettings().favoriteSkills(jobOf(*m_ui));
     const std::vector<SkillTree>& trees = m_app.skills().trees();
-    const int chosen = m_ui->combo1062->currentData().isValid() ? m_ui->combo1062->currentData().toInt()
-                                                                 : kAllTreesData;
+    const int chosen =
+        m_ui->combo1062->currentData().isValid() ? m_ui->combo1062->currentData().toInt() : kAllTreesData;
 
     if (chosen == kAllTreesData) {
         // Every tree under its name, its skills drawn as the branches of a tree.

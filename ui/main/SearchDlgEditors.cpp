@@ -24,11 +24,10 @@ namespace {
 
 StandingLists standingListsOf(CSimulatorApp& app)
 {
-    return StandingLists{app.userFolder(),          app.exclusions(),
-                         app.excludedSkills(),      app.sParts(),
-                         app.saveExclusionsToFile(), app.saveExcludedSkillsToFile(),
-                         app.saveSPartsToFile(),    &app.exclusionsStamp(),
-                         &app.excludedSkillsStamp(), &app.sPartsStamp()};
+    return StandingLists{app.userFolder(),       app.exclusions(),           app.excludedSkills(),
+                         app.sParts(),           app.saveExclusionsToFile(), app.saveExcludedSkillsToFile(),
+                         app.saveSPartsToFile(), &app.exclusionsStamp(),     &app.excludedSkillsStamp(),
+                         &app.sPartsStamp()};
 }
 
 } // namespace
@@ -64,8 +63,8 @@ void CSearchDlg::connectEditors()
     });
 
     // Menu 139 of the lists that show pieces, jewels or skills.
-    for (ReportListView* list : std::initializer_list<ReportListView*>{
-             m_ui->list1063, m_ui->list1059, m_ui->list1060, m_ui->list1055, m_ui->list1056}) {
+    for (ReportListView* list : std::initializer_list<ReportListView*>{m_ui->list1063, m_ui->list1059, m_ui->list1060,
+                                                                       m_ui->list1055, m_ui->list1056}) {
         connect(list, &ReportListView::quickExcludeRequested, this, [this](const QuickRegistration& what) {
             const StandingLists lists = standingListsOf(m_app);
             CQuickExclusiveRegistDlg dialog(m_app.skills(), what, lists, this);
@@ -85,8 +84,7 @@ void CSearchDlg::connectEditors()
     m_ui->list1061->addRowMenuAction(fits);
 }
 
-bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set, bool fixedCondition,
-                                 EquipSet* edited)
+bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set, bool fixedCondition, EquipSet* edited)
 {
     ManualEditInput input;
     input.sex = sex;

@@ -93,8 +93,8 @@ void CSearchDlg::onExplainNoResult()
 void CSearchDlg::applyConditionChange(const ConditionChange& change)
 {
     std::vector<SkillPoint> wanted = m_wanted;
-    const auto entry = std::find_if(wanted.begin(), wanted.end(),
-                                    [&](const SkillPoint& w) { return w.treeId == change.treeId; });
+    const auto entry =
+        std::find_if(wanted.begin(), wanted.end(), [&](const SkillPoint& w) { return w.treeId == change.treeId; });
     // Fixed-list rows: 0 the weapon, then the parts.
     const int row = change.holder == kWeaponPosition ? 0 : change.holder + 1;
     switch (change.kind) {

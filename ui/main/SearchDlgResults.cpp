@@ -289,8 +289,7 @@ void CSearchDlg::onRestoreCondition()
         m_app.exclusions().copyFrom(condition.excludedItems);
         if (!same)
             offerListSave(this, tr("除外アイテムデータを変更しました\nファイルに保存しますか？"),
-                          m_app.saveExclusionsToFile(),
-                          [&] {
+                          m_app.saveExclusionsToFile(), [&] {
                               saveListFile(this, &m_app.exclusionsStamp(), [&](ListFileStamp* s) {
                                   return saveExclusionList(folder, m_app.exclusions(), s);
                               });
@@ -301,8 +300,7 @@ void CSearchDlg::onRestoreCondition()
         m_app.excludedSkills().copyFrom(condition.excludedSkills);
         if (!same)
             offerListSave(this, tr("除外スキルデータを変更しました\nファイルに保存しますか？"),
-                          m_app.saveExcludedSkillsToFile(),
-                          [&] {
+                          m_app.saveExcludedSkillsToFile(), [&] {
                               saveListFile(this, &m_app.excludedSkillsStamp(), [&](ListFileStamp* s) {
                                   return saveExcludedSkills(folder, m_app.excludedSkills(), s);
                               });
@@ -312,11 +310,10 @@ void CSearchDlg::onRestoreCondition()
         const bool same = m_app.sParts().equals(condition.sParts);
         m_app.sParts().copyFrom(condition.sParts);
         if (!same)
-            offerListSave(this, tr("Ｓ防具データを変更しました\nファイルに保存しますか？"),
-                          m_app.saveSPartsToFile(), [&] {
-                              saveListFile(this, &m_app.sPartsStamp(), [&](ListFileStamp* s) {
-                                  return saveSPartList(folder, m_app.sParts(), s);
-                              });
+            offerListSave(this, tr("Ｓ防具データを変更しました\nファイルに保存しますか？"), m_app.saveSPartsToFile(),
+                          [&] {
+                              saveListFile(this, &m_app.sPartsStamp(),
+                                           [&](ListFileStamp* s) { return saveSPartList(folder, m_app.sParts(), s); });
                           });
     }
     replaceWantedSkills(m_wanted, -1);

@@ -73,9 +73,9 @@ void CSearchDlg::restoreSession()
     if (!session)
         return;
     const SessionState& state = session->state;
-    const QRect frame = frameOnScreen(QRect(state.x, state.y, std::max(state.width, kMinWidth),
-                                            std::max(state.height, kMinHeight)),
-                                      QSize(kMinWidth, kMinHeight));
+    const QRect frame =
+        frameOnScreen(QRect(state.x, state.y, std::max(state.width, kMinWidth), std::max(state.height, kMinHeight)),
+                      QSize(kMinWidth, kMinHeight));
     resize(frame.size());
     move(frame.topLeft());
     if (state.maximized)
@@ -96,8 +96,8 @@ void CSearchDlg::restoreSession()
     replaceWantedSkills(condition.wanted, condition.wanted.empty() ? -1 : 0);
 
     if (session->droppedItems > 0) {
-        const QString text = tr("前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。")
-                                 .arg(session->droppedItems);
+        const QString text =
+            tr("前回の検索条件のうち、データにない装備・装飾品・スキル %1 件を外しました。").arg(session->droppedItems);
         // Told once the window is on screen.
         QTimer::singleShot(0, this, [this, text] { showMessage(this, text, MessageIcon::Information); });
     }

@@ -11,8 +11,7 @@ void WindowAnchoring::add(QWidget* control, Anchor anchor)
         m_entries.push_back({control, control->geometry(), anchor});
 }
 
-QRect WindowAnchoring::place(const QRect& initial, const Anchor& anchor, const QSize& initialSize,
-                             const QSize& size)
+QRect WindowAnchoring::place(const QRect& initial, const Anchor& anchor, const QSize& initialSize, const QSize& size)
 {
     int dw = size.width() - initialSize.width();
     const int dh = size.height() - initialSize.height();

@@ -36,7 +36,8 @@ bool errorNumber(const std::vector<std::string>& args, int& code)
 // A save refused for want of its folder's lock, with the cause in brackets.
 QString lockRefusal(const QString& cause)
 {
-    return translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "フォルダーをロックできないため保存できません（%1）。")).arg(cause);
+    return translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "フォルダーをロックできないため保存できません（%1）。"))
+        .arg(cause);
 }
 
 // The words of the ids without arguments; null for the others.
@@ -52,8 +53,9 @@ const char* fixedText(MessageId id)
     case MessageId::TooManyItemKinds:
         return QT_TRANSLATE_NOOP("zeku::CoreMessage", "保存する装備の種類が多すぎます。");
     case MessageId::FavoriteChangedElsewhere:
-        return QT_TRANSLATE_NOOP("zeku::CoreMessage", "お気に入りデータが他のウィンドウで変更されたため上書きできませんでした。\n"
-                                                      "一覧を読み込み直してください。");
+        return QT_TRANSLATE_NOOP("zeku::CoreMessage",
+                                 "お気に入りデータが他のウィンドウで変更されたため上書きできませんでした。\n"
+                                 "一覧を読み込み直してください。");
     case MessageId::TextHasComma:
         return QT_TRANSLATE_NOOP("zeku::CoreMessage", "カンマ記号は使用できません。");
     case MessageId::TextHasControlCharacter:
@@ -90,13 +92,14 @@ QString coreMessageText(const UserMessage& message)
     switch (message.id) {
     case MessageId::DamagedLine:
         if (args.size() == 1)
-            return translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "%1行目のデータが壊れています。")).arg(QString::fromStdString(args[0]));
+            return translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "%1行目のデータが壊れています。"))
+                .arg(QString::fromStdString(args[0]));
         break;
     case MessageId::FavoriteMissingItems:
         if (args.empty())
             return {};
         return translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "以下のアイテム情報が見つからない為\n"
-                          "お気に入りデータを復元できませんでした。")) +
+                                                                 "お気に入りデータを復元できませんでした。")) +
                QStringLiteral("\n\n") + nameLines(args, 0);
     case MessageId::SearchMissingItems: {
         if (args.empty())
@@ -104,12 +107,13 @@ QString coreMessageText(const UserMessage& message)
         QString text;
         if (args.size() > 1)
             text = translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "以下のアイテム情報が見つからない為\n"
-                              "検索結果の一部が復元できませんした。")) +
+                                                                     "検索結果の一部が復元できませんした。")) +
                    QStringLiteral("\n\n") + nameLines(args, 1);
         if (args[0] != "0") {
             if (!text.isEmpty())
                 text += QStringLiteral("\r\n");
-            text += translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "復元できなかった検索結果：%1件")).arg(QString::fromStdString(args[0])) +
+            text += translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "復元できなかった検索結果：%1件"))
+                        .arg(QString::fromStdString(args[0])) +
                     QStringLiteral("\r\n");
         }
         return text;
@@ -135,7 +139,8 @@ QString coreMessageText(const UserMessage& message)
         break;
     case MessageId::OutsideUserFolder:
         if (args.size() == 1)
-            return translated(QT_TRANSLATE_NOOP("zeku::CoreMessage", "「%1」はユーザーフォルダーの外を指すため開きません。"))
+            return translated(
+                       QT_TRANSLATE_NOOP("zeku::CoreMessage", "「%1」はユーザーフォルダーの外を指すため開きません。"))
                 .arg(QString::fromStdString(args[0]));
         break;
     case MessageId::UnstorableItemName:

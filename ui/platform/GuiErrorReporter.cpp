@@ -9,7 +9,9 @@
 
 namespace zeku {
 
-GuiErrorReporter::GuiErrorReporter(QObject* parent) : QObject(parent) {}
+GuiErrorReporter::GuiErrorReporter(QObject* parent) : QObject(parent)
+{
+}
 
 template <typename Show>
 void GuiErrorReporter::runOnUiThread(Show show)
@@ -46,7 +48,8 @@ void GuiErrorReporter::reportMessage(const UserMessage& message)
 
 QString GuiErrorReporter::fileErrorText(const QString& fileName, const QString& cause)
 {
-    return QCoreApplication::translate("zeku::GuiErrorReporter", "ファイル %1 を処理できませんでした。\n%2").arg(fileName, cause);
+    return QCoreApplication::translate("zeku::GuiErrorReporter", "ファイル %1 を処理できませんでした。\n%2")
+        .arg(fileName, cause);
 }
 
 } // namespace zeku

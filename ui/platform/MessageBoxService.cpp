@@ -58,8 +58,7 @@ MessageAnswer firstAnswer(MessageButtons buttons)
 
 } // namespace
 
-MessageAnswer MessageBoxService::show(QWidget* parent, const QString& text, MessageIcon icon,
-                                      MessageButtons buttons)
+MessageAnswer MessageBoxService::show(QWidget* parent, const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     return present(parent, MessageRequest{caption(), text, icon, buttons});
 }
