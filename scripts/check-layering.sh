@@ -15,6 +15,10 @@ layers=(
     "app"
 )
 # The core (platform to report) never includes ui/ or Qt; cli never includes Qt.
+#
+# Known exception, to go: the window walk (ui/app/WindowWalk.cpp) is test code
+# still built into the program, and it opens the windows of ui/main and below.
+allowed_files=("ui/app/WindowWalk.cpp")
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root"
@@ -37,6 +41,7 @@ status=0
 while IFS= read -r file; do
     from="$(folder_of "$file")"
     [ -n "${rank[$from]+x}" ] || continue
+    [[ " ${allowed_files[*]} " == *" $file "* ]] && continue
     while IFS= read -r line; do
         target="$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*["<]([^">]*)[">].*/\1/' <<<"$line")"
         if [[ "$target" == Q* || "$target" == Qt*/* ]] && [ "${rank[$from]}" -le "${rank[cli]}" ]; then

@@ -9,21 +9,25 @@ jobs="$(nproc)"
 
 "$root/scripts/install-deps.sh"
 
+echo "== layout of the C++ files and the include order of the folders"
+"$root/scripts/check-format.sh"
+"$root/scripts/check-layering.sh"
+
 echo "== build and test (gcc)"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEKU_WERROR=ON >/dev/null
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
 
 echo "== core tests under ASan and UBSan (clang)"
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DZEKU_SANITIZE=ON -DZEKU_BUILD_GUI=OFF -DZEKU_BUILD_BENCH=OFF >/dev/null
+    -DZEKU_SANITIZE=ON -DZEKU_WERROR=ON -DZEKU_BUILD_GUI=OFF -DZEKU_BUILD_BENCH=OFF >/dev/null
 cmake --build "$root/build-asan" -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
 
 echo "== fuzz targets, ${fuzz_seconds} s each"
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DZEKU_FUZZ=ON -DZEKU_BUILD_GUI=OFF -DZEKU_BUILD_TESTS=OFF -DZEKU_BUILD_BENCH=OFF >/dev/null
+    -DZEKU_FUZZ=ON -DZEKU_WERROR=ON -DZEKU_BUILD_GUI=OFF -DZEKU_BUILD_TESTS=OFF -DZEKU_BUILD_BENCH=OFF >/dev/null
 cmake --build "$root/build-fuzz" -j "$jobs"
 "$root/scripts/run-fuzzers.sh" "$root/build-fuzz" "$fuzz_seconds"
 
