@@ -136,6 +136,19 @@ close_app() {
 # Where the main window's inside lies on the screen.
 place() { xdotool getwindowgeometry "$main" | grep Position; }
 
+# A click at X,Y of the main window opens the window titled TITLE, and Escape
+# closes it again.
+open_by_click_close_by_escape() { # TITLE X Y
+    local opened
+    focus "$main"
+    xdotool mousemove --window "$main" "$2" "$3" click 1
+    opened=$(wait_window "^$1\$") || fail "a click on $1 opened nothing"
+    focus "$opened"
+    xdotool key Escape
+    wait_gone "^$1\$" || fail "Escape left $1 open"
+    echo "$1 opened by a click and closed by Escape"
+}
+
 start_app
 
 case "$scenario" in
@@ -195,24 +208,12 @@ stop)
     ;;
 nothing)
     # "追加スキル検索" (at 80,268 in CSearchDlg.ui) opens its window; Escape closes it.
-    focus "$main"
-    xdotool mousemove --window "$main" 131 283 click 1
-    addable=$(wait_window '^追加スキル検索$') || fail "a click on 追加スキル検索 opened nothing"
-    focus "$addable"
-    xdotool key Escape
-    wait_gone '^追加スキル検索$' || fail "Escape left 追加スキル検索 open"
-    echo "追加スキル検索 opened by a click and closed by Escape"
+    open_by_click_close_by_escape 追加スキル検索 131 283
     search
     close_finished Return
     # "見つからない理由" lies 8 px inside the result list below its header;
     # the list is at 15,358 (CSearchDlg.ui) in a window of its opening height or less.
-    focus "$main"
-    xdotool mousemove --window "$main" 54 405 click 1
-    reason=$(wait_window '^見つからない理由$') || fail "a click did not open 見つからない理由"
-    focus "$reason"
-    xdotool key Escape
-    wait_gone '^見つからない理由$' || fail "Escape left 見つからない理由 open"
-    echo "見つからない理由 opened by a click and closed by Escape"
+    open_by_click_close_by_escape 見つからない理由 54 405
     ;;
 esac
 
