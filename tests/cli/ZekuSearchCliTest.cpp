@@ -370,6 +370,8 @@ TEST_F(ZekuSearchCli, RefusesBadInputWithOneLineAndStatus2)
         {with("rarity", 150), "no rarity choice"},
         {with("rarity", 101), "no rarity choice"},
         {with("rarity", -8), "no rarity choice"},
+        {with("rarity", 9), "no rarity choice"},
+        {with("rarity", 109), "no rarity choice"},
         {with("skills", nlohmann::ordered_json::array()), "empty"},
         {with("skills", {{tree, 10}, {tree, 15}}), "twice"},
         {with("skills", {{tree, 0}}), "0 points"},

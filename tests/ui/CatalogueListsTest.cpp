@@ -455,6 +455,13 @@ private Q_SLOTS:
         QCOMPARE(rows[19].label, QStringLiteral("2 以上"));
         QCOMPARE(rows[19].code, RarityFilterCode(102));
         QCOMPARE(rows[25].code, RarityFilterCode(108));
+        // The codes a condition, a file or the command line takes are exactly
+        // the ones these rows offer.
+        for (int code = -300; code <= 300; ++code) {
+            const bool offered =
+                std::any_of(rows.begin(), rows.end(), [code](const RarityChoice& row) { return row.code == code; });
+            QVERIFY2(isOfferedRarityCode(code) == offered, qPrintable(QString::number(code)));
+        }
 
         QComboBox combo;
         combo.addItem(QStringLiteral("old"));
