@@ -1024,6 +1024,17 @@
     </message>
 </context>
 <context>
+    <name>zeku::BackgroundFileTask</name>
+    <message>
+        <source>処理中</source>
+        <translation>Working</translation>
+    </message>
+    <message>
+        <source>しばらくお待ちください。</source>
+        <translation>Please wait.</translation>
+    </message>
+</context>
+<context>
     <name>zeku::CAddableSkillDlg</name>
     <message>
         <source>基本条件：</source>
