@@ -36,7 +36,7 @@ int runFitsCommand(const SearchCondition& condition, const EquipSet& set, const 
         nlohmann::ordered_json line = addableToJson(fit.candidate);
         nlohmann::ordered_json names = nlohmann::ordered_json::array();
         // The weapon first, then head to leg, as a result line lists them.
-        for (int holder : {kPartCount, 0, 1, 2, 3, 4})
+        for (int holder : kWeaponFirstPositions)
             for (const Jewel* jewel : fit.jewels[holder])
                 names.push_back(cp932ToUtf8(jewel->name));
         line["jewels"] = names;

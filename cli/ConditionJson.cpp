@@ -37,8 +37,8 @@ public:
         if (!m_in.is_object())
             throw InputError("the condition must be a JSON object");
         c.reset();
-        c.sex = static_cast<uint16_t>(requiredCode("sex"));
-        c.job = static_cast<uint16_t>(requiredCode("job"));
+        c.sex = requiredCode("sex", isWearerSex);
+        c.job = requiredCode("job", isWearerJob);
         c.rarity = static_cast<RarityFilterCode>(integer(m_in, "rarity", -32768, 32767, 0));
         if (!isOfferedRarityCode(c.rarity))
             throw InputError("\"rarity\" " + std::to_string(c.rarity) +
@@ -111,14 +111,15 @@ private:
         return v->get<bool>();
     }
 
-    int64_t requiredCode(const char* key)
+    uint16_t requiredCode(const char* key, bool (*isWearerCode)(uint16_t))
     {
         const json* v = member(m_in, key);
         if (!v)
             throw InputError(std::string("\"") + key + "\" is missing");
-        if (!v->is_number_integer() || (v->get<int64_t>() != 1 && v->get<int64_t>() != 2))
+        const int64_t code = v->is_number_integer() ? v->get<int64_t>() : 0;
+        if (code < 0 || code > 0xFFFF || !isWearerCode(static_cast<uint16_t>(code)))
             throw InputError(std::string("\"") + key + "\" must be 1 or 2");
-        return v->get<int64_t>();
+        return static_cast<uint16_t>(code);
     }
 
     // Every tree must be in the catalogue: this also bounds the wanted list, since
@@ -270,7 +271,7 @@ private:
             if (!item)
                 throw InputError("unknown weapon slot count " + cli::echoed(slots->dump()) + ": use 1, 2 or 3");
             c.fixed.setWeapon(item);
-            if (!addJewels(*weapon, "fixed.weapon", c.fixed, -1))
+            if (!addJewels(*weapon, "fixed.weapon", c.fixed, EquipPosition::Weapon))
                 throw InputError("the jewels of \"fixed.weapon\" do not fit its " + slots->dump() + " slots");
         }
         for (int part = 0; part < kPartCount; ++part) {
@@ -309,7 +310,7 @@ private:
                 throw InputError("unknown weapon \"" + cli::echoed((*weapon)["name"].get<std::string>()) +
                                  "\" in \"set.weapon\"");
             out.setWeapon(item);
-            if (!addJewels(*weapon, "set.weapon", out, -1))
+            if (!addJewels(*weapon, "set.weapon", out, EquipPosition::Weapon))
                 throw InputError("the jewels of \"set.weapon\" do not fit its slots");
         }
         for (int part = 0; part < kPartCount; ++part) {
@@ -329,15 +330,16 @@ private:
         }
     }
 
-    // Adds the jewels of `holder` to part `part` of `set` (-1: the weapon);
-    // false when they do not fit.
-    bool addJewels(const json& holder, const std::string& what, EquipSet& set, int part)
+    // Adds the jewels of `holder` to the holder at `position` of `set`; false
+    // when they do not fit.
+    bool addJewels(const json& holder, const std::string& what, EquipSet& set, int position)
     {
-        const JewelSlots& slots = part < 0 ? set.weaponSlots() : set.pieceSlots(part);
+        const bool weapon = position == EquipPosition::Weapon;
+        const JewelSlots& slots = weapon ? set.weaponSlots() : set.pieceSlots(position);
         const std::vector<const Jewel*> jewels = jewelList(holder, what, slots.freeSlots());
         if (jewels.empty())
             return !member(holder, "jewels") || member(holder, "jewels")->empty();
-        return part < 0 ? set.addWeaponJewels(jewels) : set.addPieceJewels(part, jewels);
+        return weapon ? set.addWeaponJewels(jewels) : set.addPieceJewels(position, jewels);
     }
 
     // A set for --fits must be one the condition's wearer can wear.

@@ -68,7 +68,7 @@ const char* switchName(ConditionSwitch which)
 const char* holderName(int32_t holder)
 {
     static const char* const names[kPartCount] = {"head", "body", "arm", "waist", "leg"};
-    return holder == kWeaponPosition ? "weapon" : names[holder];
+    return holder == EquipPosition::Weapon ? "weapon" : names[holder];
 }
 
 } // namespace

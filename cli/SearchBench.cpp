@@ -72,8 +72,8 @@ std::vector<SkillPoint> themedSkills(const MasterData& master)
 SearchCondition baseCondition(const std::vector<SkillPoint>& skills, std::size_t count, bool jewels)
 {
     SearchCondition c;
-    c.sex = 1;
-    c.job = 1;
+    c.sex = kSexMale;
+    c.job = kJobBlade;
     c.useJewels = jewels;
     c.maxResults = 1000000;
     c.wanted.assign(skills.begin(), skills.begin() + static_cast<std::ptrdiff_t>(std::min(count, skills.size())));
@@ -123,7 +123,7 @@ std::vector<BenchCondition> benchConditions(const MasterData& master)
         BenchCondition b{"5 skills, jewels, fixed head", baseCondition(skills, 5, true)};
         b.condition.fixed.setWeapon(master.weaponSlots().forSlots(1));
         for (const EquipItem& piece : master.equip(PartHead).items())
-            if (piece.sex != 2 && piece.job != 2 && !piece.skills.empty() && piece.slots > 0) {
+            if (piece.sex != kSexFemale && piece.job != kJobGunner && !piece.skills.empty() && piece.slots > 0) {
                 b.condition.fixed.setPiece(PartHead, &piece);
                 break;
             }

@@ -83,29 +83,28 @@ std::string jewelNames(const JewelSlots& slots)
 // Who the set is for, from the last non-zero sex and job codes of its pieces.
 std::string setDescription(const EquipSet& set)
 {
-    uint16_t sex = 0;
-    uint16_t job = 0;
+    uint16_t sex = kSexBoth;
+    uint16_t job = kJobBoth;
     for (int part = 0; part < kPartCount; ++part) {
         if (const EquipItem* piece = set.piece(part)) {
-            if (piece->sex != 0)
+            if (piece->sex != kSexBoth)
                 sex = piece->sex;
-            if (piece->job != 0)
+            if (piece->job != kJobBoth)
                 job = piece->job;
         }
     }
     const ReportTexts& r = reportTexts();
     const ClipTexts& t = texts();
-    const bool knownSex = sex == 1 || sex == 2;
-    if (job == 1 || job == 2) {
-        if (sex != 0 && !knownSex)
+    if (isWearerJob(job)) {
+        if (sex != kSexBoth && !isWearerSex(sex))
             return {};
-        return (job == 1 ? r.bladeUser : r.gunner) + sexMark(sex) + t.forSuffix;
+        return (job == kJobBlade ? r.bladeUser : r.gunner) + sexMark(sex) + t.forSuffix;
     }
-    if (job != 0)
+    if (job != kJobBoth)
         return {};
-    if (sex == 1)
+    if (sex == kSexMale)
         return t.men;
-    if (sex == 2)
+    if (sex == kSexFemale)
         return t.women;
     return {};
 }

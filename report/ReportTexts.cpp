@@ -1,5 +1,6 @@
 #include "report/ReportTexts.h"
 
+#include "data/EquipItem.h"
 #include "platform/Cp932.h"
 
 namespace zeku {
@@ -16,9 +17,9 @@ const ReportTexts& reportTexts()
 const std::string& sexMark(uint16_t sex)
 {
     static const std::string empty;
-    if (sex == 1)
+    if (sex == kSexMale)
         return reportTexts().maleMark;
-    if (sex == 2)
+    if (sex == kSexFemale)
         return reportTexts().femaleMark;
     return empty;
 }

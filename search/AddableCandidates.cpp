@@ -14,7 +14,7 @@ struct TreePoints {
     int32_t magnitude = 0;
 };
 
-TreePoints pointsInTree(const std::vector<SkillPoint>& skills, uint16_t treeId)
+TreePoints pointBoundsInTree(const std::vector<SkillPoint>& skills, uint16_t treeId)
 {
     TreePoints out;
     for (const SkillPoint& p : skills) {
@@ -91,7 +91,7 @@ bool highestReachable(const SearchCondition& base, const MasterData& master, uin
     for (int part = 0; part < kPartCount; ++part) {
         int32_t best = 0, worst = 0, mostSlots = 0;
         auto consider = [&](const EquipItem& piece) {
-            const TreePoints p = pointsInTree(piece.skills, treeId);
+            const TreePoints p = pointBoundsInTree(piece.skills, treeId);
             best = std::max(best, p.positive);
             worst = std::max(worst, p.magnitude);
             mostSlots = std::max<int32_t>(mostSlots, piece.slots);
@@ -107,7 +107,7 @@ bool highestReachable(const SearchCondition& base, const MasterData& master, uin
     // Jewels: no jewel adds more per slot than the best ratio, fixed ones included.
     int32_t fromJewels = 0, jewelMagnitude = 0;
     for (const Jewel& jewel : master.jewels().items()) {
-        const TreePoints p = pointsInTree(jewel.skills, treeId);
+        const TreePoints p = pointBoundsInTree(jewel.skills, treeId);
         if (p.magnitude == 0)
             continue;
         if (jewel.slots == 0)
@@ -115,7 +115,7 @@ bool highestReachable(const SearchCondition& base, const MasterData& master, uin
         fromJewels = std::max(fromJewels, slots * p.positive / jewel.slots);
         jewelMagnitude = std::max(jewelMagnitude, slots * p.magnitude / jewel.slots + p.magnitude);
     }
-    if (magnitude + jewelMagnitude >= 32000)
+    if (magnitude + jewelMagnitude >= kSafePointsMagnitude)
         return false;
     highest = fromPieces + fromJewels;
     return true;

@@ -1,6 +1,7 @@
 #include "search/CandidatePreparation.h"
 
 #include "platform/AllocationProbe.h"
+#include "search/PlacementRules.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -218,18 +219,15 @@ void prepareJewels(SearchCondition& c, const MasterData& master, PreparedSearch&
             JewelCandidate candidate;
             candidate.jewel = preparedOf[j];
             const float slots = static_cast<float>(jewel.slots);
-            bool serves = false;
             for (const SkillPoint& d : jewel.skills) {
                 if (const SkillPoint* w = wantedEntry(c.wanted, d.treeId)) {
                     float ratio = static_cast<float>(d.points) / slots;
                     candidate.score += w->points < 0 ? -ratio : ratio;
-                    if (d.treeId == tree && signOf(d.points) != 0 && signOf(d.points) == signOf(w->points))
-                        serves = true;
                 } else if (d.points < 0) {
                     candidate.penalty += static_cast<float>(d.points) / slots;
                 }
             }
-            if (!serves)
+            if (!jewelServesTree(jewel, c.wanted, tree))
                 continue;
 
             if (jewel.slots < list->smallestSlots)

@@ -328,7 +328,7 @@ private:
         long magnitude = 0;
         for (std::size_t s = 0; s < m_slotCount; ++s)
             magnitude = std::max<long>(magnitude, std::abs(m_work.total(static_cast<int>(s))));
-        long capacityTotal = m_work.holder(kWeaponHolder).capacity;
+        long capacityTotal = m_work.holder(EquipPosition::Weapon).capacity;
         for (int part = kPartCount - 1; part >= 0; --part) {
             int32_t* here = &m_bestRemaining[static_cast<std::size_t>(part) * m_slotCount];
             const int32_t* below = here + m_slotCount;
@@ -366,7 +366,7 @@ private:
         bool mixed = false;
         for (int d : direction)
             mixed = mixed || d == 2;
-        m_totalsStayInRange = magnitude < 32000;
+        m_totalsStayInRange = magnitude < kSafePointsMagnitude;
         m_boundsUsable = !mixed && m_totalsStayInRange;
         m_linearBoundUsable = m_condition.useJewels && m_totalsStayInRange;
         m_fitter.useBounds(m_totalsStayInRange);
@@ -431,7 +431,7 @@ private:
         try {
             m_template.clear();
             m_template.setWeapon(m_condition.fixed.weapon());
-            m_work.holderJewels(kWeaponHolder, m_jewelBuffer);
+            m_work.holderJewels(EquipPosition::Weapon, m_jewelBuffer);
             m_template.addWeaponJewels(m_jewelBuffer);
             expandPart(0);
         } catch (const SearchAbort&) {
@@ -524,7 +524,7 @@ private:
     ProgressCounter m_progress;
     JewelFitter m_fitter;
     SearchOutcome m_outcome = OutcomeRunning;
-    const bool m_exact = m_condition.useJewels && m_condition.exactJewels;
+    const bool m_exact = m_condition.usesExactJewels();
     std::unique_ptr<ExactJewelFit> m_exactFit; // only when m_exact
 
     uint64_t m_suffixGroups[kPartCount + 1] = {1, 1, 1, 1, 1, 1};

@@ -1,41 +1,22 @@
 #include "search/ExactJewelFit.h"
 
+#include "search/PlacementRules.h"
+
 #include <algorithm>
 
 namespace zeku {
-namespace {
-
-int32_t pointsInTree(const Jewel& jewel, uint16_t treeId)
-{
-    int32_t sum = 0;
-    for (const SkillPoint& p : jewel.skills)
-        if (p.treeId == treeId)
-            sum += p.points;
-    return sum;
-}
-
-} // namespace
 
 ExactJewelFit::ExactJewelFit(const SearchCondition& condition, const PreparedSearch& prep, const WorkingSet& work)
     : m_condition(condition), m_prep(prep)
 {
-    // One goal per tree slot and direction: two wishes on the same total in
-    // the same direction are one goal, the higher; opposite ones are two.
-    for (std::size_t i = 0; i < condition.wanted.size(); ++i) {
-        const int16_t threshold = condition.wanted[i].points;
-        if (threshold == 0) {
-            m_impossible = true;
-            continue;
-        }
-        const int8_t direction = threshold > 0 ? 1 : -1;
-        const int16_t slot = prep.slotOfWanted[i];
-        const int32_t target = direction * int32_t{threshold};
-        auto same = std::find_if(m_goals.begin(), m_goals.end(),
-                                 [&](const Goal& g) { return g.treeSlot == slot && g.direction == direction; });
-        if (same == m_goals.end())
-            m_goals.push_back(Goal{slot, condition.wanted[i].treeId, direction, target});
-        else
-            same->target = std::max(same->target, target);
+    // The wanted goals, each on the tree slot of its tree.
+    std::vector<PlacementGoal> wanted;
+    m_impossible = !wantedGoals(condition.wanted, wanted);
+    for (const PlacementGoal& goal : wanted) {
+        const auto first = std::find_if(condition.wanted.begin(), condition.wanted.end(),
+                                        [&](const SkillPoint& w) { return w.treeId == goal.treeId; });
+        const int16_t slot = prep.slotOfWanted[static_cast<std::size_t>(first - condition.wanted.begin())];
+        m_goals.push_back(Goal{slot, goal.treeId, static_cast<int8_t>(goal.direction), goal.target});
     }
     m_wantedGoals = m_goals.size();
 
@@ -52,7 +33,7 @@ ExactJewelFit::ExactJewelFit(const SearchCondition& condition, const PreparedSea
     m_shownMissing.assign(m_goals.size(), 0);
     if (m_impossible)
         return; // no combination passes: nothing will ask
-    m_largest = work.holder(kWeaponHolder).freeSlots();
+    m_largest = work.holder(EquipPosition::Weapon).freeSlots();
     for (const CandidateGroup& group : prep.groups)
         m_largest = std::max(m_largest, group.capacity);
 
@@ -83,12 +64,7 @@ int ExactJewelFit::collectHolders(const WorkingSet& work, int skipPart)
         m_holderSize[m_holderCount] = work.holder(h).freeSlots();
         ++m_holderCount;
     }
-    // Most free slots first; equal ones keep head..leg, weapon order.
-    for (int i = 1; i < m_holderCount; ++i)
-        for (int k = i; k > 0 && m_holderSize[k - 1] < m_holderSize[k]; --k) {
-            std::swap(m_holderSize[k - 1], m_holderSize[k]);
-            std::swap(m_holderIndex[k - 1], m_holderIndex[k]);
-        }
+    orderHoldersForPlacement(m_holderIndex, m_holderSize, m_holderCount);
     return m_holderCount;
 }
 
@@ -126,12 +102,10 @@ void ExactJewelFit::buildAvoidingSolver()
 {
     // The wanted goals, then per excluded skill the limit that keeps it
     // inactive: below a positive threshold, above a negative one.
-    for (const SkillActivation& excluded : m_condition.excludedSkills.entries()) {
-        if (excluded.threshold > 0)
-            m_goals.push_back(Goal{-1, excluded.treeId, -1, 1 - int32_t{excluded.threshold}});
-        else if (excluded.threshold < 0)
-            m_goals.push_back(Goal{-1, excluded.treeId, 1, int32_t{excluded.threshold} + 1});
-    }
+    std::vector<PlacementGoal> excluded;
+    appendExcludedGoals(m_condition.excludedSkills, excluded);
+    for (const PlacementGoal& goal : excluded)
+        m_goals.push_back(Goal{-1, goal.treeId, static_cast<int8_t>(goal.direction), goal.target});
     std::vector<uint16_t> sizes;
     std::vector<int16_t> gains;
     for (int32_t j : m_allowed) {
@@ -144,7 +118,7 @@ void ExactJewelFit::buildAvoidingSolver()
                     if (p.slot == m_goals[g].treeSlot)
                         points += p.points;
             } else {
-                points = pointsInTree(*jewel.jewel, m_goals[g].treeId);
+                points = pointsInTree(jewel.jewel->skills, m_goals[g].treeId);
             }
             gains.push_back(static_cast<int16_t>(m_goals[g].direction * points));
         }
@@ -165,7 +139,7 @@ const EquipSet* ExactJewelFit::placementAvoiding(const EquipSet& shown, const Wo
         int32_t total = shown.totals().valueOf(m_goals[g].treeId);
         for (int h = 0; h < kHolderCount; ++h)
             for (int32_t j : work.holder(h).placed)
-                total -= pointsInTree(*m_prep.jewels[static_cast<std::size_t>(j)].jewel, m_goals[g].treeId);
+                total -= pointsInTree(m_prep.jewels[static_cast<std::size_t>(j)].jewel->skills, m_goals[g].treeId);
         m_missing[g] = m_goals[g].target - m_goals[g].direction * total;
     }
     if (!m_avoiding->place(m_holderSize, m_holderCount, m_missing.data(), m_placed, m_ends))
@@ -191,7 +165,7 @@ const EquipSet* ExactJewelFit::placementAvoiding(const EquipSet& shown, const Wo
     };
     m_avoidingSet.clear();
     m_avoidingSet.setWeapon(shown.weapon());
-    m_avoidingSet.addWeaponJewels(jewelsOf(kWeaponHolder));
+    m_avoidingSet.addWeaponJewels(jewelsOf(EquipPosition::Weapon));
     for (int part = 0; part < kPartCount; ++part) {
         if (!shown.piece(part))
             continue;

@@ -4,7 +4,7 @@ namespace zeku {
 
 std::string itemKey(const EquipItem& piece)
 {
-    if (piece.sex == 0)
+    if (piece.sex == kSexBoth)
         return piece.name;
     return piece.name + "_" + std::to_string(piece.sex);
 }

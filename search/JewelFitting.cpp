@@ -11,7 +11,7 @@ constexpr int kMaxFittingSteps = 1 << 16;
 
 uint16_t largestHolder(const WorkingSet& work, const PreparedSearch& prep)
 {
-    uint16_t largest = work.holder(kWeaponHolder).capacity;
+    uint16_t largest = work.holder(EquipPosition::Weapon).capacity;
     for (const CandidateGroup& group : prep.groups)
         largest = std::max(largest, group.capacity);
     return largest;
@@ -80,7 +80,7 @@ void JewelFitter::setPartsWithCandidates(const bool (&hasCandidates)[kPartCount]
 
 uint16_t JewelFitter::freeSlots() const
 {
-    uint16_t free = m_work.holder(kWeaponHolder).freeSlots();
+    uint16_t free = m_work.holder(EquipPosition::Weapon).freeSlots();
     for (int part = 0; part < kPartCount; ++part)
         if (m_work.entry(part) >= 0)
             free = static_cast<uint16_t>(free + m_work.holder(part).freeSlots());
@@ -90,7 +90,7 @@ uint16_t JewelFitter::freeSlots() const
 void JewelFitter::capacity(FitCapacity& out) const
 {
     m_bound.clear(out);
-    m_bound.addHolder(out, m_work.holder(kWeaponHolder).freeSlots());
+    m_bound.addHolder(out, m_work.holder(EquipPosition::Weapon).freeSlots());
     for (int part = 0; part < kPartCount; ++part)
         if (m_work.entry(part) >= 0)
             m_bound.addHolder(out, m_work.holder(part).freeSlots());
@@ -158,7 +158,7 @@ bool JewelFitter::runGreedy()
     sortDeficits();
 
     // Step 5: largest capacity among the holders present.
-    m_largestCapacity = m_work.holder(kWeaponHolder).capacity;
+    m_largestCapacity = m_work.holder(EquipPosition::Weapon).capacity;
     for (int part = 0; part < kPartCount; ++part)
         if (m_work.entry(part) >= 0)
             m_largestCapacity = std::max(m_largestCapacity, m_work.holder(part).capacity);
@@ -310,20 +310,20 @@ bool JewelFitter::placeJewel(int32_t jewel)
         }
         return -1;
     };
-    const Holder& weapon = m_work.holder(kWeaponHolder);
+    const Holder& weapon = m_work.holder(EquipPosition::Weapon);
     int target = groupWith(s, true);
     if (target < 0 && weapon.freeSlots() == s && weapon.jewelCount() == 0)
-        target = kWeaponHolder;
+        target = EquipPosition::Weapon;
     if (target < 0)
         target = groupWith(s, false);
     if (target < 0 && weapon.freeSlots() == s)
-        target = kWeaponHolder;
+        target = EquipPosition::Weapon;
     for (uint32_t k = s + 1u; target < 0; ++k) {
         if (k > m_largestCapacity)
             return false;
         target = groupWith(static_cast<uint16_t>(k), false);
         if (target < 0 && weapon.freeSlots() == k)
-            target = kWeaponHolder;
+            target = EquipPosition::Weapon;
     }
     m_work.placeJewel(target, jewel);
     return true;
@@ -340,8 +340,8 @@ void JewelFitter::repack()
         while (!m_work.holder(part).placed.empty())
             m_taken.push_back(m_work.takeLastPlaced(part));
     }
-    if (!m_work.holder(kWeaponHolder).placed.empty())
-        m_taken.push_back(m_work.takeLastPlaced(kWeaponHolder));
+    if (!m_work.holder(EquipPosition::Weapon).placed.empty())
+        m_taken.push_back(m_work.takeLastPlaced(EquipPosition::Weapon));
     if (m_taken.size() > 1) {
         for (std::size_t i = 0; i < m_taken.size(); ++i)
             for (std::size_t j = i + 1; j < m_taken.size(); ++j)

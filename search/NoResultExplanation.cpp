@@ -20,15 +20,6 @@ int32_t firstEntryPoints(const EquipItem& piece, uint16_t treeId)
     return p ? p->points : 0;
 }
 
-int32_t jewelPoints(const Jewel& jewel, uint16_t treeId)
-{
-    int32_t sum = 0;
-    for (const SkillPoint& p : jewel.skills)
-        if (p.treeId == treeId)
-            sum += p.points;
-    return sum;
-}
-
 // best[f]: the most (directed) points jewels of the list add in f free slots
 // of one holder; jewels do not cross holders, any jewel may repeat.
 std::vector<int32_t> bestFill(const std::vector<std::pair<uint16_t, int32_t>>& jewels, uint16_t largest)
@@ -45,7 +36,7 @@ std::vector<int32_t> bestFill(const std::vector<std::pair<uint16_t, int32_t>>& j
 
 void copyHolder(const EquipSet& from, EquipSet& to, int32_t holder, bool withJewels)
 {
-    if (holder == kWeaponPosition) {
+    if (holder == EquipPosition::Weapon) {
         to.setWeapon(from.weapon());
         if (withJewels)
             to.addWeaponJewels(from.weaponSlots().jewels);
@@ -80,7 +71,7 @@ std::vector<SkillReach> skillReaches(const SearchCondition& condition, const Mas
             if (list >= 0)
                 for (const JewelCandidate& c : prep.jewelLists[static_cast<std::size_t>(list)].candidates) {
                     const Jewel& jewel = *prep.jewels[static_cast<std::size_t>(c.jewel)].jewel;
-                    jewels.emplace_back(jewel.slots, dir.of(jewelPoints(jewel, tree)));
+                    jewels.emplace_back(jewel.slots, dir.of(pointsInTree(jewel.skills, tree)));
                 }
         }
         uint16_t largest = fixed.weapon() ? fixed.weapon()->slots : 0;
@@ -99,13 +90,13 @@ std::vector<SkillReach> skillReaches(const SearchCondition& condition, const Mas
 
         int32_t total = 0;
         for (const Jewel* jewel : fixed.weaponSlots().jewels)
-            total += dir.of(jewelPoints(*jewel, tree));
+            total += dir.of(pointsInTree(jewel->skills, tree));
         total += jewelsIn(fixed.weaponSlots().freeSlots());
         for (int part = 0; part < kPartCount; ++part) {
             if (const EquipItem* piece = fixed.piece(part)) {
                 total += dir.of(firstEntryPoints(*piece, tree)) + jewelsIn(fixed.pieceSlots(part).freeSlots());
                 for (const Jewel* jewel : fixed.pieceSlots(part).jewels)
-                    total += dir.of(jewelPoints(*jewel, tree));
+                    total += dir.of(pointsInTree(jewel->skills, tree));
                 continue;
             }
             int32_t best = 0; // the part left empty
@@ -182,7 +173,7 @@ std::vector<ConditionChange> singleChanges(const SearchCondition& condition, con
         simple(ChangeKind::Rarity);
     if (!condition.useJewels)
         simple(ChangeKind::JewelsOn);
-    else if (!condition.exactJewels)
+    else if (!condition.usesExactJewels())
         simple(ChangeKind::ExactJewelsOn);
 
     auto holderChange = [&out](ChangeKind kind, int32_t holder) {
@@ -193,12 +184,12 @@ std::vector<ConditionChange> singleChanges(const SearchCondition& condition, con
     };
     const EquipSet& fixed = condition.fixed;
     if (fixed.weapon())
-        holderChange(ChangeKind::UnfixPiece, kWeaponPosition);
+        holderChange(ChangeKind::UnfixPiece, EquipPosition::Weapon);
     for (int part = 0; part < kPartCount; ++part)
         if (fixed.piece(part))
             holderChange(ChangeKind::UnfixPiece, part);
     if (!fixed.weaponSlots().jewels.empty())
-        holderChange(ChangeKind::UnfixJewels, kWeaponPosition);
+        holderChange(ChangeKind::UnfixJewels, EquipPosition::Weapon);
     for (int part = 0; part < kPartCount; ++part)
         if (!fixed.pieceSlots(part).jewels.empty())
             holderChange(ChangeKind::UnfixJewels, part);
@@ -245,7 +236,7 @@ SearchCondition changedCondition(const SearchCondition& condition, const Conditi
         // Rebuilt from scratch so that the totals hold exactly what is left.
         EquipSet set;
         const EquipSet& from = condition.fixed;
-        for (int32_t holder = kWeaponPosition; holder < kPartCount; ++holder) {
+        for (int32_t holder : kWeaponFirstPositions) {
             if (holder != change.holder)
                 copyHolder(from, set, holder, true);
             else if (change.kind == ChangeKind::UnfixJewels)

@@ -44,8 +44,8 @@ enum class ChangeKind : int32_t {
 
 enum class ConditionSwitch : int32_t { ExcludedItems, ExcludedSkills, SParts };
 
-// A holder of jewels: the weapon or one of the five parts.
-constexpr int32_t kWeaponPosition = -1;
+// The weapon's holder, under the name the windows still use.
+constexpr int32_t kWeaponPosition = EquipPosition::Weapon;
 
 struct ConditionChange {
     ChangeKind kind = ChangeKind::Drop;
@@ -54,7 +54,7 @@ struct ConditionChange {
     int16_t points = 0; // Lower: the new points
     int16_t wantedPoints = 0; // Drop, Lower: the points wanted before
     ConditionSwitch which = ConditionSwitch::ExcludedItems; // SwitchOff
-    int32_t holder = kWeaponPosition; // UnfixPiece, UnfixJewels: weapon or part
+    int32_t holder = EquipPosition::Weapon; // UnfixPiece, UnfixJewels: an EquipPosition
 };
 
 // The single changes that apply to `condition`, in this order: drop a wanted

@@ -1,5 +1,7 @@
 #include "search/PlacementSolver.h"
 
+#include "data/EquipItem.h"
+
 #include <algorithm>
 #include <bit>
 #include <new>
@@ -131,7 +133,7 @@ void PlacementSolver::buildTable(uint16_t size)
             for (std::size_t g = 0; g < G; ++g) {
                 const int sum =
                     from.gains[v * G + g] + (jewel >= 0 ? m_jewelGains[static_cast<std::size_t>(jewel) * G + g] : 0);
-                fits = fits && sum >= -32000 && sum <= 32000;
+                fits = fits && sum >= -kSafePointsMagnitude && sum <= kSafePointsMagnitude;
                 candidate[g] = static_cast<int16_t>(sum);
             }
             if (!fits)

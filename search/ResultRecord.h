@@ -14,7 +14,7 @@ namespace zeku {
 
 struct ResultRecord {
     // Holders in record order: the weapon, then head to leg.
-    static constexpr int kHolders = kPartCount + 1;
+    static constexpr int kHolders = kHolderCount;
     // Jewels of all holders together. Six holders of at most three slots
     // each take 18; a set that needs more is kept whole by the store.
     static constexpr int kMaxJewels = 18;

@@ -22,7 +22,7 @@ struct SetFit {
     AddableCandidate candidate;
     // Per holder (parts head..leg, then the weapon): the jewels placed
     // besides the fixed ones.
-    std::vector<const Jewel*> jewels[kPartCount + 1];
+    std::vector<const Jewel*> jewels[kHolderCount];
 };
 
 // The fitting candidates, in the order of addableCandidates(condition); only

@@ -13,7 +13,7 @@ WorkingSet::WorkingSet(const SearchCondition& condition, PreparedSearch& prep)
     uint16_t largestCapacity = 0;
     const EquipSet& fixed = condition.fixed;
 
-    Holder& weapon = m_holders[kWeaponHolder];
+    Holder& weapon = m_holders[EquipPosition::Weapon];
     weapon.capacity = fixed.weapon() ? fixed.weapon()->slots : 0;
     weapon.fixedJewels = &fixed.weaponSlots().jewels;
     weapon.used = fixed.weaponSlots().used;

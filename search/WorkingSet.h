@@ -19,9 +19,6 @@
 
 namespace zeku {
 
-constexpr int kWeaponHolder = kPartCount; // holders 0..4 are the parts, 5 the weapon
-constexpr int kHolderCount = kPartCount + 1;
-
 // True when total `p` reaches threshold `t` (a threshold of 0 is never met).
 constexpr bool thresholdMet(int16_t t, int16_t p)
 {
@@ -57,7 +54,7 @@ public:
     int32_t entry(int part) const { return m_entry[part]; }
     bool partIsFixed(int part) const { return m_entryFixed[part]; }
     const Holder& holder(int h) const { return m_holders[h]; }
-    bool holderPresent(int h) const { return h == kWeaponHolder || m_entry[h] >= 0; }
+    bool holderPresent(int h) const { return h == EquipPosition::Weapon || m_entry[h] >= 0; }
 
     // Replaces the group of `part` (-1 empties it). The old group holds no
     // placed jewels: they are always reset before a part changes.

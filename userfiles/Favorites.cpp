@@ -133,7 +133,7 @@ std::string defaultFavoriteTitle(uint16_t job, uint16_t sex)
 uint16_t pieceSexOf(const EquipSet& set)
 {
     for (int part = 0; part < kPartCount; ++part)
-        if (const EquipItem* piece = set.piece(part); piece && piece->sex != 0)
+        if (const EquipItem* piece = set.piece(part); piece && piece->sex != kSexBoth)
             return piece->sex;
     return 0;
 }
@@ -141,7 +141,7 @@ uint16_t pieceSexOf(const EquipSet& set)
 uint16_t pieceJobOf(const EquipSet& set)
 {
     for (int part = 0; part < kPartCount; ++part)
-        if (const EquipItem* piece = set.piece(part); piece && piece->job != 0)
+        if (const EquipItem* piece = set.piece(part); piece && piece->job != kJobBoth)
             return piece->job;
     return 0;
 }

@@ -80,7 +80,7 @@ TEST(ExplainCommand, EveryChangeNameIsDocumented)
     for (int kind = 0; kind <= static_cast<int>(zeku::ChangeKind::UnfixJewels); ++kind) {
         zeku::ConditionChange change;
         change.kind = static_cast<zeku::ChangeKind>(kind);
-        change.holder = zeku::kWeaponPosition;
+        change.holder = zeku::EquipPosition::Weapon;
         const std::string name = zeku::changeToJson(change)["change"];
         EXPECT_NE(readmeList.find('"' + name + '"'), std::string::npos) << name;
         // As the manual marks names up: ".RB ( drop \", \" lower )".

@@ -306,10 +306,10 @@ private Q_SLOTS:
             {.kind = K::Rarity},
             {.kind = K::JewelsOn},
             {.kind = K::ExactJewelsOn},
-            {.kind = K::UnfixPiece, .holder = kWeaponPosition},
+            {.kind = K::UnfixPiece, .holder = EquipPosition::Weapon},
             {.kind = K::UnfixPiece, .holder = 0},
             {.kind = K::UnfixPiece, .holder = 4},
-            {.kind = K::UnfixJewels, .holder = kWeaponPosition},
+            {.kind = K::UnfixJewels, .holder = EquipPosition::Weapon},
             {.kind = K::UnfixJewels, .holder = 4},
         };
         const QStringList japanese{

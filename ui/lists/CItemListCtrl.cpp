@@ -130,7 +130,7 @@ void CItemListCtrl::applyFilter(int kind, uint16_t sex, uint16_t job, RarityFilt
 {
     m_kind = kind;
     auto nameOk = [&](const ListEntry& e) { return nameText.empty() || containsCp932(e.name(), nameText); };
-    auto codeOk = [](uint16_t chosen, uint16_t item) { return chosen == 0 || item == 0 || chosen == item; };
+    auto codeOk = [](uint16_t chosen, uint16_t item) { return chosen == 0 || codeFits(item, chosen); };
     std::vector<const ListEntry*>& shown = m_table.rows();
     shown.clear();
     auto addPart = [&](int part) {
