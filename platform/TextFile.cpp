@@ -212,6 +212,15 @@ void removeStaleTemporaries(const std::filesystem::path& folder)
     }
 }
 
+UserFileKind userFileKind(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, ec);
+    if (!std::filesystem::exists(status))
+        return UserFileKind::Absent;
+    return std::filesystem::is_regular_file(status) ? UserFileKind::Plain : UserFileKind::NotPlain;
+}
+
 bool ensureFolder(const std::filesystem::path& folder)
 {
     std::error_code ec;

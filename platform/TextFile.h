@@ -77,6 +77,12 @@ private:
 // processes, and every other file, stay.
 void removeStaleTemporaries(const std::filesystem::path& folder);
 
+// What a user file's path names, the link itself and never what it points at:
+// a user file is read only when it is a plain file, and a symbolic link is
+// no plain file, dangling or not.
+enum class UserFileKind { Absent, Plain, NotPlain };
+UserFileKind userFileKind(const std::filesystem::path& path);
+
 // Creates `folder` with all missing parents. False (reported) on failure.
 bool ensureFolder(const std::filesystem::path& folder);
 

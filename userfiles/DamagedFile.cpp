@@ -2,6 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/ErrorReport.h"
+#include "platform/TextFile.h"
 #include "userfiles/SavedFileIndex.h"
 #include "userfiles/StoredPath.h"
 
@@ -32,9 +33,7 @@ std::optional<std::filesystem::path> openableEntryFile(const SavedFileIndex& ind
                                                     "「" + path + "」はユーザーフォルダーの外を指すため開きません。"});
         return std::nullopt;
     }
-    std::error_code ec;
-    const auto status = std::filesystem::status(*file, ec);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    if (userFileKind(*file) == UserFileKind::NotPlain) {
         errorReporter().reportFileMessage(file->string(),
                                           UserMessage{MessageId::NotRegularFile, {}, "通常のファイルではありません。"});
         return std::nullopt;

@@ -16,7 +16,7 @@ class SavedFileIndex;
 void reportDamagedFile(const std::filesystem::path& file, int line);
 
 // The native path of the file listed at `position` of `index`, when it may be
-// opened: inside the user folder and not a folder or device. Otherwise the entry
+// opened: inside the user folder and not a folder, device or link. Otherwise the entry
 // is reported as damaged and nullopt returned. A file that does not exist is
 // left to the opening, which reports it.
 std::optional<std::filesystem::path> openableEntryFile(const SavedFileIndex& index, int position);

@@ -17,8 +17,7 @@ bool historyEntryUsesExactJewels(const SavedFileIndex& index, int position)
     if (!stored)
         return false;
     const auto file = confinedStoredPath(index.userFolder().root(), *stored);
-    std::error_code ec;
-    if (!file || !std::filesystem::is_regular_file(*file, ec))
+    if (!file || userFileKind(*file) != UserFileKind::Plain)
         return false;
     TextLineReader reader(*file);
     if (!reader.isOpen())

@@ -155,13 +155,17 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     RecordingErrorReporter reporter;
     // A FIFO would block the reader forever if it were opened.
     ASSERT_EQ(mkfifo((m_folder.historyFolder() / "fifo.dat").c_str(), 0644), 0);
-    for (const char* stored : {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat", "..\\outside.dat",
-                               "outside.dat", "/etc/passwd", "user\\C:\\outside.dat", "user/./SearchHistory/in.dat",
-                               "user\\SearchHistory\\folder.dat", "user", "user\\SearchHistory\\fifo.dat"}) {
+    // A link is never followed, even to a valid file inside.
+    std::filesystem::create_symlink("in.dat", m_folder.historyFolder() / "link.dat");
+    for (const char* stored :
+         {"user\\..\\outside.dat", "user\\SearchHistory\\..\\..\\outside.dat", "..\\outside.dat", "outside.dat",
+          "/etc/passwd", "user\\C:\\outside.dat", "user/./SearchHistory/in.dat", "user\\SearchHistory\\folder.dat",
+          "user", "user\\SearchHistory\\fifo.dat", "user\\SearchHistory\\link.dat"}) {
         listHistory(stored);
         EXPECT_FALSE(loadSearchHistory(m_folder, m_master, 0)) << stored;
     }
-    EXPECT_EQ(reporter.fileErrors.size(), 10u);
+    EXPECT_EQ(reporter.fileErrors.size(), 11u);
+    EXPECT_NE(reporter.fileErrors[10].find("link.dat: 通常のファイルではありません。"), std::string::npos);
     EXPECT_NE(reporter.fileErrors[9].find("fifo.dat: "), std::string::npos);
     EXPECT_NE(reporter.fileErrors[0].find("index.dat: 「user\\..\\outside.dat」"), std::string::npos);
     EXPECT_NE(reporter.fileErrors[7].find("folder.dat: "), std::string::npos);
@@ -185,7 +189,7 @@ TEST_F(SavedDataSafetyTest, IndexPathsStayInsideTheUserFolder)
     EXPECT_FALSE(removeStoredFile(m_folder, "user"));
     EXPECT_FALSE(removeStoredFile(m_folder, "user\\"));
     EXPECT_TRUE(std::filesystem::is_directory(m_folder.favoriteFolder()));
-    EXPECT_EQ(reporter.fileErrors.size(), 11u);
+    EXPECT_EQ(reporter.fileErrors.size(), 12u);
 }
 
 TEST_F(SavedDataSafetyTest, DamagedFavoriteFilesAreReported)
