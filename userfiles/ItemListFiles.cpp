@@ -2,10 +2,10 @@
 
 #include "platform/AppIdentity.h"
 #include "platform/LenientNumber.h"
-#include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "userfiles/DamagedFile.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/LockedUserFileSave.h"
 #include "userfiles/SortedEntries.h"
 
 #include <algorithm>
@@ -129,7 +129,7 @@ std::string pieceSections(const SPartSet& set)
         for (const auto* entry : sortedEntries(set.pieces(static_cast<PartKind>(part)))) {
             const EquipItem& piece = *entry->second;
             text += piece.name;
-            if (piece.sex != 0)
+            if (piece.sex != kSexBoth)
                 text += "," + std::to_string(piece.sex);
             text += '\n';
         }
@@ -168,25 +168,16 @@ void takeStamp(ListFileStamp* stamp, const std::filesystem::path& file)
 bool writeListFile(const UserFolder& folder, const std::filesystem::path& file, const std::string& text,
                    ListFileStamp* stamp)
 {
-    if (!ensureFolder(folder.root()))
-        return false;
-    // One writer at a time in the folder; it also clears what killed saves left.
-    const FolderLock lock(folder.root());
-    if (!lock.held())
-        return lock.reportRefusal();
-    if (stamp && stamp->known && fileDigest(file) != stamp->digest) {
-        stamp->changedElsewhere = true;
-        return false;
-    }
-    removeStaleTemporaries(folder.root());
-    SafeTextWriter writer(file);
-    if (!writer.isOpen())
-        return false;
-    writer.write(text);
-    if (!writer.commit())
-        return false;
-    takeStamp(stamp, file);
-    return true;
+    const auto unchangedElsewhere = [&] {
+        if (stamp && stamp->known && fileDigest(file) != stamp->digest) {
+            stamp->changedElsewhere = true;
+            return false;
+        }
+        return true;
+    };
+    return saveUserFileLocked(
+        folder, file, [&](SafeTextWriter& writer) { writer.write(text); }, unchangedElsewhere,
+        [&] { takeStamp(stamp, file); });
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 
 #include "platform/AppIdentity.h"
 #include "platform/ErrorReport.h"
-#include "platform/FolderLock.h"
 #include "platform/LenientNumber.h"
 #include "platform/TextFile.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/LockedUserFileSave.h"
 #include "userfiles/SearchHistory.h"
 #include "userfiles/StorableText.h"
 #include "userfiles/StoredPath.h"
@@ -93,10 +93,9 @@ template <typename Result, typename Read>
 std::optional<Result> readSessionFile(const UserFolder& folder, Read read)
 {
     const std::filesystem::path path = folder.sessionFile();
-    std::error_code error;
-    // Only a plain file of our own: a link is never followed.
-    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error)))
+    if (userFileKind(path) != UserFileKind::Plain)
         return std::nullopt;
+    std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error || size > kMaxSessionFileBytes)
         return std::nullopt;
@@ -169,7 +168,7 @@ try {
     if (!readSearchHistory(replay, master, stored))
         return std::nullopt;
     SearchCondition& condition = stored.condition;
-    if ((condition.sex != 1 && condition.sex != 2) || (condition.job != 1 && condition.job != 2))
+    if (!isWearerSex(condition.sex) || !isWearerJob(condition.job))
         return std::nullopt;
     if (!stored.combinations.empty())
         return std::nullopt; // a history file, not a session
@@ -188,7 +187,7 @@ try {
     }
     condition.wanted = std::move(wanted);
     // Exact fitting is a way of placing jewels: nothing without them.
-    condition.exactJewels = condition.exactJewels && condition.useJewels;
+    condition.exactJewels = condition.usesExactJewels();
     session.state.condition = condition;
     return session;
 } catch (const std::bad_alloc&) {
@@ -216,30 +215,30 @@ try {
     return {};
 }
 
+namespace {
+
+// The session's lines: the window's place and the condition on screen.
+void writeSession(SafeTextWriter& out, const SessionState& state)
+{
+    out.writef("Version=%s\n", kVersionText);
+    out.write(kWindowHeader);
+    out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width, state.height,
+               state.maximized ? 1 : 0);
+    // Only a chosen language: a file that never had one stays as it was.
+    if (state.language == kSessionLanguageJapanese || state.language == kSessionLanguageEnglish)
+        out.writef("Language=%s\n", state.language.c_str());
+    writeConditionSections(out, state.condition);
+    // As a history file keeps it: only when on.
+    if (state.condition.usesExactJewels())
+        out.write("[Option]\nExactJewel=1\n");
+}
+
+} // namespace
+
 bool saveSession(const UserFolder& folder, const SessionState& state)
 {
-    if (!ensureFolder(folder.root()))
-        return false;
-    const FolderLock lock(folder.root());
-    if (!lock.held())
-        return lock.reportRefusal();
-    removeStaleTemporaries(folder.root());
     return saveReportingFailures([&] {
-        SafeTextWriter out(folder.sessionFile());
-        if (!out.isOpen())
-            return false;
-        out.writef("Version=%s\n", kVersionText);
-        out.write(kWindowHeader);
-        out.writef("\nX=%d\nY=%d\nWidth=%d\nHeight=%d\nMaximized=%d\n", state.x, state.y, state.width, state.height,
-                   state.maximized ? 1 : 0);
-        // Only a chosen language: a file that never had one stays as it was.
-        if (state.language == kSessionLanguageJapanese || state.language == kSessionLanguageEnglish)
-            out.writef("Language=%s\n", state.language.c_str());
-        writeConditionSections(out, state.condition);
-        // As a history file keeps it: only when on.
-        if (state.condition.useJewels && state.condition.exactJewels)
-            out.write("[Option]\nExactJewel=1\n");
-        return out.commit();
+        return saveUserFileLocked(folder, folder.sessionFile(), [&](SafeTextWriter& out) { writeSession(out, state); });
     });
 }
 

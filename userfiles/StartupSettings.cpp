@@ -3,9 +3,9 @@
 #include "platform/AppIdentity.h"
 #include "platform/Cp932.h"
 #include "platform/LenientNumber.h"
-#include "platform/FolderLock.h"
 #include "platform/TextFile.h"
 #include "userfiles/LineParser.h"
+#include "userfiles/LockedUserFileSave.h"
 
 #include <algorithm>
 
@@ -167,18 +167,13 @@ void StartupSettings::load(const UserFolder& folder, const SkillCatalogue& skill
 
 bool StartupSettings::save(const UserFolder& folder) const
 {
-    if (!ensureFolder(folder.root()))
-        return false;
-    // One writer at a time in the folder; it also clears what killed saves left.
-    const FolderLock lock(folder.root());
-    if (!lock.held())
-        return lock.reportRefusal();
-    removeStaleTemporaries(folder.root());
-    SafeTextWriter out(folder.startupFile());
-    if (!out.isOpen())
-        return false;
+    return saveUserFileLocked(folder, folder.startupFile(), [this](SafeTextWriter& out) { write(out); });
+}
+
+void StartupSettings::write(SafeTextWriter& out) const
+{
     out.writef("Version=%s\n", kVersionText);
-    for (int job = 1; job <= 2; ++job) {
+    for (int job : {kJobBlade, kJobGunner}) {
         const FavoriteSkillSet& set = favoriteSkills(job);
         out.writef("[FavoriteSkill%d]\n", job);
         out.writef("Count=%d\n", static_cast<int>(set.entries.size()));
@@ -186,14 +181,13 @@ bool StartupSettings::save(const UserFolder& folder) const
             out.writef("%d,%d,%d\n", static_cast<int>(entry.treeId), static_cast<int>(entry.threshold),
                        static_cast<int>(entry.useCount));
     }
-    for (int job = 1; job <= 2; ++job) {
+    for (int job : {kJobBlade, kJobGunner}) {
         const FilterSkillList& list = filterSkills(job);
         out.writef("[FilterSkill%d]\n", job);
         out.writef("Count=%d\n", static_cast<int>(list.size()));
         for (uint16_t treeId : list)
             out.writef("%d\n", static_cast<int>(treeId));
     }
-    return out.commit();
 }
 
 } // namespace zeku

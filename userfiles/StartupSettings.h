@@ -14,6 +14,8 @@
 
 namespace zeku {
 
+class SafeTextWriter;
+
 // An activated skill (tree id, threshold as its points, name) with the number
 // of searches that wanted it.
 struct FavoriteSkillEntry : SkillActivation {
@@ -39,7 +41,7 @@ struct FavoriteSkillSet {
 // Tree ids offered by the skill filter dialog, in the dialog's order.
 using FilterSkillList = std::vector<uint16_t>;
 
-// Job index 1 is the blade user; any other index is taken as 2, the gunner,
+// Job kJobBlade is the blade user; any other job is taken as kJobGunner,
 // as the windows derive it from their job radio buttons.
 class StartupSettings {
 public:
@@ -63,7 +65,9 @@ public:
     const FilterSkillList& filterSkills(int job) const { return m_filters[slot(job)]; }
 
 private:
-    static std::size_t slot(int job) { return job == 1 ? 0 : 1; }
+    static std::size_t slot(int job) { return job == kJobBlade ? 0 : 1; }
+    // The lines of Startup.dat.
+    void write(SafeTextWriter& out) const;
 
     std::array<FavoriteSkillSet, 2> m_favorites;
     std::array<FilterSkillList, 2> m_filters;
