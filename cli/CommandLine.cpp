@@ -106,6 +106,8 @@ void keepRunningWhenOutputCloses()
 namespace {
 // The errno of the first failed writeStandardOutput, 0 while none failed.
 int g_directWriteError = 0;
+// Whether the cut output was reported already.
+bool g_cutReported = false;
 } // namespace
 
 bool finishStandardOutput(const char* tool)
@@ -115,10 +117,19 @@ bool finishStandardOutput(const char* tool)
     const bool failed = !std::cout.good() || std::fflush(stdout) != 0 || std::ferror(stdout) || g_directWriteError != 0;
     if (!failed)
         return true;
+    if (g_cutReported)
+        return false;
+    g_cutReported = true;
     const int cause = g_directWriteError != 0 ? g_directWriteError : errno;
     std::fprintf(stderr, "%s: standard output: %s (the output was cut)\n", tool,
                  cause != 0 ? std::strerror(cause) : "write error");
     return false;
+}
+
+int statusAfterOutput(const char* tool, int status, int cutStatus)
+{
+    const bool written = finishStandardOutput(tool);
+    return written || status != 0 ? status : cutStatus;
 }
 
 bool writeStandardOutput(std::string_view text, const std::atomic<int>& interrupted)

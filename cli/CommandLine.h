@@ -31,8 +31,14 @@ void keepRunningWhenOutputCloses();
 // Flushes standard output (the C stream and std::cout). False, with
 // "TOOL: standard output: CAUSE (the output was cut)" on standard error, when
 // anything written could not be (a full disk, a closed pipe), through the C
-// stream or writeStandardOutput. Every mode of both tools ends with it.
+// stream or writeStandardOutput. The message is given once; a later call
+// gives false again without repeating it.
 bool finishStandardOutput(const char* tool);
+
+// The exit status of a mode of `tool` that ended with `status`: `cutStatus`
+// instead of a success when standard output was cut (finishStandardOutput).
+// Every mode of both tools ends through it.
+int statusAfterOutput(const char* tool, int status, int cutStatus);
 
 // Writes `text` to standard output (flushing the C stream first) in pieces
 // that a pipe takes without blocking, waiting for room at most 0.1 s at a

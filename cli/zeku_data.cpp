@@ -117,7 +117,7 @@ int main(int argc, char** argv)
             std::cout << zeku::cli::kZekuDataHelp;
         else
             zeku::cli::printVersion("zeku-data");
-        return zeku::cli::finishStandardOutput("zeku-data") ? kExitOk : kExitLoadFailed;
+        return zeku::cli::statusAfterOutput("zeku-data", kExitOk, kExitLoadFailed);
     }
     zeku::cli::resolveFolders(options.datDir, options.userDir);
     CliErrorReporter reporter;
@@ -129,8 +129,7 @@ int main(int argc, char** argv)
         status = options.show ? showHistory(options, std::cout, std::cerr) : listHistory(options, std::cout);
     else
         status = options.show ? showFavorite(options, std::cout, std::cerr) : listFavorites(options, std::cout);
-    if (!zeku::cli::finishStandardOutput("zeku-data") && status == kExitOk)
-        status = kExitLoadFailed;
+    status = zeku::cli::statusAfterOutput("zeku-data", status, kExitLoadFailed);
     zeku::setErrorReporter(nullptr);
     return status;
 }

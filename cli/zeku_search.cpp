@@ -341,26 +341,15 @@ int runSearch(const Options& options, const MasterData& master)
     return status;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Runs the mode the options ask for; its exit status.
+int runMode(Options& options)
 {
-    Options options;
-    std::string error;
-    if (!parseArguments(argc, argv, options, error)) {
-        if (options.unknownOption)
-            std::fprintf(stderr, "%s\n", error.c_str());
-        else
-            std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
-        return 2;
-    }
-    cli::keepRunningWhenOutputCloses();
     if (options.help || options.version) {
         if (options.help)
             std::fputs(cli::kZekuSearchHelp, stdout);
         else
             cli::printVersion("zeku-search");
-        return cli::finishStandardOutput("zeku-search") ? 0 : 1;
+        return 0;
     }
     cli::resolveFolders(options.datDir, options.userDir);
     // A search catches Ctrl-C from the start: pressed while the data loads,
@@ -380,7 +369,7 @@ int main(int argc, char** argv)
                                   : runSearchBench(master, options.conditionFile);
     if (options.conditionFile.empty()) {
         printCounts(master);
-        return cli::finishStandardOutput("zeku-search") ? 0 : 1;
+        return 0;
     }
     try {
         return runSearch(options, master);
@@ -390,4 +379,21 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zeku-search: out of memory\n");
         return 1;
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    std::string error;
+    if (!parseArguments(argc, argv, options, error)) {
+        if (options.unknownOption)
+            std::fprintf(stderr, "%s\n", error.c_str());
+        else
+            std::fprintf(stderr, "zeku-search: %s\n%s\n", error.c_str(), kUsage);
+        return 2;
+    }
+    cli::keepRunningWhenOutputCloses();
+    return cli::statusAfterOutput("zeku-search", runMode(options), 1);
 }

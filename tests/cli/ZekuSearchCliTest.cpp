@@ -871,6 +871,7 @@ TEST_F(ZekuSearchCli, OutputThatCannotBeWrittenFailsButTheSaveStillRuns)
             {ZEKU_SEARCH_TOOL, {"--explain", "none.json"}},
             {ZEKU_SEARCH_TOOL, {"--fits", "fits.json"}},
             {ZEKU_SEARCH_TOOL, {"--version"}},
+            {ZEKU_SEARCH_TOOL, {"--bench", "3 skills, no jewels"}},
             {ZEKU_DATA_TOOL, {"history"}},
             {ZEKU_DATA_TOOL, {"history", "show", "0"}},
             {ZEKU_DATA_TOOL, {"--help"}},
