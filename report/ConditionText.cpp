@@ -82,7 +82,7 @@ ConditionWords makeJapaneseWords()
 const std::string& sexMarkOf(const ConditionWords& w, uint16_t sex)
 {
     static const std::string empty;
-    return sex == 1 ? w.maleMark : sex == 2 ? w.femaleMark : empty;
+    return sex == kSexMale ? w.maleMark : sex == kSexFemale ? w.femaleMark : empty;
 }
 
 // Rarity numbers 0 to 9 are one digit of the words' table (full width in
@@ -104,23 +104,30 @@ void appendLine(std::string& out, const std::string& line)
 void appendBasicSection(const SearchCondition& c, const ConditionWords& w, std::string& out)
 {
     appendLine(out, w.basicHeading);
-    appendLine(out, (c.job == 1 ? w.bladeUser : c.job == 2 ? w.gunner : w.unknownJob) + sexMarkOf(w, c.sex));
+    const std::string& job = c.job == kJobBlade ? w.bladeUser : c.job == kJobGunner ? w.gunner : w.unknownJob;
+    appendLine(out, job + sexMarkOf(w, c.sex));
 
-    const int code = c.rarity;
-    if (code == 0)
+    const RarityWish rarity = rarityWish(c.rarity);
+    switch (rarity.bound) {
+    case RarityBound::Any:
         appendLine(out, w.anyRarity);
-    else if (code > 100)
-        appendLine(out, fillIn(w.rarityOrHigher, digitNumber(w, code - 100)));
-    else if (code < 0)
-        appendLine(out, fillIn(w.rarityOrLower, digitNumber(w, -code)));
-    else
-        appendLine(out, fillIn(w.rarityOnly, digitNumber(w, code)));
+        break;
+    case RarityBound::AtLeast:
+        appendLine(out, fillIn(w.rarityOrHigher, digitNumber(w, rarity.rarity)));
+        break;
+    case RarityBound::AtMost:
+        appendLine(out, fillIn(w.rarityOrLower, digitNumber(w, rarity.rarity)));
+        break;
+    case RarityBound::Only:
+        appendLine(out, fillIn(w.rarityOnly, digitNumber(w, rarity.rarity)));
+        break;
+    }
 
     appendLine(out, c.minDefence == 0 ? w.anyDefence : fillIn(w.defenceOrHigher, std::to_string(c.minDefence)));
     appendLine(out, c.useJewels ? w.jewelsUsed : w.jewelsUnused);
     // Only searches that judge jewels by every placement get this line, so
     // every other condition reads as it always has.
-    if (c.useJewels && c.exactJewels)
+    if (c.usesExactJewels())
         appendLine(out, w.exactJewels);
     appendLine(out, c.useExcludedItems ? w.itemExclusionOn : w.itemExclusionOff);
     appendLine(out, c.useExcludedSkills ? w.skillExclusionOn : w.skillExclusionOff);

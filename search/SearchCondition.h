@@ -10,20 +10,9 @@
 
 namespace zeku {
 
-// Signed rarity filter: 0 any, -n at most n, n (1..10) exactly n, 100+n at least n.
+// Signed rarity filter: 0 any, -n at most n, 100+n at least n, any other n
+// exactly n. Read only through rarityWish(), written only through rarityCode().
 using RarityFilterCode = int16_t;
-
-// True when a piece of rarity `rarity` passes `code`.
-constexpr bool rarityPasses(RarityFilterCode code, uint16_t rarity)
-{
-    if (code == 0)
-        return true;
-    if (code < 0)
-        return -static_cast<int>(code) >= rarity;
-    if (code <= 10)
-        return code == rarity;
-    return code % 10 <= rarity;
-}
 
 // The rarity codes the rarity choices offer: -1..-kRarityAtMostTop "n or
 // lower", 1..kRarityOnlyTop "n only", 100+2..100+kRarityAtLeastTop "n or
@@ -33,6 +22,56 @@ constexpr int kRarityOnlyTop = 8;
 constexpr int kRarityAtLeastBottom = 2;
 constexpr int kRarityAtLeastTop = 8;
 constexpr int kRarityAtLeastBase = 100;
+
+// What a rarity code asks of a piece's rarity.
+enum class RarityBound { Any, AtMost, Only, AtLeast };
+struct RarityWish {
+    RarityBound bound = RarityBound::Any;
+    int rarity = 0; // the n of the bound; 0 for Any
+};
+
+constexpr RarityWish rarityWish(RarityFilterCode code)
+{
+    if (code == 0)
+        return {RarityBound::Any, 0};
+    if (code < 0)
+        return {RarityBound::AtMost, -static_cast<int>(code)};
+    if (code > kRarityAtLeastBase)
+        return {RarityBound::AtLeast, code - kRarityAtLeastBase};
+    return {RarityBound::Only, code};
+}
+
+constexpr RarityFilterCode rarityCode(RarityBound bound, int rarity)
+{
+    switch (bound) {
+    case RarityBound::AtMost:
+        return static_cast<RarityFilterCode>(-rarity);
+    case RarityBound::Only:
+        return static_cast<RarityFilterCode>(rarity);
+    case RarityBound::AtLeast:
+        return static_cast<RarityFilterCode>(kRarityAtLeastBase + rarity);
+    case RarityBound::Any:
+        break;
+    }
+    return 0;
+}
+
+// True when a piece of rarity `rarity` passes `code`.
+constexpr bool rarityPasses(RarityFilterCode code, uint16_t rarity)
+{
+    const RarityWish wish = rarityWish(code);
+    switch (wish.bound) {
+    case RarityBound::AtMost:
+        return rarity <= wish.rarity;
+    case RarityBound::Only:
+        return rarity == wish.rarity;
+    case RarityBound::AtLeast:
+        return rarity >= wish.rarity;
+    case RarityBound::Any:
+        break;
+    }
+    return true;
+}
 
 // True for a code some rarity choice offers; other codes are searched one way
 // and described another, so no condition takes them.

@@ -19,10 +19,13 @@ TEST(RarityFilter, EachCodeFamilyPassesItsRarities)
         EXPECT_EQ(rarityPasses(-7, r), r <= 7) << "-7 at " << r;
         EXPECT_EQ(rarityPasses(8, r), r == 8) << "8 at " << r;
     }
-    // Values from 1 to 10 mean "exactly"; above 10 the last digit is a lower bound.
+    // Values from 1 to 100 mean "exactly"; above 100 the rest is a lower bound.
     EXPECT_TRUE(rarityPasses(10, 10));
     EXPECT_FALSE(rarityPasses(10, 9));
     EXPECT_TRUE(rarityPasses(-1, 0));
+    // Above 100 the filter reads a code as the condition text does ("レア10以上").
+    EXPECT_TRUE(rarityPasses(110, 10));
+    EXPECT_FALSE(rarityPasses(110, 9));
 }
 
 TEST(ItemKey, SexSpecificPiecesCarryTheirSexNumber)

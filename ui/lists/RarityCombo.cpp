@@ -13,15 +13,15 @@ std::vector<RarityChoice> rarityChoices()
         std::vector<RarityChoice> rows{{QCoreApplication::translate("zeku::RarityCombo", "全て"), 0}, {separator, 0}};
         for (int n = 1; n <= kRarityAtMostTop; ++n)
             rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以下").arg(n),
-                            static_cast<RarityFilterCode>(-n)});
+                            rarityCode(RarityBound::AtMost, n)});
         rows.push_back({separator, 0});
         for (int n = 1; n <= kRarityOnlyTop; ++n)
             rows.push_back(
-                {QCoreApplication::translate("zeku::RarityCombo", "%1 のみ").arg(n), static_cast<RarityFilterCode>(n)});
+                {QCoreApplication::translate("zeku::RarityCombo", "%1 のみ").arg(n), rarityCode(RarityBound::Only, n)});
         rows.push_back({separator, 0});
         for (int n = kRarityAtLeastBottom; n <= kRarityAtLeastTop; ++n)
             rows.push_back({QCoreApplication::translate("zeku::RarityCombo", "%1 以上").arg(n),
-                            static_cast<RarityFilterCode>(kRarityAtLeastBase + n)});
+                            rarityCode(RarityBound::AtLeast, n)});
         return rows;
     }();
 }
