@@ -24,10 +24,11 @@ void CFixEquipListCtrl::showSet(const EquipSet* set)
     m_set = set;
     for (int row = 0; row < kRowCount; ++row) {
         QString name;
-        if (set && row == 0 && set->weapon())
+        const int32_t position = kWeaponFirstPositions[row];
+        if (set && position == EquipPosition::Weapon && set->weapon())
             name = toQString(set->weapon()->name);
-        else if (set && row > 0 && set->piece(row - 1))
-            name = toQString(set->piece(row - 1)->name);
+        else if (set && position != EquipPosition::Weapon && set->piece(position))
+            name = toQString(set->piece(position)->name);
         m_model->setCell(row, ColName, name);
         rewriteSlotCell(row, false);
     }
@@ -45,9 +46,9 @@ void CFixEquipListCtrl::rewriteSlotCell(int row, bool capacityOnly)
 
 bool CFixEquipListCtrl::quickMenuRules(int row, QuickMenu& menu) const
 {
-    if (row == 0 || !slotsOfRow(row))
+    if (!slotsOfRow(row) || kWeaponFirstPositions[row] == EquipPosition::Weapon)
         return false;
-    menu.registration.piece = m_set->piece(row - 1);
+    menu.registration.piece = m_set->piece(kWeaponFirstPositions[row]);
     menu.excludeEnabled = true;
     menu.sPartEnabled = true;
     return true;

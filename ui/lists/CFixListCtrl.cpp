@@ -15,9 +15,10 @@ const JewelSlots* CFixListCtrl::slotsOfRow(int row) const
 {
     if (!m_set || row < 0 || row >= kRowCount)
         return nullptr;
-    if (row == 0)
+    const int32_t position = kWeaponFirstPositions[row];
+    if (position == EquipPosition::Weapon)
         return m_set->weapon() ? &m_set->weaponSlots() : nullptr;
-    return m_set->piece(row - 1) ? &m_set->pieceSlots(row - 1) : nullptr;
+    return m_set->piece(position) ? &m_set->pieceSlots(position) : nullptr;
 }
 
 } // namespace zeku

@@ -11,7 +11,7 @@ namespace zeku {
 class CFixListCtrl : public ReportListView {
     Q_OBJECT
 public:
-    static constexpr int kRowCount = 6;
+    static constexpr int kRowCount = kHolderCount; // weapon first, then head to leg
 
     bool isChecked(int row) const { return m_model->isChecked(row); }
     // Sets the check of `row` (not announced as the user's).
