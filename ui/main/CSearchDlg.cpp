@@ -59,7 +59,7 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
       m_workerNotices(workerNotices ? workerNotices : &m_notices)
 {
     m_ui->setupUi(this);
-    keepEnterOnDefault(this, m_ui->button1070);
+    keepEnterOnDefault(this, m_ui->searchButton);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("%1 %2").arg(QString::fromLatin1(kAppTitle), QString::fromLatin1(kVersionText)));
     setWindowIcon(applicationIcon());
@@ -68,34 +68,34 @@ CSearchDlg::CSearchDlg(CSimulatorApp& app, QWidget* parent, NoticeSink* workerNo
     m_sizeGrip->setProperty("controlId", 1177);
 
     // Sex 1 and job 1.
-    m_ui->radio1038->setChecked(true);
-    m_ui->radio1040->setChecked(true);
-    fillRarityCombo(m_ui->combo1053);
+    m_ui->sexMaleRadio->setChecked(true);
+    m_ui->jobBladeRadio->setChecked(true);
+    fillRarityCombo(m_ui->rarityCombo);
     // Number fields take digits only.
     const QRegularExpression digits(QStringLiteral("[0-9]*"));
-    m_ui->edit1101->setValidator(new QRegularExpressionValidator(digits, m_ui->edit1101));
-    m_ui->edit1094->setValidator(new QRegularExpressionValidator(digits, m_ui->edit1094));
-    m_ui->edit1101->setText(QStringLiteral("0"));
-    m_ui->edit1094->setText(QStringLiteral("10000"));
-    m_ui->check1099->setChecked(false);
-    m_ui->check1107->setChecked(false);
-    m_ui->check1111->setChecked(false);
+    m_ui->minDefenceEdit->setValidator(new QRegularExpressionValidator(digits, m_ui->minDefenceEdit));
+    m_ui->maxResultsEdit->setValidator(new QRegularExpressionValidator(digits, m_ui->maxResultsEdit));
+    m_ui->minDefenceEdit->setText(QStringLiteral("0"));
+    m_ui->maxResultsEdit->setText(QStringLiteral("10000"));
+    m_ui->excludedItemsCheck->setChecked(false);
+    m_ui->excludedSkillsCheck->setChecked(false);
+    m_ui->requireSPartsCheck->setChecked(false);
 
-    m_ui->spin1065->setRange(-99, 99);
-    m_ui->spin1065->setInvertedAppearance(true);
-    m_ui->spin1065->setValue(0);
-    m_ui->edit1064->setText(QStringLiteral("0"));
-    m_ui->label1066->clear();
+    m_ui->skillPointsScroll->setRange(-99, 99);
+    m_ui->skillPointsScroll->setInvertedAppearance(true);
+    m_ui->skillPointsScroll->setValue(0);
+    m_ui->skillPointsEdit->setText(QStringLiteral("0"));
+    m_ui->wantedTreeLabel->clear();
 
-    m_ui->list1063->setUp(m_app.skills());
-    m_ui->list1061->setUp(m_app.skills());
-    m_ui->list1055->setUp();
-    m_ui->list1056->setUp(m_app.skills());
-    m_ui->check1096->setChecked(true);
+    m_ui->wantedSkillList->setUp(m_app.skills());
+    m_ui->resultList->setUp(m_app.skills());
+    m_ui->setView->setUp();
+    m_ui->skillTotalsList->setUp(m_app.skills());
+    m_ui->useJewelsCheck->setChecked(true);
     // Exact jewel fitting is a choice within jewel use: off at start, and
     // open only while jewels are on.
-    m_ui->check1247->setChecked(false);
-    connect(m_ui->check1096, &QCheckBox::toggled, m_ui->check1247, &QWidget::setEnabled);
+    m_ui->exactJewelsCheck->setChecked(false);
+    connect(m_ui->useJewelsCheck, &QCheckBox::toggled, m_ui->exactJewelsCheck, &QWidget::setEnabled);
 
     fillSkillTreeChooser();
     updateSkillButtons();
@@ -122,16 +122,16 @@ void CSearchDlg::fitTranslatedCaptions()
     // a few pixels more beside a caption, taken from the gap after the row.
     if (currentLanguage() == UiLanguage::Japanese)
         return;
-    widenForCaptions({m_ui->radio1040}, {m_ui->radio1041}, true);
-    widenForCaptions({m_ui->check1099, m_ui->check1107, m_ui->check1111},
-                     {m_ui->button1043, m_ui->button1045, m_ui->button1046}, false);
-    widenForCaptions({m_ui->commentCaption}, {m_ui->edit1109}, true);
+    widenForCaptions({m_ui->jobBladeRadio}, {m_ui->jobGunnerRadio}, true);
+    widenForCaptions({m_ui->excludedItemsCheck, m_ui->excludedSkillsCheck, m_ui->requireSPartsCheck},
+                     {m_ui->excludedItemsEditButton, m_ui->excludedSkillsEditButton, m_ui->sPartsEditButton}, false);
+    widenForCaptions({m_ui->commentCaption}, {m_ui->commentEdit}, true);
     // The fixed list's part column holds a check box and a word instead of one character.
-    QHeaderView* header = m_ui->list1059->horizontalHeader();
+    QHeaderView* header = m_ui->fixedEquipList->horizontalHeader();
     int partWidth = std::max(header->sectionSize(0), header->sectionSizeHint(0));
-    for (int row = 0; row < m_ui->list1059->model()->rowCount(); ++row)
-        partWidth =
-            std::max(partWidth, m_ui->list1059->sizeHintForIndex(m_ui->list1059->model()->index(row, 0)).width());
+    for (int row = 0; row < m_ui->fixedEquipList->model()->rowCount(); ++row)
+        partWidth = std::max(
+            partWidth, m_ui->fixedEquipList->sizeHintForIndex(m_ui->fixedEquipList->model()->index(row, 0)).width());
     header->resizeSection(0, partWidth);
 }
 
@@ -151,76 +151,78 @@ CSearchDlg::~CSearchDlg()
     waitForWorkers();
     if (m_progressWindow)
         delete m_progressWindow.data();
-    m_ui->list1061->showResults(nullptr);
-    m_ui->list1055->showSet(nullptr);
-    m_ui->list1056->showSet(nullptr);
+    m_ui->resultList->showResults(nullptr);
+    m_ui->setView->showSet(nullptr);
+    m_ui->skillTotalsList->showSet(nullptr);
 }
 
 void CSearchDlg::connectControls()
 {
     // The rules follow the state, not the click: the keyboard and a screen
     // reader's toggle action change it without one.
-    connect(m_ui->radio1038, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui->sexMaleRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             onSexClicked(1);
     });
-    connect(m_ui->radio1039, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui->sexFemaleRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             onSexClicked(2);
     });
-    connect(m_ui->radio1040, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui->jobBladeRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             onJobClicked(1);
     });
-    connect(m_ui->radio1041, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui->jobGunnerRadio, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             onJobClicked(2);
     });
-    connect(m_ui->combo1062, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+    connect(m_ui->skillTreeCombo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
         fillActivatedSkillChooser();
         updateSkillButtons();
     });
-    connect(m_ui->combo1106, qOverload<int>(&QComboBox::currentIndexChanged), this, &CSearchDlg::updateSkillButtons);
-    connect(m_ui->button1067, &QPushButton::clicked, this, &CSearchDlg::onAddSkill);
-    connect(m_ui->list1063->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_ui->activatedSkillCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &CSearchDlg::updateSkillButtons);
+    connect(m_ui->addSkillButton, &QPushButton::clicked, this, &CSearchDlg::onAddSkill);
+    connect(m_ui->wantedSkillList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onWantedSelectionChanged);
-    connect(m_ui->button1090, &QPushButton::clicked, this, &CSearchDlg::onAdjustSkill);
-    connect(m_ui->button1068, &QPushButton::clicked, this, &CSearchDlg::onRemoveSkill);
-    connect(m_ui->button1069, &QPushButton::clicked, this, &CSearchDlg::onRemoveAllSkills);
-    connect(m_ui->edit1064, &QLineEdit::textChanged, this, &CSearchDlg::onPointsTextChanged);
-    connect(m_ui->spin1065, &QScrollBar::valueChanged, this, [this](int value) {
-        if (m_ui->edit1064->text().toInt() != value)
-            m_ui->edit1064->setText(QString::number(value));
+    connect(m_ui->adjustSkillButton, &QPushButton::clicked, this, &CSearchDlg::onAdjustSkill);
+    connect(m_ui->removeSkillButton, &QPushButton::clicked, this, &CSearchDlg::onRemoveSkill);
+    connect(m_ui->removeAllSkillsButton, &QPushButton::clicked, this, &CSearchDlg::onRemoveAllSkills);
+    connect(m_ui->skillPointsEdit, &QLineEdit::textChanged, this, &CSearchDlg::onPointsTextChanged);
+    connect(m_ui->skillPointsScroll, &QScrollBar::valueChanged, this, [this](int value) {
+        if (m_ui->skillPointsEdit->text().toInt() != value)
+            m_ui->skillPointsEdit->setText(QString::number(value));
     });
-    connect(m_ui->list1059, &CFixEquipListCtrl::checkToggled, this, &CSearchDlg::onFixEquipToggled);
-    connect(m_ui->list1060, &CFixJewelListCtrl::checkToggled, this, &CSearchDlg::onFixJewelToggled);
-    connect(m_ui->check1212, &QCheckBox::clicked, this, &CSearchDlg::onCheckAllFixed);
-    connect(m_ui->check1099, &QCheckBox::toggled, this, [this] {
-        onSwitchClicked(m_ui->check1099, m_app.exclusions().total() == 0,
+    connect(m_ui->fixedEquipList, &CFixEquipListCtrl::checkToggled, this, &CSearchDlg::onFixEquipToggled);
+    connect(m_ui->fixedJewelList, &CFixJewelListCtrl::checkToggled, this, &CSearchDlg::onFixJewelToggled);
+    connect(m_ui->checkAllFixedCheck, &QCheckBox::clicked, this, &CSearchDlg::onCheckAllFixed);
+    connect(m_ui->excludedItemsCheck, &QCheckBox::toggled, this, [this] {
+        onSwitchClicked(m_ui->excludedItemsCheck, m_app.exclusions().total() == 0,
                         tr("除外アイテムが登録されていません\n編集ボタンを押して登録してください"));
     });
-    connect(m_ui->check1107, &QCheckBox::toggled, this, [this] {
-        onSwitchClicked(m_ui->check1107, m_app.excludedSkills().total() == 0,
+    connect(m_ui->excludedSkillsCheck, &QCheckBox::toggled, this, [this] {
+        onSwitchClicked(m_ui->excludedSkillsCheck, m_app.excludedSkills().total() == 0,
                         tr("除外スキルが登録されていません\n編集ボタンを押して登録してください"));
     });
-    connect(m_ui->check1111, &QCheckBox::toggled, this, [this] {
-        onSwitchClicked(m_ui->check1111, m_app.sParts().total() == 0,
+    connect(m_ui->requireSPartsCheck, &QCheckBox::toggled, this, [this] {
+        onSwitchClicked(m_ui->requireSPartsCheck, m_app.sParts().total() == 0,
                         tr("Ｓ防具が登録されていません\n編集ボタンを押して登録してください"));
     });
-    connect(m_ui->button1070, &QPushButton::clicked, this, &CSearchDlg::onSearch);
-    connect(m_ui->button1240, &QPushButton::clicked, this, &CSearchDlg::onAddableSearch);
+    connect(m_ui->searchButton, &QPushButton::clicked, this, &CSearchDlg::onSearch);
+    connect(m_ui->addableSearchButton, &QPushButton::clicked, this, &CSearchDlg::onAddableSearch);
     setUpExplainButton();
 
-    connect(m_ui->list1061->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_ui->resultList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CSearchDlg::onResultSelectionChanged);
-    connect(m_ui->list1061, &CDataListCtrl::rowsSorted, this, &CSearchDlg::showFirstResult);
-    connect(m_ui->combo1098, qOverload<int>(&QComboBox::currentIndexChanged), this, &CSearchDlg::updateResultButtons);
-    connect(m_ui->button1095, &QPushButton::clicked, this, &CSearchDlg::onShowHistory);
-    connect(m_ui->button1093, &QPushButton::clicked, this, &CSearchDlg::onSaveResults);
-    connect(m_ui->button1058, &QPushButton::clicked, this, &CSearchDlg::onAddFavorite);
-    connect(m_ui->button1057, &QPushButton::clicked, this, &CSearchDlg::onClip);
-    connect(m_ui->button1110, &QPushButton::clicked, this, &CSearchDlg::onRestoreCondition);
-    connect(m_ui->button1054, &QPushButton::clicked, this, &CSearchDlg::accept);
+    connect(m_ui->resultList, &CDataListCtrl::rowsSorted, this, &CSearchDlg::showFirstResult);
+    connect(m_ui->historyCombo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &CSearchDlg::updateResultButtons);
+    connect(m_ui->showHistoryButton, &QPushButton::clicked, this, &CSearchDlg::onShowHistory);
+    connect(m_ui->saveResultsButton, &QPushButton::clicked, this, &CSearchDlg::onSaveResults);
+    connect(m_ui->addFavoriteButton, &QPushButton::clicked, this, &CSearchDlg::onAddFavorite);
+    connect(m_ui->clipButton, &QPushButton::clicked, this, &CSearchDlg::onClip);
+    connect(m_ui->restoreConditionButton, &QPushButton::clicked, this, &CSearchDlg::onRestoreCondition);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &CSearchDlg::accept);
 
     // The platform has no window menu to carry the version command: F1 opens
     // it, and so does the context menu of the window's free area, which shows the key.
@@ -236,41 +238,42 @@ void CSearchDlg::recordLayout()
 {
     m_anchoring = WindowAnchoring();
     m_anchoring.recordWindow(this);
-    m_anchoring.add(m_ui->group1158, {.stretchWide = true});
-    m_anchoring.add(m_ui->group1159, {.stretchWide = true, .stretchTall = true});
-    m_anchoring.add(m_ui->button1054, {.moveRight = true, .moveDown = true});
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->button1037), static_cast<QWidget*>(m_ui->button1044),
-                       static_cast<QWidget*>(m_ui->label1156), static_cast<QWidget*>(m_ui->combo1098),
-                       static_cast<QWidget*>(m_ui->button1095), static_cast<QWidget*>(m_ui->button1093)})
+    m_anchoring.add(m_ui->conditionGroup, {.stretchWide = true});
+    m_anchoring.add(m_ui->resultGroup, {.stretchWide = true, .stretchTall = true});
+    m_anchoring.add(m_ui->closeButton, {.moveRight = true, .moveDown = true});
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->chooseYourselfButton), static_cast<QWidget*>(m_ui->organiseButton),
+                       static_cast<QWidget*>(m_ui->historyLabel), static_cast<QWidget*>(m_ui->historyCombo),
+                       static_cast<QWidget*>(m_ui->showHistoryButton), static_cast<QWidget*>(m_ui->saveResultsButton)})
         m_anchoring.add(w, {.moveDown = true});
-    for (QWidget* w : {m_ui->button1092, m_ui->button1057, m_ui->button1058})
+    for (QWidget* w : {m_ui->editResultButton, m_ui->clipButton, m_ui->addFavoriteButton})
         m_anchoring.add(w, {.moveRight = true, .moveDown = true});
-    m_anchoring.add(m_ui->list1061, {.stretchTall = true});
-    m_anchoring.add(m_ui->list1056, {.stretchWide = true, .stretchTall = true});
-    m_anchoring.add(m_ui->list1055, {.stretchWide = true});
+    m_anchoring.add(m_ui->resultList, {.stretchTall = true});
+    m_anchoring.add(m_ui->skillTotalsList, {.stretchWide = true, .stretchTall = true});
+    m_anchoring.add(m_ui->setView, {.stretchWide = true});
     // The comment field ends at the window's right edge at every width.
-    m_anchoring.add(m_ui->edit1109, {.stretchWide = true});
-    m_anchoring.add(m_ui->group1160, {.stretchWide = true, .widthBelowNarrowOnly = true});
+    m_anchoring.add(m_ui->commentEdit, {.stretchWide = true});
+    m_anchoring.add(m_ui->fixedGroup, {.stretchWide = true, .widthBelowNarrowOnly = true});
     // Below the narrow width the two fixed lists share the shrink by their
     // widths (300 and 160), so the jewel list keeps a usable width.
     constexpr double kPieceListShare = 300.0 / 460.0;
-    m_anchoring.add(m_ui->list1059,
+    m_anchoring.add(m_ui->fixedEquipList,
                     {.stretchWide = true, .widthBelowNarrowOnly = true, .stretchShare = kPieceListShare});
-    m_anchoring.add(m_ui->list1060, {.moveRight = true,
-                                     .stretchWide = true,
-                                     .widthBelowNarrowOnly = true,
-                                     .moveShare = kPieceListShare,
-                                     .stretchShare = 1.0 - kPieceListShare});
-    m_anchoring.add(m_ui->button1088, {.moveRight = true, .widthBelowNarrowOnly = true});
+    m_anchoring.add(m_ui->fixedJewelList, {.moveRight = true,
+                                           .stretchWide = true,
+                                           .widthBelowNarrowOnly = true,
+                                           .moveShare = kPieceListShare,
+                                           .stretchShare = 1.0 - kPieceListShare});
+    m_anchoring.add(m_ui->editFixedButton, {.moveRight = true, .widthBelowNarrowOnly = true});
     // Fixed here, but moved by shareHeightWithCondition(): each resize starts
     // again from the recorded place.
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1165), static_cast<QWidget*>(m_ui->list1063),
-                       static_cast<QWidget*>(m_ui->label1066), static_cast<QWidget*>(m_ui->edit1064),
-                       static_cast<QWidget*>(m_ui->spin1065), static_cast<QWidget*>(m_ui->button1090),
-                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1069),
-                       static_cast<QWidget*>(m_ui->label1113), static_cast<QWidget*>(m_ui->button1110),
-                       static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->edit1108),
-                       static_cast<QWidget*>(m_ui->commentCaption)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->skillGroup), static_cast<QWidget*>(m_ui->wantedSkillList),
+          static_cast<QWidget*>(m_ui->wantedTreeLabel), static_cast<QWidget*>(m_ui->skillPointsEdit),
+          static_cast<QWidget*>(m_ui->skillPointsScroll), static_cast<QWidget*>(m_ui->adjustSkillButton),
+          static_cast<QWidget*>(m_ui->removeSkillButton), static_cast<QWidget*>(m_ui->removeAllSkillsButton),
+          static_cast<QWidget*>(m_ui->resultCountLabel), static_cast<QWidget*>(m_ui->restoreConditionButton),
+          static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->titleEdit),
+          static_cast<QWidget*>(m_ui->commentCaption)})
         m_anchoring.add(w, {});
     m_layoutRecorded = true;
     m_openingHeight = height();
@@ -290,19 +293,20 @@ void CSearchDlg::shareHeightWithCondition(const QSize& size)
     const auto taller = [down](QWidget* w) { w->setGeometry(w->geometry().adjusted(0, 0, 0, down)); };
     const auto lower = [down](QWidget* w) { w->move(w->x(), w->y() + down); };
     const auto startLower = [down](QWidget* w) { w->setGeometry(w->geometry().adjusted(0, down, 0, 0)); };
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1158), static_cast<QWidget*>(m_ui->group1165),
-                       static_cast<QWidget*>(m_ui->group1160), static_cast<QWidget*>(m_ui->list1063)})
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->conditionGroup), static_cast<QWidget*>(m_ui->skillGroup),
+                       static_cast<QWidget*>(m_ui->fixedGroup), static_cast<QWidget*>(m_ui->wantedSkillList)})
         taller(w);
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->label1066), static_cast<QWidget*>(m_ui->edit1064),
-                       static_cast<QWidget*>(m_ui->spin1065), static_cast<QWidget*>(m_ui->button1090),
-                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1069),
-                       static_cast<QWidget*>(m_ui->label1113), static_cast<QWidget*>(m_ui->button1110),
-                       static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->edit1108),
-                       static_cast<QWidget*>(m_ui->commentCaption), static_cast<QWidget*>(m_ui->edit1109),
-                       static_cast<QWidget*>(m_ui->list1055)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->wantedTreeLabel), static_cast<QWidget*>(m_ui->skillPointsEdit),
+          static_cast<QWidget*>(m_ui->skillPointsScroll), static_cast<QWidget*>(m_ui->adjustSkillButton),
+          static_cast<QWidget*>(m_ui->removeSkillButton), static_cast<QWidget*>(m_ui->removeAllSkillsButton),
+          static_cast<QWidget*>(m_ui->resultCountLabel), static_cast<QWidget*>(m_ui->restoreConditionButton),
+          static_cast<QWidget*>(m_ui->titleCaption), static_cast<QWidget*>(m_ui->titleEdit),
+          static_cast<QWidget*>(m_ui->commentCaption), static_cast<QWidget*>(m_ui->commentEdit),
+          static_cast<QWidget*>(m_ui->setView)})
         lower(w);
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->group1159), static_cast<QWidget*>(m_ui->list1061),
-                       static_cast<QWidget*>(m_ui->list1056)})
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->resultGroup), static_cast<QWidget*>(m_ui->resultList),
+                       static_cast<QWidget*>(m_ui->skillTotalsList)})
         startLower(w);
 }
 
@@ -311,13 +315,13 @@ void CSearchDlg::fitResultViews()
     // The set view and the skill totals share the height beside the result
     // list: the set view takes its seven rows (and the scroll bar to reach
     // "装飾品") while the totals keep a few rows; the totals take the rest.
-    QWidget* setView = m_ui->list1055;
-    QWidget* totals = m_ui->list1056;
+    QWidget* setView = m_ui->setView;
+    QWidget* totals = m_ui->skillTotalsList;
     const int top = setView->y();
-    const int bottom = m_ui->list1061->geometry().bottom();
+    const int bottom = m_ui->resultList->geometry().bottom();
     const int available = bottom - top + 1 - kResultViewGap;
-    const int totalsMinimum = m_ui->list1056->heightForRows(kTotalsRowsAtLeast);
-    const int setHeight = std::max(0, std::min(m_ui->list1055->heightForRows(kSetViewRows), available - totalsMinimum));
+    const int totalsMinimum = m_ui->skillTotalsList->heightForRows(kTotalsRowsAtLeast);
+    const int setHeight = std::max(0, std::min(m_ui->setView->heightForRows(kSetViewRows), available - totalsMinimum));
     setView->setGeometry(setView->x(), top, setView->width(), setHeight);
     totals->setGeometry(totals->x(), top + setHeight + kResultViewGap, totals->width(),
                         std::max(0, available - setHeight));
@@ -326,9 +330,9 @@ void CSearchDlg::fitResultViews()
 int CSearchDlg::openingHeightGrowth() const
 {
     // What the results area lacks for the whole set and kTotalsRowsAtOpening rows of totals.
-    const int available = m_ui->list1061->geometry().bottom() - m_ui->list1055->y() + 1 - kResultViewGap;
+    const int available = m_ui->resultList->geometry().bottom() - m_ui->setView->y() + 1 - kResultViewGap;
     const int wanted =
-        m_ui->list1055->heightForRows(kSetViewRows) + m_ui->list1056->heightForRows(kTotalsRowsAtOpening);
+        m_ui->setView->heightForRows(kSetViewRows) + m_ui->skillTotalsList->heightForRows(kTotalsRowsAtOpening);
     return std::max(0, wanted - available);
 }
 

@@ -29,16 +29,16 @@ void CSearchDlg::onAddableSearch()
         addWantedSkill(skill);
         dialog.restart(conditionFromControls());
     });
-    runOwnWindowOver(*this, dialog, m_ui->button1070);
+    runOwnWindowOver(*this, dialog, m_ui->searchButton);
 }
 
 void CSearchDlg::onSetFits()
 {
-    const int row = m_ui->list1061->menuRow();
-    if (!m_results || row < 0 || row >= m_ui->list1061->model()->rowCount())
+    const int row = m_ui->resultList->menuRow();
+    if (!m_results || row < 0 || row >= m_ui->resultList->model()->rowCount())
         return;
     // resultAt() builds into storage the next call reuses: the window takes a copy.
-    const EquipSet set = *m_ui->list1061->resultAt(row);
+    const EquipSet set = *m_ui->resultList->resultAt(row);
     CSetFitsDlg dialog(m_app.master(), m_resultsCondition, set, this);
     connect(&dialog, &CSetFitsDlg::addRequested, this, &CSearchDlg::addWantedSkill);
     runChildDialog(dialog);

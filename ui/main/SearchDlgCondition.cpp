@@ -27,7 +27,7 @@ constexpr std::size_t kFavoriteRows = 15;
 
 int jobOf(const Ui::CSearchDlg& ui)
 {
-    return ui.radio1040->isChecked() ? 1 : 2;
+    return ui.jobBladeRadio->isChecked() ? 1 : 2;
 }
 
 } // namespace
@@ -42,7 +42,7 @@ QString CSearchDlg::favoritesCaption()
 
 void CSearchDlg::fillSkillTreeChooser()
 {
-    QComboBox* combo = m_ui->combo1062;
+    QComboBox* combo = m_ui->skillTreeCombo;
     const QSignalBlocker block(combo);
     combo->clear();
     combo->addItem(tr("全て"), kAllTreesData);
@@ -56,7 +56,7 @@ void CSearchDlg::fillSkillTreeChooser()
 
 void CSearchDlg::fillActivatedSkillChooser()
 {
-    QComboBox* combo = m_ui->combo1106;
+    QComboBox* combo = m_ui->activatedSkillCombo;
     const QSignalBlocker block(combo);
     combo->clear();
     m_chooserSkills.clear();
@@ -67,7 +67,7 @@ void CSearchDlg::fillActivatedSkillChooser()
     const FavoriteSkillSet& favorites = m_app.startupSettings().favoriteSkills(jobOf(*m_ui));
     const std::vector<SkillTree>& trees = m_app.skills().trees();
     const int chosen =
-        m_ui->combo1062->currentData().isValid() ? m_ui->combo1062->currentData().toInt() : kAllTreesData;
+        m_ui->skillTreeCombo->currentData().isValid() ? m_ui->skillTreeCombo->currentData().toInt() : kAllTreesData;
 
     if (chosen == kAllTreesData) {
         // Every tree under its name, its skills drawn as the branches of a tree.
@@ -109,29 +109,29 @@ void CSearchDlg::fillActivatedSkillChooser()
 
 void CSearchDlg::updateSkillButtons()
 {
-    const int row = m_ui->combo1106->currentIndex();
+    const int row = m_ui->activatedSkillCombo->currentIndex();
     const bool carriesSkill =
         row >= 0 && static_cast<std::size_t>(row) < m_chooserSkills.size() && m_chooserSkills[row].has_value();
-    m_ui->button1067->setEnabled(carriesSkill);
+    m_ui->addSkillButton->setEnabled(carriesSkill);
     const bool any = !m_wanted.empty();
-    const bool selected = any && m_ui->list1063->selectedRow() >= 0;
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->edit1064), static_cast<QWidget*>(m_ui->spin1065),
-                       static_cast<QWidget*>(m_ui->button1068), static_cast<QWidget*>(m_ui->button1090)})
+    const bool selected = any && m_ui->wantedSkillList->selectedRow() >= 0;
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->skillPointsEdit), static_cast<QWidget*>(m_ui->skillPointsScroll),
+                       static_cast<QWidget*>(m_ui->removeSkillButton), static_cast<QWidget*>(m_ui->adjustSkillButton)})
         w->setEnabled(selected);
-    m_ui->button1069->setEnabled(any);
+    m_ui->removeAllSkillsButton->setEnabled(any);
 }
 
 void CSearchDlg::replaceWantedSkills(const std::vector<SkillPoint>& wanted, int select)
 {
     m_wanted = wanted;
-    m_ui->list1063->setWantedSkills(m_wanted);
-    m_ui->list1063->selectSingleRow(select);
+    m_ui->wantedSkillList->setWantedSkills(m_wanted);
+    m_ui->wantedSkillList->selectSingleRow(select);
     onWantedSelectionChanged();
 }
 
 void CSearchDlg::onAddSkill()
 {
-    const int row = m_ui->combo1106->currentIndex();
+    const int row = m_ui->activatedSkillCombo->currentIndex();
     if (row < 0 || static_cast<std::size_t>(row) >= m_chooserSkills.size() || !m_chooserSkills[row])
         return;
     addWantedSkill(*m_chooserSkills[row]);
@@ -156,37 +156,37 @@ void CSearchDlg::addWantedSkill(const SkillPoint& skill)
 
 void CSearchDlg::onWantedSelectionChanged()
 {
-    const int row = m_ui->list1063->selectedRow();
+    const int row = m_ui->wantedSkillList->selectedRow();
     if (row >= 0 && static_cast<std::size_t>(row) < m_wanted.size()) {
         const SkillPoint& point = m_wanted[static_cast<std::size_t>(row)];
         const std::string* name = m_app.skills().treeName(point.treeId);
-        m_ui->label1066->setText(name ? toQString(*name) : QString());
-        m_ui->edit1064->setText(QString::number(point.points));
+        m_ui->wantedTreeLabel->setText(name ? toQString(*name) : QString());
+        m_ui->skillPointsEdit->setText(QString::number(point.points));
     } else {
-        m_ui->label1066->clear();
-        m_ui->edit1064->setText(QStringLiteral("0"));
+        m_ui->wantedTreeLabel->clear();
+        m_ui->skillPointsEdit->setText(QStringLiteral("0"));
     }
     updateSkillButtons();
 }
 
 void CSearchDlg::onPointsTextChanged()
 {
-    const int value = m_ui->edit1064->text().toInt();
-    QPalette palette = m_ui->edit1064->palette();
+    const int value = m_ui->skillPointsEdit->text().toInt();
+    QPalette palette = m_ui->skillPointsEdit->palette();
     palette.setColor(QPalette::Text, value < 0 ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Text));
-    m_ui->edit1064->setPalette(palette);
-    if (value >= -99 && value <= 99 && m_ui->spin1065->value() != value) {
-        const QSignalBlocker block(m_ui->spin1065);
-        m_ui->spin1065->setValue(value);
+    m_ui->skillPointsEdit->setPalette(palette);
+    if (value >= -99 && value <= 99 && m_ui->skillPointsScroll->value() != value) {
+        const QSignalBlocker block(m_ui->skillPointsScroll);
+        m_ui->skillPointsScroll->setValue(value);
     }
 }
 
 void CSearchDlg::onAdjustSkill()
 {
-    const int row = m_ui->list1063->selectedRow();
+    const int row = m_ui->wantedSkillList->selectedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= m_wanted.size())
         return;
-    const int32_t value = parseLenientInt(m_ui->edit1064->text().toStdString());
+    const int32_t value = parseLenientInt(m_ui->skillPointsEdit->text().toStdString());
     if (value == 0 || value < -99 || value > 99) {
         showMessage(this, tr("スキル値の範囲は -99～99 (0を除く) です。"), MessageIcon::Information);
         return;
@@ -198,7 +198,7 @@ void CSearchDlg::onAdjustSkill()
 
 void CSearchDlg::onRemoveSkill()
 {
-    const int row = m_ui->list1063->selectedRow();
+    const int row = m_ui->wantedSkillList->selectedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= m_wanted.size())
         return;
     std::vector<SkillPoint> wanted = m_wanted;
@@ -215,20 +215,20 @@ void CSearchDlg::onRemoveAllSkills()
 void CSearchDlg::setSex(int sex)
 {
     // A set value, not the user's choice: the rules of a change do not run.
-    const QSignalBlocker blockMale(m_ui->radio1038);
-    const QSignalBlocker blockFemale(m_ui->radio1039);
-    m_ui->radio1038->setChecked(sex == 1);
-    m_ui->radio1039->setChecked(sex != 1);
+    const QSignalBlocker blockMale(m_ui->sexMaleRadio);
+    const QSignalBlocker blockFemale(m_ui->sexFemaleRadio);
+    m_ui->sexMaleRadio->setChecked(sex == 1);
+    m_ui->sexFemaleRadio->setChecked(sex != 1);
 }
 
 void CSearchDlg::setJob(int job)
 {
     const bool changed = jobOf(*m_ui) != (job == 1 ? 1 : 2);
     {
-        const QSignalBlocker blockBlade(m_ui->radio1040);
-        const QSignalBlocker blockGunner(m_ui->radio1041);
-        m_ui->radio1040->setChecked(job == 1);
-        m_ui->radio1041->setChecked(job != 1);
+        const QSignalBlocker blockBlade(m_ui->jobBladeRadio);
+        const QSignalBlocker blockGunner(m_ui->jobGunnerRadio);
+        m_ui->jobBladeRadio->setChecked(job == 1);
+        m_ui->jobGunnerRadio->setChecked(job != 1);
     }
     if (changed) {
         fillSkillTreeChooser();
@@ -238,8 +238,8 @@ void CSearchDlg::setJob(int job)
 
 void CSearchDlg::setRarityCode(RarityFilterCode code)
 {
-    const int row = m_ui->combo1053->findData(static_cast<int>(code));
-    m_ui->combo1053->setCurrentIndex(row >= 0 ? row : 0);
+    const int row = m_ui->rarityCombo->findData(static_cast<int>(code));
+    m_ui->rarityCombo->setCurrentIndex(row >= 0 ? row : 0);
 }
 
 void CSearchDlg::onSexClicked(int sex)
@@ -297,9 +297,9 @@ bool CSearchDlg::allFixedRowsChecked() const
         if (!fixedRowHoldsItem(row))
             continue;
         any = true;
-        if (!m_ui->list1059->isChecked(row))
+        if (!m_ui->fixedEquipList->isChecked(row))
             return false;
-        if (fixedRowHasJewels(row) && !m_ui->list1060->isChecked(row))
+        if (fixedRowHasJewels(row) && !m_ui->fixedJewelList->isChecked(row))
             return false;
     }
     return any;
@@ -307,43 +307,43 @@ bool CSearchDlg::allFixedRowsChecked() const
 
 void CSearchDlg::refreshFixedLists()
 {
-    m_ui->list1059->showSet(&m_fixed);
-    m_ui->list1060->showSet(&m_fixed);
+    m_ui->fixedEquipList->showSet(&m_fixed);
+    m_ui->fixedJewelList->showSet(&m_fixed);
     for (int row = 0; row < CFixListCtrl::kRowCount; ++row) {
-        m_ui->list1059->setChecked(row, fixedRowHoldsItem(row));
-        m_ui->list1060->setChecked(row, fixedRowHasJewels(row));
+        m_ui->fixedEquipList->setChecked(row, fixedRowHoldsItem(row));
+        m_ui->fixedJewelList->setChecked(row, fixedRowHasJewels(row));
     }
-    m_ui->check1212->setChecked(allFixedRowsChecked());
+    m_ui->checkAllFixedCheck->setChecked(allFixedRowsChecked());
 }
 
 void CSearchDlg::onFixEquipToggled(int row, bool checked)
 {
     if (!fixedRowHoldsItem(row)) {
-        m_ui->list1059->setChecked(row, false);
+        m_ui->fixedEquipList->setChecked(row, false);
         return;
     }
-    m_ui->list1060->setChecked(row, checked);
-    m_ui->check1212->setChecked(allFixedRowsChecked());
+    m_ui->fixedJewelList->setChecked(row, checked);
+    m_ui->checkAllFixedCheck->setChecked(allFixedRowsChecked());
 }
 
 void CSearchDlg::onFixJewelToggled(int row, bool checked)
 {
     if (!fixedRowHasJewels(row)) {
-        m_ui->list1060->setChecked(row, false);
+        m_ui->fixedJewelList->setChecked(row, false);
         return;
     }
     // Jewels are never fixed without the piece that holds them.
     if (checked)
-        m_ui->list1059->setChecked(row, true);
-    m_ui->check1212->setChecked(allFixedRowsChecked());
+        m_ui->fixedEquipList->setChecked(row, true);
+    m_ui->checkAllFixedCheck->setChecked(allFixedRowsChecked());
 }
 
 void CSearchDlg::onCheckAllFixed()
 {
-    const bool state = m_ui->check1212->isChecked();
+    const bool state = m_ui->checkAllFixedCheck->isChecked();
     for (int row = 0; row < CFixListCtrl::kRowCount; ++row) {
-        m_ui->list1059->setChecked(row, fixedRowHoldsItem(row) && state);
-        m_ui->list1060->setChecked(row, fixedRowHasJewels(row) && state);
+        m_ui->fixedEquipList->setChecked(row, fixedRowHoldsItem(row) && state);
+        m_ui->fixedJewelList->setChecked(row, fixedRowHasJewels(row) && state);
     }
 }
 

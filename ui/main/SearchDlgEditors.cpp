@@ -34,25 +34,26 @@ StandingLists standingListsOf(CSimulatorApp& app)
 
 void CSearchDlg::connectEditors()
 {
-    connect(m_ui->button1043, &QPushButton::clicked, this, [this] {
+    connect(m_ui->excludedItemsEditButton, &QPushButton::clicked, this, [this] {
         CExclusiveItemEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.exclusions(),
                                         m_app.saveExclusionsToFile(), this, &m_app.exclusionsStamp());
     });
-    connect(m_ui->button1045, &QPushButton::clicked, this, [this] {
+    connect(m_ui->excludedSkillsEditButton, &QPushButton::clicked, this, [this] {
         CExclusiveSkillEditDlg::editList(m_app.skills(), m_app.userFolder(), m_app.excludedSkills(),
                                          m_app.saveExcludedSkillsToFile(), this, &m_app.excludedSkillsStamp());
     });
-    connect(m_ui->button1046, &QPushButton::clicked, this, [this] {
+    connect(m_ui->sPartsEditButton, &QPushButton::clicked, this, [this] {
         CSPartsEditDlg::editList(m_app.master(), m_app.userFolder(), m_app.sParts(), m_app.saveSPartsToFile(), this,
                                  &m_app.sPartsStamp());
     });
-    connect(m_ui->button1088, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
-    connect(m_ui->button1092, &QPushButton::clicked, this, [this] {
+    connect(m_ui->editFixedButton, &QPushButton::clicked, this, &CSearchDlg::onEditFixedSet);
+    connect(m_ui->editResultButton, &QPushButton::clicked, this, [this] {
         if (const EquipSet* set = selectedResult())
             runManualEditor(m_resultsCondition.sex, m_resultsCondition.job, *set, false);
     });
-    connect(m_ui->button1037, &QPushButton::clicked, this, [this] { runManualEditor(0, 0, EquipSet(), false); });
-    connect(m_ui->button1044, &QPushButton::clicked, this, [this] {
+    connect(m_ui->chooseYourselfButton, &QPushButton::clicked, this,
+            [this] { runManualEditor(0, 0, EquipSet(), false); });
+    connect(m_ui->organiseButton, &QPushButton::clicked, this, [this] {
         // The file worker rewrites the history index: the organiser waits its turn.
         if (m_fileWorkerBusy)
             return;
@@ -63,8 +64,8 @@ void CSearchDlg::connectEditors()
     });
 
     // Menu 139 of the lists that show pieces, jewels or skills.
-    for (ReportListView* list : std::initializer_list<ReportListView*>{m_ui->list1063, m_ui->list1059, m_ui->list1060,
-                                                                       m_ui->list1055, m_ui->list1056}) {
+    for (ReportListView* list : std::initializer_list<ReportListView*>{
+             m_ui->wantedSkillList, m_ui->fixedEquipList, m_ui->fixedJewelList, m_ui->setView, m_ui->skillTotalsList}) {
         connect(list, &ReportListView::quickExcludeRequested, this, [this](const QuickRegistration& what) {
             const StandingLists lists = standingListsOf(m_app);
             CQuickExclusiveRegistDlg dialog(m_app.skills(), what, lists, this);
@@ -81,7 +82,7 @@ void CSearchDlg::connectEditors()
     // The result list's menu: what else the clicked result could activate.
     auto* fits = new QAction(tr("このセットに追加できるスキル"), this);
     connect(fits, &QAction::triggered, this, &CSearchDlg::onSetFits);
-    m_ui->list1061->addRowMenuAction(fits);
+    m_ui->resultList->addRowMenuAction(fits);
 }
 
 bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set, bool fixedCondition, EquipSet* edited)
@@ -112,8 +113,8 @@ bool CSearchDlg::runManualEditor(uint16_t sex, uint16_t job, const EquipSet& set
 
 void CSearchDlg::onEditFixedSet()
 {
-    const uint16_t sex = m_ui->radio1038->isChecked() ? 1 : 2;
-    const uint16_t job = m_ui->radio1040->isChecked() ? 1 : 2;
+    const uint16_t sex = m_ui->sexMaleRadio->isChecked() ? 1 : 2;
+    const uint16_t job = m_ui->jobBladeRadio->isChecked() ? 1 : 2;
     EquipSet edited;
     if (runManualEditor(sex, job, m_fixed, true, &edited))
         replaceFixedSet(edited);

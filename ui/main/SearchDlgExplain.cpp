@@ -53,7 +53,7 @@ void CSearchDlg::setUpExplainButton()
 {
     // Over the empty result list, where the player looks for the results; a
     // child of its viewport, so it moves with the list.
-    m_explainButton = new QPushButton(tr("見つからない理由"), m_ui->list1061->viewport());
+    m_explainButton = new QPushButton(tr("見つからない理由"), m_ui->resultList->viewport());
     m_explainButton->setProperty("controlId", 1248);
     m_explainButton->setAccessibleName(tr("見つからない理由"));
     m_explainButton->setAutoDefault(false);
@@ -86,8 +86,8 @@ void CSearchDlg::onExplainNoResult()
     CNoResultReasonDlg dialog(m_app.master(), searched, nullptr);
     connect(&dialog, &CNoResultReasonDlg::applyRequested, this, &CSearchDlg::applyConditionChange);
     // A change made ("この条件にする"): the next step is "検索" with it.
-    if (runOwnWindowOver(*this, dialog, m_ui->button1070) == QDialog::Accepted)
-        m_ui->button1070->setFocus();
+    if (runOwnWindowOver(*this, dialog, m_ui->searchButton) == QDialog::Accepted)
+        m_ui->searchButton->setFocus();
 }
 
 void CSearchDlg::applyConditionChange(const ConditionChange& change)
@@ -111,31 +111,31 @@ void CSearchDlg::applyConditionChange(const ConditionChange& change)
         }
         break;
     case ChangeKind::SwitchOff:
-        (change.which == ConditionSwitch::ExcludedItems    ? m_ui->check1099
-         : change.which == ConditionSwitch::ExcludedSkills ? m_ui->check1107
-                                                           : m_ui->check1111)
+        (change.which == ConditionSwitch::ExcludedItems    ? m_ui->excludedItemsCheck
+         : change.which == ConditionSwitch::ExcludedSkills ? m_ui->excludedSkillsCheck
+                                                           : m_ui->requireSPartsCheck)
             ->setChecked(false);
         break;
     case ChangeKind::MinDefence:
-        m_ui->edit1101->setText(QStringLiteral("0"));
+        m_ui->minDefenceEdit->setText(QStringLiteral("0"));
         break;
     case ChangeKind::Rarity:
         setRarityCode(0);
         break;
     case ChangeKind::JewelsOn:
-        m_ui->check1096->setChecked(true);
+        m_ui->useJewelsCheck->setChecked(true);
         break;
     case ChangeKind::ExactJewelsOn:
-        m_ui->check1247->setChecked(true);
+        m_ui->exactJewelsCheck->setChecked(true);
         break;
     case ChangeKind::UnfixPiece:
-        m_ui->list1059->setChecked(row, false);
-        m_ui->list1060->setChecked(row, false);
-        m_ui->check1212->setChecked(allFixedRowsChecked());
+        m_ui->fixedEquipList->setChecked(row, false);
+        m_ui->fixedJewelList->setChecked(row, false);
+        m_ui->checkAllFixedCheck->setChecked(allFixedRowsChecked());
         break;
     case ChangeKind::UnfixJewels:
-        m_ui->list1060->setChecked(row, false);
-        m_ui->check1212->setChecked(allFixedRowsChecked());
+        m_ui->fixedJewelList->setChecked(row, false);
+        m_ui->checkAllFixedCheck->setChecked(allFixedRowsChecked());
         break;
     }
 }

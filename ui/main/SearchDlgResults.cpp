@@ -62,45 +62,46 @@ std::string offeredTitle(uint16_t job, uint16_t sex)
 
 const EquipSet* CSearchDlg::selectedResult() const
 {
-    const int row = m_ui->list1061->selectedRow();
+    const int row = m_ui->resultList->selectedRow();
     if (row < 0 || !m_results)
         return nullptr;
-    return m_ui->list1061->resultAt(row);
+    return m_ui->resultList->resultAt(row);
 }
 
 void CSearchDlg::updateResultButtons()
 {
     const bool selected = selectedResult() != nullptr;
-    m_ui->button1057->setEnabled(selected);
-    m_ui->button1092->setEnabled(selected);
-    m_ui->button1058->setEnabled(selected);
-    m_ui->combo1098->setEnabled(m_ui->combo1098->count() > 0);
-    m_ui->button1095->setEnabled(m_ui->combo1098->currentIndex() >= 0);
-    m_ui->button1093->setEnabled(m_ui->list1061->model()->rowCount() > 0);
+    m_ui->clipButton->setEnabled(selected);
+    m_ui->editResultButton->setEnabled(selected);
+    m_ui->addFavoriteButton->setEnabled(selected);
+    m_ui->historyCombo->setEnabled(m_ui->historyCombo->count() > 0);
+    m_ui->showHistoryButton->setEnabled(m_ui->historyCombo->currentIndex() >= 0);
+    m_ui->saveResultsButton->setEnabled(m_ui->resultList->model()->rowCount() > 0);
     if (m_results) {
         const QString count = QString::fromStdString(formatCount(static_cast<uint64_t>(m_results->count())));
         // A search stopped at the maximum count says so beside the count once its progress window is gone.
-        m_ui->label1113->setText(m_resultsCut ? tr("%1 件 打切り").arg(count) : tr("%1 件").arg(count));
-        m_ui->label1113->setToolTip(m_resultsCut ? tr("最大表示件数に達したため検索を打ち切りました") : QString());
-        m_ui->label1113->setAccessibleDescription(m_ui->label1113->toolTip());
+        m_ui->resultCountLabel->setText(m_resultsCut ? tr("%1 件 打切り").arg(count) : tr("%1 件").arg(count));
+        m_ui->resultCountLabel->setToolTip(m_resultsCut ? tr("最大表示件数に達したため検索を打ち切りました")
+                                                        : QString());
+        m_ui->resultCountLabel->setAccessibleDescription(m_ui->resultCountLabel->toolTip());
     }
-    m_ui->button1110->setEnabled(m_resultsCondition.sex != 0);
+    m_ui->restoreConditionButton->setEnabled(m_resultsCondition.sex != 0);
 }
 
 void CSearchDlg::emptyResultViews()
 {
     m_resultsCut = false;
     offerExplanation(false);
-    m_ui->list1061->showResults(nullptr);
-    m_ui->list1055->showSet(nullptr);
-    m_ui->list1056->showSet(nullptr);
+    m_ui->resultList->showResults(nullptr);
+    m_ui->setView->showSet(nullptr);
+    m_ui->skillTotalsList->showSet(nullptr);
 }
 
 void CSearchDlg::onResultSelectionChanged()
 {
     const EquipSet* set = selectedResult();
-    m_ui->list1055->showSet(set);
-    m_ui->list1056->showSet(set);
+    m_ui->setView->showSet(set);
+    m_ui->skillTotalsList->showSet(set);
     updateResultButtons();
 }
 
@@ -108,7 +109,7 @@ void CSearchDlg::fillHistoryList(int select)
 {
     SavedFileIndex index = SavedFileIndex::forHistory(m_app.userFolder());
     index.load();
-    QComboBox* combo = m_ui->combo1098;
+    QComboBox* combo = m_ui->historyCombo;
     {
         const QSignalBlocker block(combo);
         combo->clear();
@@ -146,14 +147,14 @@ void CSearchDlg::startFileWorker(std::unique_ptr<CFileOperationThread> worker)
 
 void CSearchDlg::onShowHistory()
 {
-    const int position = m_ui->combo1098->currentIndex();
+    const int position = m_ui->historyCombo->currentIndex();
     if (position < 0)
         return;
     if (!mayDiscardResults())
         return;
-    m_ui->label1113->clear();
-    m_ui->edit1108->clear();
-    m_ui->edit1109->clear();
+    m_ui->resultCountLabel->clear();
+    m_ui->titleEdit->clear();
+    m_ui->commentEdit->clear();
     emptyResultViews();
     // The views no longer refer to the old results; the load replaces them.
     m_results.reset();
@@ -176,9 +177,9 @@ void CSearchDlg::onSaveResults()
     input.setComment({});
     if (runChildDialog(input) != QDialog::Accepted)
         return;
-    m_ui->label1113->clear();
-    m_ui->edit1108->clear();
-    m_ui->edit1109->clear();
+    m_ui->resultCountLabel->clear();
+    m_ui->titleEdit->clear();
+    m_ui->commentEdit->clear();
     showWaitingWindow(tr("保存中です。"));
     auto worker = std::make_unique<CFileOperationThread>(*m_workerNotices, m_app.userFolder(), m_app.master());
     worker->setSave(m_resultsCondition, m_results.get(), input.title(), input.comment());
@@ -203,8 +204,8 @@ void CSearchDlg::onFileNotice(int32_t code, int32_t param)
         }
         m_results = m_fileWorker->takeResults();
         m_resultsCondition = m_fileWorker->condition();
-        m_ui->edit1108->setText(toQString(m_fileWorker->title()));
-        m_ui->edit1109->setText(toQString(m_fileWorker->comment()));
+        m_ui->titleEdit->setText(toQString(m_fileWorker->title()));
+        m_ui->commentEdit->setText(toQString(m_fileWorker->comment()));
         showResultList();
         updateSkillButtons();
         updateResultButtons();
@@ -217,10 +218,10 @@ void CSearchDlg::onFileNotice(int32_t code, int32_t param)
     }
     // Stored only once the file is written: a failed save still asks before discarding.
     m_stored = true;
-    m_ui->edit1108->setText(toQString(m_fileWorker->title()));
-    m_ui->edit1109->setText(toQString(m_fileWorker->comment()));
+    m_ui->titleEdit->setText(toQString(m_fileWorker->title()));
+    m_ui->commentEdit->setText(toQString(m_fileWorker->comment()));
     fillHistoryList(0x7fffffff);
-    m_ui->combo1098->setCurrentIndex(m_ui->combo1098->count() - 1);
+    m_ui->historyCombo->setCurrentIndex(m_ui->historyCombo->count() - 1);
     updateResultButtons();
 }
 
@@ -272,12 +273,12 @@ void CSearchDlg::onRestoreCondition()
     if (parts.basic) {
         showBasicCondition(condition);
         // The stored choices come back as they were, without the empty-list message.
-        const QSignalBlocker blockItems(m_ui->check1099);
-        const QSignalBlocker blockSParts(m_ui->check1111);
-        const QSignalBlocker blockSkills(m_ui->check1107);
-        m_ui->check1099->setChecked(condition.useExcludedItems);
-        m_ui->check1111->setChecked(condition.requireSParts);
-        m_ui->check1107->setChecked(condition.useExcludedSkills);
+        const QSignalBlocker blockItems(m_ui->excludedItemsCheck);
+        const QSignalBlocker blockSParts(m_ui->requireSPartsCheck);
+        const QSignalBlocker blockSkills(m_ui->excludedSkillsCheck);
+        m_ui->excludedItemsCheck->setChecked(condition.useExcludedItems);
+        m_ui->requireSPartsCheck->setChecked(condition.requireSParts);
+        m_ui->excludedSkillsCheck->setChecked(condition.useExcludedSkills);
     }
     if (parts.skills)
         m_wanted = condition.wanted;
@@ -324,10 +325,10 @@ void CSearchDlg::showBasicCondition(const SearchCondition& condition)
     setSex(condition.sex);
     setJob(condition.job);
     setRarityCode(condition.rarity);
-    m_ui->edit1101->setText(QString::number(condition.minDefence));
-    m_ui->edit1094->setText(QString::number(condition.maxResults));
-    m_ui->check1096->setChecked(condition.useJewels);
-    m_ui->check1247->setChecked(condition.useJewels && condition.exactJewels);
+    m_ui->minDefenceEdit->setText(QString::number(condition.minDefence));
+    m_ui->maxResultsEdit->setText(QString::number(condition.maxResults));
+    m_ui->useJewelsCheck->setChecked(condition.useJewels);
+    m_ui->exactJewelsCheck->setChecked(condition.useJewels && condition.exactJewels);
 }
 
 } // namespace zeku

@@ -38,37 +38,37 @@ bool CSearchDlg::excludedSkillConflict()
 
 uint32_t CSearchDlg::maxResultsFromControls() const
 {
-    const auto count = static_cast<uint32_t>(parseLenientInt(m_ui->edit1094->text().toStdString()));
+    const auto count = static_cast<uint32_t>(parseLenientInt(m_ui->maxResultsEdit->text().toStdString()));
     return count == 0 ? kDefaultMaxResults : count;
 }
 
 SearchCondition CSearchDlg::conditionFromControls() const
 {
     SearchCondition condition;
-    condition.sex = m_ui->radio1038->isChecked() ? 1 : 2;
-    condition.job = m_ui->radio1040->isChecked() ? 1 : 2;
-    condition.rarity = selectedRarityCode(m_ui->combo1053);
-    condition.useJewels = m_ui->check1096->isChecked();
-    condition.exactJewels = condition.useJewels && m_ui->check1247->isChecked();
-    condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->edit1101->text().toStdString()));
-    condition.useExcludedItems = m_ui->check1099->isChecked();
-    condition.useExcludedSkills = m_ui->check1107->isChecked();
-    condition.requireSParts = m_ui->check1111->isChecked();
+    condition.sex = m_ui->sexMaleRadio->isChecked() ? 1 : 2;
+    condition.job = m_ui->jobBladeRadio->isChecked() ? 1 : 2;
+    condition.rarity = selectedRarityCode(m_ui->rarityCombo);
+    condition.useJewels = m_ui->useJewelsCheck->isChecked();
+    condition.exactJewels = condition.useJewels && m_ui->exactJewelsCheck->isChecked();
+    condition.minDefence = static_cast<uint16_t>(parseLenientInt(m_ui->minDefenceEdit->text().toStdString()));
+    condition.useExcludedItems = m_ui->excludedItemsCheck->isChecked();
+    condition.useExcludedSkills = m_ui->excludedSkillsCheck->isChecked();
+    condition.requireSParts = m_ui->requireSPartsCheck->isChecked();
     condition.maxResults = maxResultsFromControls();
     condition.wanted = m_wanted;
 
     // Only checked rows are fixed; a jewel row counts only with its piece.
     EquipSet fixed;
-    if (m_ui->list1059->isChecked(0) && m_fixed.weapon()) {
+    if (m_ui->fixedEquipList->isChecked(0) && m_fixed.weapon()) {
         fixed.setWeapon(m_fixed.weapon());
-        if (m_ui->list1060->isChecked(0))
+        if (m_ui->fixedJewelList->isChecked(0))
             fixed.addWeaponJewels(m_fixed.weaponSlots().jewels);
     }
     for (int part = 0; part < kPartCount; ++part) {
-        if (!m_ui->list1059->isChecked(part + 1) || !m_fixed.piece(part))
+        if (!m_ui->fixedEquipList->isChecked(part + 1) || !m_fixed.piece(part))
             continue;
         fixed.setPiece(part, m_fixed.piece(part));
-        if (m_ui->list1060->isChecked(part + 1))
+        if (m_ui->fixedJewelList->isChecked(part + 1))
             fixed.addPieceJewels(part, m_fixed.pieceSlots(part).jewels);
     }
     condition.fixed = fixed;
@@ -87,7 +87,7 @@ std::optional<SearchCondition> CSearchDlg::readyCondition()
         showMessage(this, tr("スキル条件を入力してください"), MessageIcon::Information);
         return std::nullopt;
     }
-    if (m_ui->check1107->isChecked() && excludedSkillConflict())
+    if (m_ui->excludedSkillsCheck->isChecked() && excludedSkillConflict())
         return std::nullopt;
     return conditionFromControls();
 }
@@ -98,8 +98,8 @@ void CSearchDlg::onSearch()
     if (!condition)
         return;
     // A box that said no count shows the one the search runs with.
-    if (parseLenientInt(m_ui->edit1094->text().toStdString()) == 0)
-        m_ui->edit1094->setText(QString::number(kDefaultMaxResults));
+    if (parseLenientInt(m_ui->maxResultsEdit->text().toStdString()) == 0)
+        m_ui->maxResultsEdit->setText(QString::number(kDefaultMaxResults));
 
     m_app.startupSettings().recordFavoriteSkills(condition->job, m_wanted, m_app.skills());
     m_app.startupSettings().save(m_app.userFolder());
@@ -111,9 +111,9 @@ void CSearchDlg::onSearch()
     waitForSearchWorker();
     waitForFileWorker();
     setEnabled(false);
-    m_ui->label1113->clear();
-    m_ui->edit1108->clear();
-    m_ui->edit1109->clear();
+    m_ui->resultCountLabel->clear();
+    m_ui->titleEdit->clear();
+    m_ui->commentEdit->clear();
     // The results about to be filled are those of this condition.
     m_resultsCondition = std::move(*condition);
 
@@ -273,14 +273,14 @@ void CSearchDlg::onSearchNotice(int32_t code)
 
 void CSearchDlg::showResultList()
 {
-    m_ui->list1061->showResults(m_results.get());
+    m_ui->resultList->showResults(m_results.get());
     showFirstResult();
 }
 
 void CSearchDlg::showFirstResult()
 {
     // The set view and skill totals follow the selection: the first set is in view at once.
-    CFindResultListCtrl* list = m_ui->list1061;
+    CFindResultListCtrl* list = m_ui->resultList;
     if (list->model()->rowCount() > 0) {
         list->selectSingleRow(0);
         list->scrollToTop();

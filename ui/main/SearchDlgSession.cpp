@@ -85,12 +85,12 @@ void CSearchDlg::restoreSession()
     showBasicCondition(condition);
     {
         // A switch comes back on only while its list has entries, without the empty-list message.
-        const QSignalBlocker blockItems(m_ui->check1099);
-        const QSignalBlocker blockSParts(m_ui->check1111);
-        const QSignalBlocker blockSkills(m_ui->check1107);
-        m_ui->check1099->setChecked(condition.useExcludedItems && m_app.exclusions().total() > 0);
-        m_ui->check1107->setChecked(condition.useExcludedSkills && m_app.excludedSkills().total() > 0);
-        m_ui->check1111->setChecked(condition.requireSParts && m_app.sParts().total() > 0);
+        const QSignalBlocker blockItems(m_ui->excludedItemsCheck);
+        const QSignalBlocker blockSParts(m_ui->requireSPartsCheck);
+        const QSignalBlocker blockSkills(m_ui->excludedSkillsCheck);
+        m_ui->excludedItemsCheck->setChecked(condition.useExcludedItems && m_app.exclusions().total() > 0);
+        m_ui->excludedSkillsCheck->setChecked(condition.useExcludedSkills && m_app.excludedSkills().total() > 0);
+        m_ui->requireSPartsCheck->setChecked(condition.requireSParts && m_app.sParts().total() > 0);
     }
     replaceFixedSet(condition.fixed);
     replaceWantedSkills(condition.wanted, condition.wanted.empty() ? -1 : 0);
