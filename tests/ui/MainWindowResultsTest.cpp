@@ -419,6 +419,7 @@ private Q_SLOTS:
 
         clickControl(window, 1058);
         QCOMPARE(dialogs.defaultTitles().back(), QStringLiteral("剣士装備(男)"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.fileOperationRunning(), kWait);
         FavoriteIndex favorites(fixture.app().userFolder());
         QVERIFY(favorites.load());
         QCOMPARE(favorites.count(), 1);
