@@ -296,6 +296,32 @@ private Q_SLOTS:
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), window.currentResults()->count());
     }
 
+    // A close while the search runs asks it to stop and ends at the search's
+    // final notice; until then the window stays open, and nothing waits.
+    void closeWhileSearchingEndsAtTheFinalNotice()
+    {
+        AppFixture fixture;
+        ScriptedMessageBoxService boxes;
+        boxes.queueAnswer(MessageAnswer::Ok); // results found meanwhile may be given up
+        RecordingNoticeSink held;
+        CSearchDlg window(fixture.app(), nullptr, &held);
+        window.show();
+        addWantedSkill(window, QStringLiteral("攻撃"), QStringLiteral("攻撃力UP【小】"));
+        clickControl(window, 1070);
+        QVERIFY(window.searchRunning());
+        window.close();
+        QVERIFY(window.isVisible());
+        const auto ended = [&held] {
+            const int32_t code = held.notices().empty() ? FindStarted : held.notices().back().code;
+            return code == FindCancelled || code == FindFinished || code == FindLimitReached;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(ended(), kWait);
+        for (const Notice& notice : held.notices())
+            window.handleNotice(notice);
+        QVERIFY(!window.searchRunning());
+        QVERIFY(!window.isVisible());
+    }
+
     void outOfMemoryBeforeTheStartStillEnablesTheWindow()
     {
         AppFixture fixture;
