@@ -121,7 +121,7 @@ private Q_SLOTS:
             window.setWindowState(Qt::WindowMaximized);
             QTRY_VERIFY(window.isMaximized());
             clickControl(window, 1054);
-            QVERIFY(!window.isVisible());
+            QTRY_VERIFY(!window.isVisible()); // once the session is written
         }
         const std::string bytes = readAll(root / "user" / "Session.dat");
         QVERIFY(bytes.rfind("Version=", 0) == 0);
@@ -172,6 +172,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         ctl<QLineEdit>(window, 1101)->setText(QStringLiteral("1")); // one field is enough
         clickControl(window, 1054);
+        QTRY_VERIFY(!window.isVisible()); // once the session is written
         QVERIFY(std::filesystem::exists(fixture.dir() / "user" / "Session.dat"));
     }
 
@@ -365,8 +366,8 @@ private Q_SLOTS:
             QVERIFY(boxes.shown().empty());
             actions[2]->trigger();
             QCOMPARE(checked(actions), QStringList({"English"}));
-            QVERIFY(inWindowSection(readAll(file), "Language=en"));
-            QCOMPARE(boxes.shown().size(), 1u);
+            QTRY_VERIFY(inWindowSection(readAll(file), "Language=en"));
+            QTRY_COMPARE(boxes.shown().size(), 1u); // once the write has ended
             QCOMPARE(boxes.shown().back().text, QStringLiteral("表示言語の変更は次回の起動時に反映されます。"));
             clickControl(window, 1054);
         }
@@ -376,8 +377,8 @@ private Q_SLOTS:
         const QList<QAction*> actions = choices(window);
         QCOMPARE(checked(actions), QStringList({"English"}));
         actions[0]->trigger();
-        QVERIFY(readAll(file).find("Language=") == std::string::npos);
-        QCOMPARE(boxes.shown().size(), 2u);
+        QTRY_VERIFY(readAll(file).find("Language=") == std::string::npos);
+        QTRY_COMPARE(boxes.shown().size(), 2u);
     }
 
     void itemsTheCatalogueLostAreDroppedAndCounted()

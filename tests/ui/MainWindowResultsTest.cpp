@@ -28,11 +28,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace zeku;
 using namespace zeku::test;
@@ -47,6 +52,17 @@ void searchAttack(CSearchDlg& window)
     addWantedSkill(window, QStringLiteral("攻撃"), QStringLiteral("攻撃力UP【小】"));
     clickControl(window, 1070);
     QTRY_VERIFY_WITH_TIMEOUT(!window.searchRunning(), kWait);
+}
+
+// True when another open file holds the advisory lock of `file`.
+bool lockedElsewhere(const QString& file)
+{
+    const int fd = ::open(file.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
 }
 
 // Closes the progress window with its "ＯＫ".
@@ -280,6 +296,32 @@ private Q_SLOTS:
         QCOMPARE(ctl<CFindResultListCtrl>(window, 1061)->model()->rowCount(), window.currentResults()->count());
     }
 
+    // A close while the search runs asks it to stop and ends at the search's
+    // final notice; until then the window stays open, and nothing waits.
+    void closeWhileSearchingEndsAtTheFinalNotice()
+    {
+        AppFixture fixture;
+        ScriptedMessageBoxService boxes;
+        boxes.queueAnswer(MessageAnswer::Ok); // results found meanwhile may be given up
+        RecordingNoticeSink held;
+        CSearchDlg window(fixture.app(), nullptr, &held);
+        window.show();
+        addWantedSkill(window, QStringLiteral("攻撃"), QStringLiteral("攻撃力UP【小】"));
+        clickControl(window, 1070);
+        QVERIFY(window.searchRunning());
+        window.close();
+        QVERIFY(window.isVisible());
+        const auto ended = [&held] {
+            const int32_t code = held.notices().empty() ? FindStarted : held.notices().back().code;
+            return code == FindCancelled || code == FindFinished || code == FindLimitReached;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(ended(), kWait);
+        for (const Notice& notice : held.notices())
+            window.handleNotice(notice);
+        QVERIFY(!window.searchRunning());
+        QVERIFY(!window.isVisible());
+    }
+
     void outOfMemoryBeforeTheStartStillEnablesTheWindow()
     {
         AppFixture fixture;
@@ -419,6 +461,7 @@ private Q_SLOTS:
 
         clickControl(window, 1058);
         QCOMPARE(dialogs.defaultTitles().back(), QStringLiteral("剣士装備(男)"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.fileOperationRunning(), kWait);
         FavoriteIndex favorites(fixture.app().userFolder());
         QVERIFY(favorites.load());
         QCOMPARE(favorites.count(), 1);
@@ -428,6 +471,50 @@ private Q_SLOTS:
         clickControl(window, 1057);
         QCOMPARE(clipboard.texts().size(), std::size_t(1));
         QCOMPARE(clipboard.texts()[0], buildClipText(*set, fixture.app().skills()));
+    }
+
+    // Another process holds the favourites' folder lock while "お気に入り追加"
+    // saves: the window stays responsive under the wait window, and the entry
+    // is written once the lock is let go.
+    void favouriteWaitsForALockHeldByAnotherProcess()
+    {
+        AppFixture fixture;
+        DialogScript dialogs(QStringLiteral("ロック待ち"));
+        CSearchDlg window(fixture.app());
+        window.show();
+        searchAttack(window);
+        closeProgress(window);
+        ctl<CFindResultListCtrl>(window, 1061)->selectSingleRow(0);
+        const std::filesystem::path folder = fixture.dir() / "user" / "Favorite";
+        std::filesystem::create_directories(folder);
+        const QString lockFile = QString::fromStdString((folder / ".lock").string());
+        // flock holds the lock until cat reads the end of its input.
+        QProcess holder;
+        holder.start(QStringLiteral("flock"), {QStringLiteral("-o"), lockFile, QStringLiteral("cat")});
+        QVERIFY(holder.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(lockedElsewhere(lockFile), kWait);
+
+        clickControl(window, 1058); // returns while the save waits for the lock
+        QVERIFY(window.fileOperationRunning());
+        QVERIFY(!window.isEnabled());
+        // The wait window comes from a timer: the UI thread runs.
+        QTRY_VERIFY_WITH_TIMEOUT(window.waitingWindow() && window.waitingWindow()->isVisible(), kWait);
+        QCOMPARE(window.waitingWindow()->line1(), QStringLiteral("保存中です。"));
+        QTest::keyClick(window.waitingWindow(), Qt::Key_Escape);
+        QVERIFY(window.waitingWindow() && window.waitingWindow()->isVisible());
+        FavoriteIndex waiting(fixture.app().userFolder());
+        waiting.load();
+        QCOMPARE(waiting.count(), 0);
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(kWait));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.fileOperationRunning(), kWait);
+        QVERIFY(window.isEnabled());
+        QVERIFY(!window.waitingWindow());
+        FavoriteIndex favorites(fixture.app().userFolder());
+        QVERIFY(favorites.load());
+        QCOMPARE(favorites.count(), 1);
+        QCOMPARE(*favorites.title(0), sj("ロック待ち"));
     }
 
     void restoreConditionAsksAboutEachChangedList()

@@ -45,6 +45,9 @@ public:
     // that closes waits (without blocking) until it is 0.
     static int running();
 
+    // The wait window while it is up (for tests and the window walk).
+    CMessageDlg* waitWindow() const { return m_waitWindow.get(); }
+
     ~BackgroundFileTask() override;
 
 private:
