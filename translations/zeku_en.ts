@@ -1511,6 +1511,10 @@ Remove the armour that can no longer be worn?</translation>
         <source>このセットに追加できるスキル</source>
         <translation>Skills this set can add</translation>
     </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CNoResultReasonDlg</name>
