@@ -1920,6 +1920,10 @@ Save it to the file?</translation>
         <source>装飾品判定</source>
         <translation>Jewel fit</translation>
     </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CWeaponListCtrl</name>

@@ -5,7 +5,6 @@
 #include "UiFixtures.h"
 #include "report/ClipText.h"
 #include "support/TestSupport.h"
-#include "platform/FolderLock.h"
 #include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CManualEditDlg.h"
 #include "ui/dialogs/CMessageDlg.h"
@@ -21,7 +20,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -379,19 +377,14 @@ private Q_SLOTS:
 
     void storingWaitsForTheFolderLockWithoutFreezing()
     {
-        // Another process holds the favourites folder's lock until its input
-        // closes (or 8 s pass): the editor stores in the background, keeps
-        // serving queued calls and shows the wait window; the favourite is
-        // listed once the lock is free.
+        // Another process holds the favourites folder's lock: the editor
+        // stores in the background, keeps serving queued calls and shows the
+        // wait window; the favourite is listed once the lock is free.
         TempDir dir;
         UserFolder folder(dir.path());
         std::filesystem::create_directories(folder.favoriteFolder());
         QProcess holder;
-        holder.start(QStringLiteral("flock"),
-                     {QString::fromStdString((folder.favoriteFolder() / kFolderLockName).string()),
-                      QStringLiteral("timeout"), QStringLiteral("8"), QStringLiteral("sh"), QStringLiteral("-c"),
-                      QStringLiteral("echo held; read line")});
-        QVERIFY(holder.waitForReadyRead(5000));
+        QVERIFY(holdFolderLock(holder, folder.favoriteFolder()));
         auto dlg = open(folder);
         dlg->show();
         pick(dlg.get(), kEquipList, QStringLiteral("レザーキャップ"));
