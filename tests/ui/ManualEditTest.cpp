@@ -409,6 +409,26 @@ private Q_SLOTS:
         QCOMPARE(index.count(), 1);
     }
 
+    void skillFilterSaveWaitsForTheUserFolderLock()
+    {
+        TempDir dir;
+        UserFolder folder(dir.path());
+        QProcess holder;
+        QVERIFY(holdFolderLock(holder, folder.root()));
+        m_settings.filterSkills(kJobBlade) = {kGuard};
+        auto dlg = open(folder);
+        dlg->show();
+        whenModal([](QWidget* filter) { click(filter, 1); });
+        click(dlg.get(), kFilterEdit);
+        QTRY_VERIFY(dlg->findChild<CMessageDlg*>() && dlg->findChild<CMessageDlg*>()->isVisible());
+        QVERIFY(!std::filesystem::exists(folder.startupFile()));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
+        QVERIFY(std::filesystem::exists(folder.startupFile()));
+        m_settings.filterSkills(kJobBlade).clear();
+    }
+
     void favouriteWithMissingItemsLoadsWithoutThem()
     {
         TempDir dir;
@@ -527,6 +547,7 @@ private Q_SLOTS:
             click(filter, 1);
         });
         click(dlg.get(), kFilterEdit);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(dlg->filterSkills(kJobBlade), std::vector<uint16_t>{kAttack});
         QCOMPARE(m_settings.filterSkills(kJobBlade), (std::vector<uint16_t>{kAttack, kGuard}));
         QVERIFY(std::filesystem::exists(folder.startupFile()));

@@ -1,5 +1,6 @@
 #include "ui/dialogs/ManualEditItemPicker.h"
 
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CManualEditDlg.h"
 #include "ui/dialogs/CSkillFilterDlg.h"
 #include "ui/dialogs/DialogSupport.h"
@@ -7,6 +8,7 @@
 
 #include "ui_CManualEditDlg.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 
 #include <algorithm>
@@ -173,7 +175,9 @@ void ManualEditItemPicker::editSkillFilter()
         if (on)
             chosen.push_back(tree);
     }
-    m_settings.save(m_folder);
+    // Startup.dat is written under the user folder's lock, off the UI thread.
+    BackgroundFileTask::start(m_dialog, QCoreApplication::translate("zeku::CManualEditDlg", "保存中です。"),
+                              [settings = m_settings, folder = m_folder] { return settings.save(folder); }, {});
     m_ui.matchAll->setChecked(true);
     m_ui.matchAny->setChecked(false);
     refilterAll();
