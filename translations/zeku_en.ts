@@ -2303,6 +2303,10 @@ Reload the list.</translation>
         <translation>The file was changed in another window.
 Discard those changes and overwrite it?</translation>
     </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
+    </message>
 </context>
 <context>
     <name>zeku::MessageBoxService</name>
