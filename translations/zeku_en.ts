@@ -1511,6 +1511,10 @@ Remove the armour that can no longer be worn?</translation>
         <source>このセットに追加できるスキル</source>
         <translation>Skills this set can add</translation>
     </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CNoResultReasonDlg</name>
@@ -1916,6 +1920,10 @@ Save it to the file?</translation>
         <source>装飾品判定</source>
         <translation>Jewel fit</translation>
     </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CWeaponListCtrl</name>
@@ -2294,6 +2302,10 @@ Reload the list.</translation>
 変更を破棄して上書きしますか？</source>
         <translation>The file was changed in another window.
 Discard those changes and overwrite it?</translation>
+    </message>
+    <message>
+        <source>保存中です。</source>
+        <translation>Saving.</translation>
     </message>
 </context>
 <context>

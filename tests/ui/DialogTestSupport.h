@@ -2,15 +2,18 @@
 // Driving the editing dialogs in tests: controls by their resource id, clicks,
 // list selection and check boxes, and answering a dialog that runs modally.
 
+#include "platform/FolderLock.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/lists/ReportListView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -65,6 +68,17 @@ inline void whenModal(std::function<void(QWidget*)> act, int tries = 500)
         }
         act(w);
     });
+}
+
+// Starts another process that holds the lock of `folder` as a save from
+// elsewhere would, until its input is closed or 8 s have passed; true once
+// it holds the lock.
+inline bool holdFolderLock(QProcess& holder, const std::filesystem::path& folder)
+{
+    holder.start(QStringLiteral("flock"), {QString::fromStdString((folder / kFolderLockName).string()),
+                                           QStringLiteral("timeout"), QStringLiteral("8"), QStringLiteral("sh"),
+                                           QStringLiteral("-c"), QStringLiteral("echo held; read line")});
+    return holder.waitForReadyRead(5000);
 }
 
 } // namespace zeku::test

@@ -5,7 +5,9 @@
 #include "DialogTestSupport.h"
 #include "UiFixtures.h"
 #include "support/TestSupport.h"
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
+#include "ui/dialogs/CMessageDlg.h"
 #include "ui/dialogs/CQuickExclusiveRegistDlg.h"
 #include "ui/dialogs/CQuickSPartsRegistDlg.h"
 #include "ui/dialogs/CSPartsEditDlg.h"
@@ -255,6 +257,45 @@ private Q_SLOTS:
         QCOMPARE(list.total(), std::size_t{2});
     }
 
+    void saveOverAWindowWaitsForTheLockThenAsks()
+    {
+        // With a window to own it, the save waits for the user folder's lock
+        // behind the wait window; the question about another window's save
+        // comes after that first attempt, and Yes writes this list.
+        TempDir dir;
+        UserFolder folder(dir.path());
+        ExclusionSet list;
+        ListFileStamp stamp;
+        QVERIFY(!loadExclusionList(folder, m_master, list, &stamp)); // no file yet
+        ExclusionSet other;
+        other.add(jewel(1));
+        QVERIFY(saveExclusionList(folder, other)); // another window's save
+        QWidget owner;
+        owner.show();
+        QProcess holder;
+        QVERIFY(holdFolderLock(holder, folder.root()));
+        ScriptedMessageBoxService messages;
+        messages.queueAnswer(MessageAnswer::Yes);
+        int32_t flag = 1;
+        whenModal([](QWidget* dlg) {
+            selectRows(ctl<CItemListCtrl>(dlg, kLeft), {0});
+            click(dlg, kAdd);
+            click(dlg, 1);
+        });
+        QCOMPARE(CExclusiveItemEditDlg::editList(m_master, folder, list, flag, &owner, &stamp), int(QDialog::Accepted));
+        QTRY_VERIFY(owner.findChild<CMessageDlg*>() && owner.findChild<CMessageDlg*>()->isVisible());
+        QVERIFY(messages.shown().empty());
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
+        QCOMPARE(int(messages.shown().size()), 1);
+        QVERIFY(messages.shown()[0].text.contains(QStringLiteral("他のウィンドウで変更されています")));
+        ExclusionSet reread;
+        QVERIFY(loadExclusionList(folder, m_master, reread));
+        QVERIFY(reread.equals(list));
+        QCOMPARE(list.total(), std::size_t{1});
+    }
+
     void quickExclusionListsARepeatedJewelOnce()
     {
         TempDir dir;
@@ -323,6 +364,43 @@ private Q_SLOTS:
         QVERIFY(loadExcludedSkills(folder, reread));
         QVERIFY(reread.equals(skills));
         QVERIFY(!std::filesystem::exists(folder.exclusiveItemFile()));
+    }
+
+    void quickExclusionOverAWindowWritesBothListsOnceTheLockIsFree()
+    {
+        // The quick window closes at once; its two files are written one
+        // after the other behind the wait window over the window that opened it.
+        TempDir dir;
+        UserFolder folder(dir.path());
+        ExclusionSet exclusions;
+        ExcludedSkillList skills;
+        SPartSet sParts;
+        int32_t fEx = 1, fSk = 1, fSp = 1;
+        StandingLists lists{folder, exclusions, skills, sParts, fEx, fSk, fSp};
+        QuickRegistration what;
+        what.jewels = {&jewel(1)};
+        what.skillTreeName = sj("攻撃");
+        QWidget owner;
+        owner.show();
+        QProcess holder;
+        QVERIFY(holdFolderLock(holder, folder.root()));
+        {
+            CQuickExclusiveRegistDlg dlg(m_master.skills(), what, lists, &owner);
+            auto* view = ctl<QAbstractItemView>(&dlg, 1170);
+            for (int row = 0; row < dlg.rowCount(); ++row)
+                setRowChecked(view, row, true);
+            click(&dlg, 1);
+        }
+        QTRY_VERIFY(owner.findChild<CMessageDlg*>() && owner.findChild<CMessageDlg*>()->isVisible());
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
+        ExclusionSet items;
+        QVERIFY(loadExclusionList(folder, m_master, items));
+        QVERIFY(items.equals(exclusions) && items.contains(jewel(1)));
+        ExcludedSkillList reread;
+        QVERIFY(loadExcludedSkills(folder, reread));
+        QVERIFY(reread.equals(skills) && skills.total() > 0);
     }
 
     void quickSPartRegistersOnePiece()

@@ -5,7 +5,9 @@
 #include "UiFixtures.h"
 #include "report/ClipText.h"
 #include "support/TestSupport.h"
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CManualEditDlg.h"
+#include "ui/dialogs/CMessageDlg.h"
 #include "ui/lists/CDataSelectListCtrl.h"
 #include "ui/lists/CEquipListCtrl.h"
 #include "ui/lists/CJewelListCtrl.h"
@@ -330,6 +332,7 @@ private Q_SLOTS:
             static_cast<QDialog*>(input)->accept();
         });
         click(dlg.get(), kAddFavorite);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(offered, QStringLiteral("剣士装備(男)"));
         auto* combo = ctl<QComboBox>(dlg.get(), kFavoriteCombo);
         QCOMPARE(combo->count(), 1);
@@ -345,6 +348,7 @@ private Q_SLOTS:
             static_cast<QDialog*>(input)->accept();
         });
         click(dlg.get(), kOverwrite);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(boxes.shown().back().text, QStringLiteral("現在の装備を '剣士装備(男)' に上書きしてよろしいですか？"));
         QCOMPARE(boxes.shown().back().caption, QStringLiteral("お気に入り上書き確認"));
         QCOMPARE(combo->itemText(0), QStringLiteral("改訂"));
@@ -369,6 +373,60 @@ private Q_SLOTS:
         QVERIFY(dlg->editedSet().weapon() != nullptr);
         QVERIFY(dlg->editedSet().piece(PartHead) != nullptr);
         QCOMPARE(dlg->editedSet().piece(PartHead), head(1));
+    }
+
+    void storingWaitsForTheFolderLockWithoutFreezing()
+    {
+        // Another process holds the favourites folder's lock: the editor
+        // stores in the background, keeps serving queued calls and shows the
+        // wait window; the favourite is listed once the lock is free.
+        TempDir dir;
+        UserFolder folder(dir.path());
+        std::filesystem::create_directories(folder.favoriteFolder());
+        QProcess holder;
+        QVERIFY(holdFolderLock(holder, folder.favoriteFolder()));
+        auto dlg = open(folder);
+        dlg->show();
+        pick(dlg.get(), kEquipList, QStringLiteral("レザーキャップ"));
+        click(dlg.get(), kChoose);
+        whenModal([](QWidget* input) { static_cast<QDialog*>(input)->accept(); });
+        click(dlg.get(), kAddFavorite);
+        bool queuedCallRan = false;
+        QTimer::singleShot(0, dlg.get(), [&queuedCallRan] { queuedCallRan = true; });
+        QTRY_VERIFY(queuedCallRan);
+        QTRY_VERIFY(dlg->findChild<CMessageDlg*>() && dlg->findChild<CMessageDlg*>()->isVisible());
+        QCOMPARE(dlg->findChild<CMessageDlg*>()->line1(), QStringLiteral("保存中です。"));
+        QCOMPARE(holder.state(), QProcess::Running); // the lock is still held
+        QCOMPARE(ctl<QComboBox>(dlg.get(), kFavoriteCombo)->count(), 0);
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
+        QVERIFY(!dlg->findChild<CMessageDlg*>());
+        QCOMPARE(ctl<QComboBox>(dlg.get(), kFavoriteCombo)->count(), 1);
+        FavoriteIndex index(folder);
+        QVERIFY(index.load());
+        QCOMPARE(index.count(), 1);
+    }
+
+    void skillFilterSaveWaitsForTheUserFolderLock()
+    {
+        TempDir dir;
+        UserFolder folder(dir.path());
+        QProcess holder;
+        QVERIFY(holdFolderLock(holder, folder.root()));
+        m_settings.filterSkills(kJobBlade) = {kGuard};
+        auto dlg = open(folder);
+        dlg->show();
+        whenModal([](QWidget* filter) { click(filter, 1); });
+        click(dlg.get(), kFilterEdit);
+        QTRY_VERIFY(dlg->findChild<CMessageDlg*>() && dlg->findChild<CMessageDlg*>()->isVisible());
+        QVERIFY(!std::filesystem::exists(folder.startupFile()));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
+        QVERIFY(std::filesystem::exists(folder.startupFile()));
+        m_settings.filterSkills(kJobBlade).clear();
     }
 
     void favouriteWithMissingItemsLoadsWithoutThem()
@@ -489,6 +547,7 @@ private Q_SLOTS:
             click(filter, 1);
         });
         click(dlg.get(), kFilterEdit);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(dlg->filterSkills(kJobBlade), std::vector<uint16_t>{kAttack});
         QCOMPARE(m_settings.filterSkills(kJobBlade), (std::vector<uint16_t>{kAttack, kGuard}));
         QVERIFY(std::filesystem::exists(folder.startupFile()));

@@ -3,8 +3,10 @@
 #include "DialogTestSupport.h"
 #include "UiFixtures.h"
 #include "support/TestSupport.h"
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 #include "ui/dialogs/CJewelRemoveDlg.h"
+#include "ui/dialogs/CMessageDlg.h"
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 #include "ui/platform/MessageBoxService.h"
 #include "userfiles/FavoriteIndex.h"
@@ -138,6 +140,7 @@ private Q_SLOTS:
         auto* list = ctl<ReportListView>(&dlg, kEntries);
         list->selectSingleRow(2);
         click(&dlg, kUp);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(columnTexts(*list, 0),
                  (QStringList{QStringLiteral("装備a"), QStringLiteral("装備c"), QStringLiteral("装備b")}));
         QCOMPARE(list->selectedRow(), 1);
@@ -147,6 +150,7 @@ private Q_SLOTS:
         QCOMPARE(index.sex(1), kSexMale); // sex and job travel with the entry
         QCOMPARE(index.job(1), kJobBlade);
         click(&dlg, kDown);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(list->selectedRow(), 2);
         QCOMPARE(data.favoriteIndexBytes(), before);
     }
@@ -181,6 +185,7 @@ private Q_SLOTS:
             static_cast<QDialog*>(input)->accept();
         });
         click(&dlg, kChange);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(caption, QStringLiteral("変更"));
         QCOMPARE(cellText(*list, 1, 0), QStringLiteral("新しい名前"));
         QCOMPARE(cellText(*list, 1, 1), QStringLiteral("メモ"));
@@ -207,9 +212,33 @@ private Q_SLOTS:
 
         boxes.queueAnswer(MessageAnswer::Yes);
         click(&dlg, kDelete);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(columnTexts(*list, 0), (QStringList{QStringLiteral("装備a"), QStringLiteral("装備c")}));
         QVERIFY(!std::filesystem::exists(data.folder.favoriteFolder() / "b.dat"));
         QVERIFY(std::filesystem::exists(data.folder.favoriteFolder() / "c.dat"));
+    }
+
+    void organiserWaitsForTheFolderLockWithoutFreezing()
+    {
+        // Another process holds the lock: the move waits behind the wait
+        // window, and lands once the lock is free.
+        SavedData data;
+        QProcess holder;
+        QVERIFY(holdFolderLock(holder, data.folder.favoriteFolder()));
+        CUserFileArrangeDlg dlg(data.folder);
+        dlg.show();
+        auto* list = ctl<ReportListView>(&dlg, kEntries);
+        list->selectSingleRow(0);
+        click(&dlg, kDown);
+        QTRY_VERIFY(dlg.findChild<CMessageDlg*>() && dlg.findChild<CMessageDlg*>()->isVisible());
+        QCOMPARE(holder.state(), QProcess::Running); // the lock is still held
+        QCOMPARE(cellText(*list, 0, 0), QStringLiteral("装備a"));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
+        QCOMPARE(columnTexts(*list, 0),
+                 (QStringList{QStringLiteral("装備b"), QStringLiteral("装備a"), QStringLiteral("装備c")}));
+        QCOMPARE(list->selectedRow(), 1);
     }
 
     void failedIndexWriteKeepsEveryEntry()
@@ -225,11 +254,13 @@ private Q_SLOTS:
         list->selectSingleRow(0);
         boxes.queueAnswer(MessageAnswer::Yes);
         click(&dlg, kDelete);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(data.favoriteIndexBytes(), before);
         QVERIFY(std::filesystem::exists(data.folder.favoriteFolder() / "a.dat"));
         QCOMPARE(columnTexts(*list, 0).size(), 3);
         list->selectSingleRow(0);
         click(&dlg, kDown);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QCOMPARE(data.favoriteIndexBytes(), before);
         QCOMPARE(cellText(*list, 0, 0), QStringLiteral("装備a"));
         QVERIFY(!errors.fileErrors.empty());

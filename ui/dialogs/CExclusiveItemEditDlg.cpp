@@ -75,7 +75,8 @@ int CExclusiveItemEditDlg::editList(const MasterData& master, const UserFolder& 
             list = dlg.editedList();
             saveFlag = dlg.saveToFile();
             if (saveFlag)
-                saveListFile(parent, stamp, [&](ListFileStamp* s) { return saveExclusionList(folder, list, s); });
+                saveListFilesInBackground(
+                    parent, {{stamp, [folder, list](ListFileStamp* s) { return saveExclusionList(folder, list, s); }}});
         }
         return result;
     }

@@ -130,7 +130,9 @@ int CExclusiveSkillEditDlg::editList(const SkillCatalogue& skills, const UserFol
             list = dlg.editedList();
             saveFlag = dlg.saveToFile();
             if (saveFlag)
-                saveListFile(parent, stamp, [&](ListFileStamp* s) { return saveExcludedSkills(folder, list, s); });
+                saveListFilesInBackground(parent, {{stamp, [folder, list](ListFileStamp* s) {
+                                                        return saveExcludedSkills(folder, list, s);
+                                                    }}});
         }
         return result;
     }

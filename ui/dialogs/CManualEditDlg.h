@@ -4,9 +4,16 @@
 // skill totals live. Favourites can be shown, added and overwritten, and the
 // set copied as clip text. The dialog works on its own copy of the set; in
 // fixed-condition mode the caller takes the edited set back after OK.
+//
+// The window composes three panes over its form: the lists to pick from with
+// their filters (ManualEditItemPicker), the set being edited
+// (ManualEditSetPane) and the favourites row (ManualEditFavoritesPane). It
+// keeps the sex and job radios' meaning, OK and close, and the right-click
+// windows.
 
 #include "data/MasterData.h"
 #include "search/EquipSet.h"
+#include "ui/dialogs/ManualEditSet.h"
 #include "ui/dialogs/StandingLists.h"
 #include "ui/lists/QuickRegistration.h"
 #include "search/ItemSets.h"
@@ -16,20 +23,20 @@
 
 #include <QDialog>
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QPushButton;
-
 namespace Ui {
 class CManualEditDlg;
 }
 
 namespace zeku {
+
+class ManualEditFavoritesPane;
+class ManualEditItemPicker;
 
 // What the caller hands to the editor.
 struct ManualEditInput {
@@ -56,10 +63,10 @@ public:
     ~CManualEditDlg() override;
 
     // The edited set, and its sex and job (0 when not fixed).
-    const EquipSet& editedSet() const { return m_set; }
-    uint16_t setSex() const { return m_setSex; }
-    uint16_t setJob() const { return m_setJob; }
-    int currentTab() const { return m_tab; }
+    const EquipSet& editedSet() const { return m_edited.set; }
+    uint16_t setSex() const { return m_edited.sex; }
+    uint16_t setJob() const { return m_edited.job; }
+    int currentTab() const;
 
     // Lets the right-click commands "除外登録" and "Ｓ防具登録" of the editor's
     // lists open the quick registration dialogs on `lists` (whose exclusions
@@ -71,7 +78,7 @@ public:
     // out of addWantedRequested.
     void enableSetFits(std::function<SearchCondition()> condition);
     // The chosen trees of the skill filter of `job` (1 or 2).
-    const std::vector<uint16_t>& filterSkills(int job) const { return m_filterSkills[job == 1 ? 0 : 1]; }
+    const std::vector<uint16_t>& filterSkills(int job) const;
 
 Q_SIGNALS:
     // "条件に追加" in the window opened from the set: the caller wants `skill`.
@@ -82,60 +89,21 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Filters and lists (CManualEditDlg.cpp).
-    uint16_t radioSex() const;
-    uint16_t radioJob() const;
-    std::vector<uint16_t>& currentFilter();
-    void switchTab(int tab);
-    void applyFilters();
-    void nameEdited(const QString& text);
-    void setMatchMode(int mode);
-    void clearSkillFilter();
-    void editSkillFilter();
-    void refilterAll();
-    void updatePickButtons();
-    void updateSetButtons();
-    void updateLabels();
-    void redrawSet(int selectRow = -1);
-
-    // The set (ManualEditSet.cpp).
-    bool setIsEmpty() const;
-    void choose();
-    void attachJewel(int holder);
-    void removeItem();
-    void removeJewels();
-    void removeAllJewels();
-    void emptySet();
-    void afterRemoval();
-    void copyClip();
-
+    // The right-click windows on the lists and the set.
     void quickExclude(const QuickRegistration& what);
     void quickSPart(const QuickRegistration& what);
     void showSetFits();
 
-    // Favourites (ManualEditFavorites.cpp).
-    void fillFavoriteCombo();
-    void updateFavoriteButtons();
-    void addFavorite();
-    void showFavorite();
-    void overwriteFavorite();
-
     std::unique_ptr<Ui::CManualEditDlg> m_ui;
     const MasterData& m_master;
-    const ExclusionSet& m_exclusions;
-    StartupSettings& m_settings;
     UserFolder m_folder;
-    int m_tab = 1;
-    EquipSet m_set;
-    uint16_t m_setSex = 0;
-    uint16_t m_setJob = 0;
-    bool m_fixedCondition = false;
-    QString m_armourName;
-    QString m_jewelName;
-    std::array<std::vector<uint16_t>, 2> m_filterSkills;
-    std::array<QPushButton*, 6> m_attachButtons{};
+    EditedEquipSet m_edited;
     std::optional<StandingLists> m_quickLists;
     std::function<SearchCondition()> m_fitsCondition;
+    // The panes refer to the members above, so they come after them.
+    std::unique_ptr<ManualEditItemPicker> m_picker;
+    std::unique_ptr<ManualEditSetPane> m_setPane;
+    std::unique_ptr<ManualEditFavoritesPane> m_favorites;
 };
 
 } // namespace zeku

@@ -111,19 +111,25 @@ void CQuickExclusiveRegistDlg::registerChecked()
         }
     }
     const bool save = m_ui->saveToFile->isChecked();
+    std::vector<ListFileWrite> writes;
     if (itemAdded) {
         if (save)
-            saveListFile(this, m_lists.exclusionsStamp,
-                         [&](ListFileStamp* s) { return saveExclusionList(m_lists.folder, m_lists.exclusions, s); });
+            writes.push_back(
+                {m_lists.exclusionsStamp, [folder = m_lists.folder, list = m_lists.exclusions](ListFileStamp* s) {
+                     return saveExclusionList(folder, list, s);
+                 }});
         m_lists.saveExclusions = save ? 1 : 0;
     }
     if (skillAdded) {
         if (save)
-            saveListFile(this, m_lists.excludedSkillsStamp, [&](ListFileStamp* s) {
-                return saveExcludedSkills(m_lists.folder, m_lists.excludedSkills, s);
-            });
+            writes.push_back({m_lists.excludedSkillsStamp,
+                              [folder = m_lists.folder, list = m_lists.excludedSkills](ListFileStamp* s) {
+                                  return saveExcludedSkills(folder, list, s);
+                              }});
         m_lists.saveExcludedSkills = save ? 1 : 0;
     }
+    // Written once this window has closed, over the one that opened it.
+    saveListFilesInBackground(parentWidget(), std::move(writes));
     accept();
 }
 

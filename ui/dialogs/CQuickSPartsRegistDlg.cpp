@@ -42,9 +42,12 @@ void CQuickSPartsRegistDlg::registerChecked()
     if (m_model->isChecked(0) && !m_lists.sParts.contains(m_piece)) {
         m_lists.sParts.add(m_piece);
         const bool save = m_ui->saveToFile->isChecked();
+        // Written once this window has closed, over the one that opened it.
         if (save)
-            saveListFile(this, m_lists.sPartsStamp,
-                         [&](ListFileStamp* s) { return saveSPartList(m_lists.folder, m_lists.sParts, s); });
+            saveListFilesInBackground(parentWidget(), {{m_lists.sPartsStamp, [folder = m_lists.folder,
+                                                                              list = m_lists.sParts](ListFileStamp* s) {
+                                                            return saveSPartList(folder, list, s);
+                                                        }}});
         m_lists.saveSParts = save ? 1 : 0;
     }
     accept();

@@ -70,7 +70,8 @@ int CSPartsEditDlg::editList(const MasterData& master, const UserFolder& folder,
             list = dlg.editedList();
             saveFlag = dlg.saveToFile();
             if (saveFlag)
-                saveListFile(parent, stamp, [&](ListFileStamp* s) { return saveSPartList(folder, list, s); });
+                saveListFilesInBackground(
+                    parent, {{stamp, [folder, list](ListFileStamp* s) { return saveSPartList(folder, list, s); }}});
         }
         return result;
     }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/CUserFileArrangeDlg.h"
 
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/platform/MessageBoxService.h"
@@ -15,6 +16,19 @@
 #include <QStandardItemModel>
 
 namespace zeku {
+
+namespace {
+
+// Reads `index` again under its folder's lock after the user answered; false
+// when `row` no longer holds the entry stored at `path`. The question was asked
+// without the folder's lock, so that other saves need not wait for the user;
+// the change goes ahead only if the entry is still there.
+bool reloadForUpdate(SavedFileIndex& index, int row, const std::string& path)
+{
+    return index.loadForUpdate() && index.path(row) && *index.path(row) == path;
+}
+
+} // namespace
 
 CUserFileArrangeDlg::CUserFileArrangeDlg(const UserFolder& folder, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::CUserFileArrangeDlg>()), m_folder(folder),
@@ -120,32 +134,39 @@ void CUserFileArrangeDlg::updateButtons()
     m_ui->deleteButton->setEnabled(row >= 0);
 }
 
+void CUserFileArrangeDlg::changeInBackground(std::unique_ptr<SavedFileIndex> index, int rowAfter, Change change)
+{
+    auto outcome = std::make_shared<IndexChange>(IndexChange::Failed);
+    BackgroundFileTask::start(
+        this, tr("保存中です。"),
+        [index = std::shared_ptr<SavedFileIndex>(std::move(index)), change = std::move(change), outcome] {
+            *outcome = change(*index);
+            return *outcome == IndexChange::Done;
+        },
+        [this, rowAfter, outcome](bool) {
+            if (*outcome == IndexChange::Done)
+                refill(rowAfter);
+            else if (*outcome == IndexChange::EntryGone)
+                refill(-1);
+        });
+}
+
 void CUserFileArrangeDlg::moveEntry(int delta)
 {
     const int row = m_ui->entryList->selectedRow();
-    std::unique_ptr<SavedFileIndex> index = chosenIndex();
-    if (row < 0 || !index->loadForUpdate())
+    if (row < 0)
         return;
     const int target = row + delta;
-    if (target < 0 || target >= index->count())
-        return;
-    // Up: a copy goes before the entry above, then the original (now one
-    // further down) leaves. Down: a copy goes after the entry below, then the
-    // original leaves.
-    const bool moved = delta < 0 ? index->insertCopy(row, target) && index->removeEntry(row + 1)
-                                 : index->insertCopy(row, row + 2) && index->removeEntry(row);
-    if (moved && index->save())
-        refill(target);
-}
-
-bool CUserFileArrangeDlg::reloadForUpdate(SavedFileIndex& index, int row, const std::string& path)
-{
-    // The question was asked without the folder's lock, so that other saves need
-    // not wait for the user; the change goes ahead only if the entry is still there.
-    if (index.loadForUpdate() && index.path(row) && *index.path(row) == path)
-        return true;
-    refill(-1);
-    return false;
+    changeInBackground(chosenIndex(), target, [row, delta, target](SavedFileIndex& index) {
+        if (!index.loadForUpdate() || target < 0 || target >= index.count())
+            return IndexChange::Failed;
+        // Up: a copy goes before the entry above, then the original (now one
+        // further down) leaves. Down: a copy goes after the entry below, then the
+        // original leaves.
+        const bool moved = delta < 0 ? index.insertCopy(row, target) && index.removeEntry(row + 1)
+                                     : index.insertCopy(row, row + 2) && index.removeEntry(row);
+        return moved && index.save() ? IndexChange::Done : IndexChange::Failed;
+    });
 }
 
 void CUserFileArrangeDlg::changeEntry()
@@ -159,10 +180,15 @@ void CUserFileArrangeDlg::changeEntry()
     input.setTitle(*index->title(row));
     input.setComment(*index->comment(row));
     const std::string path = *index->path(row);
-    if (input.exec() != QDialog::Accepted || !reloadForUpdate(*index, row, path))
+    if (input.exec() != QDialog::Accepted)
         return;
-    if (index->replaceEntry(row, input.title(), input.comment(), path) && index->save())
-        refill(row);
+    changeInBackground(std::move(index), row,
+                       [row, path, title = input.title(), comment = input.comment()](SavedFileIndex& index) {
+                           if (!reloadForUpdate(index, row, path))
+                               return IndexChange::EntryGone;
+                           return index.replaceEntry(row, title, comment, path) && index.save() ? IndexChange::Done
+                                                                                                : IndexChange::Failed;
+                       });
 }
 
 void CUserFileArrangeDlg::deleteEntry()
@@ -177,13 +203,15 @@ void CUserFileArrangeDlg::deleteEntry()
         MessageAnswer::Yes)
         return;
     const std::string path = *index->path(row);
-    if (!reloadForUpdate(*index, row, path))
-        return;
-    // The data file goes only once the index no longer lists it.
-    if (index->removeEntry(row) && index->save()) {
-        removeStoredFile(m_folder, path);
-        refill(-1);
-    }
+    changeInBackground(std::move(index), -1, [folder = m_folder, row, path](SavedFileIndex& index) {
+        if (!reloadForUpdate(index, row, path))
+            return IndexChange::EntryGone;
+        // The data file goes only once the index no longer lists it.
+        if (!index.removeEntry(row) || !index.save())
+            return IndexChange::Failed;
+        removeStoredFile(folder, path);
+        return IndexChange::Done;
+    });
 }
 
 } // namespace zeku

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QStandardItemModel;
@@ -39,10 +40,16 @@ private:
     void moveEntry(int delta);
     void changeEntry();
     void deleteEntry();
-    // Reads `index` again under its folder's lock after the user answered; false
-    // (the list refilled) when `row` no longer holds the entry stored at `path`.
-    bool reloadForUpdate(SavedFileIndex& index, int row, const std::string& path);
     void updateButtons();
+
+    // What one change of the index came to.
+    enum class IndexChange { Done, EntryGone, Failed };
+    using Change = std::function<IndexChange(SavedFileIndex& index)>;
+    // Runs `change` on `index` off the UI thread, since it waits for the
+    // folder's lock. Then the list is refilled with `rowAfter` selected when
+    // it was done, refilled from scratch when the entry had gone, and left as
+    // it was when the change failed.
+    void changeInBackground(std::unique_ptr<SavedFileIndex> index, int rowAfter, Change change);
 
     std::unique_ptr<Ui::CUserFileArrangeDlg> m_ui;
     UserFolder m_folder;

@@ -1,21 +1,19 @@
 // The manual editor's changes to its set: choosing pieces, attaching and
-// removing jewels, emptying, the clip text, and the right-click windows on it.
+// removing jewels, emptying and the clip text.
 
-#include "ui/dialogs/CManualEditDlg.h"
+#include "ui/dialogs/ManualEditSet.h"
 
 #include "report/ClipText.h"
 #include "ui/dialogs/CJewelRemoveDlg.h"
-#include "ui/dialogs/CQuickExclusiveRegistDlg.h"
-#include "ui/dialogs/CQuickSPartsRegistDlg.h"
-#include "ui/dialogs/CSetFitsDlg.h"
+#include "ui/dialogs/CManualEditDlg.h"
+#include "ui/dialogs/ManualEditItemPicker.h"
 #include "ui/platform/ClipboardService.h"
 #include "ui/platform/MessageBoxService.h"
-#include "ui/platform/WindowSupport.h"
 #include "userfiles/Favorites.h"
 
 #include "ui_CManualEditDlg.h"
 
-#include <QAction>
+#include <QItemSelectionModel>
 
 #include <algorithm>
 
@@ -41,186 +39,218 @@ const std::vector<const Jewel*>& holderJewels(const EquipSet& set, int holder)
 
 } // namespace
 
-bool CManualEditDlg::setIsEmpty() const
+ManualEditSetPane::ManualEditSetPane(Ui::CManualEditDlg& ui, QWidget* dialog, const MasterData& master,
+                                     EditedEquipSet& edited, const ManualEditItemPicker& picker)
+    : m_ui(ui), m_dialog(dialog), m_master(master), m_edited(edited), m_picker(picker)
 {
-    if (m_set.weapon())
+    m_ui.setView->setUp();
+    m_ui.skillView->setUp(master.skills());
+    m_ui.skillView->setMultiSelection(true);
+
+    connect(m_ui.setView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ManualEditSetPane::updateSetButtons);
+    connect(m_ui.chooseButton, &QPushButton::clicked, this, &ManualEditSetPane::choose);
+    const std::array<QPushButton*, 6>& attach = picker.attachButtons();
+    for (std::size_t h = 0; h < attach.size(); ++h)
+        connect(attach[h], &QPushButton::clicked, this, [this, h] { attachJewel(static_cast<int>(h)); });
+    connect(m_ui.removeItem, &QPushButton::clicked, this, &ManualEditSetPane::removeItem);
+    connect(m_ui.removeJewels, &QPushButton::clicked, this, &ManualEditSetPane::removeJewels);
+    connect(m_ui.removeAllJewels, &QPushButton::clicked, this, &ManualEditSetPane::removeAllJewels);
+    connect(m_ui.removeAll, &QPushButton::clicked, this, &ManualEditSetPane::emptySet);
+    connect(m_ui.clipButton, &QPushButton::clicked, this, &ManualEditSetPane::copyClip);
+}
+
+bool ManualEditSetPane::setIsEmpty() const
+{
+    if (m_edited.set.weapon())
         return false;
     for (int p = 0; p < kPartCount; ++p)
-        if (m_set.piece(p))
+        if (m_edited.set.piece(p))
             return false;
     return true;
 }
 
-void CManualEditDlg::choose()
+void ManualEditSetPane::replaceSet(const EquipSet& set, uint16_t sex, uint16_t job)
 {
-    const uint16_t sex = radioSex();
-    const uint16_t job = radioJob();
+    m_edited.set = set;
+    m_edited.sex = sex;
+    m_edited.job = job;
+    updateLabels();
+    showChange();
+}
+
+void ManualEditSetPane::choose()
+{
+    const uint16_t sex = m_picker.radioSex();
+    const uint16_t job = m_picker.radioJob();
+    EquipSet& set = m_edited.set;
     int selectRow = -1;
-    if (m_tab == kWeaponTab) {
-        const int row = m_ui->weaponList->selectedRow();
+    if (m_picker.tab() == CManualEditDlg::kWeaponTab) {
+        const int row = m_ui.weaponList->selectedRow();
         if (row < 0)
             return;
-        m_set.setWeapon(m_ui->weaponList->getDataArray()[static_cast<std::size_t>(row)]->weapon);
+        set.setWeapon(m_ui.weaponList->getDataArray()[static_cast<std::size_t>(row)]->weapon);
         selectRow = 0;
-    } else if (m_tab < kJewelTab) {
-        const int row = m_ui->equipList->selectedRow();
+    } else if (m_picker.tab() < CManualEditDlg::kJewelTab) {
+        const int row = m_ui.equipList->selectedRow();
         if (row < 0)
             return;
-        const EquipItem* piece = m_ui->equipList->getDataArray()[static_cast<std::size_t>(row)]->piece;
-        const int part = m_tab - 1;
-        EquipSet others = m_set;
+        const EquipItem* piece = m_ui.equipList->getDataArray()[static_cast<std::size_t>(row)]->piece;
+        const int part = m_picker.tab() - 1;
+        EquipSet others = set;
         others.setPiece(part, nullptr);
         const uint16_t othersSex = pieceSexOf(others);
         const uint16_t othersJob = pieceJobOf(others);
         if ((othersSex != 0 && othersSex != sex) || (othersJob != 0 && othersJob != job)) {
             const MessageAnswer answer = messageBoxService().showWithCaption(
-                this, tr("装備選択確認"), tr("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"),
+                m_dialog, CManualEditDlg::tr("装備選択確認"),
+                CManualEditDlg::tr("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"),
                 MessageIcon::Question, MessageButtons::OkCancel);
             if (answer != MessageAnswer::Ok)
                 return;
         }
         for (int p = 0; p < kPartCount; ++p) {
-            const EquipItem* worn = m_set.piece(p);
+            const EquipItem* worn = set.piece(p);
             if (worn && ((worn->sex != 0 && worn->sex != sex) || (worn->job != 0 && worn->job != job)))
-                m_set.setPiece(p, nullptr);
+                set.setPiece(p, nullptr);
         }
-        m_set.setPiece(part, piece);
+        set.setPiece(part, piece);
         selectRow = part + 1;
     } else {
         return;
     }
-    m_setSex = sex;
-    m_setJob = job;
+    m_edited.sex = sex;
+    m_edited.job = job;
     updateLabels();
-    updateFavoriteButtons();
-    redrawSet(selectRow);
-    updatePickButtons();
+    showChange(selectRow);
 }
 
-void CManualEditDlg::attachJewel(int holder)
+void ManualEditSetPane::attachJewel(int holder)
 {
-    const int row = m_ui->jewelList->selectedRow();
+    const int row = m_ui.jewelList->selectedRow();
     if (row < 0)
         return;
-    const Jewel* jewel = m_ui->jewelList->getDataArray()[static_cast<std::size_t>(row)]->jewel;
+    const Jewel* jewel = m_ui.jewelList->getDataArray()[static_cast<std::size_t>(row)]->jewel;
     if (holder == 0)
-        m_set.addWeaponJewels({jewel});
+        m_edited.set.addWeaponJewels({jewel});
     else
-        m_set.addPieceJewels(holder - 1, {jewel});
-    redrawSet(holder);
-    updatePickButtons();
+        m_edited.set.addPieceJewels(holder - 1, {jewel});
+    showChange(holder);
 }
 
-void CManualEditDlg::removeItem()
+void ManualEditSetPane::removeItem()
 {
-    const int row = m_ui->setView->selectedRow();
+    const int row = m_ui.setView->selectedRow();
     if (row == 0)
-        m_set.setWeapon(nullptr);
+        m_edited.set.setWeapon(nullptr);
     else if (row >= 1 && row <= kPartCount)
-        m_set.setPiece(row - 1, nullptr);
+        m_edited.set.setPiece(row - 1, nullptr);
     else
         return;
     afterRemoval();
 }
 
-void CManualEditDlg::afterRemoval()
+void ManualEditSetPane::afterRemoval()
 {
     if (setIsEmpty()) {
-        m_setSex = 0;
-        m_setJob = 0;
-        m_ui->titleField->clear();
-        m_ui->commentField->clear();
+        m_edited.sex = 0;
+        m_edited.job = 0;
+        m_ui.titleField->clear();
+        m_ui.commentField->clear();
     }
     updateLabels();
-    updateFavoriteButtons();
-    redrawSet();
-    updatePickButtons();
+    showChange();
 }
 
-void CManualEditDlg::removeJewels()
+void ManualEditSetPane::removeJewels()
 {
-    const int holder = m_ui->setView->selectedRow();
+    const int holder = m_ui.setView->selectedRow();
     if (holder < 0 || holder > kPartCount)
         return;
-    CJewelRemoveDlg dlg(holderJewels(m_set, holder), this);
+    CJewelRemoveDlg dlg(holderJewels(m_edited.set, holder), m_dialog);
     if (dlg.exec() != QDialog::Accepted)
         return;
-    std::vector<const Jewel*> kept = holderJewels(m_set, holder);
+    std::vector<const Jewel*> kept = holderJewels(m_edited.set, holder);
     for (const Jewel* gone : dlg.removed()) {
         auto it = std::find(kept.begin(), kept.end(), gone);
         if (it != kept.end())
             kept.erase(it);
     }
-    refillHolder(m_set, holder, kept);
-    redrawSet(holder);
-    updatePickButtons();
+    refillHolder(m_edited.set, holder, kept);
+    showChange(holder);
 }
 
-void CManualEditDlg::removeAllJewels()
+void ManualEditSetPane::removeAllJewels()
 {
     for (int holder = 0; holder <= kPartCount; ++holder)
-        refillHolder(m_set, holder, {});
-    redrawSet();
-    updatePickButtons();
+        refillHolder(m_edited.set, holder, {});
+    showChange();
 }
 
-void CManualEditDlg::emptySet()
+void ManualEditSetPane::emptySet()
 {
-    m_set.clear();
+    m_edited.set.clear();
     afterRemoval();
 }
 
-void CManualEditDlg::enableQuickRegistration(const StandingLists& lists)
+void ManualEditSetPane::updateSetButtons()
 {
-    if (m_quickLists)
+    const EquipSet& set = m_edited.set;
+    const bool empty = setIsEmpty();
+    for (QPushButton* b :
+         {m_ui.removeItem, m_ui.removeAll, m_ui.removeAllJewels, m_ui.removeJewels, m_ui.clipButton, m_ui.addFavorite})
+        b->setEnabled(!empty);
+    if (empty)
         return;
-    m_quickLists.emplace(lists);
-    for (ReportListView* list :
-         {static_cast<ReportListView*>(m_ui->equipList), static_cast<ReportListView*>(m_ui->jewelList),
-          static_cast<ReportListView*>(m_ui->setView), static_cast<ReportListView*>(m_ui->skillView)}) {
-        connect(list, &ReportListView::quickExcludeRequested, this, &CManualEditDlg::quickExclude);
-        connect(list, &ReportListView::quickSPartRequested, this, &CManualEditDlg::quickSPart);
+    bool anyJewel = !set.weaponSlots().jewels.empty();
+    for (int p = 0; p < kPartCount; ++p)
+        anyJewel = anyJewel || !set.pieceSlots(p).jewels.empty();
+    m_ui.removeAllJewels->setEnabled(anyJewel);
+    const int row = m_ui.setView->selectedRow();
+    bool holder = false;
+    bool jewels = false;
+    if (row == 0) {
+        holder = set.weapon() != nullptr;
+        jewels = !set.weaponSlots().jewels.empty();
+    } else if (row >= 1 && row <= kPartCount) {
+        holder = set.piece(row - 1) != nullptr;
+        jewels = !set.pieceSlots(row - 1).jewels.empty();
     }
+    m_ui.removeItem->setEnabled(holder);
+    m_ui.removeJewels->setEnabled(jewels);
 }
 
-void CManualEditDlg::enableSetFits(std::function<SearchCondition()> condition)
+void ManualEditSetPane::updateLabels()
 {
-    if (m_fitsCondition)
-        return;
-    m_fitsCondition = std::move(condition);
-    auto* action = new QAction(tr("このセットに追加できるスキル"), this);
-    connect(action, &QAction::triggered, this, &CManualEditDlg::showSetFits);
-    m_ui->setView->addRowMenuAction(action);
-    m_ui->skillView->addRowMenuAction(action);
+    const uint16_t sex = m_edited.sex;
+    const uint16_t job = m_edited.job;
+    m_ui.setSexLabel->setText(sex == kSexMale     ? CManualEditDlg::tr("男")
+                              : sex == kSexFemale ? CManualEditDlg::tr("女")
+                                                  : QString());
+    m_ui.setJobLabel->setText(job == kJobBlade    ? CManualEditDlg::tr("剣士")
+                              : job == kJobGunner ? CManualEditDlg::tr("ガンナー")
+                                                  : QString());
 }
 
-void CManualEditDlg::showSetFits()
+void ManualEditSetPane::redrawSet(int selectRow)
 {
-    CSetFitsDlg dlg(m_master, m_fitsCondition(), m_set, this);
-    connect(&dlg, &CSetFitsDlg::addRequested, this, &CManualEditDlg::addWantedRequested);
-    runChildDialog(dlg);
+    m_ui.setView->showSet(&m_edited.set);
+    m_ui.skillView->showSet(&m_edited.set);
+    if (selectRow >= 0)
+        m_ui.setView->selectSingleRow(selectRow);
+    updateSetButtons();
 }
 
-void CManualEditDlg::quickExclude(const QuickRegistration& what)
+void ManualEditSetPane::showChange(int selectRow)
 {
-    if (!m_quickLists)
-        return;
-    CQuickExclusiveRegistDlg dlg(m_master.skills(), what, *m_quickLists, this);
-    if (dlg.exec() == QDialog::Accepted)
-        refilterAll();
+    redrawSet(selectRow);
+    if (m_changed)
+        m_changed();
 }
 
-void CManualEditDlg::quickSPart(const QuickRegistration& what)
+void ManualEditSetPane::copyClip()
 {
-    if (!m_quickLists || !what.piece)
-        return;
-    CQuickSPartsRegistDlg dlg(*what.piece, *m_quickLists, this);
-    dlg.exec();
-}
-
-void CManualEditDlg::copyClip()
-{
-    clipboardService().setText(buildClipText(m_set, m_master.skills()));
+    clipboardService().setText(buildClipText(m_edited.set, m_master.skills()));
 }
 
 } // namespace zeku
