@@ -16,7 +16,8 @@ layers=(
 )
 # The core (platform to report) never includes ui/ or Qt; cli never includes Qt.
 # The program (app/) reaches ui/main only through the one function that opens
-# the main window:
+# the main window. tests/ stands outside the layers: its test programs
+# (tests/ui/tools) drive any window.
 main_window_entry="ui/main/RunMainWindow.h"
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
