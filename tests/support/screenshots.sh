@@ -1,5 +1,4 @@
-# Shared by the scripts that start the real zeku under Xvfb (sourced, not run).
-# ZEKU_SMOKE_SCREENSHOT makes the program save PNGs of itself and close.
+# Shared by the scripts that start the real windows under Xvfb (sourced, not run).
 
 # require_tools TOOL...: exit 77 (ctest's "skipped") when a tool is missing.
 require_tools() {
@@ -12,12 +11,11 @@ require_tools() {
     done
 }
 
-# run_with_screenshot PNG COMMAND...: runs COMMAND under a 1280x1024 Xvfb with
-# ZEKU_SMOKE_SCREENSHOT=PNG; exits 1 when it fails.
-run_with_screenshot() {
-    local png="$1" status=0
-    shift
-    ZEKU_SMOKE_SCREENSHOT="$png" timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$@" || status=$?
+# run_under_xvfb COMMAND...: runs COMMAND under a 1280x1024 Xvfb; exits 1
+# when it fails.
+run_under_xvfb() {
+    local status=0
+    timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$@" || status=$?
     if [ "$status" -ne 0 ]; then
         echo "$* ended with status $status"
         exit 1

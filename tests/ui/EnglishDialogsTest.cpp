@@ -8,7 +8,7 @@
 
 #include "MainWindowFixture.h"
 #include "ui/app/UiLanguage.h"
-#include "ui/app/WindowTexts.h"
+#include "tools/WindowTexts.h"
 #include "ui/dialogs/CExclusiveItemEditDlg.h"
 #include "ui/dialogs/CExclusiveSkillEditDlg.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"

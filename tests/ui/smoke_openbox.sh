@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Starts the real zeku binary under Xvfb with the openbox window manager, where
-# minimising and maximising really happen. The program (ZEKU_SMOKE_WINDOW_MANAGER)
-# starts maximised, opens the manual editor through "自分で選ぶ" and checks that
+# Starts the real windows under Xvfb with the openbox window manager, where
+# minimising and maximising really happen. The main window (zeku_smoke_run
+# --window-manager, tests/ui/tools/SmokeRun.h) starts maximised, opens the manual editor through "自分で選ぶ" and checks that
 # the main window is minimised while the editor is shown and comes back
 # maximised afterwards, and again after each of three small searches whose
 # progress window is closed with its button; it saves the main window, the editor and the whole
 # screen while the editor is open as PNGs, kept as build artefacts.
 #
-# usage: smoke_openbox.sh ZEKU PNG_CHECK DAT_FOLDER OUTPUT_PNG
+# usage: smoke_openbox.sh SMOKE_RUN PNG_CHECK DAT_FOLDER OUTPUT_PNG
 set -euo pipefail
 
-zeku="$1"
+smoke="$1"
 check="$2"
 dat="$3"
 out="$4"
@@ -49,7 +49,7 @@ exit "$status"
 SESSION
 
 cd "$work"
-ZEKU_SMOKE_WINDOW_MANAGER=1 run_with_screenshot "$out" bash "$work/session.sh" "$work/openbox-ready" "$zeku"
+run_under_xvfb bash "$work/session.sh" "$work/openbox-ready" "$smoke" "$out" --window-manager
 for png in "$base-manual.png" "$base-screen.png" "$out"; do
     check_screenshot "$check" "$png"
 done

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Starts the real zeku binary under Xvfb on the bundled sample data. With
-# ZEKU_SMOKE_SCREENSHOT set, the main window saves a PNG of itself once it is
-# on screen, opens the manual editor once and saves it too (…-manual.png), and
-# closes; the test then checks that the main window's image has its size and
-# that neither is blank. The PNGs are kept as build artefacts.
+# Starts the real windows under Xvfb on the bundled sample data, as the
+# program starts them (zeku_smoke_run, tests/ui/tools/SmokeRun.h): the main
+# window saves a PNG of itself once it is on screen, opens the manual editor
+# once and saves it too (…-manual.png), and closes; the test then checks that
+# the main window's image has its size and that neither is blank. The PNGs
+# are kept as build artefacts.
 #
-# usage: smoke_xvfb.sh ZEKU PNG_CHECK DAT_FOLDER OUTPUT_PNG [ZEKU_ARGUMENT...]
+# usage: smoke_xvfb.sh SMOKE_RUN PNG_CHECK DAT_FOLDER OUTPUT_PNG [ZEKU_ARGUMENT...]
 set -euo pipefail
 
-zeku="$1"
+smoke="$1"
 check="$2"
 dat="$3"
 out="$4"
@@ -25,7 +26,7 @@ mkdir -p "$(dirname "$out")"
 rm -f "$out" "${out%.png}-manual.png"
 
 cd "$work"
-run_with_screenshot "$out" "$zeku" "$@"
+run_under_xvfb "$smoke" "$out" "$@"
 check_screenshot "$check" "$out"
 # 985 wide, and as tall as the result views need within the screen.
 if [ "$shot_width" -ne 985 ] || [ "$shot_height" -lt 700 ]; then

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Starts the real zeku binary under Xvfb on the bundled sample data with
-# ZEKU_WINDOW_WALK set: the program opens every window and dialog it has,
-# writes their texts (walk.txt) and a PNG of each, and closes (see
-# ui/app/WindowWalk.h). The PNGs and the texts are kept under ARTIFACT_DIR.
+# Starts the real windows under Xvfb on the bundled sample data, as the
+# program starts them (zeku_window_walk): the main window opens every window
+# and dialog it has, writes their texts (walk.txt) and a PNG of each, and
+# closes (see tests/ui/tools/WindowWalk.h). The PNGs and the texts are kept
+# under ARTIFACT_DIR.
 #   ja: every line of GOLDEN (the Japanese texts as they were before the
 #       translation work) is still there unchanged; new texts are listed.
 #       With ZEKU_UPDATE_GOLDEN=1 the walk's texts replace GOLDEN instead.
@@ -10,10 +11,10 @@
 #       master-data names are taken out; what is left is listed per window.
 # Both: every window of GOLDEN was reached.
 #
-# usage: window_walk_xvfb.sh ZEKU DAT_FOLDER ja|en GOLDEN ARTIFACT_DIR
+# usage: window_walk_xvfb.sh WINDOW_WALK DAT_FOLDER ja|en GOLDEN ARTIFACT_DIR
 set -euo pipefail
 
-zeku="$1"
+walk="$1"
 dat="$2"
 lang="$3"
 golden="$4"
@@ -30,13 +31,13 @@ cp -r "$dat" "$work/dat"
 out="$work/walk"
 
 status=0
-(cd "$work" && ZEKU_WINDOW_WALK="$out" timeout 600 xvfb-run -a -s "-screen 0 1280x1024x24" "$zeku" --lang "$lang") ||
+(cd "$work" && timeout 600 xvfb-run -a -s "-screen 0 1280x1024x24" "$walk" "$out" --lang "$lang") ||
     status=$?
 mkdir -p "$artifacts"
 rm -f "$artifacts"/*.png "$artifacts"/*.txt
 cp "$out"/*.png "$out"/*.txt "$artifacts"/ 2>/dev/null || true
 if [ "$status" -ne 0 ] || [ ! -s "$out/walk.txt" ]; then
-    echo "zeku --lang $lang ended with status $status without finishing the walk"
+    echo "the walk (--lang $lang) ended with status $status without finishing"
     exit 1
 fi
 echo "walk: $(cut -f1 "$out/walk.txt" | sort -u | wc -l) windows, $(wc -l <"$out/walk.txt") texts; kept in $artifacts"

@@ -1,4 +1,4 @@
-#include "ui/app/WindowTexts.h"
+#include "tools/WindowTexts.h"
 
 #include "data/MasterData.h"
 #include "ui/platform/TextConvert.h"

@@ -1,8 +1,8 @@
-#include "ui/app/WindowWalk.h"
+#include "tools/WindowWalk.h"
 
 #include "platform/AppIdentity.h"
 #include "ui/app/CSimulatorApp.h"
-#include "ui/app/WindowTexts.h"
+#include "tools/WindowTexts.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/lists/ReportListView.h"
 #include "ui/main/CAddableSkillDlg.h"
@@ -451,14 +451,10 @@ void WindowWalk::write() const
 
 } // namespace
 
-bool scheduleWindowWalk(CSearchDlg& window, CSimulatorApp& app)
+void scheduleWindowWalk(CSearchDlg& window, CSimulatorApp& app, const QString& folder)
 {
-    const QString folder = qEnvironmentVariable("ZEKU_WINDOW_WALK");
-    if (folder.isEmpty())
-        return false;
     QDir().mkpath(folder);
     QTimer::singleShot(1000, &window, [&window, &app, folder] { WindowWalk(window, app, folder).run(); });
-    return true;
 }
 
 } // namespace zeku
