@@ -44,9 +44,6 @@ enum class ChangeKind : int32_t {
 
 enum class ConditionSwitch : int32_t { ExcludedItems, ExcludedSkills, SParts };
 
-// The weapon's holder, under the name the windows still use.
-constexpr int32_t kWeaponPosition = EquipPosition::Weapon;
-
 struct ConditionChange {
     ChangeKind kind = ChangeKind::Drop;
     int32_t wantedIndex = -1; // Drop, Lower

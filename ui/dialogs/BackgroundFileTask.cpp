@@ -5,13 +5,19 @@
 #include <QMetaObject>
 #include <QWidget>
 
-#include <atomic>
+#include <QVariant>
+
+#include <vector>
 
 namespace zeku {
 
 namespace {
-std::atomic<int> g_running{0};
-}
+// Touched on the UI thread only.
+int g_running = 0;
+std::vector<std::function<void()>> g_whenIdle;
+// The dynamic property of an owner that counts the tasks over it.
+constexpr const char* kTasksOverOwner = "zekuBackgroundFileTasks";
+} // namespace
 
 BackgroundFileTask::BackgroundFileTask(QWidget* owner, QString waitLine, Finished finished)
     : m_owner(owner), m_waitLine(std::move(waitLine)), m_finished(std::move(finished))
@@ -28,7 +34,7 @@ BackgroundFileTask* BackgroundFileTask::start(QWidget* owner, const QString& wai
     ++g_running;
     if (owner) {
         task->m_focusBefore = owner->focusWidget();
-        owner->setEnabled(false);
+        holdOwner(*owner);
     }
     task->m_waitDelay.start();
     task->m_thread = std::thread([task, work = std::move(work)] {
@@ -42,7 +48,33 @@ BackgroundFileTask* BackgroundFileTask::start(QWidget* owner, const QString& wai
 
 int BackgroundFileTask::running()
 {
-    return g_running.load();
+    return g_running;
+}
+
+void BackgroundFileTask::whenIdle(std::function<void()> then)
+{
+    if (g_running == 0)
+        then();
+    else
+        g_whenIdle.push_back(std::move(then));
+}
+
+void BackgroundFileTask::holdOwner(QWidget& owner)
+{
+    const int tasks = owner.property(kTasksOverOwner).toInt();
+    owner.setProperty(kTasksOverOwner, tasks + 1);
+    if (tasks == 0)
+        owner.setEnabled(false);
+}
+
+bool BackgroundFileTask::releaseOwner(QWidget& owner)
+{
+    const int tasks = owner.property(kTasksOverOwner).toInt() - 1;
+    owner.setProperty(kTasksOverOwner, tasks);
+    if (tasks > 0)
+        return false;
+    owner.setEnabled(true);
+    return true;
 }
 
 BackgroundFileTask::~BackgroundFileTask()
@@ -64,15 +96,18 @@ void BackgroundFileTask::onWorkEnded(bool succeeded)
 {
     m_waitDelay.stop();
     m_waitWindow.reset();
-    if (m_owner) {
-        m_owner->setEnabled(true);
-        if (m_focusBefore && m_focusBefore->isEnabled())
-            m_focusBefore->setFocus();
-    }
+    if (m_owner && releaseOwner(*m_owner) && m_focusBefore && m_focusBefore->isEnabled())
+        m_focusBefore->setFocus();
     --g_running;
     if (m_owner && m_finished)
         m_finished(succeeded);
     deleteLater();
+    if (g_running == 0) {
+        std::vector<std::function<void()>> idle;
+        idle.swap(g_whenIdle);
+        for (const auto& then : idle)
+            then();
+    }
 }
 
 } // namespace zeku

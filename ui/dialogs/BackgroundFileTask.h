@@ -44,6 +44,9 @@ public:
     // The number of tasks whose work has not yet been handed back; a window
     // that closes waits (without blocking) until it is 0.
     static int running();
+    // Runs `then` on the UI thread once no task is running: at once when none
+    // is, else after the last one has been handed back.
+    static void whenIdle(std::function<void()> then);
 
     // The wait window while it is up (for tests and the window walk).
     CMessageDlg* waitWindow() const { return m_waitWindow.get(); }
@@ -54,6 +57,9 @@ private:
     BackgroundFileTask(QWidget* owner, QString waitLine, Finished finished);
     void showWaitWindow();
     void onWorkEnded(bool succeeded);
+    // Tasks over one owner nest: the first disables it, the last enables it.
+    static void holdOwner(QWidget& owner);
+    static bool releaseOwner(QWidget& owner);
 
     QPointer<QWidget> m_owner;
     QPointer<QWidget> m_focusBefore;

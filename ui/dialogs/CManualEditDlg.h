@@ -40,8 +40,8 @@ class ManualEditItemPicker;
 
 // What the caller hands to the editor.
 struct ManualEditInput {
-    uint16_t sex = 0; // 0 not fixed, 1 male, 2 female
-    uint16_t job = 0; // 0 not fixed, 1 blade user, 2 gunner
+    uint16_t sex = kSexBoth; // kSexBoth: not fixed
+    uint16_t job = kJobBoth; // kJobBoth: not fixed
     EquipSet set;
     bool fixedCondition = false;
 };

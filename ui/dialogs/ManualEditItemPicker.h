@@ -41,7 +41,7 @@ public:
     uint16_t radioSex() const;
     uint16_t radioJob() const;
     // The chosen trees of the skill filter of `job` (1 or 2).
-    const std::vector<uint16_t>& filterSkills(int job) const { return m_filterSkills[job == 1 ? 0 : 1]; }
+    const std::vector<uint16_t>& filterSkills(int job) const { return m_filterSkills[job == kJobBlade ? 0 : 1]; }
     // "武器に装着" to "脚に装着", by holder.
     const std::array<QPushButton*, 6>& attachButtons() const { return m_attachButtons; }
 

@@ -20,21 +20,23 @@
 namespace zeku {
 namespace {
 
-// Puts `jewels` back into the holder after taking all of its jewels out.
-void refillHolder(EquipSet& set, int holder, const std::vector<const Jewel*>& jewels)
+// Puts `jewels` back into the holder of set-view row `row` after taking all of its jewels out.
+void refillHolder(EquipSet& set, int row, const std::vector<const Jewel*>& jewels)
 {
-    if (holder == 0) {
+    const int32_t holder = kWeaponFirstPositions[row];
+    if (holder == EquipPosition::Weapon) {
         set.setWeapon(set.weapon());
         set.addWeaponJewels(jewels);
     } else {
-        set.setPiece(holder - 1, set.piece(holder - 1));
-        set.addPieceJewels(holder - 1, jewels);
+        set.setPiece(holder, set.piece(holder));
+        set.addPieceJewels(holder, jewels);
     }
 }
 
-const std::vector<const Jewel*>& holderJewels(const EquipSet& set, int holder)
+const std::vector<const Jewel*>& holderJewels(const EquipSet& set, int row)
 {
-    return holder == 0 ? set.weaponSlots().jewels : set.pieceSlots(holder - 1).jewels;
+    const int32_t holder = kWeaponFirstPositions[row];
+    return holder == EquipPosition::Weapon ? set.weaponSlots().jewels : set.pieceSlots(holder).jewels;
 }
 
 } // namespace
@@ -101,7 +103,7 @@ void ManualEditSetPane::choose()
         others.setPiece(part, nullptr);
         const uint16_t othersSex = pieceSexOf(others);
         const uint16_t othersJob = pieceJobOf(others);
-        if ((othersSex != 0 && othersSex != sex) || (othersJob != 0 && othersJob != job)) {
+        if (!codeFits(othersSex, sex) || !codeFits(othersJob, job)) {
             const MessageAnswer answer = messageBoxService().showWithCaption(
                 m_dialog, CManualEditDlg::tr("装備選択確認"),
                 CManualEditDlg::tr("条件が変更されました。\n装備できない防具を外しますがよろしいですか？"),
@@ -111,7 +113,7 @@ void ManualEditSetPane::choose()
         }
         for (int p = 0; p < kPartCount; ++p) {
             const EquipItem* worn = set.piece(p);
-            if (worn && ((worn->sex != 0 && worn->sex != sex) || (worn->job != 0 && worn->job != job)))
+            if (worn && (!codeFits(worn->sex, sex) || !codeFits(worn->job, job)))
                 set.setPiece(p, nullptr);
         }
         set.setPiece(part, piece);
@@ -131,30 +133,32 @@ void ManualEditSetPane::attachJewel(int holder)
     if (row < 0)
         return;
     const Jewel* jewel = m_ui.jewelList->getDataArray()[static_cast<std::size_t>(row)]->jewel;
-    if (holder == 0)
+    const int32_t position = kWeaponFirstPositions[holder];
+    if (position == EquipPosition::Weapon)
         m_edited.set.addWeaponJewels({jewel});
     else
-        m_edited.set.addPieceJewels(holder - 1, {jewel});
+        m_edited.set.addPieceJewels(position, {jewel});
     showChange(holder);
 }
 
 void ManualEditSetPane::removeItem()
 {
     const int row = m_ui.setView->selectedRow();
-    if (row == 0)
-        m_edited.set.setWeapon(nullptr);
-    else if (row >= 1 && row <= kPartCount)
-        m_edited.set.setPiece(row - 1, nullptr);
-    else
+    if (row < 0 || row >= kHolderCount)
         return;
+    const int32_t holder = kWeaponFirstPositions[row];
+    if (holder == EquipPosition::Weapon)
+        m_edited.set.setWeapon(nullptr);
+    else
+        m_edited.set.setPiece(holder, nullptr);
     afterRemoval();
 }
 
 void ManualEditSetPane::afterRemoval()
 {
     if (setIsEmpty()) {
-        m_edited.sex = 0;
-        m_edited.job = 0;
+        m_edited.sex = kSexBoth;
+        m_edited.job = kJobBoth;
         m_ui.titleField->clear();
         m_ui.commentField->clear();
     }
@@ -209,12 +213,11 @@ void ManualEditSetPane::updateSetButtons()
     const int row = m_ui.setView->selectedRow();
     bool holder = false;
     bool jewels = false;
-    if (row == 0) {
-        holder = set.weapon() != nullptr;
-        jewels = !set.weaponSlots().jewels.empty();
-    } else if (row >= 1 && row <= kPartCount) {
-        holder = set.piece(row - 1) != nullptr;
-        jewels = !set.pieceSlots(row - 1).jewels.empty();
+    if (row >= 0 && row < kHolderCount) {
+        const int32_t position = kWeaponFirstPositions[row];
+        const bool weapon = position == EquipPosition::Weapon;
+        holder = weapon ? set.weapon() != nullptr : set.piece(position) != nullptr;
+        jewels = !(weapon ? set.weaponSlots().jewels : set.pieceSlots(position).jewels).empty();
     }
     m_ui.removeItem->setEnabled(holder);
     m_ui.removeJewels->setEnabled(jewels);

@@ -22,11 +22,11 @@ namespace zeku {
 
 class ManualEditItemPicker;
 
-// The edited set, and its sex and job (0 when not fixed).
+// The edited set, and its sex and job (kSexBoth / kJobBoth when not fixed).
 struct EditedEquipSet {
     EquipSet set;
-    uint16_t sex = 0;
-    uint16_t job = 0;
+    uint16_t sex = kSexBoth;
+    uint16_t job = kJobBoth;
 };
 
 class ManualEditSetPane final : public QObject {

@@ -16,7 +16,7 @@ namespace {
 // The place whose fixed piece or jewels a change takes off: a part, or the weapon's slots.
 QString holderWord(int32_t holder)
 {
-    return holder == kWeaponPosition ? CNoResultReasonDlg::tr("武器スロット") : partKanji(holder);
+    return holder == EquipPosition::Weapon ? CNoResultReasonDlg::tr("武器スロット") : partKanji(holder);
 }
 
 QString signedPoints(int32_t points)

@@ -2,6 +2,7 @@
 
 #include "platform/AppIdentity.h"
 #include "ui/app/CSimulatorApp.h"
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/main/CAboutDlg.h"
 #include "ui/main/CFindProcessDlg.h"
@@ -222,7 +223,11 @@ void CSearchDlg::onSearch()
     m_form->showDefaultCount();
 
     m_app.startupSettings().recordFavoriteSkills(condition->job, m_form->wanted().skills(), m_app.skills());
-    m_app.startupSettings().save(m_app.userFolder());
+    // Written in the background, with no window held: the search does not wait
+    // for the folder's lock, and a failed write was reported.
+    BackgroundFileTask::start(
+        nullptr, {},
+        [settings = m_app.startupSettings(), folder = m_app.userFolder()] { return settings.save(folder); }, {});
     m_form->wanted().fillSkillTreeChooser();
     m_form->wanted().updateButtons();
 
@@ -268,9 +273,13 @@ void CSearchDlg::done(int result)
 
 void CSearchDlg::finishClosing()
 {
-    m_session->saveOnClose([this] {
-        m_closing = false;
-        QDialog::done(m_closeResult);
+    // Background writes started from here or from windows opened over it end
+    // before the session is kept and the program ends.
+    BackgroundFileTask::whenIdle([this] {
+        m_session->saveOnClose([this] {
+            m_closing = false;
+            QDialog::done(m_closeResult);
+        });
     });
 }
 

@@ -108,8 +108,8 @@ uint32_t ConditionForm::maxResultsFromControls() const
 SearchCondition ConditionForm::conditionFromControls() const
 {
     SearchCondition condition;
-    condition.sex = m_ui.sexMaleRadio->isChecked() ? 1 : 2;
-    condition.job = m_ui.jobBladeRadio->isChecked() ? 1 : 2;
+    condition.sex = m_ui.sexMaleRadio->isChecked() ? kSexMale : kSexFemale;
+    condition.job = m_ui.jobBladeRadio->isChecked() ? kJobBlade : kJobGunner;
     condition.rarity = selectedRarityCode(m_ui.rarityCombo);
     condition.useJewels = m_ui.useJewelsCheck->isChecked();
     condition.exactJewels = condition.useJewels && m_ui.exactJewelsCheck->isChecked();
@@ -150,18 +150,18 @@ void ConditionForm::setSex(int sex)
 {
     const QSignalBlocker blockMale(m_ui.sexMaleRadio);
     const QSignalBlocker blockFemale(m_ui.sexFemaleRadio);
-    m_ui.sexMaleRadio->setChecked(sex == 1);
-    m_ui.sexFemaleRadio->setChecked(sex != 1);
+    m_ui.sexMaleRadio->setChecked(sex == kSexMale);
+    m_ui.sexFemaleRadio->setChecked(sex != kSexMale);
 }
 
 void ConditionForm::setJob(int job)
 {
-    const bool changed = (m_ui.jobBladeRadio->isChecked() ? 1 : 2) != (job == 1 ? 1 : 2);
+    const bool changed = m_ui.jobBladeRadio->isChecked() != (job == kJobBlade);
     {
         const QSignalBlocker blockBlade(m_ui.jobBladeRadio);
         const QSignalBlocker blockGunner(m_ui.jobGunnerRadio);
-        m_ui.jobBladeRadio->setChecked(job == 1);
-        m_ui.jobGunnerRadio->setChecked(job != 1);
+        m_ui.jobBladeRadio->setChecked(job == kJobBlade);
+        m_ui.jobGunnerRadio->setChecked(job != kJobBlade);
     }
     if (changed) {
         m_wanted.fillSkillTreeChooser();
@@ -183,7 +183,7 @@ void ConditionForm::showBasicCondition(const SearchCondition& condition)
     m_ui.minDefenceEdit->setText(QString::number(condition.minDefence));
     m_ui.maxResultsEdit->setText(QString::number(condition.maxResults));
     m_ui.useJewelsCheck->setChecked(condition.useJewels);
-    m_ui.exactJewelsCheck->setChecked(condition.useJewels && condition.exactJewels);
+    m_ui.exactJewelsCheck->setChecked(condition.usesExactJewels());
 }
 
 void ConditionForm::showSwitches(bool excludedItems, bool excludedSkills, bool requireSParts)
@@ -224,8 +224,7 @@ void ConditionForm::applyConditionChange(const ConditionChange& change)
     std::vector<SkillPoint> wanted = m_wanted.skills();
     const auto entry =
         std::find_if(wanted.begin(), wanted.end(), [&](const SkillPoint& w) { return w.treeId == change.treeId; });
-    // Fixed-list rows: 0 the weapon, then the parts.
-    const int row = change.holder == kWeaponPosition ? 0 : change.holder + 1;
+    const int row = weaponFirstRow(change.holder);
     switch (change.kind) {
     case ChangeKind::Drop:
         if (entry != wanted.end()) {

@@ -49,11 +49,11 @@ EquipSet FixedEquipmentLists::checkedSet() const
 void FixedEquipmentLists::fitSex(int sex)
 {
     const uint16_t fixedSex = pieceSexOf(m_fixed);
-    if (fixedSex == 0 || fixedSex == sex)
+    if (codeFits(fixedSex, sex))
         return;
     for (int part = 0; part < kPartCount; ++part) {
         const EquipItem* piece = m_fixed.piece(part);
-        if (piece && piece->sex != 0 && piece->sex != sex)
+        if (piece && !codeFits(piece->sex, sex))
             m_fixed.setPiece(part, nullptr);
     }
     refresh();
@@ -62,11 +62,11 @@ void FixedEquipmentLists::fitSex(int sex)
 void FixedEquipmentLists::fitJob(int job)
 {
     const uint16_t fixedJob = pieceJobOf(m_fixed);
-    if (fixedJob == 0 || fixedJob == job)
+    if (codeFits(fixedJob, job))
         return;
     for (int part = 0; part < kPartCount; ++part) {
         const EquipItem* piece = m_fixed.piece(part);
-        if (piece && piece->job != 0 && piece->job != job)
+        if (piece && !codeFits(piece->job, job))
             m_fixed.setPiece(part, nullptr);
     }
     refresh();
@@ -82,14 +82,17 @@ void FixedEquipmentLists::uncheckRow(int row, bool jewelsOnly)
 
 bool FixedEquipmentLists::rowHoldsItem(int row) const
 {
-    return row == 0 ? m_fixed.weapon() != nullptr : m_fixed.piece(row - 1) != nullptr;
+    const int32_t holder = kWeaponFirstPositions[row];
+    return holder == EquipPosition::Weapon ? m_fixed.weapon() != nullptr : m_fixed.piece(holder) != nullptr;
 }
 
 bool FixedEquipmentLists::rowHasJewels(int row) const
 {
     if (!rowHoldsItem(row))
         return false;
-    return row == 0 ? !m_fixed.weaponSlots().jewels.empty() : !m_fixed.pieceSlots(row - 1).jewels.empty();
+    const int32_t holder = kWeaponFirstPositions[row];
+    return holder == EquipPosition::Weapon ? !m_fixed.weaponSlots().jewels.empty()
+                                           : !m_fixed.pieceSlots(holder).jewels.empty();
 }
 
 bool FixedEquipmentLists::allRowsChecked() const

@@ -129,7 +129,7 @@ void ResultWorkspace::updateButtons()
                                                        : QString());
         m_ui.resultCountLabel->setAccessibleDescription(m_ui.resultCountLabel->toolTip());
     }
-    m_ui.restoreConditionButton->setEnabled(m_condition.sex != 0);
+    m_ui.restoreConditionButton->setEnabled(isWearerSex(m_condition.sex));
 }
 
 SearchResultStore& ResultWorkspace::beginSearch(SearchCondition condition, std::unique_ptr<SearchResultStore> store)
@@ -261,15 +261,18 @@ void ResultWorkspace::onRestoreCondition()
         m_form.fixed().replace(condition.fixed);
     const UserFolder& folder = m_app.userFolder();
     QWidget* parent = &m_window;
+    // The lists the user agrees to store are written one after the other, off the UI thread.
+    std::vector<ListFileWrite> writes;
     if (parts.excludedItems) {
         const bool same = m_app.exclusions().equals(condition.excludedItems);
         m_app.exclusions().copyFrom(condition.excludedItems);
         if (!same)
             offerListSave(parent, CSearchDlg::tr("除外アイテムデータを変更しました\nファイルに保存しますか？"),
                           m_app.saveExclusionsToFile(), [&] {
-                              saveListFile(parent, &m_app.exclusionsStamp(), [&](ListFileStamp* s) {
-                                  return saveExclusionList(folder, m_app.exclusions(), s);
-                              });
+                              writes.push_back(
+                                  {&m_app.exclusionsStamp(), [folder, list = m_app.exclusions()](ListFileStamp* s) {
+                                       return saveExclusionList(folder, list, s);
+                                   }});
                           });
     }
     if (parts.excludedSkills) {
@@ -278,9 +281,10 @@ void ResultWorkspace::onRestoreCondition()
         if (!same)
             offerListSave(parent, CSearchDlg::tr("除外スキルデータを変更しました\nファイルに保存しますか？"),
                           m_app.saveExcludedSkillsToFile(), [&] {
-                              saveListFile(parent, &m_app.excludedSkillsStamp(), [&](ListFileStamp* s) {
-                                  return saveExcludedSkills(folder, m_app.excludedSkills(), s);
-                              });
+                              writes.push_back({&m_app.excludedSkillsStamp(),
+                                                [folder, list = m_app.excludedSkills()](ListFileStamp* s) {
+                                                    return saveExcludedSkills(folder, list, s);
+                                                }});
                           });
     }
     if (parts.sParts) {
@@ -289,11 +293,15 @@ void ResultWorkspace::onRestoreCondition()
         if (!same)
             offerListSave(parent, CSearchDlg::tr("Ｓ防具データを変更しました\nファイルに保存しますか？"),
                           m_app.saveSPartsToFile(), [&] {
-                              saveListFile(parent, &m_app.sPartsStamp(),
-                                           [&](ListFileStamp* s) { return saveSPartList(folder, m_app.sParts(), s); });
+                              writes.push_back(
+                                  {&m_app.sPartsStamp(), [folder, list = m_app.sParts()](ListFileStamp* s) {
+                                       return saveSPartList(folder, list, s);
+                                   }});
                           });
     }
     m_form.wanted().replace(wanted, -1);
+    if (!writes.empty())
+        saveListFilesInBackground(parent, std::move(writes));
 }
 
 } // namespace zeku

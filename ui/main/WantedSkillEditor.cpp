@@ -25,7 +25,7 @@ constexpr std::size_t kFavoriteRows = 15;
 
 int jobOf(const Ui::CSearchDlg& ui)
 {
-    return ui.jobBladeRadio->isChecked() ? 1 : 2;
+    return ui.jobBladeRadio->isChecked() ? kJobBlade : kJobGunner;
 }
 
 } // namespace
