@@ -31,7 +31,8 @@ QString baseConditionText(const MasterData& master, const SearchCondition& base)
 
 CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchCondition& base, QWidget* parent)
     : QDialog(parent), m_master(master), m_ui(std::make_unique<Ui::CAddableSkillDlg>()),
-      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+      m_finder([](const Notice& notice) { return notice.code != AddableFound && notice.code != AddableRejected; },
+               [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
     m_ui->list1241->setUp();
@@ -59,9 +60,10 @@ CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchConditi
 void CAddableSkillDlg::start(const SearchCondition& base)
 {
     // The rows point into the old finder's candidates: they go before it does.
+    // The old finder has posted its final notice: deleting it is immediate.
     m_ui->list1241->clearRows();
-    m_finder.reset();
-    m_finder = std::make_unique<CAddableFindThread>(m_master, base, m_notices);
+    m_finder.reset(nullptr);
+    m_finder.reset(std::make_unique<CAddableFindThread>(m_master, base, m_finder.sink()));
     m_ui->baseCondition->setText(baseConditionText(m_master, base));
     // At least 1: an empty range would show a busy bar instead of a finished one.
     m_ui->progress1242->setRange(0, std::max(1, static_cast<int>(m_finder->candidates().size())));
@@ -71,7 +73,7 @@ void CAddableSkillDlg::start(const SearchCondition& base)
     m_stopping = false;
     showCount();
     updateButtons();
-    m_finder->start();
+    m_finder.start();
 }
 
 void CAddableSkillDlg::restart(const SearchCondition& base)
@@ -102,8 +104,8 @@ void CAddableSkillDlg::resizeEvent(QResizeEvent* event)
         m_anchoring.apply(size());
 }
 
-// Closed through done(), the search has ended and its threads are joined;
-// a window destroyed otherwise has the finder cancel and join them.
+// Closed through done(), the search has ended; a window destroyed while it
+// runs leaves it to stop on its own (WindowWorker.h).
 CAddableSkillDlg::~CAddableSkillDlg() = default;
 
 void CAddableSkillDlg::done(int result)
@@ -126,7 +128,6 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
     if (m_nextBase) {
         // The old search's rows are not wanted; its final notice starts the new one.
         if (final && !m_closeResult) {
-            m_finder->wait();
             const SearchCondition base = *m_nextBase;
             m_nextBase.reset();
             start(base);
@@ -150,8 +151,6 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
         break;
     default:
         m_running = false;
-        // The thread that posted the final notice has ended its work: the join is immediate.
-        m_finder->wait();
         if (m_finder->outcome() == OutcomeCompleted)
             m_ui->progress1242->setValue(m_ui->progress1242->maximum());
         break;

@@ -66,11 +66,13 @@ QString changeText(const ConditionChange& change, const SkillCatalogue& skills)
 
 CNoResultReasonDlg::CNoResultReasonDlg(const MasterData& master, const SearchCondition& condition, QWidget* parent)
     : QDialog(parent), m_skills(master.skills()), m_ui(std::make_unique<Ui::CNoResultReasonDlg>()),
-      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+      m_explainer(
+          [](const Notice& notice) { return notice.code != ExplainFindsSets && notice.code != ExplainFindsNone; },
+          [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
     giveAccessibleNames(this);
-    m_explainer = std::make_unique<CNoResultExplainThread>(master, condition, m_notices);
+    m_explainer.reset(std::make_unique<CNoResultExplainThread>(master, condition, m_explainer.sink()));
     m_ui->progress1252->setRange(0, static_cast<int>(m_explainer->total()));
     m_ui->progress1252->setValue(0);
     fillReaches();
@@ -81,21 +83,23 @@ CNoResultReasonDlg::CNoResultReasonDlg(const MasterData& master, const SearchCon
     connect(m_ui->list1255, &QListWidget::currentRowChanged, this, &CNoResultReasonDlg::updateButtons);
     showStatus();
     updateButtons();
-    m_explainer->start();
+    m_explainer.start();
 }
 
-CNoResultReasonDlg::~CNoResultReasonDlg()
-{
-    m_explainer->requestCancel();
-    m_explainer->wait();
-}
+// Closed through done(), the explanation has ended; a window destroyed
+// while it runs leaves it to stop on its own (WindowWorker.h).
+CNoResultReasonDlg::~CNoResultReasonDlg() = default;
 
 void CNoResultReasonDlg::done(int result)
 {
-    // An explanation still running is not wanted any more; it stops within moments.
+    if (!m_running) {
+        QDialog::done(result);
+        return;
+    }
+    // An explanation still running is not wanted any more; it stops within
+    // moments and its final notice closes the window.
+    m_closeResult = result;
     m_explainer->requestCancel();
-    m_explainer->wait();
-    QDialog::done(result);
 }
 
 void CNoResultReasonDlg::fillReaches()
@@ -150,6 +154,8 @@ void CNoResultReasonDlg::onNotice(const Notice& notice)
     }
     showStatus();
     updateButtons();
+    if (!m_running && m_closeResult)
+        QDialog::done(*m_closeResult);
 }
 
 void CNoResultReasonDlg::showChanges(const std::vector<ConditionChange>& changes)
