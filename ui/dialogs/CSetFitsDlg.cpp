@@ -19,17 +19,16 @@ CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condit
       m_finder([](const Notice&) { return true; }, [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
-    m_ui->list1271->setUp([this](const AddableCandidate* row) {
+    m_ui->fitList->setUp([this](const AddableCandidate* row) {
         return m_jewelTexts[static_cast<std::size_t>(row - m_candidates.data())];
     });
-    m_openingJewelWidth = m_ui->list1271->columnWidth(m_ui->list1271->model()->columnCount() - 1);
-    keepEnterOnDefault(this, m_ui->button1272);
+    m_openingJewelWidth = m_ui->fitList->columnWidth(m_ui->fitList->model()->columnCount() - 1);
+    keepEnterOnDefault(this, m_ui->addToConditionButton);
     giveAccessibleNames(this);
-    connect(m_ui->button1272, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
-    connect(m_ui->list1271, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
-    connect(m_ui->button1273, &QPushButton::clicked, this, &CSetFitsDlg::reject);
-    connect(m_ui->list1271->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CSetFitsDlg::updateButtons);
+    connect(m_ui->addToConditionButton, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
+    connect(m_ui->fitList, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &CSetFitsDlg::reject);
+    connect(m_ui->fitList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CSetFitsDlg::updateButtons);
     startAnswer();
 }
 
@@ -38,7 +37,7 @@ void CSetFitsDlg::startAnswer()
     // The answer before has arrived, so its thread has ended: it goes at once.
     m_finder.reset(nullptr);
     m_finder.reset(std::make_unique<CSetFitsThread>(m_master, m_condition, m_set, m_finder.sink()));
-    m_ui->label1274->setText(tr("検索中"));
+    m_ui->countLabel->setText(tr("検索中"));
     m_finder.start();
     updateButtons();
 }
@@ -74,7 +73,7 @@ void CSetFitsDlg::onNotice(const Notice&)
 void CSetFitsDlg::fill(int row)
 {
     // The rows point into m_candidates: they go before it changes.
-    m_ui->list1271->clearRows();
+    m_ui->fitList->clearRows();
     m_fits = m_finder->fits();
     m_candidates.clear();
     m_jewelTexts.clear();
@@ -88,25 +87,25 @@ void CSetFitsDlg::fill(int row)
         m_jewelTexts.push_back(jewelCounts(placed));
     }
     for (const AddableCandidate& candidate : m_candidates)
-        m_ui->list1271->addCandidate(&candidate);
+        m_ui->fitList->addCandidate(&candidate);
     const QString count = m_finder->outcome() == OutcomeOutOfMemory ? tr("メモリが不足しました  %1 件") : tr("%1 件");
-    m_ui->label1274->setText(count.arg(m_candidates.size()));
+    m_ui->countLabel->setText(count.arg(m_candidates.size()));
     // "装飾品" as wide as its longest text, never narrower than at the start.
-    const int jewelColumn = m_ui->list1271->model()->columnCount() - 1;
-    const int before = m_ui->list1271->columnWidth(jewelColumn);
-    m_ui->list1271->resizeColumnToContents(jewelColumn);
-    if (m_ui->list1271->columnWidth(jewelColumn) < before)
-        m_ui->list1271->setColumnWidth(jewelColumn, before);
+    const int jewelColumn = m_ui->fitList->model()->columnCount() - 1;
+    const int before = m_ui->fitList->columnWidth(jewelColumn);
+    m_ui->fitList->resizeColumnToContents(jewelColumn);
+    if (m_ui->fitList->columnWidth(jewelColumn) < before)
+        m_ui->fitList->setColumnWidth(jewelColumn, before);
     // The same place stays selected, so that Enter goes on down the list.
-    const int rows = m_ui->list1271->model()->rowCount();
+    const int rows = m_ui->fitList->model()->rowCount();
     if (row >= 0 && rows > 0)
-        m_ui->list1271->selectSingleRow(std::min(row, rows - 1));
+        m_ui->fitList->selectSingleRow(std::min(row, rows - 1));
 }
 
 void CSetFitsDlg::widenForJewels()
 {
-    const int jewelColumn = m_ui->list1271->model()->columnCount() - 1;
-    const int wider = m_ui->list1271->columnWidth(jewelColumn) - m_openingJewelWidth;
+    const int jewelColumn = m_ui->fitList->model()->columnCount() - 1;
+    const int wider = m_ui->fitList->columnWidth(jewelColumn) - m_openingJewelWidth;
     if (wider > 0)
         resize(std::min(width() + wider, screen()->availableGeometry().width()), height());
 }
@@ -115,13 +114,13 @@ CSetFitsDlg::~CSetFitsDlg() = default;
 
 void CSetFitsDlg::updateButtons()
 {
-    m_ui->button1272->setEnabled(!m_finder.running() && m_ui->list1271->selectedRow() >= 0);
+    m_ui->addToConditionButton->setEnabled(!m_finder.running() && m_ui->fitList->selectedRow() >= 0);
 }
 
 void CSetFitsDlg::onAddToCondition()
 {
-    const int row = m_ui->list1271->selectedRow();
-    const auto& rows = m_ui->list1271->getDataArray();
+    const int row = m_ui->fitList->selectedRow();
+    const auto& rows = m_ui->fitList->getDataArray();
     if (m_finder.running() || row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
     const AddableCandidate& c = *rows[static_cast<std::size_t>(row)];
