@@ -29,7 +29,10 @@ CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condit
     connect(m_ui->fitList, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &CSetFitsDlg::reject);
     connect(m_ui->fitList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CSetFitsDlg::updateButtons);
+    // An answer again after "条件に追加" keeps the rows and the count shown until it arrives.
+    m_ui->countLabel->setText(tr("検索中"));
     startAnswer();
+    updateButtons();
 }
 
 void CSetFitsDlg::startAnswer()
@@ -37,9 +40,7 @@ void CSetFitsDlg::startAnswer()
     // The answer before has arrived, so its thread has ended: it goes at once.
     m_finder.reset(nullptr);
     m_finder.reset(std::make_unique<CSetFitsThread>(m_master, m_condition, m_set, m_finder.sink()));
-    m_ui->countLabel->setText(tr("検索中"));
     m_finder.start();
-    updateButtons();
 }
 
 void CSetFitsDlg::done(int result)
@@ -114,13 +115,14 @@ CSetFitsDlg::~CSetFitsDlg() = default;
 
 void CSetFitsDlg::updateButtons()
 {
-    m_ui->addToConditionButton->setEnabled(!m_finder.running() && m_ui->fitList->selectedRow() >= 0);
+    m_ui->addToConditionButton->setEnabled(m_ui->fitList->selectedRow() >= 0);
 }
 
 void CSetFitsDlg::onAddToCondition()
 {
     const int row = m_ui->fitList->selectedRow();
     const auto& rows = m_ui->fitList->getDataArray();
+    // One skill at a time: the next is chosen from the answer for the last.
     if (m_finder.running() || row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
     const AddableCandidate& c = *rows[static_cast<std::size_t>(row)];

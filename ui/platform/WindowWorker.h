@@ -85,7 +85,6 @@ public:
     }
     // Started, and its final notice not yet handled.
     bool running() const { return m_relay->running(); }
-    bool has() const { return m_worker != nullptr; }
     Worker& operator*() const { return *m_worker; }
     Worker* operator->() const { return m_worker.get(); }
 
