@@ -21,7 +21,8 @@ public:
     // `fileName` is the path as the program knows it; `cause` a sentence in UTF-8.
     virtual void reportFileError(const std::string& fileName, const std::string& cause) = 0;
     // A modal error message (UTF-8), such as the list of items a load could not
-    // find. The caller waits until the user has dismissed it.
+    // find. The caller never waits for the user; what it tells its owner
+    // afterwards reaches the owner after the message.
     virtual void reportErrorMessage(const std::string& message) = 0;
     // The same, for a message a window can word in its own language: a
     // reporter that shows only the core's text keeps these defaults. The core

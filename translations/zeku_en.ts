@@ -1835,6 +1835,14 @@ Save it to the file?</translation>
         <source>%1 件</source>
         <translation>%1 found</translation>
     </message>
+    <message>
+        <source>検索中</source>
+        <translation>Searching</translation>
+    </message>
+    <message>
+        <source>メモリが不足しました  %1 件</source>
+        <translation>Out of memory  %1 found</translation>
+    </message>
 </context>
 <context>
     <name>zeku::CSkillFilterDlg</name>

@@ -67,8 +67,8 @@ int32_t CFileOperationThread::load()
         m_condition = search->condition;
         m_title = search->title;
         m_comment = search->comment;
-        // Modal: the notice goes out only after the user has dismissed it. It also
-        // says how many records were left out.
+        // Modal: the window handles the notice posted after it only once the
+        // user has dismissed it. It also says how many records were left out.
         reportMissingItems(*search, search->combinations.size() - static_cast<std::size_t>(m_results->count()));
     } catch (const std::bad_alloc&) {
         m_results.reset();

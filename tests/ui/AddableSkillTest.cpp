@@ -15,10 +15,12 @@
 #include "ui/main/CAddableSkillDlg.h"
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/MessageBoxService.h"
+#include "ui/platform/WindowWorker.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QProcess>
@@ -112,6 +114,18 @@ QStringList fitRows(const CSetFitsDlg& dialog, bool* cut = nullptr)
         rows << QString::fromStdString(line.dump());
     }
     return rows;
+}
+
+// Waits for the answer of "このセットに追加できるスキル". Events only: the
+// menu that opened the window is still running, and what it has handed to
+// deleteLater() must outlive it.
+bool waitForAnswer(const CSetFitsDlg& dialog)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (dialog.searchRunning() && clock.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !dialog.searchRunning();
 }
 
 std::string fitsInput(const SearchCondition& condition, const EquipSet& set, const MasterData& master)
@@ -222,10 +236,11 @@ private Q_SLOTS:
 
         QStringList shown, shownAfterAdding, menuTexts;
         SkillPoint chosen;
-        bool openAfterEnter = false, closedByEscape = false, jewelsCut = false;
+        bool openAfterEnter = false, closedByEscape = false, jewelsCut = false, answered = false;
         setDialogRunner([&](QDialog& dialog) -> int {
             auto& fits = dynamic_cast<CSetFitsDlg&>(dialog);
             fits.show();
+            answered = waitForAnswer(fits);
             shown = fitRows(fits, &jewelsCut);
             // Enter is "条件に追加" on the selected row; Escape closes.
             auto* list = ctl<CAddableSkillListCtrl>(fits, 1271);
@@ -236,6 +251,7 @@ private Q_SLOTS:
             chosen = SkillPoint{picked->tree->id, picked->points};
             QTest::keyClick(list, Qt::Key_Return);
             openAfterEnter = fits.isVisible();
+            answered = answered && waitForAnswer(fits);
             shownAfterAdding = fitRows(fits);
             QTest::keyClick(list, Qt::Key_Escape);
             closedByEscape = !fits.isVisible() && fits.result() == QDialog::Rejected;
@@ -245,6 +261,7 @@ private Q_SLOTS:
         menuTexts = chooseLastMenuEntry(*results, row);
         setDialogRunner({});
 
+        QVERIFY(answered);
         QCOMPARE(menuTexts, QStringList{QStringLiteral("このセットに追加できるスキル")});
         QVERIFY(openAfterEnter);
         QVERIFY(closedByEscape);
@@ -266,6 +283,7 @@ private Q_SLOTS:
         std::string editorInput;
         setDialogRunner([&](QDialog& dialog) -> int {
             if (auto* fits = qobject_cast<CSetFitsDlg*>(&dialog)) {
+                answered = waitForAnswer(*fits);
                 editorShown = fitRows(*fits);
                 return QDialog::Rejected;
             }
@@ -276,6 +294,7 @@ private Q_SLOTS:
         });
         clickControl(window, 1092);
         setDialogRunner({});
+        QVERIFY(answered);
         QCOMPARE(editorMenu, (QStringList{ReportListView::excludeCommandText(), ReportListView::sPartCommandText(),
                                           QString(), QStringLiteral("このセットに追加できるスキル")}));
         QVERIFY(editorShown != shown);
@@ -298,6 +317,29 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return !addable.isVisible(); }, 60000));
         QVERIFY(!addable.searchRunning());
         QCOMPARE(addable.result(), int(QDialog::Rejected));
+    }
+
+    // The set window opens before its answer and closes, as the window above
+    // does, on its worker's final notice. Destroyed while their workers run,
+    // both windows leave them to stop on their own.
+    void setWindowClosesOnTheFinalNoticeAndNoWindowWaitsForItsWorker()
+    {
+        AppFixture fixture;
+        SearchCondition condition;
+        condition.sex = 1;
+        condition.job = 1;
+        condition.wanted = {SkillPoint{1, 10}};
+        CSetFitsDlg fits(fixture.app().master(), condition, EquipSet{});
+        fits.show();
+        clickControl(fits, 1273);
+        QVERIFY(fits.isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !fits.isVisible(); }, 60000));
+        QCOMPARE(fits.result(), int(QDialog::Rejected));
+
+        delete new CAddableSkillDlg(fixture.app().master(), condition);
+        delete new CSetFitsDlg(fixture.app().master(), condition, EquipSet{});
+        QCOMPARE(WorkerRelay::stopping(), 2);
+        QVERIFY(QTest::qWaitFor([] { return WorkerRelay::stopping() == 0; }, 60000));
     }
 
     void refusesAnEmptyWantedList()

@@ -9,6 +9,7 @@
 #include "platform/Cp932.h"
 #include "ui/main/CNoResultReasonDlg.h"
 #include "ui/main/CSearchDlg.h"
+#include "ui/platform/WindowWorker.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -210,6 +211,29 @@ private Q_SLOTS:
             QVERIFY(!(list->item(0)->flags() & Qt::ItemIsSelectable));
             QVERIFY(!ctl<QPushButton>(reason, 1256)->isEnabled());
         }
+    }
+
+    // "閉じる" while it explains asks the worker to stop and returns at once;
+    // the window closes on the worker's final notice. Destroyed while it
+    // explains, the window leaves the worker to stop on its own.
+    void closesOnTheFinalNoticeWithoutWaitingForIt()
+    {
+        AppFixture fixture(sampleDatFolder());
+        SearchCondition condition;
+        condition.sex = 1;
+        condition.job = 1;
+        condition.wanted = {SkillPoint{37, 15}, SkillPoint{76, 15}};
+        CNoResultReasonDlg reason(fixture.app().master(), condition);
+        reason.show();
+        clickControl(reason, 1257);
+        QVERIFY(reason.isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !reason.isVisible(); }, kWait));
+        QVERIFY(!reason.searchRunning());
+        QCOMPARE(reason.result(), int(QDialog::Rejected));
+
+        delete new CNoResultReasonDlg(fixture.app().master(), condition);
+        QCOMPARE(WorkerRelay::stopping(), 1);
+        QVERIFY(QTest::qWaitFor([] { return WorkerRelay::stopping() == 0; }, kWait));
     }
 };
 

@@ -1,8 +1,8 @@
 #include "ui/dialogs/BackgroundFileTask.h"
 
 #include "ui/dialogs/CMessageDlg.h"
+#include "ui/platform/GuiErrorReporter.h"
 
-#include <QMetaObject>
 #include <QWidget>
 
 #include <QVariant>
@@ -39,9 +39,9 @@ BackgroundFileTask* BackgroundFileTask::start(QWidget* owner, const QString& wai
     task->m_waitDelay.start();
     task->m_thread = std::thread([task, work = std::move(work)] {
         const bool succeeded = work();
-        // The thread's last act: after this it only returns.
-        QMetaObject::invokeMethod(
-            task, [task, succeeded] { task->onWorkEnded(succeeded); }, Qt::QueuedConnection);
+        // The thread's last act: after this it only returns. It reaches the
+        // window after the boxes of the errors the work reported.
+        GuiErrorReporter::postAfterReports(task, [task, succeeded] { task->onWorkEnded(succeeded); });
     });
     return task;
 }

@@ -15,34 +15,67 @@ namespace zeku {
 
 CSetFitsDlg::CSetFitsDlg(const MasterData& master, const SearchCondition& condition, const EquipSet& set,
                          QWidget* parent)
-    : QDialog(parent), m_master(master), m_condition(condition), m_set(set), m_ui(std::make_unique<Ui::CSetFitsDlg>())
+    : QDialog(parent), m_master(master), m_condition(condition), m_set(set), m_ui(std::make_unique<Ui::CSetFitsDlg>()),
+      m_finder([](const Notice&) { return true; }, [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
-    m_ui->list1271->setUp([this](const AddableCandidate* row) {
+    m_ui->fitList->setUp([this](const AddableCandidate* row) {
         return m_jewelTexts[static_cast<std::size_t>(row - m_candidates.data())];
     });
-    const int jewelColumn = m_ui->list1271->model()->columnCount() - 1;
-    const int opening = m_ui->list1271->columnWidth(jewelColumn);
-    fill();
-    // The window opens wide enough for the widest "装飾品", as far as the screen allows.
-    const int wider = m_ui->list1271->columnWidth(jewelColumn) - opening;
-    if (wider > 0)
-        resize(std::min(width() + wider, screen()->availableGeometry().width()), height());
-    keepEnterOnDefault(this, m_ui->button1272);
+    m_openingJewelWidth = m_ui->fitList->columnWidth(m_ui->fitList->model()->columnCount() - 1);
+    keepEnterOnDefault(this, m_ui->addToConditionButton);
     giveAccessibleNames(this);
-    connect(m_ui->button1272, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
-    connect(m_ui->list1271, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
-    connect(m_ui->button1273, &QPushButton::clicked, this, &CSetFitsDlg::reject);
-    connect(m_ui->list1271->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CSetFitsDlg::updateButtons);
+    connect(m_ui->addToConditionButton, &QPushButton::clicked, this, &CSetFitsDlg::onAddToCondition);
+    connect(m_ui->fitList, &QAbstractItemView::doubleClicked, this, &CSetFitsDlg::onAddToCondition);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &CSetFitsDlg::reject);
+    connect(m_ui->fitList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CSetFitsDlg::updateButtons);
+    // An answer again after "条件に追加" keeps the rows and the count shown until it arrives.
+    m_ui->countLabel->setText(tr("検索中"));
+    startAnswer();
     updateButtons();
 }
 
-void CSetFitsDlg::fill()
+void CSetFitsDlg::startAnswer()
+{
+    // The answer before has arrived, so its thread has ended: it goes at once.
+    m_finder.reset(nullptr);
+    m_finder.reset(std::make_unique<CSetFitsThread>(m_master, m_condition, m_set, m_finder.sink()));
+    m_finder.start();
+}
+
+void CSetFitsDlg::done(int result)
+{
+    if (!m_finder.running()) {
+        QDialog::done(result);
+        return;
+    }
+    // The answer is not wanted any more; it stops within moments and its
+    // final notice closes the window.
+    m_closeResult = result;
+    m_finder->requestCancel();
+}
+
+void CSetFitsDlg::onNotice(const Notice&)
+{
+    // The worker's one notice is its final one.
+    if (m_closeResult) {
+        QDialog::done(*m_closeResult);
+        return;
+    }
+    fill(m_keepRow);
+    m_keepRow = -1;
+    if (!m_widened) {
+        m_widened = true;
+        widenForJewels();
+    }
+    updateButtons();
+}
+
+void CSetFitsDlg::fill(int row)
 {
     // The rows point into m_candidates: they go before it changes.
-    m_ui->list1271->clearRows();
-    m_fits = fittingCandidates(m_condition, m_set, m_master);
+    m_ui->fitList->clearRows();
+    m_fits = m_finder->fits();
     m_candidates.clear();
     m_jewelTexts.clear();
     m_candidates.reserve(m_fits.size());
@@ -55,28 +88,42 @@ void CSetFitsDlg::fill()
         m_jewelTexts.push_back(jewelCounts(placed));
     }
     for (const AddableCandidate& candidate : m_candidates)
-        m_ui->list1271->addCandidate(&candidate);
-    m_ui->label1274->setText(tr("%1 件").arg(m_candidates.size()));
+        m_ui->fitList->addCandidate(&candidate);
+    const QString count = m_finder->outcome() == OutcomeOutOfMemory ? tr("メモリが不足しました  %1 件") : tr("%1 件");
+    m_ui->countLabel->setText(count.arg(m_candidates.size()));
     // "装飾品" as wide as its longest text, never narrower than at the start.
-    const int jewelColumn = m_ui->list1271->model()->columnCount() - 1;
-    const int before = m_ui->list1271->columnWidth(jewelColumn);
-    m_ui->list1271->resizeColumnToContents(jewelColumn);
-    if (m_ui->list1271->columnWidth(jewelColumn) < before)
-        m_ui->list1271->setColumnWidth(jewelColumn, before);
+    const int jewelColumn = m_ui->fitList->model()->columnCount() - 1;
+    const int before = m_ui->fitList->columnWidth(jewelColumn);
+    m_ui->fitList->resizeColumnToContents(jewelColumn);
+    if (m_ui->fitList->columnWidth(jewelColumn) < before)
+        m_ui->fitList->setColumnWidth(jewelColumn, before);
+    // The same place stays selected, so that Enter goes on down the list.
+    const int rows = m_ui->fitList->model()->rowCount();
+    if (row >= 0 && rows > 0)
+        m_ui->fitList->selectSingleRow(std::min(row, rows - 1));
+}
+
+void CSetFitsDlg::widenForJewels()
+{
+    const int jewelColumn = m_ui->fitList->model()->columnCount() - 1;
+    const int wider = m_ui->fitList->columnWidth(jewelColumn) - m_openingJewelWidth;
+    if (wider > 0)
+        resize(std::min(width() + wider, screen()->availableGeometry().width()), height());
 }
 
 CSetFitsDlg::~CSetFitsDlg() = default;
 
 void CSetFitsDlg::updateButtons()
 {
-    m_ui->button1272->setEnabled(m_ui->list1271->selectedRow() >= 0);
+    m_ui->addToConditionButton->setEnabled(m_ui->fitList->selectedRow() >= 0);
 }
 
 void CSetFitsDlg::onAddToCondition()
 {
-    const int row = m_ui->list1271->selectedRow();
-    const auto& rows = m_ui->list1271->getDataArray();
-    if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
+    const int row = m_ui->fitList->selectedRow();
+    const auto& rows = m_ui->fitList->getDataArray();
+    // One skill at a time: the next is chosen from the answer for the last.
+    if (m_finder.running() || row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
     const AddableCandidate& c = *rows[static_cast<std::size_t>(row)];
     const SkillPoint skill{c.tree->id, c.points};
@@ -88,12 +135,8 @@ void CSetFitsDlg::onAddToCondition()
         wanted->points = skill.points;
     else
         m_condition.wanted.push_back(skill);
-    fill();
-    // The same place stays selected, so that Enter goes on down the list.
-    const int count = m_ui->list1271->model()->rowCount();
-    if (count > 0)
-        m_ui->list1271->selectSingleRow(std::min(row, count - 1));
-    updateButtons();
+    m_keepRow = row;
+    startAnswer();
 }
 
 } // namespace zeku

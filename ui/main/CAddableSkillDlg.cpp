@@ -31,27 +31,28 @@ QString baseConditionText(const MasterData& master, const SearchCondition& base)
 
 CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchCondition& base, QWidget* parent)
     : QDialog(parent), m_master(master), m_ui(std::make_unique<Ui::CAddableSkillDlg>()),
-      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+      m_finder([](const Notice& notice) { return notice.code != AddableFound && notice.code != AddableRejected; },
+               [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
-    m_ui->list1241->setUp();
+    m_ui->addableList->setUp();
     giveAccessibleNames(this);
     setMinimumSize(size());
     // The list takes what the window grows; the buttons follow its edges.
     m_anchoring.recordWindow(this);
     m_anchoring.add(m_ui->baseCondition, {.stretchWide = true});
-    m_anchoring.add(m_ui->label1246, {.stretchWide = true});
-    m_anchoring.add(m_ui->progress1242, {.stretchWide = true});
-    m_anchoring.add(m_ui->button1244, {.moveRight = true});
-    m_anchoring.add(m_ui->list1241, {.stretchWide = true, .stretchTall = true});
-    m_anchoring.add(m_ui->button1243, {.moveDown = true});
-    m_anchoring.add(m_ui->button1245, {.moveRight = true, .moveDown = true});
+    m_anchoring.add(m_ui->countLabel, {.stretchWide = true});
+    m_anchoring.add(m_ui->progressBar, {.stretchWide = true});
+    m_anchoring.add(m_ui->stopButton, {.moveRight = true});
+    m_anchoring.add(m_ui->addableList, {.stretchWide = true, .stretchTall = true});
+    m_anchoring.add(m_ui->addToConditionButton, {.moveDown = true});
+    m_anchoring.add(m_ui->closeButton, {.moveRight = true, .moveDown = true});
     m_layoutRecorded = true;
-    connect(m_ui->button1243, &QPushButton::clicked, this, &CAddableSkillDlg::onAddToCondition);
-    connect(m_ui->list1241, &QAbstractItemView::doubleClicked, this, &CAddableSkillDlg::onAddToCondition);
-    connect(m_ui->button1244, &QPushButton::clicked, this, &CAddableSkillDlg::onStop);
-    connect(m_ui->button1245, &QPushButton::clicked, this, &CAddableSkillDlg::reject);
-    connect(m_ui->list1241->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(m_ui->addToConditionButton, &QPushButton::clicked, this, &CAddableSkillDlg::onAddToCondition);
+    connect(m_ui->addableList, &QAbstractItemView::doubleClicked, this, &CAddableSkillDlg::onAddToCondition);
+    connect(m_ui->stopButton, &QPushButton::clicked, this, &CAddableSkillDlg::onStop);
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &CAddableSkillDlg::reject);
+    connect(m_ui->addableList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CAddableSkillDlg::updateButtons);
     start(base);
 }
@@ -59,24 +60,25 @@ CAddableSkillDlg::CAddableSkillDlg(const MasterData& master, const SearchConditi
 void CAddableSkillDlg::start(const SearchCondition& base)
 {
     // The rows point into the old finder's candidates: they go before it does.
-    m_ui->list1241->clearRows();
-    m_finder.reset();
-    m_finder = std::make_unique<CAddableFindThread>(m_master, base, m_notices);
+    // The old finder has posted its final notice: deleting it is immediate.
+    m_ui->addableList->clearRows();
+    m_finder.reset(nullptr);
+    m_finder.reset(std::make_unique<CAddableFindThread>(m_master, base, m_finder.sink()));
     m_ui->baseCondition->setText(baseConditionText(m_master, base));
     // At least 1: an empty range would show a busy bar instead of a finished one.
-    m_ui->progress1242->setRange(0, std::max(1, static_cast<int>(m_finder->candidates().size())));
-    m_ui->progress1242->setValue(0);
+    m_ui->progressBar->setRange(0, std::max(1, static_cast<int>(m_finder->candidates().size())));
+    m_ui->progressBar->setValue(0);
     m_found = 0;
     m_running = true;
     m_stopping = false;
     showCount();
     updateButtons();
-    m_finder->start();
+    m_finder.start();
 }
 
 void CAddableSkillDlg::restart(const SearchCondition& base)
 {
-    m_keepRow = m_ui->list1241->selectedRow();
+    m_keepRow = m_ui->addableList->selectedRow();
     if (!m_running) {
         start(base);
         return;
@@ -102,8 +104,8 @@ void CAddableSkillDlg::resizeEvent(QResizeEvent* event)
         m_anchoring.apply(size());
 }
 
-// Closed through done(), the search has ended and its threads are joined;
-// a window destroyed otherwise has the finder cancel and join them.
+// Closed through done(), the search has ended; a window destroyed while it
+// runs leaves it to stop on its own (WindowWorker.h).
 CAddableSkillDlg::~CAddableSkillDlg() = default;
 
 void CAddableSkillDlg::done(int result)
@@ -126,7 +128,6 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
     if (m_nextBase) {
         // The old search's rows are not wanted; its final notice starts the new one.
         if (final && !m_closeResult) {
-            m_finder->wait();
             const SearchCondition base = *m_nextBase;
             m_nextBase.reset();
             start(base);
@@ -138,22 +139,21 @@ void CAddableSkillDlg::onNotice(const Notice& notice)
     }
     switch (notice.code) {
     case AddableFound:
-        m_ui->list1241->addCandidate(&m_finder->candidates()[static_cast<std::size_t>(notice.param)]);
+        m_ui->addableList->addCandidate(&m_finder->candidates()[static_cast<std::size_t>(notice.param)]);
         ++m_found;
-        if (m_keepRow >= 0 && m_ui->list1241->selectedRow() < 0 && m_ui->list1241->model()->rowCount() > m_keepRow) {
-            m_ui->list1241->selectSingleRow(m_keepRow);
+        if (m_keepRow >= 0 && m_ui->addableList->selectedRow() < 0 &&
+            m_ui->addableList->model()->rowCount() > m_keepRow) {
+            m_ui->addableList->selectSingleRow(m_keepRow);
             m_keepRow = -1;
         }
         [[fallthrough]];
     case AddableRejected:
-        m_ui->progress1242->setValue(m_ui->progress1242->value() + 1);
+        m_ui->progressBar->setValue(m_ui->progressBar->value() + 1);
         break;
     default:
         m_running = false;
-        // The thread that posted the final notice has ended its work: the join is immediate.
-        m_finder->wait();
         if (m_finder->outcome() == OutcomeCompleted)
-            m_ui->progress1242->setValue(m_ui->progress1242->maximum());
+            m_ui->progressBar->setValue(m_ui->progressBar->maximum());
         break;
     }
     showCount();
@@ -176,19 +176,19 @@ void CAddableSkillDlg::showCount()
         text = tr("メモリが不足しました  %1 件");
     else
         text = tr("%1 件");
-    m_ui->label1246->setText(text.arg(m_found));
+    m_ui->countLabel->setText(text.arg(m_found));
 }
 
 void CAddableSkillDlg::updateButtons()
 {
-    m_ui->button1244->setEnabled(m_running && !m_stopping);
-    m_ui->button1243->setEnabled(m_ui->list1241->selectedRow() >= 0);
+    m_ui->stopButton->setEnabled(m_running && !m_stopping);
+    m_ui->addToConditionButton->setEnabled(m_ui->addableList->selectedRow() >= 0);
 }
 
 void CAddableSkillDlg::onAddToCondition()
 {
-    const int row = m_ui->list1241->selectedRow();
-    const auto& rows = m_ui->list1241->getDataArray();
+    const int row = m_ui->addableList->selectedRow();
+    const auto& rows = m_ui->addableList->getDataArray();
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
     const AddableCandidate& c = *rows[static_cast<std::size_t>(row)];

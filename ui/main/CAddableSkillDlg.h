@@ -10,7 +10,7 @@
 
 #include "search/AddableFindThread.h"
 #include "ui/main/WindowAnchoring.h"
-#include "ui/platform/QtNoticeSink.h"
+#include "ui/platform/WindowWorker.h"
 
 #include <QDialog>
 
@@ -66,11 +66,10 @@ private:
     std::optional<SearchCondition> m_nextBase;
     int m_keepRow = -1; // the selected place to select again after a restart
     bool m_stopping = false; // "中止" pressed, the final notice not yet there
-    QtNoticeSink m_notices;
-    std::unique_ptr<CAddableFindThread> m_finder;
     bool m_running = true;
     std::optional<int> m_closeResult; // done() came while the search ran
     int m_found = 0;
+    WindowWorker<CAddableFindThread> m_finder; // last: its notices reach the members above
 };
 
 } // namespace zeku

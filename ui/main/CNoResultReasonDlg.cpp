@@ -66,41 +66,45 @@ QString changeText(const ConditionChange& change, const SkillCatalogue& skills)
 
 CNoResultReasonDlg::CNoResultReasonDlg(const MasterData& master, const SearchCondition& condition, QWidget* parent)
     : QDialog(parent), m_skills(master.skills()), m_ui(std::make_unique<Ui::CNoResultReasonDlg>()),
-      m_notices(this, [this](const Notice& notice) { onNotice(notice); })
+      m_explainer(
+          [](const Notice& notice) { return notice.code != ExplainFindsSets && notice.code != ExplainFindsNone; },
+          [this](const Notice& notice) { onNotice(notice); })
 {
     m_ui->setupUi(this);
     giveAccessibleNames(this);
-    m_explainer = std::make_unique<CNoResultExplainThread>(master, condition, m_notices);
-    m_ui->progress1252->setRange(0, static_cast<int>(m_explainer->total()));
-    m_ui->progress1252->setValue(0);
+    m_explainer.reset(std::make_unique<CNoResultExplainThread>(master, condition, m_explainer.sink()));
+    m_ui->progressBar->setRange(0, static_cast<int>(m_explainer->total()));
+    m_ui->progressBar->setValue(0);
     fillReaches();
-    connect(m_ui->button1256, &QPushButton::clicked, this, &CNoResultReasonDlg::onApply);
-    connect(m_ui->list1255, &QListWidget::itemDoubleClicked, this, &CNoResultReasonDlg::onApply);
-    connect(m_ui->button1254, &QPushButton::clicked, this, [this] { m_explainer->requestCancel(); });
-    connect(m_ui->button1257, &QPushButton::clicked, this, &CNoResultReasonDlg::reject);
-    connect(m_ui->list1255, &QListWidget::currentRowChanged, this, &CNoResultReasonDlg::updateButtons);
+    connect(m_ui->applyButton, &QPushButton::clicked, this, &CNoResultReasonDlg::onApply);
+    connect(m_ui->changeList, &QListWidget::itemDoubleClicked, this, &CNoResultReasonDlg::onApply);
+    connect(m_ui->stopButton, &QPushButton::clicked, this, [this] { m_explainer->requestCancel(); });
+    connect(m_ui->closeButton, &QPushButton::clicked, this, &CNoResultReasonDlg::reject);
+    connect(m_ui->changeList, &QListWidget::currentRowChanged, this, &CNoResultReasonDlg::updateButtons);
     showStatus();
     updateButtons();
-    m_explainer->start();
+    m_explainer.start();
 }
 
-CNoResultReasonDlg::~CNoResultReasonDlg()
-{
-    m_explainer->requestCancel();
-    m_explainer->wait();
-}
+// Closed through done(), the explanation has ended; a window destroyed
+// while it runs leaves it to stop on its own (WindowWorker.h).
+CNoResultReasonDlg::~CNoResultReasonDlg() = default;
 
 void CNoResultReasonDlg::done(int result)
 {
-    // An explanation still running is not wanted any more; it stops within moments.
+    if (!m_running) {
+        QDialog::done(result);
+        return;
+    }
+    // An explanation still running is not wanted any more; it stops within
+    // moments and its final notice closes the window.
+    m_closeResult = result;
     m_explainer->requestCancel();
-    m_explainer->wait();
-    QDialog::done(result);
 }
 
 void CNoResultReasonDlg::fillReaches()
 {
-    QTableWidget* table = m_ui->table1253;
+    QTableWidget* table = m_ui->reachTable;
     table->setColumnCount(4);
     table->setHorizontalHeaderLabels({tr("スキル系統"), tr("必要"), tr("最大"), tr("不足")});
     table->verticalHeader()->hide();
@@ -130,7 +134,7 @@ void CNoResultReasonDlg::onNotice(const Notice& notice)
     if (notice.kind != NoticeKind::Explain || !m_running)
         return;
     if (notice.code == ExplainFindsSets || notice.code == ExplainFindsNone) {
-        m_ui->progress1252->setValue(m_ui->progress1252->value() + 1);
+        m_ui->progressBar->setValue(m_ui->progressBar->value() + 1);
         if (notice.code == ExplainFindsSets && notice.param > 0) {
             // Rows stay in the order the changes are tried, whatever order they are found in.
             const std::size_t index = static_cast<std::size_t>(notice.param) - 1;
@@ -138,7 +142,7 @@ void CNoResultReasonDlg::onNotice(const Notice& notice)
             const auto row = at - m_listedIndex.begin();
             m_listedIndex.insert(at, index);
             m_listed.insert(m_listed.begin() + row, m_explainer->changes()[index]);
-            m_ui->list1255->insertItem(static_cast<int>(row), changeText(m_explainer->changes()[index], m_skills));
+            m_ui->changeList->insertItem(static_cast<int>(row), changeText(m_explainer->changes()[index], m_skills));
         }
     } else {
         m_running = false;
@@ -146,21 +150,23 @@ void CNoResultReasonDlg::onNotice(const Notice& notice)
         showChanges(m_explainer->answer());
         const ExplainOutcome outcome = m_explainer->outcome();
         if (outcome == ExplainOutcome::Finished || outcome == ExplainOutcome::HasResults)
-            m_ui->progress1252->setValue(m_ui->progress1252->maximum());
+            m_ui->progressBar->setValue(m_ui->progressBar->maximum());
     }
     showStatus();
     updateButtons();
+    if (!m_running && m_closeResult)
+        QDialog::done(*m_closeResult);
 }
 
 void CNoResultReasonDlg::showChanges(const std::vector<ConditionChange>& changes)
 {
     m_listed = changes;
     m_listedIndex.clear();
-    m_ui->list1255->clear();
+    m_ui->changeList->clear();
     for (const ConditionChange& change : changes)
-        m_ui->list1255->addItem(changeText(change, m_skills));
+        m_ui->changeList->addItem(changeText(change, m_skills));
     if (!changes.empty())
-        m_ui->list1255->setCurrentRow(0);
+        m_ui->changeList->setCurrentRow(0);
     else if (m_explainer->outcome() == ExplainOutcome::Finished)
         addNoChangeNote();
 }
@@ -175,7 +181,7 @@ void CNoResultReasonDlg::addNoChangeNote()
         eachReachable ? tr("どのスキルも単独なら必要ポイントに届きますが、全てを同時には満たせません")
                       : tr("一つの変更で見つかる変え方はありません"));
     note->setFlags(Qt::ItemIsEnabled); // read as any row, never selected
-    m_ui->list1255->addItem(note);
+    m_ui->changeList->addItem(note);
 }
 
 void CNoResultReasonDlg::showStatus()
@@ -195,19 +201,19 @@ void CNoResultReasonDlg::showStatus()
         text = tr("条件を一つ変えるだけで見つかる変え方はありません");
     else
         text = tr("条件を一つ変えると見つかります  %1 通り").arg(found);
-    m_ui->label1251->setText(text);
+    m_ui->statusLabel->setText(text);
 }
 
 void CNoResultReasonDlg::updateButtons()
 {
-    m_ui->button1254->setEnabled(m_running);
-    const int row = m_ui->list1255->currentRow();
-    m_ui->button1256->setEnabled(row >= 0 && static_cast<std::size_t>(row) < m_listed.size());
+    m_ui->stopButton->setEnabled(m_running);
+    const int row = m_ui->changeList->currentRow();
+    m_ui->applyButton->setEnabled(row >= 0 && static_cast<std::size_t>(row) < m_listed.size());
 }
 
 void CNoResultReasonDlg::onApply()
 {
-    const int row = m_ui->list1255->currentRow();
+    const int row = m_ui->changeList->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= m_listed.size())
         return;
     const ConditionChange change = m_listed[static_cast<std::size_t>(row)];

@@ -5,15 +5,17 @@
 // of single changes that make "検索" find sets, in plain words, as they are
 // found. "この条件にする" (or a double-click) hands the selected change to
 // the main window and closes; "中止" cancels and keeps what was decided;
-// "閉じる" cancels too and closes.
+// "閉じる" cancels too and closes when the explanation has ended. The UI
+// thread never waits for it: the window reacts to its final notice.
 
 #include "search/NoResultExplainThread.h"
-#include "ui/platform/QtNoticeSink.h"
+#include "ui/platform/WindowWorker.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class CNoResultReasonDlg;
@@ -30,7 +32,7 @@ class CNoResultReasonDlg : public QDialog {
 public:
     // Starts at once; `master` must outlive the dialog, `condition` is copied.
     CNoResultReasonDlg(const MasterData& master, const SearchCondition& condition, QWidget* parent = nullptr);
-    ~CNoResultReasonDlg() override; // cancels and waits
+    ~CNoResultReasonDlg() override;
 
     // True until the final notice arrived.
     bool searchRunning() const { return m_running; }
@@ -39,6 +41,8 @@ public:
     const std::vector<ConditionChange>& listedChanges() const { return m_listed; }
 
 public Q_SLOTS:
+    // An explanation still running is cancelled, and the window closes with
+    // `result` when its final notice arrives.
     void done(int result) override;
 
 Q_SIGNALS:
@@ -58,11 +62,11 @@ private:
 
     const SkillCatalogue& m_skills;
     std::unique_ptr<Ui::CNoResultReasonDlg> m_ui;
-    QtNoticeSink m_notices;
-    std::unique_ptr<CNoResultExplainThread> m_explainer;
     std::vector<ConditionChange> m_listed;
     std::vector<std::size_t> m_listedIndex; // change index of each listed row, ascending
     bool m_running = true;
+    std::optional<int> m_closeResult; // done() came while the explanation ran
+    WindowWorker<CNoResultExplainThread> m_explainer; // last: its notices reach the members above
 };
 
 } // namespace zeku

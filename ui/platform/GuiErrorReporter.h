@@ -1,7 +1,10 @@
 #pragma once
 // Shows the core's file errors and modal error messages as message boxes on
-// the UI thread. A worker that reports waits until the user has dismissed the
-// box, so what it posts afterwards (its completion notice) comes after it.
+// the UI thread. A worker that reports never waits: its message is queued and
+// the boxes appear one at a time, in the order reported. What the worker
+// posts afterwards through postAfterReports() (QtNoticeSink does, for every
+// notice) reaches the UI thread only once its boxes have been dismissed, as
+// if it had waited for them.
 
 #include "platform/ErrorReport.h"
 
@@ -9,6 +12,8 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include <functional>
 
 namespace zeku {
 
@@ -31,10 +36,15 @@ public:
     // The text of the file-error box; `cause` is already in the words shown.
     static QString fileErrorText(const QString& fileName, const QString& cause);
 
+    // Runs `call` on `receiver`'s thread as a queued call, once every message
+    // the calling thread reported before has been dismissed. Never waits; a
+    // call for a receiver destroyed meanwhile is dropped.
+    static void postAfterReports(QObject* receiver, std::function<void()> call);
+
 private:
-    // Runs `show` on the UI thread: directly there, else blocking the caller.
-    template <typename Show>
-    void runOnUiThread(Show show);
+    // Shows `text` on the UI thread: directly there, else queued behind the
+    // messages reported before it.
+    void showError(const QString& text);
 
     QPointer<QWidget> m_dialogParent;
 };

@@ -1,6 +1,7 @@
 #include "ui/platform/QtNoticeSink.h"
 
-#include <QMetaObject>
+#include "ui/platform/GuiErrorReporter.h"
+
 #include <QObject>
 
 namespace zeku {
@@ -13,9 +14,9 @@ QtNoticeSink::QtNoticeSink(QObject* receiver, Handler handler)
 void QtNoticeSink::post(const Notice& notice)
 {
     // Queued even when posted from the UI thread itself: a notice is never
-    // handled inside the code that posted it.
-    QMetaObject::invokeMethod(
-        m_receiver, [handler = m_handler, notice] { (*handler)(notice); }, Qt::QueuedConnection);
+    // handled inside the code that posted it. A notice a worker posts after
+    // reporting a message comes after that message's box is dismissed.
+    GuiErrorReporter::postAfterReports(m_receiver, [handler = m_handler, notice] { (*handler)(notice); });
 }
 
 } // namespace zeku

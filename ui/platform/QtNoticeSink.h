@@ -1,7 +1,9 @@
 #pragma once
 // Delivers the notices of a worker on the UI thread. Each post becomes one
 // queued call on the receiver, so notices arrive in the order they were
-// posted, after the worker has moved on; posting never waits.
+// posted, after the worker has moved on; posting never waits. A notice posted
+// after the same thread reported a message (GuiErrorReporter.h) arrives once
+// the message has been dismissed.
 
 #include "platform/NoticeSink.h"
 

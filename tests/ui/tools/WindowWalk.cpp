@@ -4,6 +4,7 @@
 #include "ui/app/CSimulatorApp.h"
 #include "tools/WindowTexts.h"
 #include "ui/dialogs/CMessageDlg.h"
+#include "ui/dialogs/CSetFitsDlg.h"
 #include "ui/lists/ReportListView.h"
 #include "ui/main/CAddableSkillDlg.h"
 #include "ui/main/CNoResultReasonDlg.h"
@@ -55,6 +56,13 @@ void settle(int ms = 150)
 bool isShown(const QWidget& w)
 {
     return w.isVisible() && w.windowHandle() && w.windowHandle()->isExposed();
+}
+
+// The set window fills its list when its worker's answer arrives.
+bool setFitsAnswered(QWidget& w)
+{
+    auto* fits = qobject_cast<CSetFitsDlg*>(&w);
+    return !fits || !fits->searchRunning();
 }
 
 QSet<QWidget*> shownWindows()
@@ -321,8 +329,9 @@ void WindowWalk::walkManualEditor(QWidget& editor, const QString& prefix, bool w
           [&] { chooseRowMenuEntry(prefix + QStringLiteral("-set-menu"), *set, 1, 0); });
     visit(prefix + QStringLiteral("-quick-s-part"),
           [&] { chooseRowMenuEntry(prefix + QStringLiteral("-set-menu"), *set, 1, 1); });
-    visit(prefix + QStringLiteral("-set-fits"),
-          [&] { chooseRowMenuEntry(prefix + QStringLiteral("-set-menu"), *set, 1, -1); });
+    visit(
+        prefix + QStringLiteral("-set-fits"),
+        [&] { chooseRowMenuEntry(prefix + QStringLiteral("-set-menu"), *set, 1, -1); }, {}, setFitsAnswered);
 }
 
 void WindowWalk::walkStoredResults()
@@ -400,8 +409,10 @@ void WindowWalk::run()
             return !addable || !addable->searchRunning();
         });
     if (auto* results = controlById<ReportListView>(&m_main, kResultList))
-        visit(QStringLiteral("set-fits"),
-              [this, results] { chooseRowMenuEntry(QStringLiteral("result-menu"), *results, 0, -1); });
+        visit(
+            QStringLiteral("set-fits"),
+            [this, results] { chooseRowMenuEntry(QStringLiteral("result-menu"), *results, 0, -1); }, {},
+            setFitsAnswered);
     if (auto* set = controlById<ReportListView>(&m_main, kSetView)) {
         visit(QStringLiteral("quick-exclusion"),
               [this, set] { chooseRowMenuEntry(QStringLiteral("set-view-menu"), *set, 1, 0); });
