@@ -9,7 +9,7 @@ packages=(
     openbox
     libpugixml-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev clang-format-14
+    clang-14 libclang-rt-14-dev clang-format-14 universal-ctags
     xvfb xauth fonts-noto-cjk xdotool
     desktop-file-utils appstream dpkg-dev file lintian
 )

@@ -8,6 +8,7 @@
 #include "platform/NoticeSink.h"
 #include "report/ClipText.h"
 #include "search/EquipFindThread.h"
+#include "ui/dialogs/BackgroundFileTask.h"
 #include "ui/dialogs/CFavoriteDataInputDlg.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/lists/CDataSelectListCtrl.h"
@@ -319,7 +320,8 @@ private Q_SLOTS:
         for (const Notice& notice : held.notices())
             window.handleNotice(notice);
         QVERIFY(!window.searchRunning());
-        QVERIFY(!window.isVisible());
+        // The close also lets the start-up settings the search wrote reach the file.
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kWait);
     }
 
     void outOfMemoryBeforeTheStartStillEnablesTheWindow()
@@ -554,6 +556,7 @@ private Q_SLOTS:
         QCOMPARE(app.saveExclusionsToFile(), 1);
         QCOMPARE(app.saveExcludedSkillsToFile(), 0);
         QCOMPARE(app.saveSPartsToFile(), 1);
+        QTRY_COMPARE(BackgroundFileTask::running(), 0);
         QVERIFY(std::filesystem::exists(fixture.dir() / "user" / "ExclusiveItem.dat"));
         QVERIFY(!std::filesystem::exists(fixture.dir() / "user" / "ExclusiveSkill.dat"));
         QVERIFY(std::filesystem::exists(fixture.dir() / "user" / "SParts.dat"));

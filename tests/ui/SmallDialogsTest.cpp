@@ -17,6 +17,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 using namespace zeku;
 using namespace zeku::test;
 
@@ -264,6 +268,37 @@ private Q_SLOTS:
         QCOMPARE(data.favoriteIndexBytes(), before);
         QCOMPARE(cellText(*list, 0, 0), QStringLiteral("装備a"));
         QVERIFY(!errors.fileErrors.empty());
+    }
+
+    // Two writes over one window: it stays disabled until the last is handed
+    // back, each outcome arrives in the order the work ended, and what waits
+    // for no write running (the close of the main window) runs only then.
+    void backgroundWritesOverOneWindowNest()
+    {
+        QWidget owner;
+        owner.show();
+        std::atomic<bool> endFirst{false}, endSecond{false};
+        const auto workUntil = [](std::atomic<bool>& end) {
+            return [&end] {
+                while (!end)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                return true;
+            };
+        };
+        std::vector<int> handedBack;
+        BackgroundFileTask::start(&owner, {}, workUntil(endFirst), [&](bool) { handedBack.push_back(1); });
+        BackgroundFileTask::start(&owner, {}, workUntil(endSecond), [&](bool) { handedBack.push_back(2); });
+        bool idle = false;
+        BackgroundFileTask::whenIdle([&] { idle = true; });
+        QVERIFY(!owner.isEnabled());
+        endSecond = true;
+        QTRY_COMPARE(handedBack.size(), std::size_t(1));
+        QVERIFY(!owner.isEnabled());
+        QVERIFY(!idle);
+        endFirst = true;
+        QTRY_VERIFY(idle);
+        QVERIFY(owner.isEnabled());
+        QCOMPARE(handedBack, (std::vector<int>{2, 1}));
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
@@ -70,15 +69,6 @@ int runOwnWindowOver(QWidget& owner, QDialog& dialog, QWidget* fallbackFocus)
 void setDialogRunner(DialogRunner runner)
 {
     runnerSlot() = std::move(runner);
-}
-
-bool processEventsUntil(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }
 
 } // namespace zeku

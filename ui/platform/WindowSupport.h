@@ -54,8 +54,4 @@ void setDialogRunner(DialogRunner runner);
 // its first control when it is active again.
 int runOwnWindowOver(QWidget& owner, QDialog& dialog, QWidget* fallbackFocus);
 
-// Runs the event loop until `done` holds or `ms` milliseconds have passed (a
-// window manager answers state changes asynchronously); then whether it holds.
-bool processEventsUntil(const std::function<bool()>& done, int ms);
-
 } // namespace zeku

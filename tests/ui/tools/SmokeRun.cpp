@@ -1,5 +1,7 @@
 #include "tools/SmokeRun.h"
 
+#include "tools/EventPump.h"
+
 #include "ui/main/CSearchDlg.h"
 #include "ui/platform/MessageBoxService.h"
 #include "ui/platform/WindowSupport.h"

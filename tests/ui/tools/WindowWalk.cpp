@@ -2,6 +2,7 @@
 
 #include "platform/AppIdentity.h"
 #include "ui/app/CSimulatorApp.h"
+#include "tools/EventPump.h"
 #include "tools/WindowTexts.h"
 #include "ui/dialogs/CMessageDlg.h"
 #include "ui/dialogs/CSetFitsDlg.h"
