@@ -8,9 +8,11 @@ set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root"
 ctags=$(command -v ctags-universal)
+present=()
+for folder in "${folders[@]}"; do [ -d "$folder" ] && present+=("$folder"); done
 
 # One line per member function: its class, a tab, its name.
-"$ctags" -R --languages=C++ --kinds-C++=+pf --fields=+s --extras=-q -f - "${folders[@]}" |
+"$ctags" -R --languages=C++ --kinds-C++=+pf --fields=+s --extras=-q -f - "${present[@]}" |
     awk -F'\t' '{
         scope = ""
         for (i = 4; i <= NF; i++)
